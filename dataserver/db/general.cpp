@@ -1,0 +1,165 @@
+#include "general.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "quelvodat/recordset.h"
+#include "quelvort/convert.h"
+#include "quelvort/error.h"
+#include "quelvort/strings.h"
+
+namespace quelvodat::General {
+
+namespace {
+constexpr const char* kAcute = "\xC2\xB4";  // "´"
+constexpr const char* kSource = "Quelvodat";
+
+[[noreturn]] void invalidArgument() { throw rt::Error::Runtime(rt::err::InvalidArgument, kSource); }
+
+std::string wholeDigits(double magnitude) {
+    char buffer[512];
+    std::snprintf(buffer, sizeof buffer, "%.0f", magnitude);
+    return buffer;
+}
+}  // namespace
+
+rt::Variant RecordsetAMatriz(Recordset& rs, int32_t modo) {
+    int32_t filas = rs.RecordCount();
+    if (filas < 1) return rt::Variant::Null();
+    rs.MoveLast();
+    rs.MoveFirst();
+    int32_t columnas = rs.FieldCount();
+
+    if (modo == kUnaColumna) {
+        rt::VArray matriz(0, filas - 1);
+        for (int32_t i = 0; !rs.Eof(); ++i, rs.MoveNext())
+            matriz.at(i) = RestaurarComillas(rs.Field(0));
+        return matriz;
+    }
+    if (modo == kUnaFila) {
+        // Serves queries of at most one row: a further row is not copied, so
+        // the spare last element always stays Empty.
+        rt::VArray matriz(0, columnas);
+        for (int32_t j = 0; j < columnas; ++j) matriz.at(j) = RestaurarComillas(rs.Field(j));
+        return matriz;
+    }
+    rt::VArray matriz({0, columnas}, {0, filas});
+    for (int32_t fila = 1; !rs.Eof(); ++fila, rs.MoveNext())
+        for (int32_t j = 0; j < columnas; ++j) matriz.at(j, fila) = RestaurarComillas(rs.Field(j));
+    return matriz;
+}
+
+bool EsNumerico(std::string_view texto) {
+    for (char c : texto)
+        if (!((c >= '0' && c <= '9') || c == '-')) return false;
+    return true;
+}
+
+double BC(const rt::Variant& valor) {
+    try {
+        if (valor.isEmpty() || (valor.isString() && valor.str().empty())) return 0;
+        if (valor.isNumber()) return rt::CDbl(valor);
+        std::string texto = rt::CStr(valor);
+        if (!EsNumerico(texto)) return 0;
+        return rt::CDbl(texto);
+    } catch (const rt::Error& e) {
+        if (e.Number == rt::err::TypeMismatch) return 0;
+        throw rt::WithLocationLineBefore(e, "General.BC");
+    }
+}
+
+std::string RellenarNumero(double valor, int16_t n, std::string_view relleno) {
+    if (n < 0 || relleno.empty()) invalidArgument();
+    std::string fill = rt::Left(relleno, 1);
+    std::string result;
+    if (fill == "0" || fill == "#") {
+        double redondeado = rt::RoundHalfAwayFromZero(valor);
+        std::string digits = wholeDigits(std::fabs(redondeado));
+        if (fill == "#" && digits == "0") digits.clear();
+        if (fill == "0" && static_cast<int32_t>(digits.size()) < n)
+            digits.insert(0, static_cast<size_t>(n) - digits.size(), '0');
+        result = (redondeado < 0 ? "-" : "") + digits;
+        // A longer text would shift every field behind it in a fixed-width record.
+        if (static_cast<int32_t>(result.size()) > n)
+            throw rt::Error(rt::err::Overflow, kSource,
+                            "El valor " + rt::FormatDouble(valor) +
+                                " no cabe en un campo numérico de " + std::to_string(n) +
+                                " posiciones");
+    } else {
+        result = rt::StringOf(n, fill);
+    }
+    return result;
+}
+
+std::string RellenarTexto(std::string& texto, int16_t n, std::string_view relleno) {
+    if (n < 0 || relleno.empty()) invalidArgument();
+    int32_t largo = rt::Len(texto);
+    if (n < largo) {
+        texto = rt::Left(texto, n);
+        largo = n;
+    }
+    return texto + rt::StringOf(n - largo, relleno);
+}
+
+std::string RellenarTexto(const std::string& texto, int16_t n, std::string_view relleno) {
+    std::string copia = texto;
+    return RellenarTexto(copia, n, relleno);
+}
+
+rt::Variant CeroAVacio(const rt::Variant& valor) {
+    if (valor.isNull()) return valor;
+    std::string recortado = rt::Trim(rt::CStr(valor));
+    double numero = rt::CDbl(recortado);
+    if (rt::CStr(std::fabs(numero)) == "0") return std::string();
+    return valor;
+}
+
+std::string EscaparComillas(std::string_view texto) { return rt::Replace(texto, "'", kAcute); }
+
+std::string RestaurarComillas(const rt::Variant& valor) {
+    if (valor.isNull()) return {};
+    return rt::Replace(rt::CStr(valor), kAcute, "'");
+}
+
+std::string MesDePeriodo(std::string_view codigo) {
+    std::string c = rt::Trim(codigo);
+    if (c == "1T") return "3";
+    if (c == "2T") return "6";
+    if (c == "3T") return "9";
+    if (c == "4T" || c == "0A") return "12";
+    if (c.empty()) return {};
+    if (c.size() == 2 && c[0] >= '0' && c[0] <= '1' && c[1] >= '0' && c[1] <= '9') {
+        int mes = (c[0] - '0') * 10 + (c[1] - '0');
+        if (mes >= 1 && mes <= 12) return c;
+    }
+    return "13";
+}
+
+int16_t PeriodicidadDePeriodo(std::string_view codigo) {
+    std::string c = rt::Trim(codigo);
+    if (c == "0A") return 3;
+    if (c == "1T" || c == "2T" || c == "3T" || c == "4T") return 2;
+    return 1;
+}
+
+namespace {
+std::string claveEstatal(std::string_view linea) { return rt::Trim(rt::Mid(linea, 133, 1)); }
+}  // namespace
+
+std::string ConvClaveEstatalA(std::string_view linea) {
+    std::string clave = claveEstatal(linea);
+    if (clave == "E" || clave == "H" || clave == "M" || clave == "T") return "1";
+    if (clave == "A") return "2";
+    return {};
+}
+
+std::string ConvClaveEstatalB(std::string_view linea) {
+    std::string clave = claveEstatal(linea);
+    if (clave == "E" || clave == "H" || clave == "M" || clave == "T") return "3";
+    if (clave == "A") return "4";
+    return {};
+}
+
+std::string MarcaTriangular(std::string_view clave) { return clave == "T" ? "X" : ""; }
+
+}  // namespace quelvodat::General

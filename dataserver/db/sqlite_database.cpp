@@ -1,0 +1,185 @@
+#include "sqlite_database.h"
+
+#include <limits>
+
+namespace quelvodat::sqlite {
+
+namespace {
+constexpr int kBusyTimeoutMs = 5000;
+
+bool onlyBlanks(const char* p, const char* end) {
+    for (; p < end && *p; ++p)
+        if (*p != ' ' && *p != '\t' && *p != '\r' && *p != '\n' && *p != ';') return false;
+    return true;
+}
+}  // namespace
+
+rt::Error EngineError(int code, std::string_view message) {
+    return rt::Error(kEngineErrorBase + (code & 0xFF), kEngineSource, std::string(message));
+}
+
+Database::Database(const std::string& path, Mode mode) : path_(path) {
+    // An empty name would give a private temporary database in SQLite; a
+    // missing path must fail as any unopenable file does.
+    if (path.empty()) throw EngineError(SQLITE_CANTOPEN, "unable to open database file: ''");
+    int flags = SQLITE_OPEN_NOMUTEX;
+    switch (mode) {
+    case Mode::ReadOnly: flags |= SQLITE_OPEN_READONLY; break;
+    case Mode::ReadWrite: flags |= SQLITE_OPEN_READWRITE; break;
+    case Mode::Create: flags |= SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE; break;
+    }
+    int rc = sqlite3_open_v2(path.c_str(), &db_, flags, nullptr);
+    if (rc != SQLITE_OK) {
+        std::string message = db_ ? sqlite3_errmsg(db_) : sqlite3_errstr(rc);
+        sqlite3_close(db_);
+        db_ = nullptr;
+        throw EngineError(rc, message + ": '" + path + "'");
+    }
+    sqlite3_extended_result_codes(db_, 0);
+    sqlite3_busy_timeout(db_, kBusyTimeoutMs);
+    RegisterSpanishCollation(db_);
+    try {
+        // Any query proves the file is a database before we go on.
+        query("SELECT count(*) FROM sqlite_master");
+        if (mode != Mode::ReadOnly) query("PRAGMA journal_mode=WAL");
+    } catch (...) {
+        sqlite3_close(db_);
+        db_ = nullptr;
+        throw;
+    }
+}
+
+Database::~Database() {
+    if (db_) sqlite3_close_v2(db_);
+}
+
+void Database::raise(int code) const { throw EngineError(code, sqlite3_errmsg(db_)); }
+
+Statement Database::prepare(std::string_view sql) {
+    sqlite3_stmt* stmt = nullptr;
+    const char* tail = nullptr;
+    int rc = sqlite3_prepare_v2(db_, sql.data(), static_cast<int>(sql.size()), &stmt, &tail);
+    if (rc != SQLITE_OK) raise(rc);
+    Statement statement(*this, stmt);
+    if (!stmt) throw EngineError(SQLITE_MISUSE, "empty statement");
+    // One statement per call: values never reach SQL as text, and nothing can
+    // ride along behind a statement.
+    if (!onlyBlanks(tail, sql.data() + sql.size()))
+        throw EngineError(SQLITE_MISUSE, "more than one statement in one call");
+    return statement;
+}
+
+int64_t Database::execute(std::string_view sql, const std::vector<rt::Variant>& values) {
+    auto statement = prepare(sql);
+    statement.bindAll(values);
+    while (statement.step()) {
+    }
+    return sqlite3_changes64(db_);
+}
+
+std::unique_ptr<Recordset> Database::query(std::string_view sql,
+                                           const std::vector<rt::Variant>& values) {
+    auto statement = prepare(sql);
+    statement.bindAll(values);
+    std::vector<std::string> names;
+    int columns = statement.columnCount();
+    names.reserve(static_cast<size_t>(columns));
+    for (int c = 0; c < columns; ++c) names.push_back(statement.columnName(c));
+    std::vector<std::vector<rt::Variant>> rows;
+    while (statement.step()) {
+        std::vector<rt::Variant> row;
+        row.reserve(static_cast<size_t>(columns));
+        for (int c = 0; c < columns; ++c) row.push_back(statement.column(c));
+        rows.push_back(std::move(row));
+    }
+    return std::make_unique<Recordset>(std::move(names), std::move(rows));
+}
+
+void Database::executeScript(const std::string& sql) {
+    char* message = nullptr;
+    int rc = sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, &message);
+    if (rc != SQLITE_OK) {
+        std::string text = message ? message : sqlite3_errstr(rc);
+        sqlite3_free(message);
+        throw EngineError(rc, text);
+    }
+}
+
+int64_t Database::lastInsertRowId() const { return sqlite3_last_insert_rowid(db_); }
+
+Statement::~Statement() {
+    if (stmt_) sqlite3_finalize(stmt_);
+}
+
+Statement::Statement(Statement&& other) noexcept : db_(other.db_), stmt_(other.stmt_) {
+    other.stmt_ = nullptr;
+}
+
+void Statement::bind(int index, const rt::Variant& value) {
+    int rc = SQLITE_OK;
+    switch (value.type()) {
+    case rt::VarType::Empty:
+    case rt::VarType::Null: rc = sqlite3_bind_null(stmt_, index); break;
+    case rt::VarType::Boolean: rc = sqlite3_bind_int(stmt_, index, value.boolean() ? -1 : 0); break;
+    case rt::VarType::Integer: rc = sqlite3_bind_int(stmt_, index, value.integer()); break;
+    case rt::VarType::Long: rc = sqlite3_bind_int(stmt_, index, value.lng()); break;
+    case rt::VarType::Double: rc = sqlite3_bind_double(stmt_, index, value.dbl()); break;
+    case rt::VarType::String:
+        rc = sqlite3_bind_text(stmt_, index, value.str().data(),
+                               static_cast<int>(value.str().size()), SQLITE_TRANSIENT);
+        break;
+    case rt::VarType::Array: throw rt::Error::Runtime(rt::err::TypeMismatch, kEngineSource);
+    }
+    if (rc != SQLITE_OK) db_->raise(rc);
+}
+
+void Statement::bindAll(const std::vector<rt::Variant>& values) {
+    if (static_cast<int>(values.size()) != sqlite3_bind_parameter_count(stmt_))
+        throw EngineError(SQLITE_RANGE, "wrong number of values for the statement's parameters");
+    for (size_t i = 0; i < values.size(); ++i) bind(static_cast<int>(i + 1), values[i]);
+}
+
+bool Statement::step() {
+    int rc = sqlite3_step(stmt_);
+    if (rc == SQLITE_ROW) return true;
+    if (rc == SQLITE_DONE) return false;
+    db_->raise(rc);
+}
+
+int Statement::columnCount() const { return sqlite3_column_count(stmt_); }
+
+std::string Statement::columnName(int index) const {
+    const char* name = sqlite3_column_name(stmt_, index);
+    return name ? name : "";
+}
+
+rt::Variant Statement::column(int index) const {
+    switch (sqlite3_column_type(stmt_, index)) {
+    case SQLITE_INTEGER: {
+        sqlite3_int64 v = sqlite3_column_int64(stmt_, index);
+        if (v >= std::numeric_limits<int32_t>::min() && v <= std::numeric_limits<int32_t>::max())
+            return rt::Variant(static_cast<int32_t>(v));
+        return rt::Variant(static_cast<double>(v));
+    }
+    case SQLITE_FLOAT: return rt::Variant(sqlite3_column_double(stmt_, index));
+    case SQLITE_NULL: return rt::Variant::Null();
+    default: {
+        auto text = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, index));
+        int bytes = sqlite3_column_bytes(stmt_, index);
+        return rt::Variant(std::string(text ? text : "", static_cast<size_t>(bytes)));
+    }
+    }
+}
+
+Transaction::Transaction(Database& db) : db_(db) { db_.execute("BEGIN IMMEDIATE"); }
+
+Transaction::~Transaction() {
+    if (!done_) sqlite3_exec(db_.handle(), "ROLLBACK", nullptr, nullptr, nullptr);
+}
+
+void Transaction::commit() {
+    db_.execute("COMMIT");
+    done_ = true;
+}
+
+}  // namespace quelvodat::sqlite

@@ -1,0 +1,119 @@
+#pragma once
+// The value that crosses between the program and the data server: Empty, Null,
+// the scalar kinds, or an array of Variants with explicit bounds per dimension.
+#include <cstdint>
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace rt {
+
+enum class VarType { Empty, Null, Boolean, Integer, Long, Double, String, Array };
+
+class VArray;
+
+class Variant {
+public:
+    Variant() = default;  // Empty
+    static Variant Null();
+    static Variant Integer(int16_t v);
+    static Variant Long(int32_t v);
+
+    Variant(bool v) : value_(v) {}
+    Variant(int16_t v) : value_(v) {}
+    Variant(int32_t v) : value_(v) {}  // a plain int is a Long
+    Variant(double v) : value_(v) {}
+    Variant(std::string v) : value_(std::move(v)) {}
+    Variant(std::string_view v) : value_(std::string(v)) {}
+    Variant(const char* v) : value_(std::string(v)) {}
+    Variant(VArray a);
+
+    VarType type() const;
+    bool isEmpty() const { return type() == VarType::Empty; }
+    bool isNull() const { return type() == VarType::Null; }
+    bool isArray() const { return type() == VarType::Array; }
+    bool isString() const { return type() == VarType::String; }
+    // Integer, Long or Double.
+    bool isNumber() const;
+
+    // Strict readers: error 13 when the Variant is not of that kind.
+    const std::string& str() const;
+    bool boolean() const;
+    int16_t integer() const;
+    int32_t lng() const;
+    double dbl() const;
+
+    // The array held; error 13 when the Variant is not an array. The mutable
+    // form copies a shared array first, so Variants keep value semantics.
+    const VArray& array() const;
+    VArray& array();
+
+    // Element access of an array Variant; error 9 outside the bounds.
+    const Variant& operator()(int32_t i) const;
+    Variant& operator()(int32_t i);
+    const Variant& operator()(int32_t i, int32_t j) const;
+    Variant& operator()(int32_t i, int32_t j);
+
+    // Same kind and same value; arrays compare element by element.
+    friend bool operator==(const Variant& a, const Variant& b);
+
+private:
+    struct NullTag {
+        bool operator==(const NullTag&) const = default;
+    };
+    using Value = std::variant<std::monostate, NullTag, bool, int16_t, int32_t, double,
+                               std::string, std::shared_ptr<VArray>>;
+    Value value_;
+};
+
+class VArray {
+public:
+    struct Bounds {
+        int32_t lower;
+        int32_t upper;
+        int32_t count() const { return upper - lower + 1; }
+        bool operator==(const Bounds&) const = default;
+    };
+
+    // One dimension, lower To upper (an upper below lower gives no element).
+    VArray(int32_t lower, int32_t upper);
+    // Two dimensions, (first, second).
+    VArray(Bounds first, Bounds second);
+    // A one-dimension array from 0 holding the given values.
+    static VArray Of(std::initializer_list<Variant> values);
+
+    int dimensions() const { return static_cast<int>(bounds_.size()); }
+    int32_t LBound(int dimension = 1) const;
+    int32_t UBound(int dimension = 1) const;
+    size_t size() const { return items_.size(); }
+
+    const Variant& at(int32_t i) const;
+    Variant& at(int32_t i);
+    const Variant& at(int32_t i, int32_t j) const;
+    Variant& at(int32_t i, int32_t j);
+
+    // Changes the upper bound of the last dimension, keeping the values.
+    void RedimPreserve(int32_t upper);
+
+    friend bool operator==(const VArray& a, const VArray& b);
+
+private:
+    const Bounds& dim(int dimension) const;
+    size_t offset(int32_t i) const;
+    size_t offset(int32_t i, int32_t j) const;
+
+    std::vector<Bounds> bounds_;
+    std::vector<Variant> items_;
+};
+
+// The runtime's free functions on Variants.
+inline bool IsNull(const Variant& v) { return v.isNull(); }
+inline bool IsEmpty(const Variant& v) { return v.isEmpty(); }
+inline bool IsArray(const Variant& v) { return v.isArray(); }
+int32_t LBound(const Variant& v, int dimension = 1);
+int32_t UBound(const Variant& v, int dimension = 1);
+
+}  // namespace rt

@@ -1,0 +1,124 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "quelvort/convert.h"
+#include "quelvort/error.h"
+
+using rt::Variant;
+
+namespace {
+int32_t errorOf(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const rt::Error& e) {
+        return e.Number;
+    }
+    return 0;
+}
+}  // namespace
+
+TEST(Convert, CIntAndCLngRoundHalvesToEven) {
+    struct Case {
+        double in;
+        int32_t out;
+    };
+    const Case cases[] = {{0.5, 0},   {1.5, 2},    {2.5, 2},   {3.5, 4},   {-0.5, 0},
+                          {-1.5, -2}, {-2.5, -2},  {2.4999, 2}, {2.5001, 3}, {-7.6, -8}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(rt::CInt(c.in), c.out) << c.in;
+        EXPECT_EQ(rt::CLng(c.in), c.out) << c.in;
+    }
+}
+
+TEST(Convert, RangeAndKindErrors) {
+    struct Case {
+        std::function<void()> call;
+        int32_t error;
+    };
+    const Case cases[] = {
+        {[] { rt::CInt(32767.4); }, 0},
+        {[] { rt::CInt(32767.5); }, 6},
+        {[] { rt::CInt(-32768.5); }, 0},  // rounds to even: -32768
+        {[] { rt::CInt(-32769); }, 6},
+        {[] { rt::CLng(2147483647.0); }, 0},
+        {[] { rt::CLng(2147483648.0); }, 6},
+        {[] { rt::CInt("abc"); }, 13},
+        {[] { rt::CInt(""); }, 13},
+        {[] { rt::CLng("1e3x"); }, 13},
+        {[] { rt::CInt(Variant::Null()); }, 94},
+        {[] { rt::CStr(Variant::Null()); }, 94},
+        {[] { rt::CDbl(Variant(rt::VArray(0, 1))); }, 13},
+    };
+    for (size_t i = 0; i < std::size(cases); ++i) EXPECT_EQ(errorOf(cases[i].call), cases[i].error) << i;
+}
+
+TEST(Convert, EmptyConvertsToZeroAndEmptyText) {
+    EXPECT_EQ(rt::CInt(Variant()), 0);
+    EXPECT_EQ(rt::CDbl(Variant()), 0);
+    EXPECT_EQ(rt::CStr(Variant()), "");
+}
+
+TEST(Convert, TextsReadWithSpanishConventions) {
+    struct Case {
+        const char* text;
+        double value;
+    };
+    const Case cases[] = {{"12,5", 12.5},       {"1.234,56", 1234.56}, {"  -7 ", -7},
+                          {"+3", 3},            {"1.000.000", 1e6},    {",5", 0.5},
+                          {"1,5E+3", 1500},     {"&H10", 16},          {"&HFFFF", -1},
+                          {"007", 7}};
+    for (const auto& c : cases) EXPECT_DOUBLE_EQ(rt::CDbl(c.text), c.value) << c.text;
+    for (const char* bad : {"12,5,1", "1e", "-", "--5", "", "1 2", "abc", "5-", ".5"})
+        EXPECT_FALSE(rt::IsNumeric(bad)) << bad;
+    EXPECT_EQ(rt::CInt("12,5"), 12);
+    EXPECT_EQ(rt::CInt("13,5"), 14);
+}
+
+TEST(Convert, CStrWritesFifteenDigitsAndDecimalComma) {
+    struct Case {
+        Variant in;
+        const char* out;
+    };
+    const Case cases[] = {{Variant(12.5), "12,5"},
+                          {Variant(7.0), "7"},
+                          {Variant(-0.25), "-0,25"},
+                          {Variant(0.1 + 0.2), "0,3"},
+                          {Variant(123456789012345.0), "123456789012345"},
+                          {Variant(1e15), "1E+15"},
+                          {Variant(int16_t{-3}), "-3"},
+                          {Variant(2147483647), "2147483647"},
+                          {Variant(true), "True"},
+                          {Variant("´x"), "´x"}};
+    for (const auto& c : cases) EXPECT_EQ(rt::CStr(c.in), c.out);
+}
+
+TEST(Convert, ValReadsTheLeadingNumberWithPoint) {
+    struct Case {
+        const char* text;
+        double value;
+    };
+    const Case cases[] = {{"12.5", 12.5}, {"12,5", 12},  {"  1 2 3abc", 123}, {"-4.5e2", -450},
+                          {"abc", 0},     {"", 0},       {"&H1F", 31},        {"3.", 3},
+                          {"1e", 1},      {"0050", 50}};
+    for (const auto& c : cases) EXPECT_DOUBLE_EQ(rt::Val(c.text), c.value) << c.text;
+}
+
+TEST(Convert, IsNumericByKind) {
+    EXPECT_TRUE(rt::IsNumeric(Variant()));
+    EXPECT_FALSE(rt::IsNumeric(Variant::Null()));
+    EXPECT_TRUE(rt::IsNumeric(Variant(true)));
+    EXPECT_TRUE(rt::IsNumeric("1.234,5"));
+}
+
+TEST(Convert, HalfAwayFromZeroForMoney) {
+    struct Case {
+        double in;
+        int decimals;
+        double out;
+    };
+    const Case cases[] = {{2.5, 0, 3},      {-2.5, 0, -3},      {0.125, 2, 0.13},
+                          {6.01012, 2, 6.01}, {1.005, 2, 1.01}, {12.4, 0, 12}};
+    for (const auto& c : cases)
+        EXPECT_DOUBLE_EQ(rt::RoundHalfAwayFromZero(c.in, c.decimals), c.out) << c.in;
+}
