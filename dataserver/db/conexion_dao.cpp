@@ -1,6 +1,6 @@
 #include "conexion_dao.h"
 
-#include "factory.h"
+#include "quelvort/class_registry.h"
 
 namespace quelvodat {
 
@@ -77,6 +77,6 @@ UsoBD::~UsoBD() {
     conexion_.mdb(previous_);
 }
 
-QUELVODAT_CLASS(cConexionDAO)
+QUELVO_CREATABLE(cConexionDAO)
 
 }  // namespace quelvodat

@@ -1,0 +1,1 @@
+-- Reference rows of 794Lec.mdb.
