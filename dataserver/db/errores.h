@@ -1,0 +1,20 @@
+#pragma once
+// Errors the data server raises of its own.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "quelvort/error.h"
+
+namespace quelvodat {
+
+inline constexpr int32_t kErrorNoExiste = 3021;
+
+// A key that no row has: a clear text instead of the engine's "no current
+// record".
+inline rt::Error ErrorNoExiste(std::string_view que, int32_t clave) {
+    return rt::Error(kErrorNoExiste, "Quelvodat",
+                     "No existe " + std::string(que) + " con clave " + std::to_string(clave));
+}
+
+}  // namespace quelvodat
