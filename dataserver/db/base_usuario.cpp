@@ -20,7 +20,7 @@ bool CrearBaseUsuarioSiFalta(const std::string& ruta) {
             db.executeScript("PRAGMA journal_mode=DELETE");
             sqlite::Transaction tx(db);
             db.executeScript(kEsquemaBaseUsuario);
-            db.execute("INSERT INTO tgeneral (Idioma, ActOnline) VALUES (?, ?)", {"C", -1});
+            db.execute("INSERT INTO tgeneral (Idioma, ActOnline) VALUES (?, ?)", {kIdiomaInicial, kActOnlineInicial});
             tx.commit();
         }
         fs::rename(temporal, ruta);

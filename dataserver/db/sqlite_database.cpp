@@ -41,7 +41,12 @@ Database::Database(const std::string& path, Mode mode) : path_(path) {
     try {
         // Any query proves the file is a database before we go on.
         query("SELECT count(*) FROM sqlite_master");
-        if (mode != Mode::ReadOnly) query("PRAGMA journal_mode=WAL");
+        if (mode != Mode::ReadOnly) {
+            query("PRAGMA journal_mode=WAL");
+            // Each call closes its database, and the close checkpoints with a
+            // sync: a commit-time sync as well would only slow every save.
+            execute("PRAGMA synchronous=NORMAL");
+        }
     } catch (...) {
         sqlite3_close(db_);
         db_ = nullptr;

@@ -73,6 +73,8 @@ public:
     bool step();
     int columnCount() const;
     std::string columnName(int index) const;
+    // True when the statement cannot change the database's contents.
+    bool readOnly() const { return sqlite3_stmt_readonly(stmt_) != 0; }
     rt::Variant column(int index) const;
 
 private:

@@ -2,6 +2,8 @@
 // this executable does not link the library.
 #include <gtest/gtest.h>
 
+#include "comun/numero_de_error.h"
+
 #include <filesystem>
 #include <fstream>
 
@@ -13,15 +15,6 @@ namespace fs = std::filesystem;
 using quelvodat::_cConexionDAO;
 
 namespace {
-
-int32_t errorOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const rt::Error& e) {
-        return e.Number;
-    }
-    return 0;
-}
 
 fs::path emptyDatabase(const std::string& name) {
     auto dir = fs::temp_directory_path() / "quelvo-boundary";
@@ -39,7 +32,7 @@ fs::path emptyDatabase(const std::string& name) {
 TEST(CreateObject, UnknownLibraryOrClassIs429) {
     for (const char* id : {"Quelvodat.cNoExiste", "NoLibrary.cConexionDAO", "SinPunto",
                            "Quelvodat.", ".cConexionDAO"})
-        EXPECT_EQ(errorOf([&] { rt::CreateObject(id); }), 429) << id;
+        EXPECT_EQ(prueba::NumeroDeError([&] { rt::CreateObject(id); }), 429) << id;
 }
 
 TEST(CreateObject, ConnectionClassThroughTheLibrary) {
@@ -58,7 +51,7 @@ TEST(CreateObject, ConnectionClassThroughTheLibrary) {
     EXPECT_EQ(rs->Field("NOMBRE").str(), "O'HARA; DROP TABLE t");
     EXPECT_EQ(rs->Field(1).lng(), 7);
     conexion->Cerrar();
-    EXPECT_NE(errorOf([&] { conexion->execute("SELECT 1"); }), 0);
+    EXPECT_NE(prueba::NumeroDeError([&] { conexion->execute("SELECT 1"); }), 0);
 }
 
 TEST(CreateObject, EngineErrorsArriveUnchanged) {
@@ -74,7 +67,7 @@ TEST(CreateObject, EngineErrorsArriveUnchanged) {
         EXPECT_NE(e.Description.find("no_existe"), std::string::npos);
     }
     // An empty path fails as any file that cannot be opened.
-    EXPECT_EQ(errorOf([&] { conexion->AbrirBD(""); }), 3014);
+    EXPECT_EQ(prueba::NumeroDeError([&] { conexion->AbrirBD(""); }), 3014);
 }
 
 TEST(CreateObject, ReferenceDatabaseIsReadOnly) {
@@ -90,5 +83,5 @@ TEST(CreateObject, ReferenceDatabaseIsReadOnly) {
     conexion->mdb(quelvodat::bd794lec);
     conexion->AbrirBD(path.string());
     EXPECT_EQ(conexion->openRecordset("SELECT count(*) FROM t")->Field(0).lng(), 0);
-    EXPECT_EQ(errorOf([&] { conexion->execute("INSERT INTO t VALUES (1)"); }), 3008);
+    EXPECT_EQ(prueba::NumeroDeError([&] { conexion->execute("INSERT INTO t VALUES (1)"); }), 3008);
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "comun/numero_de_error.h"
+
 #include "quelvodat/recordset.h"
 #include "quelvort/convert.h"
 #include "quelvort/error.h"
@@ -13,16 +15,6 @@ namespace {
 
 Recordset rows(std::vector<std::string> names, std::vector<std::vector<Variant>> data) {
     return Recordset(std::move(names), std::move(data));
-}
-
-int32_t errorOf(const std::function<void()>& f, std::string* description = nullptr) {
-    try {
-        f();
-    } catch (const rt::Error& e) {
-        if (description) *description = e.Description;
-        return e.Number;
-    }
-    return 0;
 }
 
 }  // namespace
@@ -88,7 +80,7 @@ TEST(BC, ReadsOnlyDigitsAndMinus) {
 
 TEST(BC, NullRaisesWithItsLocation) {
     std::string description;
-    EXPECT_EQ(errorOf([] { General::BC(Variant::Null()); }, &description), 94);
+    EXPECT_EQ(prueba::NumeroDeError([] { General::BC(Variant::Null()); }, &description), 94);
     EXPECT_EQ(description.rfind("General.BC\r\n", 0), 0u);
 }
 
@@ -115,10 +107,10 @@ TEST(RellenarNumero, ZeroFilledAndRoundedHalfAway) {
 TEST(RellenarNumero, AValueThatDoesNotFitIsAnError) {
     for (double value : {123456.0, 99999.5, -12.0}) {
         std::string description;
-        EXPECT_EQ(errorOf([&] { General::RellenarNumero(value, 5, "0"); }, &description), 6);
+        EXPECT_EQ(prueba::NumeroDeError([&] { General::RellenarNumero(value, 5, "0"); }, &description), 6);
         EXPECT_NE(description.find(" 5 "), std::string::npos) << description;
     }
-    EXPECT_EQ(errorOf([] { General::RellenarNumero(1, -1, "0"); }), 5);
+    EXPECT_EQ(prueba::NumeroDeError([] { General::RellenarNumero(1, -1, "0"); }), 5);
 }
 
 TEST(RellenarTexto, CutsAndPadsCountingCharacters) {
@@ -129,7 +121,7 @@ TEST(RellenarTexto, CutsAndPadsCountingCharacters) {
     EXPECT_EQ(General::RellenarTexto(corto, 4, " "), "ÑA  ");
     EXPECT_EQ(corto, "ÑA");
     EXPECT_EQ(General::RellenarTexto(std::string("AB"), 4, "0"), "AB00");
-    EXPECT_EQ(errorOf([] { General::RellenarTexto(std::string("AB"), -1, " "); }), 5);
+    EXPECT_EQ(prueba::NumeroDeError([] { General::RellenarTexto(std::string("AB"), -1, " "); }), 5);
 }
 
 TEST(CeroAVacio, BlanksOnlyZeroValues) {
@@ -139,8 +131,8 @@ TEST(CeroAVacio, BlanksOnlyZeroValues) {
     EXPECT_EQ(General::CeroAVacio(Variant(" 5")), Variant(" 5"));
     EXPECT_EQ(General::CeroAVacio(Variant(12)), Variant(12));
     EXPECT_TRUE(General::CeroAVacio(Variant::Null()).isNull());
-    EXPECT_EQ(errorOf([] { General::CeroAVacio(Variant("")); }), 13);
-    EXPECT_EQ(errorOf([] { General::CeroAVacio(Variant(" ")); }), 13);
+    EXPECT_EQ(prueba::NumeroDeError([] { General::CeroAVacio(Variant("")); }), 13);
+    EXPECT_EQ(prueba::NumeroDeError([] { General::CeroAVacio(Variant(" ")); }), 13);
 }
 
 TEST(Comillas, ApostrophesAndAcuteAccents) {

@@ -1,22 +1,13 @@
 #include <gtest/gtest.h>
 
+#include "comun/numero_de_error.h"
+
 #include <cmath>
 
 #include "quelvort/convert.h"
 #include "quelvort/error.h"
 
 using rt::Variant;
-
-namespace {
-int32_t errorOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const rt::Error& e) {
-        return e.Number;
-    }
-    return 0;
-}
-}  // namespace
 
 TEST(Convert, CIntAndCLngRoundHalvesToEven) {
     struct Case {
@@ -50,7 +41,7 @@ TEST(Convert, RangeAndKindErrors) {
         {[] { rt::CStr(Variant::Null()); }, 94},
         {[] { rt::CDbl(Variant(rt::VArray(0, 1))); }, 13},
     };
-    for (size_t i = 0; i < std::size(cases); ++i) EXPECT_EQ(errorOf(cases[i].call), cases[i].error) << i;
+    for (size_t i = 0; i < std::size(cases); ++i) EXPECT_EQ(prueba::NumeroDeError(cases[i].call), cases[i].error) << i;
 }
 
 TEST(Convert, EmptyConvertsToZeroAndEmptyText) {

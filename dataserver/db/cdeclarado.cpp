@@ -1,0 +1,108 @@
+#include "cdeclarado.h"
+
+#include "conexion_dao.h"
+#include "general.h"
+#include "quelvort/class_registry.h"
+#include "quelvort/convert.h"
+#include "tdeclarados.h"
+
+namespace quelvodat {
+
+bool cDeclarado::DeclaradosCoincidentes(int32_t lngCodDecl, const std::string& strNif,
+                                        const std::string& strClaveOp,
+                                        const std::string& strTriangular, int32_t lngEjercicio,
+                                        uint8_t btePeriodo, bool blnEditar, int32_t codOpe) {
+    return ConUbicacion("cdeclarado.DeclaradosCoincidentes", [&] {
+        UsoBD uso(bd794mod, mdbmod_);
+        cTDeclarados tabla;
+        tabla.datTDeclarados_coddeclar(lngCodDecl);
+        tabla.datTDeclarados_nifo(strNif);
+        tabla.datTDeclarados_claveopo(strClaveOp);
+        tabla.datTDeclarados_ejercicioo(lngEjercicio);
+        tabla.datTDeclarados_periodoo(btePeriodo);
+        tabla.datTDeclarados_triangularo(strTriangular);
+        tabla.datTDeclarados_codope(codOpe);
+        return tabla.DeclaradosCoincidentes(blnEditar);
+    });
+}
+
+int32_t cDeclarado::GuardarDeclarado(const rt::Variant& vBufferResultado) {
+    const auto& v = vBufferResultado;
+    // Every value is converted before the database is touched.
+    cTDeclarados tabla;
+    int32_t codope = rt::CLng(v(0));
+    tabla.datTDeclarados_codope(codope);
+    tabla.datTDeclarados_coddeclar(rt::CLng(v(1)));
+    tabla.datTDeclarados_paiso(rt::CStr(v(2)));
+    tabla.datTDeclarados_paisaux("");
+    tabla.datTDeclarados_nifo(rt::CStr(v(3)));
+    tabla.datTDeclarados_razon(rt::CStr(v(4)));
+    tabla.datTDeclarados_claveopo(rt::CStr(v(5)));
+    tabla.datTDeclarados_importe(rt::CDbl(v(6)));
+    tabla.datTDeclarados_signoo(rt::CStr(v(7)));
+    tabla.datTDeclarados_periodoo(rt::CInt(General::BC(v(8))));
+    tabla.datTDeclarados_ejercicioo(rt::CLng(v(9)));
+    tabla.datTDeclarados_triangularo(rt::CStr(v(10)));
+    tabla.datTDeclarados_tipoopo(rt::CStr(v(11)));
+    tabla.datTDeclarados_periodicidad(rt::CInt(v(12)));
+
+    UsoBD uso(bd794mod, mdbmod_);
+    sqlite::Transaction tx(uso.base());
+    if (codope == 0)
+        codope = tabla.Insertar();
+    else
+        tabla.Modificar();
+    tx.commit();
+    return codope;
+}
+
+rt::Variant cDeclarado::ObtenerDeclarados(int32_t lngDeclaracion) {
+    return ConUbicacion("cdeclarado.ObtenerDeclarados", [&] {
+        UsoBD uso(bd794mod, mdbmod_);
+        cTDeclarados tabla;
+        tabla.datTDeclarados_coddeclar(lngDeclaracion);
+        return tabla.ObtenerDeclarados();
+    });
+}
+
+rt::Variant cDeclarado::ObtenerTodosLosDecl(int32_t lngDeclaracion) {
+    return ConUbicacion("cdeclarado.ObtenerTodosLosDecl", [&] {
+        UsoBD uso(bd794mod, mdbmod_);
+        cTDeclarados tabla;
+        tabla.datTDeclarados_coddeclar(lngDeclaracion);
+        return tabla.ObtenerTodosLosDecl();
+    });
+}
+
+bool cDeclarado::comprobarBaseImpNegativas(int32_t lngDeclaracion) {
+    return ConUbicacion("cdeclarado.comprobarBaseImpNegativas", [&] {
+        UsoBD uso(bd794mod, mdbmod_);
+        cTDeclarados tabla;
+        tabla.datTDeclarados_coddeclar(lngDeclaracion);
+        return tabla.comprobarBaseImpNegativas() > 0;
+    });
+}
+
+rt::Variant cDeclarado::CargarDeclarado(int32_t lngDeclarado) {
+    return ConUbicacion("cdeclarado.CargarDeclarado", [&] {
+        UsoBD uso(bd794mod, mdbmod_);
+        cTDeclarados tabla;
+        tabla.datTDeclarados_codope(lngDeclarado);
+        return tabla.CargarDeclarado();
+    });
+}
+
+void cDeclarado::EliminarDeclarado(int32_t lngDeclarado) {
+    ConUbicacion("cdeclarado.EliminarDeclarado", [&] {
+        UsoBD uso(bd794mod, mdbmod_);
+        cTDeclarados tabla;
+        tabla.datTDeclarados_codope(lngDeclarado);
+        sqlite::Transaction tx(uso.base());
+        tabla.EliminarDeclarado();
+        tx.commit();
+    });
+}
+
+QUELVO_CREATABLE(cDeclarado)
+
+}  // namespace quelvodat

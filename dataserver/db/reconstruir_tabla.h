@@ -1,0 +1,38 @@
+#pragma once
+// Bringing a table of the user database to its layout in the current schema.
+// SQLite cannot add a column at a given position nor change one, so the table
+// is rebuilt: a new table under a temporary name, the rows copied, the old
+// table dropped, the new one renamed and the schema's indexes made again.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "sqlite_database.h"
+
+namespace quelvodat {
+
+// The name the table has in the database (names match in any letter case);
+// error 3265 when there is none.
+std::string NombreTablaEnBase(sqlite::Database& db, std::string_view tabla);
+
+// The table's column names in table order.
+std::vector<std::string> ColumnasDeTabla(sqlite::Database& db, std::string_view tabla);
+
+// Column names match in any letter case, as the engine matches them.
+bool ContieneColumna(const std::vector<std::string>& columnas, std::string_view nombre);
+
+// A column of the current layout and the SQL expression over the old row
+// that fills it.
+struct ValorColumna {
+    std::string columna;
+    std::string expresion;
+};
+
+// Rebuilds `tabla` to its layout in the current schema. A column takes its
+// expression from `valores`, else the old column of the same name, else no
+// value. Every row and key is kept and the key counter never goes back. Runs
+// inside the caller's transaction.
+void ReconstruirTabla(sqlite::Database& db, std::string_view tabla,
+                      const std::vector<ValorColumna>& valores);
+
+}  // namespace quelvodat

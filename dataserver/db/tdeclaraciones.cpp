@@ -1,0 +1,100 @@
+#include "tdeclaraciones.h"
+
+#include "conexion_dao.h"
+#include "general.h"
+#include "quelvort/convert.h"
+#include "quelvort/strings.h"
+#include "tdeclarados.h"
+
+namespace quelvodat {
+
+rt::Variant cTDeclaraciones::ObtenerDeclaraciones(int32_t lngDeclarante) {
+    return ConUbicacion("cTDeclaraciones.ObtenerDeclaraciones", [&] {
+        auto rs = ConexionCompartida().openRecordset(
+            "SELECT coddecla, ejercicio, periodo, moneda, periodicidad, bimensual "
+            "FROM TDeclaraciones WHERE coddecr = ? ORDER BY ejercicio, periodo, coddecla",
+            {lngDeclarante});
+        return General::RecordsetAMatriz(*rs, General::kLista);
+    });
+}
+
+int32_t cTDeclaraciones::ObtenerDeclaracion() {
+    return ConUbicacion("cTDeclaraciones.ObtenerDeclaracion", [&] {
+        auto rs = ConexionCompartida().openRecordset(
+            "SELECT coddecla FROM TDeclaraciones WHERE coddecr = ? AND ejercicio = ? "
+            "AND periodo = ? AND periodicidad = ? ORDER BY coddecla",
+            {codDecr_, ejercicio_, periodo_, periodicidad_});
+        return rs->Eof() ? 0 : rt::CLng(rs->Field(0));
+    });
+}
+
+int32_t cTDeclaraciones::ObtenerDeclaracionAno() {
+    return ConUbicacion("cTDeclaraciones.ObtenerDeclaracionAno", [&] {
+        auto rs = ConexionCompartida().openRecordset(
+            "SELECT coddecla FROM TDeclaraciones WHERE coddecr = ? AND ejercicio = ? "
+            "ORDER BY coddecla",
+            {codDecr_, ejercicio_});
+        return rs->Eof() ? 0 : rt::CLng(rs->Field(0));
+    });
+}
+
+std::string cTDeclaraciones::ObtenerBimensualidad() {
+    return ConUbicacion("cTDeclaraciones.ObtenerBimensualidad", [&] {
+        // The key of the declaration travels in CodDecr.
+        auto rs = ConexionCompartida().openRecordset(
+            "SELECT bimensual FROM TDeclaraciones WHERE coddecla = ?", {codDecr_});
+        if (rs->Eof() || rs->Field(0).isNull()) return std::string();
+        return rt::Trim(rt::CStr(rs->Field(0))).empty() ? std::string() : std::string("X");
+    });
+}
+
+int32_t cTDeclaraciones::Insertar() {
+    auto& conexion = ConexionCompartida();
+    conexion.execute(
+        "INSERT INTO TDeclaraciones (coddecr, ejercicio, periodo, moneda, periodicidad, "
+        "bimensual) VALUES (?, ?, ?, ?, ?, ?)",
+        {codDecr_, ejercicio_, periodo_, moneda_, periodicidad_, bimensual_});
+    // The row this statement made, whatever other keys the table holds.
+    return static_cast<int32_t>(conexion.BaseSeleccionada().lastInsertRowId());
+}
+
+bool cTDeclaraciones::BorrarTodas(int32_t lngDeclarante) {
+    // Two set statements instead of a loop over the declarations: no counter
+    // to overflow and no declaration left half deleted.
+    auto& conexion = ConexionCompartida();
+    conexion.execute(
+        "DELETE FROM tOperadores WHERE coddeclar IN "
+        "(SELECT coddecla FROM TDeclaraciones WHERE coddecr = ?)",
+        {lngDeclarante});
+    conexion.execute("DELETE FROM TDeclaraciones WHERE coddecr = ?", {lngDeclarante});
+    return true;
+}
+
+bool cTDeclaraciones::Borrar() {
+    cTDeclarados declarados;
+    declarados.Borrar(codDecla_);
+    ConexionCompartida().execute("DELETE FROM TDeclaraciones WHERE coddecla = ?", {codDecla_});
+    return true;
+}
+
+rt::Variant cTDeclaraciones::MaxEjerPer(bool blnSoloEuros, int16_t intEjerMin) {
+    std::string filtro;
+    if (blnSoloEuros) {
+        filtro = " WHERE moneda = 'E' COLLATE NOCASE";
+        // Every positive minimum means the first euro exercise.
+        if (intEjerMin > 0) filtro += " AND ejercicio >= 2002";
+    }
+    auto rs = ConexionCompartida().openRecordset(
+        "SELECT DISTINCT ejercicio, periodo, moneda, periodicidad FROM TDeclaraciones" + filtro +
+        " ORDER BY ejercicio DESC, periodo DESC, periodicidad DESC LIMIT 1");
+    return General::RecordsetAMatriz(*rs, General::kUnaFila);
+}
+
+std::string cTDeclaraciones::ObtenerMonedaDcion() {
+    auto rs = ConexionCompartida().openRecordset(
+        "SELECT moneda FROM TDeclaraciones WHERE coddecla = ?", {codDecla_});
+    if (rs->Eof()) return "E";
+    return rs->Field(0).isNull() ? std::string() : rt::CStr(rs->Field(0));
+}
+
+}  // namespace quelvodat

@@ -1,0 +1,31 @@
+#pragma once
+// Miscellaneous services of Zentalib that the program and the data server
+// create by name ("Zentalib.cMiscelaneos").
+#include <cstdint>
+
+#include "quelvort/object.h"
+#include "quelvort/variant.h"
+
+namespace zentalib {
+
+class _cMiscelaneos : public virtual rt::Object {
+public:
+    // True when Cadena is a valid Spanish NIF (DNI, NIE) or CIF. With
+    // blnSinLetra True, Cadena is a DNI or NIE written without its control
+    // letter and only its form is checked. Empty blnSinLetra counts as False.
+    virtual bool ValidaNifCif(rt::Variant& Cadena, rt::Variant& blnSinLetra) = 0;
+
+    // Online assistance. Idioma: 0 Spanish, 10000 Basque. Parent: the window
+    // the library's windows belong to, passed as
+    // reinterpret_cast<std::intptr_t>(QWidget*), 0 for none; an integer so
+    // that this header stays free of Qt (the data server includes it).
+    virtual void Idioma(int32_t idioma) = 0;
+    virtual void Parent(std::intptr_t ventana) = 0;
+    // A modal window describing the service.
+    virtual void MostrarOnlineInfo() = 0;
+    // Opens the service's page in the browser; a failure is shown to the
+    // user with the address.
+    virtual void AccesoAyuOnline() = 0;
+};
+
+}  // namespace zentalib

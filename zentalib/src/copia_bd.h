@@ -1,0 +1,37 @@
+#pragma once
+// Copies of an SQLite database file, with no user interface: a consistent copy
+// through SQLite's online backup (right even while the database runs in WAL
+// mode and others use it) that replaces its target only once it is whole.
+#include <string>
+
+namespace zentalib {
+
+enum class FalloCopia {
+    Ninguno,
+    OrigenNoExiste,   // the file to copy is not there
+    NoEsBaseUsuario,  // not an SQLite file with the user database's tables
+    Carpeta,          // the destination folder cannot be created
+    Copia,            // the copy itself failed (detail from SQLite)
+    EnUso,            // the target is held by another connection
+    Sustitucion,      // the target could not be replaced
+};
+
+struct ResultadoCopia {
+    FalloCopia fallo = FalloCopia::Ninguno;
+    std::string detalle;  // the system's or SQLite's own reason, if any
+    bool ok() const { return fallo == FalloCopia::Ninguno; }
+};
+
+// folder + name; a folder without a final '/' gets one. An empty folder leaves
+// the name as it is.
+std::string UnirRuta(const std::string& carpeta, const std::string& nombre);
+
+// Whether the file at ruta is a sound SQLite database holding the tables of
+// the system's user database. Nothing is written to it.
+ResultadoCopia ComprobarBaseUsuario(const std::string& ruta);
+
+// Writes a copy of the database origen over destino, creating destino's
+// folder. On any failure destino is left as it was.
+ResultadoCopia CopiarBaseDatos(const std::string& origen, const std::string& destino);
+
+}  // namespace zentalib

@@ -1,0 +1,77 @@
+#include "textos_copia.h"
+
+#include <filesystem>
+
+#include "avisos.h"
+
+namespace zentalib {
+
+namespace {
+
+QString Q(const std::string& texto) { return QString::fromStdString(texto); }
+
+QString Carpeta(const std::string& ruta) {
+    return Q(std::filesystem::path(ruta).parent_path().string());
+}
+
+}  // namespace
+
+QString TituloOperacion(Operacion operacion, int32_t idioma) {
+    const bool eu = EsEuskera(idioma);
+    if (operacion == Operacion::Copia)
+        return eu ? QStringLiteral("Segurtasun kopia") : QStringLiteral("Copia de seguridad");
+    return eu ? QStringLiteral("Segurtasun kopia leheneratu") : QStringLiteral("Restaurar base de datos");
+}
+
+QString TextoFallo(Operacion operacion, const ResultadoCopia& resultado, const std::string& origen,
+                   const std::string& destino, int32_t idioma) {
+    const bool eu = EsEuskera(idioma);
+    QString texto;
+    switch (resultado.fallo) {
+    case FalloCopia::Ninguno:
+        return {};
+    case FalloCopia::OrigenNoExiste:
+        texto = eu ? QStringLiteral("Ez da %1 fitxategia aurkitu.") : QStringLiteral("No se encuentra el archivo %1.");
+        texto = texto.arg(Q(origen));
+        break;
+    case FalloCopia::NoEsBaseUsuario:
+        texto = eu ? QStringLiteral("%1 fitxategia ez da programaren datu-base bat.")
+                   : QStringLiteral("El archivo %1 no es una base de datos del programa.");
+        texto = texto.arg(Q(origen));
+        break;
+    case FalloCopia::Carpeta:
+        texto = eu ? QStringLiteral("Ezin izan da %1 karpeta sortu.") : QStringLiteral("No se ha podido crear la carpeta %1.");
+        texto = texto.arg(Carpeta(destino));
+        break;
+    case FalloCopia::Copia:
+        texto = eu ? QStringLiteral("Ezin izan da %1 datu-basea kopiatu.")
+                   : QStringLiteral("No se ha podido copiar la base de datos %1.");
+        texto = texto.arg(Q(origen));
+        break;
+    case FalloCopia::EnUso:
+        texto = eu ? QStringLiteral("%1 datu-basea erabiltzen ari da. Itxi irekitako leihoak eta saiatu berriro.")
+                   : QStringLiteral("La base de datos %1 está en uso. Cierre las ventanas abiertas e inténtelo de nuevo.");
+        texto = texto.arg(Q(destino));
+        break;
+    case FalloCopia::Sustitucion:
+        texto = eu ? QStringLiteral("Ezin izan da %1 ordeztu.") : QStringLiteral("No se ha podido sustituir %1.");
+        texto = texto.arg(Q(destino));
+        break;
+    }
+    if (!resultado.detalle.empty()) texto += QStringLiteral("\n(") + Q(resultado.detalle) + QStringLiteral(")");
+    if (operacion == Operacion::Restauracion)
+        texto += eu ? QStringLiteral("\nDatu-basea ez da aldatu.") : QStringLiteral("\nLa base de datos no ha cambiado.");
+    return texto;
+}
+
+QString TextoConfirmarRestauracion(const std::string& origen, const std::string& destino,
+                                   int32_t idioma) {
+    QString texto = EsEuskera(idioma)
+                        ? QStringLiteral("%1 datu-basearen ordez %2 kopia jarriko da. Uneko datuak galdu "
+                                         "egingo dira.\nJarraitu nahi duzu?")
+                        : QStringLiteral("La base de datos %1 se sustituirá por la copia %2. Los datos "
+                                         "actuales se perderán.\n¿Desea continuar?");
+    return texto.arg(Q(destino), Q(origen));
+}
+
+}  // namespace zentalib
