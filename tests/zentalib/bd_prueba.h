@@ -67,7 +67,7 @@ inline std::string ValorSql(const fs::path& ruta, const std::string& sql) { retu
 // A user database with the current schema, its settings row and one declarant
 // named `declarante`.
 inline void CrearBaseUsuario(const fs::path& ruta, const std::string& declarante) {
-    std::ifstream in(std::string(QUELVO_FIXTURES_DIR) + "/../../resources/sql/794Mod.sql");
+    std::ifstream in(std::string(QUELVO_SOURCE_DIR) + "/resources/sql/794Mod.sql");
     std::stringstream esquema;
     esquema << in.rdbuf();
     if (esquema.str().empty()) throw std::runtime_error("no schema");
