@@ -1,0 +1,85 @@
+#include "shell/arranque.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QMessageBox>
+#include <memory>
+
+#include "platform/rutas.h"
+#include "platform/sistema.h"
+#include "quelvodat/cTraspaso.h"
+#include "quelvort/error.h"
+#include "shell/actualizacion_online.h"
+#include "shell/cactonline.h"
+#include "shell/cgeneral.h"
+#include "shell/globales.h"
+#include "shell/mdi794.h"
+#include "shell/objetos.h"
+#include "shell/servidor.h"
+
+namespace quelvo {
+
+namespace {
+
+void mostrarErrorArranque(const rt::Error& e) {
+    QMessageBox caja(QMessageBox::Critical, "Quelvo",
+                     QString("Error '%1' en tiempo de ejecución:\n\n%2")
+                         .arg(e.Number)
+                         .arg(QString::fromStdString(e.Description)));
+    caja.setObjectName("ErrorArranque");
+    caja.exec();
+}
+
+}  // namespace
+
+void InicializarTodo() {
+    try {
+        QString trabajo = plataforma::CarpetaTrabajo();
+        if (!QDir(trabajo).exists() && !QDir().mkpath(trabajo))
+            throw rt::Error(rt::err::PathFileAccess, "Quelvo",
+                            "No se puede crear la carpeta de trabajo " + trabajo.toStdString());
+        strRutaTrabajo = trabajo.toStdString();
+        strRutaTablas = plataforma::CarpetaTablas(plataforma::CarpetaPrograma()).toStdString();
+        strRutaMod = strRutaTablas + "794Mod.mdb";
+        strRutaLec = strRutaTablas + "794Lec.mdb";
+    } catch (const rt::Error& e) {
+        throw rt::WithLocationLineAfter(e, "General.InicializarTodo");
+    }
+}
+
+bool ComprobarBDVersion() {
+    try {
+        plataforma::CursorEspera espera;
+        auto traspaso = CrearServidor<quelvodat::_cTraspaso>("Quelvodat.cTraspaso");
+        traspaso->mdbPath(strRutaTablas);
+        return traspaso->Traspaso();
+    } catch (const rt::Error& e) {
+        throw rt::WithLocationLineAfter(e, "General.ComprobarBDVersion");
+    }
+}
+
+void CargarPreferencias() {
+    objActOnline().ObtenerURLAct();
+    objGeneral().LeerIdioma();
+    objActOnline().LeerActOnline();
+}
+
+int Main(QApplication& app) {
+    std::unique_ptr<MDI794> principal;
+    try {
+        // The original took a named mutex it never tested: it guarded nothing,
+        // so a second copy simply starts like the first.
+        DisplayVerInfo();
+        InicializarTodo();
+        if (ComprobarBDVersion()) return 0;
+        CargarPreferencias();
+        principal = std::make_unique<MDI794>();
+        principal->show();
+    } catch (const rt::Error& e) {
+        mostrarErrorArranque(rt::WithLocationLineAfter(e, "General.Main"));
+        return 1;
+    }
+    return app.exec();
+}
+
+}  // namespace quelvo

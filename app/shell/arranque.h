@@ -1,0 +1,21 @@
+#pragma once
+// Start-up of the program, in its fixed order, and the steps the restore
+// command runs again.
+class QApplication;
+
+namespace quelvo {
+
+// Prepares folders, paths, the user database and the preferences, shows the
+// main window and runs the program. A failure on the way is shown and ends
+// the program. Answers the program's exit code.
+int Main(QApplication& app);
+
+// Work folder, tables folder and the two database paths.
+void InicializarTodo();
+// Brings an older user database up to date (creates a missing one). Answers
+// true when the program must end at once.
+bool ComprobarBDVersion();
+// Update address, language and online-check flag from the databases.
+void CargarPreferencias();
+
+}  // namespace quelvo

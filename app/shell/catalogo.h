@@ -1,0 +1,23 @@
+#pragma once
+// The message catalog (every caption and message of the program, in Spanish
+// and Basque) and the texts of the validation and import error codes.
+#include <QString>
+#include <cstdint>
+
+namespace quelvo {
+
+// Text of entry id: 101-359 Spanish, 10101-10359 Basque. An id the catalog
+// lacks raises 326, as the missing resource did in the old program.
+const QString& TextoCatalogo(int32_t id);
+
+// Text of entry id in the current language (id + lngIdioma).
+QString Cat(int32_t id);
+
+// How many texts the catalog holds, both languages together.
+int32_t NumeroTextosCatalogo();
+
+// Message of a validation or import error code (0-66) in the current
+// language; any other code gives "".
+QString DescripcionError(int16_t codigo);
+
+}  // namespace quelvo

@@ -1,0 +1,20 @@
+#pragma once
+// The program's own message box and the two values it shares with its callers.
+#include <QString>
+#include <cstdint>
+
+namespace quelvo {
+
+// Answer of the last message box: 1 "Aceptar", 2 "Cancelar". Not reset
+// before a box is shown.
+inline int16_t intRespuesta = 0;
+// While true the message box offers "No mostrar más este mensaje de aviso";
+// ticking it sets this to false.
+inline bool blnMostrarAviso = false;
+
+// Shows the text under the title with "Aceptar" and "Cancelar", or only
+// "Aceptar" when soloAceptar is true, and waits for the answer: 1 accepted,
+// 2 cancelled.
+int16_t MostrarMensaje(const QString& texto, const QString& titulo, bool soloAceptar);
+
+}  // namespace quelvo

@@ -1,0 +1,267 @@
+// Error reporting: the log file byte by byte, the error window, and the guard
+// that keeps the program running when a handler fails.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSysInfo>
+#include <QTemporaryDir>
+#include <QtTest/QTest>
+#include <stdexcept>
+
+#include "dialogos.h"
+#include "platform/sistema.h"
+#include "quelvort/error.h"
+#include "shell/frmGestErrores_794.h"
+#include "shell/guarda.h"
+
+using quelvo::frmGestErrores_794;
+
+namespace {
+
+QByteArray Leer(const QString& ruta) {
+    QFile f(ruta);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The whole log as the reporter must write it, in Windows-1252.
+QByteArray LogEsperado(const QByteArray& fecha, const QByteArray& formulario,
+                       const QByteArray& evento, const QByteArray& descripcion) {
+    const QByteArray raya(58, '_');
+    return "Error generado el " + fecha + " por el\r\nejecutable test_app\r\nen la m\xE1quina " +
+           QSysInfo::machineHostName().toLatin1() + "\r\n" + raya + "\r\n\r\n" +
+           "  Formulario           " + formulario + "\r\n" + "  Evento                  " + evento +
+           "\r\n" + "  Descripci\xF3n       \r\n\r\n" + descripcion + "\r\n" + raya +
+           "\r\n\r\n\r\n";
+}
+
+// Points the system temporary folder at the test's own folder.
+class Temporal : public ::testing::Test {
+protected:
+    Temporal() { apuntar(carpeta_.path()); }
+    ~Temporal() override {
+        if (habia_) qputenv("TMPDIR", antes_);
+        else qunsetenv("TMPDIR");
+    }
+    void apuntar(const QString& valor) { qputenv("TMPDIR", valor.toUtf8()); }
+
+    QTemporaryDir carpeta_;
+    bool habia_ = qEnvironmentVariableIsSet("TMPDIR");
+    QByteArray antes_ = qgetenv("TMPDIR");
+};
+
+using ErrorLog = Temporal;
+
+TEST_F(ErrorLog, NameAndContentAreExactBytes) {
+    struct Caso {
+        QDateTime momento;
+        const char* nombre;
+        const char* fecha;
+    };
+    // Evening hours and months unlike the minutes catch 12-hour clocks and
+    // month/minute mix-ups.
+    const Caso casos[] = {
+        {{QDate(2008, 12, 8), QTime(9, 15, 2)}, "Error08-12-08 09-15-02.log", "08/12/08 09:15:02"},
+        {{QDate(2009, 3, 7), QTime(21, 45, 9)}, "Error09-03-07 21-45-09.log", "07/03/09 21:45:09"},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        QString ruta = frmGestErrores_794::ErrorADisco(
+            "frmDeclarante_794", "frmDeclarante_794T.Form_Load",
+            QString::fromUtf8("cDeclarante.Cargar\r\nAño €: ñ"), c.momento);
+        EXPECT_EQ(ruta, carpeta_.path() + "/" + c.nombre);
+        EXPECT_EQ(Leer(ruta),
+                  LogEsperado(c.fecha, "frmDeclarante_794", "frmDeclarante_794T.Form_Load",
+                              "cDeclarante.Cargar\r\nA\xF1o \x80: \xF1"));
+    }
+}
+
+TEST_F(ErrorLog, CharacterOutsideWindows1252KeepsTheRestOfTheReport) {
+    QDateTime momento(QDate(2010, 5, 4), QTime(13, 2, 1));
+    QString ruta = frmGestErrores_794::ErrorADisco("frmX", QString::fromUtf8("frmXT.Ω_Click"),
+                                                   QString::fromUtf8("Ωmega 😀 fin"), momento);
+    EXPECT_EQ(Leer(ruta), LogEsperado("04/05/10 13:02:01", "frmX", "frmXT.?_Click", "?mega ? fin"));
+}
+
+TEST_F(ErrorLog, SameSecondKeepsTheEarlierLog) {
+    QDateTime momento(QDate(2008, 12, 8), QTime(9, 15, 2));
+    QString primera = frmGestErrores_794::ErrorADisco("frmA", "e", "uno", momento);
+    QString segunda = frmGestErrores_794::ErrorADisco("frmB", "e", "dos", momento);
+    EXPECT_EQ(segunda, carpeta_.path() + "/Error08-12-08 09-15-02 (2).log");
+    EXPECT_TRUE(Leer(primera).contains("uno\r\n"));
+    EXPECT_TRUE(Leer(segunda).contains("dos\r\n"));
+}
+
+TEST_F(ErrorLog, WhereTheLogLands) {
+    const QString base = carpeta_.path();
+    QFile fichero(base + "/fichero");
+    ASSERT_TRUE(fichero.open(QIODevice::WriteOnly));
+    fichero.close();
+    struct Caso {
+        QString tmpdir;
+        QString carpeta;  // of the returned path
+        bool escrito;
+    };
+    const Caso casos[] = {{base, base + "/", true},
+                          {base + "/", base + "/", true},
+                          // No temporary folder: a bare name, in the current folder.
+                          {base + "/falta", "", true},
+                          // Cannot be written: the path all the same.
+                          {base + "/fichero", base + "/fichero/", false}};
+    const QString antes = QDir::currentPath();
+    QDir::setCurrent(base);
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.tmpdir.toStdString());
+        apuntar(c.tmpdir);
+        QString ruta = frmGestErrores_794::ErrorADisco("f", "e", "d");
+        EXPECT_TRUE(ruta.startsWith(c.carpeta + "Error")) << ruta.toStdString();
+        EXPECT_EQ(QFile::exists(ruta), c.escrito);
+        QFile::remove(ruta);
+    }
+    QDir::setCurrent(antes);
+}
+
+// What the error window showed.
+struct Ventana {
+    QString titulo;
+    QStringList textos, etiquetas;
+    Qt::CursorShape cursor = Qt::BlankCursor;
+};
+
+class Guarda : public Temporal {
+protected:
+    Guarda() { formulario_.setObjectName("frmListaDeclarantes_794"); }
+
+    // Runs the handler inside the guard; `enVentana` sees the error window.
+    void Ejecutar(const std::function<void()>& manejador, const char* evento,
+                  const std::function<void(QWidget*)>& enVentana) {
+        prueba::ConModal([&] { quelvo::Guardar(&formulario_, evento, manejador); },
+                         [&](QWidget* w) {
+                             enVentana(w);
+                             QTest::mouseClick(w->findChild<QPushButton*>("cmdAceptar"),
+                                               Qt::LeftButton);
+                         });
+    }
+    Ventana Observar(const std::function<void()>& manejador, const char* evento = "e") {
+        Ventana v;
+        Ejecutar(manejador, evento, [&](QWidget* w) {
+            v.titulo = w->windowTitle();
+            for (int i = 0; i < 3; ++i)
+                v.textos << w->findChild<QLineEdit*>(QStringLiteral("txtError_%1").arg(i))->text();
+            v.textos << w->findChild<QPlainTextEdit*>("txtError_3")->toPlainText();
+            for (int i = 0; i < 4; ++i)
+                v.etiquetas << w->findChild<QLabel*>(QStringLiteral("Label1_%1").arg(i))->text();
+            if (QApplication::overrideCursor()) v.cursor = QApplication::overrideCursor()->shape();
+        });
+        return v;
+    }
+
+    QWidget formulario_;
+};
+
+TEST_F(Guarda, ErrorOfAHandlerShowsTheWindowAndTheProgramGoesOn) {
+    struct Caso {
+        const char* nombre;
+        std::function<void()> manejador;
+        QString descripcion;
+    };
+    const Caso casos[] = {
+        {"runtime error", [] { throw rt::Error(13, "Quelvo", "Type mismatch"); }, "Type mismatch"},
+        {"standard exception", [] { throw std::runtime_error("sin memoria"); }, "sin memoria"},
+        {"anything else", [] { throw 42; }, "Error desconocido"},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        // Nothing escapes the guard: Observar returns normally.
+        Ventana v = Observar(c.manejador, "frmListaDeclarantes_794T.lsvDeclarantes_DblClick");
+        EXPECT_EQ(v.titulo, "Error...");
+        ASSERT_EQ(v.textos.size(), 4);
+        EXPECT_EQ(v.textos[0], "frmListaDeclarantes_794");
+        EXPECT_EQ(v.textos[1], "frmListaDeclarantes_794T.lsvDeclarantes_DblClick");
+        EXPECT_TRUE(v.textos[2].startsWith(carpeta_.path() + "/Error"));
+        EXPECT_TRUE(Leer(v.textos[2]).contains("\r\n\r\n" + c.descripcion.toLatin1() + "\r\n"));
+        EXPECT_EQ(v.textos[3], c.descripcion);
+        EXPECT_EQ(v.etiquetas,
+                  QStringList({"Formulario:", "Evento:", "Fichero:", "Descripción del Error"}));
+    }
+}
+
+TEST_F(Guarda, DescriptionCarriesEveryLocationInItsForm) {
+    // A class procedure puts its location and a line break in front; the form
+    // procedure that called it its location in front and a line break behind.
+    auto manejador = [] {
+        try {
+            try {
+                throw rt::Error(94, "Quelvodat", "Invalid use of Null");
+            } catch (const rt::Error& e) {
+                throw rt::WithLocationLineBefore(e, "cDeclarante.ObtenerDeclarantes");
+            }
+        } catch (const rt::Error& e) {
+            throw rt::WithLocationLineAfter(e, "frmListaDeclarantes_794.CargarLista");
+        }
+    };
+    Ventana v = Observar(manejador);
+    EXPECT_EQ(
+        v.textos.value(3),
+        "frmListaDeclarantes_794.CargarListacDeclarante.ObtenerDeclarantes\nInvalid use of Null\n");
+    EXPECT_TRUE(
+        Leer(v.textos.value(2))
+            .contains(
+                "\r\n\r\nfrmListaDeclarantes_794.CargarListacDeclarante.ObtenerDeclarantes\r\n"
+                "Invalid use of Null\r\n\r\n____"));
+}
+
+TEST_F(Guarda, WindowShowsTheArrowOverAnHourglassAndGivesItBack) {
+    quelvo::plataforma::CursorEspera espera;
+    Ventana v = Observar([] {
+        quelvo::plataforma::CursorEspera otra;
+        throw rt::Error(5, "Quelvo", "x");
+    });
+    EXPECT_EQ(v.cursor, Qt::ArrowCursor);
+    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+}
+
+TEST_F(Guarda, DetailsOpenOnceAndEachReportStartsFolded) {
+    for (int vez = 0; vez < 2; ++vez) {
+        Ejecutar([] { throw rt::Error(5, "Q", "d"); }, "e",
+                 [](QWidget* w) {
+                     auto mas = w->findChild<QPushButton*>("cmdMas");
+                     auto detalles = w->findChild<QGroupBox*>("Frame1_1");
+                     EXPECT_EQ(mas->text(), "Ver detalles >>");
+                     EXPECT_EQ(w->findChild<QPushButton*>("cmdAceptar")->text(), "&Cerrar");
+                     EXPECT_FALSE(detalles->isVisible());
+                     EXPECT_EQ(w->height(), 2040 / 15);
+                     QTest::mouseClick(mas, Qt::LeftButton);
+                     EXPECT_TRUE(detalles->isVisible());
+                     EXPECT_FALSE(mas->isEnabled());
+                     EXPECT_EQ(w->height(), 4965 / 15);
+                 });
+    }
+}
+
+TEST_F(Guarda, DroppingOnTheIconMovesItAcrossAndBack) {
+    std::vector<int> posiciones;
+    Ejecutar([] { throw rt::Error(5, "Q", "d"); }, "e",
+             [&](QWidget* w) {
+                 auto icono = w->findChild<QLabel*>("Image1");
+                 posiciones.push_back(icono->x());
+                 for (int i = 0; i < 2; ++i) {
+                     QMimeData datos;
+                     QDragEnterEvent entra(QPoint(4, 4), Qt::CopyAction, &datos, Qt::LeftButton,
+                                           Qt::NoModifier);
+                     QApplication::sendEvent(icono, &entra);
+                     QDropEvent suelta(QPointF(4, 4), Qt::CopyAction, &datos, Qt::LeftButton,
+                                       Qt::NoModifier);
+                     QApplication::sendEvent(icono, &suelta);
+                     posiciones.push_back(icono->x());
+                 }
+             });
+    EXPECT_EQ(posiciones, (std::vector<int>{90 / 15, 4080 / 15, 90 / 15}));
+}
+
+}  // namespace
