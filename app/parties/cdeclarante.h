@@ -5,11 +5,12 @@
 #include <QString>
 #include <cstdint>
 
+#include "parties/datos_persona.h"
 #include "quelvort/variant.h"
 
 namespace quelvo {
 
-class cDeclarante {
+class cDeclarante : public cDatosPersona {
 public:
     // Picker mode: 0 open the chosen declarant, 1 delete it.
     int32_t AbrirBorrar() const { return AbrirBorrar_; }
@@ -20,43 +21,12 @@ public:
     // Where the editor was opened from: 0 the main window, 1 the declarations window.
     int32_t Procedencia() const { return Procedencia_; }
     void Procedencia(int32_t v) { Procedencia_ = v; }
-    bool Modificado() const { return Modificado_; }
-    void Modificado(bool v) { Modificado_ = v; }
     // 0 new declarant, 1 the declarant CODDEC is open, 2 none.
     int32_t Modo() const { return Modo_; }
     void Modo(int32_t v) { Modo_ = v; }
     // Key of the current declarant; 0 for none or a new one.
     int32_t CODDEC() const { return CODDEC_; }
     void CODDEC(int32_t v) { CODDEC_ = v; }
-
-    const QString& Nombre() const { return Nombre_; }
-    void Nombre(const QString& v) { Nombre_ = v; }
-    const QString& NIF() const { return NIF_; }
-    void NIF(const QString& v) { NIF_ = v; }
-    // Street-type code.
-    const QString& Siglas() const { return Siglas_; }
-    void Siglas(const QString& v) { Siglas_ = v; }
-    const QString& domicilio() const { return domicilio_; }
-    void domicilio(const QString& v) { domicilio_ = v; }
-    int32_t numero() const { return numero_; }
-    void numero(int32_t v) { numero_ = v; }
-    const QString& letra() const { return letra_; }
-    void letra(const QString& v) { letra_ = v; }
-    const QString& Escal() const { return Escal_; }
-    void Escal(const QString& v) { Escal_ = v; }
-    const QString& piso() const { return piso_; }
-    void piso(const QString& v) { piso_ = v; }
-    const QString& mano() const { return mano_; }
-    void mano(const QString& v) { mano_ = v; }
-    int16_t CodProvin() const { return CodProvin_; }
-    void CodProvin(int16_t v) { CodProvin_ = v; }
-    const QString& municipio() const { return municipio_; }
-    void municipio(const QString& v) { municipio_ = v; }
-    // The whole postal code as a number (no leading zero).
-    int32_t CPost() const { return CPost_; }
-    void CPost(int32_t v) { CPost_ = v; }
-    int32_t Telefono() const { return Telefono_; }
-    void Telefono(int32_t v) { Telefono_ = v; }
     // Contact person and telephone.
     const QString& NombrePd() const { return NombrePd_; }
     void NombrePd(const QString& v) { NombrePd_ = v; }
@@ -81,22 +51,8 @@ private:
     int32_t AbrirBorrar_ = 0;
     rt::Variant vBufferDeclarantes_;
     int32_t Procedencia_ = 0;
-    bool Modificado_ = false;
     int32_t Modo_ = 0;
     int32_t CODDEC_ = 0;
-    QString Nombre_;
-    QString NIF_;
-    QString Siglas_;
-    QString domicilio_;
-    int32_t numero_ = 0;
-    QString letra_;
-    QString Escal_;
-    QString piso_;
-    QString mano_;
-    int16_t CodProvin_ = 0;
-    QString municipio_;
-    int32_t CPost_ = 0;
-    int32_t Telefono_ = 0;
     QString NombrePd_;
     int32_t TelefonoPd_ = 0;
     rt::Variant vBufferUltimos_;
