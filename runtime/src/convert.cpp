@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cfloat>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -123,10 +124,12 @@ double RoundHalfEven(double value) { return std::nearbyint(value); }
 double RoundHalfAwayFromZero(double value, int decimals) {
     double scale = std::pow(10.0, decimals);
     double scaled = value * scale;
-    // A half that binary fractions store a hair below still counts as a half.
+    // A half that binary fractions store a hair below still counts as a half;
+    // the hair is a few units in the last place, never a whole fraction of
+    // a large number.
     double floorPart = std::floor(std::fabs(scaled));
     double frac = std::fabs(scaled) - floorPart;
-    double tolerance = 1e-9 * std::max(1.0, std::fabs(scaled));
+    double tolerance = std::max(1e-9, std::fabs(scaled) * 4 * DBL_EPSILON);
     double magnitude = (frac + tolerance >= 0.5) ? floorPart + 1 : floorPart;
     return std::copysign(magnitude, scaled) / scale;
 }

@@ -109,7 +109,10 @@ TEST(Convert, HalfAwayFromZeroForMoney) {
         double out;
     };
     const Case cases[] = {{2.5, 0, 3},      {-2.5, 0, -3},      {0.125, 2, 0.13},
-                          {6.01012, 2, 6.01}, {1.005, 2, 1.01}, {12.4, 0, 12}};
+                          {6.01012, 2, 6.01}, {1.005, 2, 1.01}, {12.4, 0, 12},
+                          // A nine-digit telephone is whole: nothing to round.
+                          {945222333, 0, 945222333}, {1234567890.4, 0, 1234567890},
+                          {1234567890.5, 0, 1234567891}};
     for (const auto& c : cases)
         EXPECT_DOUBLE_EQ(rt::RoundHalfAwayFromZero(c.in, c.decimals), c.out) << c.in;
 }
