@@ -12,6 +12,7 @@
 #include "shell/actualizacion_online.h"
 #include "shell/cactonline.h"
 #include "shell/cgeneral.h"
+#include "shell/frmInicio_794.h"
 #include "shell/globales.h"
 #include "shell/mdi794.h"
 #include "shell/objetos.h"
@@ -73,6 +74,10 @@ int Main(QApplication& app) {
         InicializarTodo();
         if (ComprobarBDVersion()) return 0;
         CargarPreferencias();
+        {
+            frmInicio_794 inicio;
+            inicio.Mostrar();
+        }
         principal = std::make_unique<MDI794>();
         principal->show();
     } catch (const rt::Error& e) {

@@ -28,6 +28,11 @@ public:
     // The menu policy: menus, toolbar and recent declarants from the databases.
     void HabilitarMenu();
 
+    // Fills the list view with the pick list named by its Tag (any case):
+    // SIGLAS, PROV, PAIS, CLAVEDES, PERIODO, SIGNO or EJERCICIO; any other
+    // name adds nothing.
+    void InicializarListas(QTreeWidget* lsv);
+
     // A SELECT on the reference database: (field, row) texts, or Null.
     rt::Variant CargarResultado(const std::string& strSQL);
     // One item per row: key "c" & field 0, text field 1.

@@ -11,8 +11,12 @@
 #include "platform/rutas.h"
 #include "shell/arranque.h"
 #include "shell/ayuda.h"
+#include "shell/cactonline.h"
 #include "shell/catalogo.h"
 #include "shell/cgeneral.h"
+#include "shell/frmAbout_794.h"
+#include "shell/frmIdioma_794.h"
+#include "shell/frmPreferencias_794.h"
 #include "shell/globales.h"
 #include "shell/guarda.h"
 #include "shell/menus.h"
@@ -48,6 +52,10 @@ MDI794::MDI794(QWidget* parent) : QMainWindow(parent) {
     setCentralWidget(mdiArea_);
     crearMenus();
     crearBarra();
+    // No choice stored yet: the first run asks for the language.
+    connect(this, &MDI794::PrimeraActivacion, this, [this] {
+        if (objActOnline().ActOnline < 0) frmIdioma_794(this).exec();
+    });
     Form_Load();
 }
 
@@ -112,6 +120,12 @@ void MDI794::crearMenus() {
     EstablecerComando("mnuRestore", [this] { mnuRestore_Click(); });
     EstablecerComando("mnuDescripAsisOnline", [this] { mnuDescripAsisOnline_Click(); });
     EstablecerComando("mnuAsisOnline", [this] { mnuAsisOnline_Click(); });
+    EstablecerComando("mnuPreferencias", [this] { frmPreferencias_794(this).exec(); });
+    EstablecerComando("mnuAcerca", [this] {
+        DeshabilitarMenus();
+        frmAbout_794(this).exec();
+        objGeneral().HabilitarMenu();
+    });
 }
 
 void MDI794::crearBarra() {

@@ -10,10 +10,6 @@ namespace quelvodat::Exportacion {
 
 using namespace campo;
 
-namespace {
-std::string texto(const rt::Variant& v) { return v.isNull() ? std::string() : rt::CStr(v); }
-}  // namespace
-
 std::string CodigoPeriodoAnt(int32_t periodo, int32_t periodicidad) {
     if (periodicidad == 3) return "0A";
     if (periodicidad == 2) {
@@ -45,24 +41,8 @@ double ImporteSegunMoneda(double importe, const std::string& strMoneda) {
 std::string ExportarRegistro0(const rt::Variant& vBufferPresentador, int32_t lngNoTotalDtes,
                               int32_t lngNoTotalDos, int32_t lngEjercicio) {
     return ConUbicacion("Exportacion.ExportarRegistro0", [&] {
-        const rt::Variant& p = vBufferPresentador;
-        LineaFija r(kDisenoRegistro0Ant);
-        r.Poner(kEjercicio, lngEjercicio)
-            .Poner(kNif, p(1))
-            .Poner(kNombre, p(2))
-            .Poner(kSiglas, p(3))
-            .Poner(kVia, p(4))
-            .Poner(kNumero, p(5))
-            .Poner(kEscalera, p(7))
-            .Poner(kPiso, p(8))
-            .Poner(kPuerta, p(9))
-            .Poner(kCodigoPostal, texto(p(10)) + texto(p(11)))
-            .Poner(kMunicipio, p(12))
-            .Poner(kNumeroDeclarantes, lngNoTotalDtes)
-            .Poner(kNumeroDeclarados, lngNoTotalDos)
-            .Poner(kTelefono, p(13))
-            .Poner(kContacto, p(14));
-        return r.Formar();
+        return FormarRegistro0(kDisenoRegistro0Ant, vBufferPresentador, lngNoTotalDtes,
+                               lngNoTotalDos, lngEjercicio);
     });
 }
 
@@ -70,25 +50,19 @@ std::string ExportarRegistro1(const rt::Variant& vBufferDeclarante,
                               const rt::Variant& vFilasTotales, const std::string& strMoneda,
                               int32_t lngEjercicio, int32_t btePeriodo, int32_t btePeriodicidad) {
     return ConUbicacion("Exportacion.ExportarRegistro1", [&] {
-        const rt::Variant& d = vBufferDeclarante;
         auto totales = TotalesPorClave(vFilasTotales);
         const TotalClave& t1 = totales["1"];
         const TotalClave& t2 = totales["2"];
         int64_t rectificaciones = totales["3"].numero + totales["4"].numero;
-        LineaFija r(kDisenoRegistro1Ant);
-        r.Poner(kEjercicio, lngEjercicio)
-            .Poner(kPeriodo, CodigoPeriodoAnt(btePeriodo, btePeriodicidad))
-            .Poner(kProvincia, d(10))
-            .Poner(kNif, d(1))
-            .Poner(kNombre, d(2))
-            .Poner(kNumeroClave1, static_cast<double>(t1.numero))
-            .Poner(kBasesClave1, ImporteSegunMoneda(t1.bases, strMoneda))
-            .Poner(kNumeroClave2, static_cast<double>(t2.numero))
-            .Poner(kBasesClave2, ImporteSegunMoneda(t2.bases, strMoneda))
-            .Poner(kNumeroClaves34, static_cast<double>(rectificaciones))
-            .Poner(kTelefono, d(14))
-            .Poner(kContacto, d(13));
-        return r.Formar();
+        return FormarRegistro1(
+            kDisenoRegistro1Ant, vBufferDeclarante, lngEjercicio,
+            CodigoPeriodoAnt(btePeriodo, btePeriodicidad), [&](LineaFija& r) {
+                r.Poner(kNumeroClave1, static_cast<double>(t1.numero))
+                    .Poner(kBasesClave1, ImporteSegunMoneda(t1.bases, strMoneda))
+                    .Poner(kNumeroClave2, static_cast<double>(t2.numero))
+                    .Poner(kBasesClave2, ImporteSegunMoneda(t2.bases, strMoneda))
+                    .Poner(kNumeroClaves34, static_cast<double>(rectificaciones));
+            });
     });
 }
 
@@ -98,8 +72,8 @@ std::string ExportarRegistro2(int32_t lngEjercicio, int32_t btePeriodo,
                               int32_t btePeriodicidad) {
     return ConUbicacion("Exportacion.ExportarRegistro2", [&] {
         const rt::Variant& o = vBufferDeclarado;
-        const rt::Variant& d = vBufferDeclarante;
         const Diseno& diseno = kDisenoRegistro2Ant;
+        // Every value is read before the first field is set, as this layout always did.
         double ejercicioRect = ValorNumerico(diseno, kEjercicioRectificado, CeroSiFalta(o(7)));
         double periodoRect = ValorNumerico(diseno, kPeriodoRectificado, CeroSiFalta(o(8)));
         std::string codigoRect;
@@ -110,21 +84,14 @@ std::string ExportarRegistro2(int32_t lngEjercicio, int32_t btePeriodo,
             codigoRect = rt::CStr(o(8));
         }
         double base = ImporteSegunMoneda(ValorNumerico(diseno, kBase, o(5)), strMoneda);
-        LineaFija r(diseno);
-        r.Poner(kEjercicio, lngEjercicio)
-            .Poner(kPeriodo, CodigoPeriodoAnt(btePeriodo, btePeriodicidad))
-            .Poner(kProvincia, d(10))
-            .Poner(kNif, d(1))
-            .Poner(kClave, o(4))
-            .Poner(kPais, o(1))
-            .Poner(kNifOperador, o(2))
-            .Poner(kNombreOperador, o(3))
-            .Poner(kBase, base)
-            .Poner(kTriangular, o(9))
-            .Poner(kSigno, o(6))
-            .Poner(kEjercicioRectificado, ejercicioRect)
-            .Poner(kPeriodoRectificado, codigoRect);
-        return r.Formar();
+        return FormarRegistro2(diseno, o, vBufferDeclarante, lngEjercicio,
+                               CodigoPeriodoAnt(btePeriodo, btePeriodicidad), base,
+                               [&](LineaFija& r) {
+                                   r.Poner(kTriangular, o(9))
+                                       .Poner(kSigno, o(6))
+                                       .Poner(kEjercicioRectificado, ejercicioRect)
+                                       .Poner(kPeriodoRectificado, codigoRect);
+                               });
     });
 }
 

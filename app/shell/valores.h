@@ -1,0 +1,18 @@
+#pragma once
+// Numbers in text boxes: zero shows as a blank box and a blank box reads as
+// zero.
+#include "quelvort/variant.h"
+
+namespace quelvo {
+
+// "" for a value that is zero (a blank value also sets the caller's variable
+// to 0), else the value unchanged. A value that is no number raises, with
+// "General.CB" in front of the description.
+rt::Variant CB(rt::Variant& valor);
+
+// 0 for "" (and Empty), else the value as a number in Spanish conventions;
+// blanks are not removed first. A value that is no number raises, with
+// "General.BC" in front of the description.
+double BC(const rt::Variant& valor);
+
+}  // namespace quelvo

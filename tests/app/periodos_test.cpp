@@ -1,0 +1,171 @@
+// Periods, operation keys, currencies and dates as texts in either language.
+#include <gtest/gtest.h>
+
+#include "declarations/clistadeclaraciones.h"
+#include "shell/claves.h"
+#include "shell/fechas.h"
+#include "shell/globales.h"
+#include "shell/objetos.h"
+#include "shell/periodos.h"
+
+using namespace quelvo;
+
+namespace {
+
+class Textos : public ::testing::Test {
+protected:
+    void TearDown() override {
+        lngIdioma = 0;
+        strFechaVacia.clear();
+        LiberarObjetos();
+    }
+    static void declaracion(int32_t ejercicio, uint8_t periodo) {
+        objListaDeclaraciones().Ejercicio(ejercicio);
+        objListaDeclaraciones().Periodo(periodo);
+    }
+};
+
+}  // namespace
+
+TEST_F(Textos, EveryPeriodTextReadsBackInBothLanguages) {
+    struct Periodo {
+        int16_t valor, periodicidad;
+        const char *castellano, *euskera;
+    };
+    const Periodo periodos[] = {
+        {12, 3, "0 - ANUAL", "0 - URTEKOA"},     {3, 2, "1ºTRIMESTRE", "1.HIRUHILEKOA"},
+        {6, 2, "2ºTRIMESTRE", "2.HIRUHILEKOA"},  {9, 2, "3ºTRIMESTRE", "3.HIRUHILEKOA"},
+        {12, 2, "4ºTRIMESTRE", "4.HIRUHILEKOA"}, {1, 1, "ENERO", "URTARRILA"},
+        {2, 1, "FEBRERO", "OTSAILA"},            {3, 1, "MARZO", "MARTXOA"},
+        {4, 1, "ABRIL", "APIRILA"},              {5, 1, "MAYO", "MAIATZA"},
+        {6, 1, "JUNIO", "EKAINA"},               {7, 1, "JULIO", "UZTAILA"},
+        {8, 1, "AGOSTO", "ABUZTUA"},             {9, 1, "SEPTIEMBRE", "IRAILA"},
+        {10, 1, "OCTUBRE", "URRIA"},             {11, 1, "NOVIEMBRE", "AZAROA"},
+        {12, 1, "DICIEMBRE", "ABENDUA"},
+    };
+    for (const auto& p : periodos) {
+        SCOPED_TRACE(p.castellano);
+        const QString textos[] = {QString::fromUtf8(p.castellano), QString::fromUtf8(p.euskera)};
+        for (int i = 0; i < 2; ++i) {
+            lngIdioma = i * kOffsetEuskera;
+            EXPECT_EQ(DescripcionPeriodo(p.valor, p.periodicidad), textos[i]);
+            EXPECT_EQ(ValorPeriodo(textos[i]), p.valor);
+            EXPECT_EQ(TipoPeriodo(textos[i]), p.periodicidad);
+        }
+    }
+    lngIdioma = 0;
+    EXPECT_EQ(DescripcionPeriodo(3, 2).at(1), QChar(0x00BA));  // one character, U+00BA
+}
+
+TEST_F(Textos, PeriodTextsMatchOnlyExactly) {
+    for (const char* texto : {"1º TRIMESTRE", "1°TRIMESTRE", "enero", " ENERO", "4.hiruhilekoa", ""}) {
+        EXPECT_EQ(ValorPeriodo(QString::fromUtf8(texto)), 0) << texto;
+        EXPECT_EQ(TipoPeriodo(QString::fromUtf8(texto)), 0) << texto;
+    }
+    for (auto [valor, periodicidad] : {std::pair{6, 3}, {5, 2}, {13, 1}, {0, 1}, {12, 4}})
+        EXPECT_EQ(DescripcionPeriodo(valor, periodicidad), "") << valor << "/" << periodicidad;
+}
+
+TEST_F(Textos, PeriodCodes) {
+    struct Caso {
+        uint8_t valor, periodicidad;
+        const char* codigo;
+    };
+    const Caso casos[] = {{12, 3, "0A"}, {5, 3, "0A"}, {3, 2, "1T"}, {12, 2, "4T"}, {5, 2, ""},
+                          {7, 1, "07"},  {12, 1, "12"}, {0, 1, "00"}, {12, 0, ""},  {12, 4, ""}};
+    for (const auto& c : casos)
+        EXPECT_EQ(CodigoPeriodo(c.valor, c.periodicidad), c.codigo) << int(c.valor) << "/" << int(c.periodicidad);
+}
+
+TEST_F(Textos, KeySetsFollowTheDeclarationsPeriod) {
+    const QStringList antiguas{"1", "2", "3", "4"}, cinco{"E", "A", "T", "S", "I"},
+        siete{"E", "A", "T", "S", "I", "M", "H"};
+    struct Caso {
+        int32_t ejercicio;
+        uint8_t periodo;
+        QStringList claves;
+    };
+    const Caso casos[] = {{0, 0, antiguas},  {2009, 12, antiguas}, {2010, 12, cinco},
+                          {2011, 6, cinco},  {2011, 7, siete},     {2011, 12, siete},
+                          {2012, 1, siete}};
+    for (const auto& c : casos) {
+        declaracion(c.ejercicio, c.periodo);
+        for (const QString& clave : siete + antiguas)
+            EXPECT_EQ(DescripcionClave(clave, "N").isEmpty(), !c.claves.contains(clave))
+                << c.ejercicio << "/" << int(c.periodo) << " " << clave.toStdString();
+    }
+}
+
+TEST_F(Textos, KeyTextsAndTheRectificationPrefix) {
+    struct Caso {
+        int32_t ejercicio;
+        uint8_t periodo;
+        int32_t idioma;
+        const char *clave, *tipo, *texto;
+    };
+    const Caso casos[] = {
+        {2011, 6, 0, "E", "R", "(Rectificación) - Entregas intracomunitarias"},
+        {2011, 6, kOffsetEuskera, "E", "R", "(Zuzenketak) - Batasun barruko emateak"},
+        {2011, 9, 0, "M", "N", "Entregas  intra. de bienes posteriores a una importación exenta"},
+        {2012, 3, 0, "I", "r", "Adquisiciones intracomunitarias de servicios"},
+        {2012, 3, 0, "e", "N", ""},
+        {2009, 12, 0, "3", "R", "Rectificación a entregas"},
+        {2009, 12, kOffsetEuskera, "4", "R", "Eskurapenen zuzenketak"},
+    };
+    for (const auto& c : casos) {
+        declaracion(c.ejercicio, c.periodo);
+        lngIdioma = c.idioma;
+        EXPECT_EQ(DescripcionClave(c.clave, c.tipo).toStdString(), c.texto) << c.clave << c.tipo;
+    }
+}
+
+TEST_F(Textos, Currencies) {
+    EXPECT_EQ(NombreMoneda("e"), "Euros");
+    EXPECT_EQ(NombreMoneda(""), "Pesetas");
+    EXPECT_EQ(OperadorConversion("E", "P"), " * ");
+    EXPECT_EQ(OperadorConversion("P", "E"), " / ");
+    EXPECT_EQ(OperadorConversion("e", "P"), "");
+    EXPECT_EQ(OperadorConversion("E", "E"), "");
+}
+
+TEST_F(Textos, SpanishDates) {
+    strFechaVacia = "__/__/____";
+    const std::pair<const char*, int32_t> casos[] = {
+        {"29/02/2000", 20000229}, {"29/02/1900", -1}, {"29/02/2011", -1},  {"31/04/2011", -1},
+        {"30/04/2011", 20110430}, {"01/01/1000", 10000101}, {"15/03/999", -1}, {"15/03/201_", -1},
+        {"1_/03/2011", -1},       {"00/03/2011", -1}, {"15/13/2011", -1},  {"15/3/2011", -1},
+        {"15/03/99999", -1},      {"__/__/____", 0},  {"2011/03/15", -1},
+    };
+    for (const auto& [texto, numero] : casos) {
+        EXPECT_EQ(FechaValida(texto), numero != -1) << texto;
+        EXPECT_EQ(FechaANumero(texto), numero) << texto;
+    }
+    EXPECT_EQ(FechaANumero("15/03/2011", 2012), -1);
+    EXPECT_EQ(NumeroAFecha(20110315), "15/03/2011");
+    EXPECT_EQ(NumeroAFecha(15032011, true), "15/03/2011");
+    for (int32_t numero : {0, -5, 20110231, 123}) EXPECT_EQ(NumeroAFecha(numero), "__/__/____") << numero;
+}
+
+TEST_F(Textos, BasqueDatesAndTheEmptyDate) {
+    // Until the print dialog sets it, the empty text is the empty date; the
+    // mask of the language in use always is.
+    EXPECT_EQ(FechaANumero(""), 0);
+    EXPECT_EQ(FechaANumero("__/__/____"), 0);
+    lngIdioma = kOffsetEuskera;
+    EXPECT_EQ(FechaANumero("____/__/__"), 0);
+    strFechaVacia = "____/__/__";
+    EXPECT_EQ(FechaANumero(""), -1);
+    EXPECT_EQ(FechaANumero("2011/03/15"), 20110315);
+    EXPECT_EQ(NumeroAFecha(20110315), "2011/03/15");
+    EXPECT_EQ(NumeroAFecha(0), "____/__/__");
+    EXPECT_EQ(NumeroAFecha(20110231), "____/__/__");
+    EXPECT_EQ(FechaANumero("2011/03/1_"), -1);  // a day not typed whole
+    EXPECT_EQ(FechaANumero("15/03/2011"), -1);
+}
+
+TEST_F(Textos, BasqueDaySuffixes) {
+    const std::pair<int16_t, const char*> casos[] = {
+        {0, ""},    {1, "ean"}, {2, "an"},   {5, "ean"}, {10, "ean"}, {11, "n"}, {15, "ean"},
+        {20, "an"}, {21, "ean"}, {29, "an"}, {30, "ean"}, {31, "n"},   {32, ""}};
+    for (const auto& [dia, sufijo] : casos) EXPECT_EQ(SufijoDia(dia), sufijo) << dia;
+}

@@ -1,0 +1,163 @@
+// The splash and about windows.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QToolButton>
+#include <QtTest/QTest>
+
+#include "dialogos.h"
+#include "entorno.h"
+#include "servidor_http.h"
+#include "shell/cactonline.h"
+#include "shell/catalogo.h"
+#include "shell/frmAbout_794.h"
+#include "shell/frmInicio_794.h"
+#include "shell/mdi794.h"
+
+using namespace quelvo;
+
+namespace {
+
+class Ventanas : public ::testing::Test {
+protected:
+    void SetUp() override { objActOnline().ActOnline = 0; }
+    void TearDown() override {
+        lngIdioma = 0;
+        strVersion.clear();
+    }
+    prueba::Entorno entorno_;
+};
+
+struct Idioma {
+    int32_t offset;
+    const char* version;
+    const char* textoVersion;
+    const char* titulo;
+    const char* tituloAcerca;
+};
+const Idioma kIdiomas[] = {
+    {0, "2.8.0", "Versión 2.8.0", "Modelo 794", "DECLARACIÓN 794"},
+    {kOffsetEuskera, "2.8.0", "2.8.0 bertsioa", "794 eredua", "AITORPENA 794"},
+    {0, "", "Versión ", "Modelo 794", "DECLARACIÓN 794"},
+    {kOffsetEuskera, "", " bertsioa", "794 eredua", "AITORPENA 794"},
+};
+
+TEST_F(Ventanas, SplashShowsVersionTitlesAndBothDescriptions) {
+    for (const Idioma& c : kIdiomas) {
+        lngIdioma = c.offset;
+        strVersion = c.version;
+        frmInicio_794 inicio(0, 0);
+        inicio.Mostrar();
+        EXPECT_EQ(inicio.lblVersion->text(), QString::fromUtf8(c.textoVersion));
+        EXPECT_EQ(inicio.lblTitulo->text(), QString::fromUtf8(c.titulo));
+        EXPECT_EQ(inicio.lblTitulo1->text(), Cat(334));
+        EXPECT_EQ(inicio.lblDescripcion->text(), TextoCatalogo(163));
+        EXPECT_EQ(inicio.lblDescripcion1->text(), TextoCatalogo(10163));
+        EXPECT_EQ(inicio.LblAct->text(), Cat(290));
+        EXPECT_TRUE(inicio.isVisible());
+        EXPECT_FALSE(inicio.LblAct->isVisible());
+    }
+}
+
+TEST_F(Ventanas, SplashWaitsOnTheWholeSecondClockWithoutChecking) {
+    prueba::ServidorHttp servidor(prueba::ServidorHttp::Respuesta("[informacion]\r\n"));
+    objActOnline().URLAct = servidor.Direccion();
+    objActOnline().ActOnline = 0;
+    QElapsedTimer reloj;
+    reloj.start();
+    frmInicio_794 inicio(2, 5);
+    inicio.Mostrar();
+    // Two whole seconds ahead: between one and two seconds from now.
+    EXPECT_GE(reloj.elapsed(), 1000);
+    EXPECT_LT(reloj.elapsed(), 2500);
+    EXPECT_TRUE(servidor.peticiones.isEmpty());
+}
+
+TEST_F(Ventanas, SplashRunsTheCheckOnlyWithTheFlagOne) {
+    strVersion = "1.0.0";
+    auto& act = objActOnline();
+    act.ProgVer1 = "1";
+    act.ProgVer2 = "0";
+    act.ProgVer3 = "0";
+    prueba::ServidorHttp servidor(prueba::ServidorHttp::Respuesta(
+        "[informacion]\r\ncurrentversion=1.1.0\r\ndownloadurl=https://d.example/\r\n"));
+    act.URLAct = servidor.Direccion();
+    for (int16_t flag : {-1, 0, 2, 1}) {
+        act.ActOnline = flag;
+        act.SitAct = 0;
+        frmInicio_794 inicio(0, 0);
+        QString ventana;
+        bool avisando = false;
+        prueba::ConModal([&] { inicio.Mostrar(); },
+                         [&](QWidget* w) {
+                             ventana = w->objectName();
+                             avisando = inicio.LblAct->isVisible();
+                             static_cast<QDialog*>(w)->reject();
+                         });
+        const bool comprueba = flag == 1;
+        EXPECT_EQ(ventana, comprueba ? "FrmVersionCheck_794" : "") << flag;
+        EXPECT_EQ(avisando, comprueba) << flag;
+        EXPECT_EQ(act.SitAct, comprueba ? 3 : 0) << flag;
+        EXPECT_FALSE(inicio.LblAct->isVisible()) << flag;
+    }
+    EXPECT_EQ(servidor.peticiones.size(), 1);
+}
+
+TEST_F(Ventanas, AboutShowsTitleVersionAndNotes) {
+    for (const Idioma& c : kIdiomas) {
+        lngIdioma = c.offset;
+        strVersion = c.version;
+        frmAbout_794 acerca;
+        EXPECT_EQ(acerca.lblTitulo->text(), QString::fromUtf8(c.tituloAcerca));
+        EXPECT_EQ(acerca.lblVersion->text(), QString::fromUtf8(c.textoVersion));
+        EXPECT_EQ(acerca.windowTitle(), Cat(106));
+        EXPECT_EQ(acerca.lblDescription->text(), Cat(163));
+        EXPECT_EQ(acerca.cmdAceptar->text(), Cat(105));
+        EXPECT_EQ(acerca.txtVerInfo->toPlainText(), Cat(314));
+    }
+}
+
+TEST_F(Ventanas, AboutNotesToggleWithoutWalkingTheWindow) {
+    frmAbout_794 acerca;
+    acerca.show();
+    const int alto = acerca.height();
+    EXPECT_TRUE(acerca.txtVerInfo->isHidden());
+    for (int vuelta = 0; vuelta < 10; ++vuelta) {
+        QTest::mouseClick(acerca.cmdVerInf, Qt::LeftButton);
+        EXPECT_TRUE(acerca.txtVerInfo->isVisible());
+        EXPECT_TRUE(acerca.lnLinea->isVisible());
+        EXPECT_GE(acerca.height(), alto + acerca.txtVerInfo->height());
+        // The notes stand below the line, inside the window.
+        EXPECT_GT(acerca.txtVerInfo->y(), acerca.lnLinea->y());
+        EXPECT_LE(acerca.txtVerInfo->geometry().bottom(), acerca.height());
+        QTest::mouseClick(acerca.cmdVerInf, Qt::LeftButton);
+        EXPECT_TRUE(acerca.txtVerInfo->isHidden());
+        EXPECT_FALSE(acerca.lnLinea->isVisible());
+    }
+    EXPECT_EQ(acerca.height(), alto);
+}
+
+TEST_F(Ventanas, AboutCommandTurnsEveryMenuOffWhileOpen) {
+    MDI794 principal;
+    QAction* acerca = principal.Menu("mnuAcerca");
+    bool ayudaActiva = true, salirActivo = true, abierta = false;
+    prueba::ConModal([&] { acerca->trigger(); },
+                     [&](QWidget* w) {
+                         abierta = w->objectName() == "frmAbout_794";
+                         ayudaActiva = principal.Menu("mnuConInd")->isEnabled();
+                         salirActivo = principal.Boton(5)->isEnabled();
+                         QTest::mouseClick(w->findChild<QPushButton*>("cmdAceptar"), Qt::LeftButton);
+                     });
+    EXPECT_TRUE(abierta);
+    EXPECT_FALSE(ayudaActiva);
+    EXPECT_FALSE(salirActivo);
+    EXPECT_TRUE(principal.Menu("mnuConInd")->isEnabled());
+    EXPECT_TRUE(principal.Menu("mnuNueDec")->isEnabled());
+    EXPECT_TRUE(principal.isVisible());
+}
+
+}  // namespace
