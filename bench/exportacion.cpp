@@ -27,13 +27,16 @@ void Llenar(const std::string& ruta, int32_t declarantes, int32_t porDeclarante)
     const std::string n = std::to_string(declarantes);
     const std::string m = std::to_string(porDeclarante);
     const std::string total = std::to_string(int64_t{declarantes} * porDeclarante);
-    // Every tenth entry is a rectification, so both shapes of the record run.
+    // Valid Spanish NIFs (DNI with its letter) and German VAT numbers, so an
+    // import of the file accepts every line. Every tenth entry is a
+    // rectification, so both shapes of the record run.
     const std::string sql =
         "BEGIN;"
         "WITH RECURSIVE d(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM d WHERE i < " + n + ") "
         "INSERT INTO TDeclarante (coddec, dni_cifd, nombred, viad, domiciliod, numerod, letrad, "
         "escalerad, pisod, manod, cod, codpostald, municipiod, telefonod, nombrepd, telefonopd) "
-        "SELECT i, printf('A%08d', i), 'DECLARANTE NUMERO ' || i, 'CL', 'MAYOR', i, ' ', ' ', "
+        "SELECT i, printf('%08d', i) || substr('TRWAGMYFPDXBNJZSQVHLCKE', i % 23 + 1, 1), "
+        "'DECLARANTE NUMERO ' || i, 'CL', 'MAYOR', i, ' ', ' ', "
         "' ', ' ', 1, 1, 'VITORIA-GASTEIZ', 945000000 + i, 'PERSONA DE CONTACTO', 600000000 + i "
         "FROM d;"
         "INSERT INTO TDeclaraciones (coddecla, coddecr, ejercicio, periodo, periodicidad, moneda, "
@@ -42,7 +45,7 @@ void Llenar(const std::string& ruta, int32_t declarantes, int32_t porDeclarante)
         " - 1) "
         "INSERT INTO tOperadores (coddeclar, paiso, paisaux, nifo, razon, tipoopo, claveopo, "
         "base, signoo, ejercicioo, periodoo, triangularo, periodicidad) "
-        "SELECT i / " + m + " + 1, 'DE', '', 'DE' || (100000000 + i), 'PROVEEDOR ' || i, "
+        "SELECT i / " + m + " + 1, 'DE', '', 100000000 + i, 'PROVEEDOR ' || i, "
         "CASE WHEN i % 10 = 0 THEN 'R' ELSE 'N' END, 'E', 123456 + i, "
         "CASE WHEN i % 10 = 0 THEN '-' ELSE ' ' END, CASE WHEN i % 10 = 0 THEN 2011 ELSE 0 END, "
         "CASE WHEN i % 10 = 0 THEN 12 ELSE 0 END, ' ', CASE WHEN i % 10 = 0 THEN 3 ELSE 0 END "
@@ -72,10 +75,12 @@ int main(int argc, char** argv) {
     const int32_t porDeclarante = argc > 2 ? std::atoi(argv[2]) : 1000;
     const std::string tablas = rt::ProgramFolder() + "/Tablas/";
     const std::string mod = tablas + "bench-export-794Mod.mdb";
-    const std::string fichero = tablas + "bench-794_CE12.txt";
+    // A third argument keeps the submission file there (the import benchmark reads it).
+    const bool conservar = argc > 3;
+    const std::string fichero = conservar ? argv[3] : tablas + "bench-794_CE12.txt";
     auto limpiar = [&] {
         for (const char* sufijo : {"", "-wal", "-shm"}) fs::remove(mod + sufijo);
-        fs::remove(fichero);
+        if (!conservar) fs::remove(fichero);
     };
     limpiar();
     try {

@@ -96,7 +96,20 @@ LineaFija& LineaFija::Blanco(std::string_view nombre) {
     return *this;
 }
 
-std::string LineaFija::Formar() const {
+LineaFija& LineaFija::PonerTal(std::string_view nombre, std::string_view texto) {
+    const Campo& c = diseno_.campo(nombre);
+    if (c.clase == ClaseCampo::L || c.clase == ClaseCampo::B)
+        throw rt::Error(rt::err::InvalidArgument, kSource,
+                        prefijo(diseno_, c) + "el campo es fijo y no recibe valor");
+    size_t i = static_cast<size_t>(&c - diseno_.campos.data());
+    textos_[i] = General::RellenarTexto(std::string(texto), static_cast<int16_t>(c.ancho), " ");
+    puestos_[i] = true;
+    return *this;
+}
+
+std::string LineaFija::Formar() const { return General::RestaurarComillas(FormarSinRestaurar()); }
+
+std::string LineaFija::FormarSinRestaurar() const {
     std::string linea;
     for (size_t i = 0; i < textos_.size(); ++i) {
         if (!puestos_[i])
@@ -104,7 +117,6 @@ std::string LineaFija::Formar() const {
                             prefijo(diseno_, diseno_.campos[i]) + "el campo no tiene valor");
         linea += textos_[i];
     }
-    linea = General::RestaurarComillas(linea);
     // Every field has its width by construction; this guards the guarantee.
     if (rt::Len(linea) != diseno_.largo)
         throw rt::Error(rt::err::InvalidArgument, kSource,

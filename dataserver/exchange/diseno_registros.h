@@ -63,10 +63,16 @@ public:
 
     LineaFija& Poner(std::string_view campo, const rt::Variant& valor);
     LineaFija& Blanco(std::string_view campo);
+    // The characters as they stand, cut to the field's width and blank-filled,
+    // in an N or T field: a line rewritten from another layout carries a value
+    // it cannot read unchanged, for the checks of the new line to refuse.
+    LineaFija& PonerTal(std::string_view campo, std::string_view texto);
 
     // The finished line after the apostrophe restoration; exactly `largo`
     // characters. Raises when a field was left without a value.
     std::string Formar() const;
+    // The same line without the apostrophe restoration.
+    std::string FormarSinRestaurar() const;
 
 private:
     const Diseno& diseno_;

@@ -1,6 +1,7 @@
 #include "cmiscelaneos.h"
 
 #include "asistencia_online.h"
+#include "caracteres_importacion.h"
 #include "nif_cif.h"
 #include "quelvort/class_registry.h"
 #include "quelvort/convert.h"
@@ -26,6 +27,11 @@ bool cMiscelaneos::ValidaNifCif(rt::Variant& Cadena, rt::Variant& blnSinLetra) {
     if (Cadena.isNull() || Cadena.isEmpty()) return false;
     std::string texto = rt::CStr(Cadena);
     return sinLetra ? ValidarNifSinLetra(texto) : ValidarNifCif(texto);
+}
+
+std::string cMiscelaneos::ValidarCaracErrEnImp(const std::string& strLinea,
+                                               const std::string& strSustituto) {
+    return PrepararLineaImportada(strLinea, strSustituto);
 }
 
 void cMiscelaneos::MostrarOnlineInfo() { MostrarDescripcionAsistencia(parent_, idioma_); }

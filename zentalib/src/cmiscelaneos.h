@@ -6,6 +6,8 @@ namespace zentalib {
 class cMiscelaneos final : public _cMiscelaneos {
 public:
     bool ValidaNifCif(rt::Variant& Cadena, rt::Variant& blnSinLetra) override;
+    std::string ValidarCaracErrEnImp(const std::string& strLinea,
+                                     const std::string& strSustituto) override;
 
     void Idioma(int32_t idioma) override { idioma_ = idioma; }
     void Parent(std::intptr_t ventana) override { parent_ = ventana; }

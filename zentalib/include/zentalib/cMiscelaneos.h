@@ -2,6 +2,7 @@
 // Miscellaneous services of Zentalib that the program and the data server
 // create by name ("Zentalib.cMiscelaneos").
 #include <cstdint>
+#include <string>
 
 #include "quelvort/object.h"
 #include "quelvort/variant.h"
@@ -14,6 +15,14 @@ public:
     // blnSinLetra True, Cadena is a DNI or NIE written without its control
     // letter and only its form is checked. Empty blnSinLetra counts as False.
     virtual bool ValidaNifCif(rt::Variant& Cadena, rt::Variant& blnSinLetra) = 0;
+
+    // An import line made ready for the caller's character check and cut: the
+    // same number of characters, small letters in capitals, a no-break space
+    // replaced by strSustituto (the callers pass one blank). Any character
+    // outside the authority's set is left where it stands, so that the
+    // caller's check refuses the line naming it.
+    virtual std::string ValidarCaracErrEnImp(const std::string& strLinea,
+                                             const std::string& strSustituto) = 0;
 
     // Online assistance. Idioma: 0 Spanish, 10000 Basque. Parent: the window
     // the library's windows belong to, passed as

@@ -1,0 +1,132 @@
+// Record 2 of a submission file or of a file of declared entries: one entry
+// of the current declaration.
+#include "db/cdeclarado.h"
+#include "exchange/buffer_errores.h"
+#include "exchange/cimportacion.h"
+#include "exchange/claves_importacion.h"
+#include "exchange/disenos_presentacion.h"
+#include "exchange/numero_estricto.h"
+#include "exchange/pasos_validacion.h"
+#include "exchange/registros.h"
+#include "quelvort/strings.h"
+
+namespace quelvodat {
+
+namespace {
+
+using Importacion::pasos::Texto;
+using Importacion::pasos::Valor;
+
+constexpr uint8_t kGuardado = 0;
+constexpr uint8_t kErroresCampos = 3;
+constexpr uint8_t kCaracteres = 6;
+
+// Finding of an entry without a declaration to go to: the declaration could
+// not be created.
+constexpr int32_t kSinDeclaracion = 31;
+constexpr int32_t kEjercicioNoNumerico = 43;
+
+// A short line reads as if blank-filled to the longest layout.
+std::string Rellenada(const std::string& linea) {
+    int32_t largo = rt::Len(linea);
+    return largo >= kLargoRegistro2010 ? linea : linea + rt::Space(kLargoRegistro2010 - largo);
+}
+
+// The cutters read an amount of digits and "-" more loosely and turn a
+// rectified exercise that does not read into 0; here either stands as it was
+// read, for the checks to refuse the line.
+void LecturaEstricta(rt::Variant& v, const std::string& linea, const Diseno& diseno) {
+    const std::string importe = Cortar(diseno, linea, campo::kBase);
+    if (!Importacion::NumeroEstricto(importe)) v(5, 0) = rt::Trim(importe);
+    const std::string rectificado = rt::Trim(Cortar(diseno, linea, campo::kEjercicioRectificado));
+    if (!rectificado.empty() && !Importacion::EnteroEstricto(rectificado)) v(8, 0) = rectificado;
+}
+
+}  // namespace
+
+Importacion::DeclaracionDestino cImportacion::Destino(int32_t lngEjercicio) const {
+    Importacion::DeclaracionDestino d;
+    d.mdblec = mdblec_;
+    d.mdbmod = mdbmod_;
+    d.ejercicioMax = ejercicioMax_;
+    d.ejercicioMin = ejercicioMin_;
+    d.declaracion = declaracion_;
+    d.periodo = periodo_;
+    d.ejercicio = lngEjercicio;
+    d.periodicidad = periodicidad_;
+    return d;
+}
+
+void cImportacion::ImportarRegistro2(const std::string& strLinea, int32_t lngEjercicio,
+                                     bool blnEjercicioDeLinea, rt::Variant& vBufferErrores) {
+    const std::string linea = Rellenada(strLinea);
+    Importacion::BufferErrores errores;
+    const std::string textoEjercicio = rt::Mid(linea, 5, 4);
+    auto ejercicioLinea = Importacion::EnteroEstricto(textoEjercicio);
+    if (declaracion_ == 0)
+        errores.Agregar(kSinDeclaracion, rt::Trim(rt::Mid(linea, 13, 9)));
+    else if (!ejercicioLinea)
+        errores.Agregar(kEjercicioNoNumerico, textoEjercicio);
+    if (!errores.Vacio()) {
+        vBufferErrores = errores.Matriz();
+        resultado_ = kErroresCampos;
+        return;
+    }
+    const int32_t ejercicio = blnEjercicioDeLinea ? *ejercicioLinea : lngEjercicio;
+    resultado_ = ejercicio < 2010
+                     ? ImportarDeclaradoAnt(linea, *ejercicioLinea, ejercicio, vBufferErrores)
+                     : ImportarDeclarado2010(linea, *ejercicioLinea, ejercicio, vBufferErrores);
+}
+
+uint8_t cImportacion::ImportarDeclaradoAnt(std::string strLinea, int32_t lngEjercicioLinea,
+                                           int32_t lngEjercicio, rt::Variant& vBufferErrores) {
+    strLinea = Importacion::LineaParaDeclaracionAnterior(strLinea, lngEjercicioLinea);
+    vBufferErrores = Importacion::ValidarCaracteres(strLinea);
+    if (!Importacion::EstaLibre(vBufferErrores)) return kCaracteres;
+
+    rt::Variant valores = Importacion::ObtenerValoresDeclarado(strLinea, convertir_);
+    LecturaEstricta(valores, strLinea, kDisenoRegistro2Ant);
+    vBufferErrores = Importacion::ValidarDeclarado(valores, Importacion::kLimiteDeclarado,
+                                                   Destino(lngEjercicio));
+    if (!Importacion::EstaLibre(vBufferErrores)) return kErroresCampos;
+    return GuardarDeclarado(valores);
+}
+
+uint8_t cImportacion::ImportarDeclarado2010(std::string strLinea, int32_t lngEjercicioLinea,
+                                            int32_t lngEjercicio, rt::Variant& vBufferErrores) {
+    strLinea = Importacion::LineaParaDeclaracion2010(strLinea, lngEjercicioLinea, lngEjercicio,
+                                                     periodo_);
+    vBufferErrores = Importacion::ValidarCaracteres(strLinea);
+    if (!Importacion::EstaLibre(vBufferErrores)) return kCaracteres;
+
+    const std::string enPosiciones = Importacion::EnPosiciones2010(strLinea, lngEjercicioLinea);
+    rt::Variant valores = Import2010::ObtenerValoresDeclarado2010(enPosiciones);
+    LecturaEstricta(valores, enPosiciones, kDisenoRegistro2_2010);
+    vBufferErrores = Importacion::ValidarDeclarado2010(
+        valores, Importacion::kLimiteDeclarado2010, Destino(lngEjercicio));
+    if (!Importacion::EstaLibre(vBufferErrores)) return kErroresCampos;
+    return GuardarDeclarado(valores);
+}
+
+uint8_t cImportacion::GuardarDeclarado(const rt::Variant& v) {
+    rt::VArray entrada(0, 12);
+    entrada.at(0) = 0;
+    entrada.at(1) = declaracion_;
+    entrada.at(2) = Valor(v, "Pais");
+    entrada.at(3) = Valor(v, "NIF");
+    entrada.at(4) = rt::Trim(Texto(Valor(v, "Nombre")));
+    entrada.at(5) = Valor(v, "ClaveOpe");
+    entrada.at(6) = Valor(v, "Importe");
+    entrada.at(7) = Valor(v, "Signo");
+    entrada.at(8) = Valor(v, "Periodo");
+    entrada.at(9) = Valor(v, "Ejercicio");
+    entrada.at(10) = Valor(v, "Triangular");
+    entrada.at(11) = Valor(v, "tipoopo");
+    entrada.at(12) = Valor(v, "Periodicidad");
+    cDeclarado declarados;
+    declarados.mdbmod(mdbmod_);
+    declarados.GuardarDeclarado(entrada);
+    return kGuardado;
+}
+
+}  // namespace quelvodat

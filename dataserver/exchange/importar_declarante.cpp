@@ -1,0 +1,176 @@
+// Record 1 of a submission file: its declarant and a new declaration.
+#include "db/cdeclaraciones.h"
+#include "db/cdeclarante.h"
+#include "db/conexion_dao.h"
+#include "db/general.h"
+#include "exchange/buffer_errores.h"
+#include "exchange/cimportacion.h"
+#include "exchange/numero_estricto.h"
+#include "exchange/pasos_validacion.h"
+#include "exchange/registros.h"
+#include "exchange/solape_declaraciones.h"
+#include "quelvort/convert.h"
+#include "quelvort/strings.h"
+
+namespace quelvodat {
+
+namespace {
+
+using Importacion::pasos::Texto;
+using Importacion::pasos::Valor;
+
+constexpr uint8_t kCaracteres = 6;
+constexpr uint8_t kErroresCampos = 3;
+constexpr uint8_t kSinDeclaracion = 4;
+
+// A record 1 cut into ValoresDteCion. An exercise that does not read is cut
+// as 0000 (so the cut cannot fail) and put back as it stood, for the checks
+// to refuse.
+rt::Variant CortarDteCion(const std::string& linea) {
+    const std::string ejercicio = rt::Mid(linea, 5, 4);
+    if (Importacion::EnteroEstricto(ejercicio)) return Importacion::ObtenerValoresDteCion(linea);
+    std::string legible = rt::Left(linea, 4) + "0000" + rt::Mid(linea, 9);
+    rt::Variant valores = Importacion::ObtenerValoresDteCion(legible);
+    valores(16, 0) = ejercicio;
+    return valores;
+}
+
+// The month and periodicity of a period code; nothing for a code of no period.
+bool PeriodoDeCodigo(const std::string& codigo, int32_t& mes, int32_t& periodicidad) {
+    auto m = Importacion::EnteroEstricto(General::MesDePeriodo(codigo));
+    if (!m || *m < 1 || *m > 12) return false;
+    mes = *m;
+    periodicidad = General::PeriodicidadDePeriodo(codigo);
+    return true;
+}
+
+}  // namespace
+
+int32_t cImportacion::BuscarDeclarante(const std::string& strNif) {
+    if (strNif.empty()) return 0;
+    UsoBD uso(bd794mod, mdbmod_);
+    // The whole NIF, letter case aside: a shorter NIF is another declarant.
+    auto rs = uso.conexion().openRecordset(
+        "SELECT coddec FROM TDeclarante WHERE trim(dni_cifd) = ? COLLATE NOCASE "
+        "ORDER BY coddec LIMIT 1",
+        {strNif});
+    return rs->Eof() ? 0 : rt::CLng(rs->Field(0));
+}
+
+int32_t cImportacion::GuardarDeclarante(const rt::Variant& v) {
+    rt::VArray guardado(0, 15);
+    guardado.at(0) = 0;
+    const char* etiquetas[] = {"NIF",       "Nombre", "Siglas", "Domicilio", "Numero",
+                               "Letra",     "Escalera", "Piso", "Mano",      "Provincia",
+                               "CP",        "Municipio", "Telefono", "NombrePD", "TelefonoPD"};
+    for (int32_t i = 1; i <= 15; ++i) {
+        const rt::Variant valor = Valor(v, etiquetas[i - 1]);
+        guardado.at(i) = valor.isString() ? rt::Variant(rt::Trim(valor.str())) : valor;
+    }
+    for (int32_t i : {5, 13, 15})
+        if (Importacion::EsBlancoOpcional(guardado.at(i))) guardado.at(i) = 0;
+    cDeclarante declarantes;
+    declarantes.mdbmod(mdbmod_);
+    return declarantes.GuardarDeclarante(guardado);
+}
+
+void cImportacion::ActualizarNombre(int32_t lngCodigo, const std::string& strNombre) {
+    cDeclarante declarantes;
+    declarantes.mdbmod(mdbmod_);
+    rt::Variant cargado;
+    declarantes.CargarDeclarante(lngCodigo, cargado);
+    const std::string nombre = rt::Trim(strNombre);
+    if (rt::Trim(Texto(cargado(2))) == General::EscaparComillas(nombre)) return;
+
+    // The stored record as it is, in the save order, with only the name new.
+    rt::VArray guardado(0, 15);
+    for (int32_t i = 0; i <= 15; ++i) guardado.at(i) = cargado(i);
+    guardado.at(2) = nombre;
+    guardado.at(13) = cargado(14);
+    guardado.at(14) = cargado(13);
+    declarantes.GuardarDeclarante(guardado);
+}
+
+void cImportacion::GuardarDeclaracionImp(const rt::Variant& v, int32_t lngDeclarante) {
+    const int32_t ejercicio = *Importacion::EnteroDeValor(Valor(v, "Ejercicio"));
+    int32_t mes = 0, periodicidad = 0;
+    PeriodoDeCodigo(Texto(Valor(v, "Periodo")), mes, periodicidad);
+    cDeclaraciones declaraciones;
+    declaraciones.mdbmod(mdbmod_);
+    declaracion_ = declaraciones.GuardarDeclaracion(
+        ejercicio, "E", static_cast<uint8_t>(mes), lngDeclarante,
+        static_cast<uint8_t>(periodicidad), rt::Trim(Texto(Valor(v, "Bimensual"))));
+    periodo_ = static_cast<uint8_t>(mes);
+    periodicidad_ = static_cast<uint8_t>(periodicidad);
+}
+
+uint8_t cImportacion::ImportarDte_Cion(const std::string& strLineaLectura,
+                                       rt::Variant& vBufferErrores) {
+    vBufferErrores = Importacion::SinHallazgos();
+    // Entries that follow go nowhere until this record's declaration exists.
+    declaracion_ = 0;
+    rechazarDeclaracion_ = true;
+
+    std::string linea = strLineaLectura;
+    vBufferErrores = Importacion::ValidarCaracteres(linea);
+    if (!Importacion::EstaLibre(vBufferErrores)) return kCaracteres;
+    const rt::Variant valores = CortarDteCion(linea);
+    vBufferErrores = Importacion::ValidarDte(valores, Importacion::kLimiteDteCion);
+    if (!Importacion::EstaLibre(vBufferErrores)) return kErroresCampos;
+    if (!ComprobarDeclaracion(valores, vBufferErrores)) return kSinDeclaracion;
+    rechazarDeclaracion_ = false;
+
+    const std::string nif = rt::Trim(Texto(Valor(valores, "NIF")));
+    int32_t codigo = BuscarDeclarante(nif);
+    uint8_t resultado;
+    if (codigo > 0) {
+        resultado = 2;
+        if (rt::Len(nif) == 9) {
+            ActualizarNombre(codigo, Texto(Valor(valores, "Nombre")));
+            resultado = 1;
+        }
+        GuardarDeclaracionImp(valores, codigo);
+        return resultado;
+    }
+    codigo = GuardarDeclarante(valores);
+    try {
+        GuardarDeclaracionImp(valores, codigo);
+    } catch (...) {
+        // A refused record stores neither its declarant nor its declaration.
+        cDeclarante declarantes;
+        declarantes.mdbmod(mdbmod_);
+        declarantes.EliminarDeclarante(codigo, true);
+        rechazarDeclaracion_ = true;
+        throw;
+    }
+    return 0;
+}
+
+bool cImportacion::ComprobarDeclaracion(const rt::Variant& vBufferValores,
+                                        rt::Variant& vBufferErrores) {
+    Importacion::BufferErrores errores;
+    const rt::Variant valorEjercicio = Valor(vBufferValores, "Ejercicio");
+    auto ejercicio = Importacion::EnteroDeValor(valorEjercicio);
+    int32_t mes = 0, periodicidad = 0;
+    if (!ejercicio) {
+        errores.Agregar(43, Texto(valorEjercicio));
+    } else if (*ejercicio < ejercicioMin_ || *ejercicio > ejercicioMax_) {
+        errores.Agregar(44, std::to_string(*ejercicio));
+    } else if (!PeriodoDeCodigo(Texto(Valor(vBufferValores, "Periodo")), mes, periodicidad)) {
+        errores.Agregar(39, Texto(Valor(vBufferValores, "Periodo")));
+    } else {
+        int32_t declarante = BuscarDeclarante(rt::Trim(Texto(Valor(vBufferValores, "NIF"))));
+        if (declarante > 0) {
+            cDeclaraciones declaraciones;
+            declaraciones.mdbmod(mdbmod_);
+            int32_t hallazgo = Importacion::HallazgoSolape(
+                declaraciones.ObtenerDeclaraciones(declarante), *ejercicio, mes, periodicidad);
+            if (hallazgo != 0) errores.Agregar(hallazgo, std::to_string(*ejercicio));
+        }
+    }
+    if (errores.Vacio()) return true;
+    vBufferErrores = errores.Matriz();
+    return false;
+}
+
+}  // namespace quelvodat

@@ -1,0 +1,73 @@
+#include "exchange/pasos_validacion.h"
+
+#include <cstdlib>
+
+#include "exchange/numero_estricto.h"
+#include "quelvort/convert.h"
+#include "quelvort/strings.h"
+
+namespace quelvodat::Importacion::pasos {
+
+namespace {
+constexpr int32_t kLongitud = 24;
+}
+
+std::string Texto(const rt::Variant& valor) {
+    if (valor.isNull() || valor.isEmpty()) return {};
+    return rt::CStr(valor);
+}
+
+rt::Variant Valor(const rt::Variant& buffer, std::string_view etiqueta) {
+    for (int32_t i = 1; i <= rt::UBound(buffer, 1); ++i)
+        if (buffer(i, 1).isString() && buffer(i, 1).str() == etiqueta) return buffer(i, 0);
+    return {};
+}
+
+bool LongitudTotal(const rt::Variant& buffer, int32_t limite, BufferErrores& errores) {
+    int64_t total = 0;
+    for (int32_t i = 1; i <= rt::UBound(buffer, 1); ++i) total += rt::Len(Texto(buffer(i, 0)));
+    if (total <= limite) return false;
+    errores.Agregar(kLongitud);
+    return true;
+}
+
+void Vacio(const rt::Variant& valor, int32_t codigo, BufferErrores& errores) {
+    if (rt::Trim(Texto(valor)).empty()) errores.Agregar(codigo);
+}
+
+void VacioConValor(const rt::Variant& valor, int32_t codigo, BufferErrores& errores) {
+    if (rt::Trim(Texto(valor)).empty()) errores.Agregar(codigo, Texto(valor));
+}
+
+bool Numerico(const rt::Variant& valor, int32_t codigo, BufferErrores& errores) {
+    if (NumeroDeValor(valor)) return true;
+    errores.Agregar(codigo, Texto(valor));
+    return false;
+}
+
+std::string ConCeros(const rt::Variant& valor, int32_t ancho) {
+    auto n = NumeroDeValor(valor);
+    if (!n) return Texto(valor);
+    auto entero = static_cast<int64_t>(rt::RoundHalfAwayFromZero(*n));
+    std::string cifras = std::to_string(std::llabs(entero));
+    if (static_cast<int32_t>(cifras.size()) < ancho)
+        cifras.insert(0, static_cast<size_t>(ancho) - cifras.size(), '0');
+    return (entero < 0 ? "-" : "") + cifras;
+}
+
+void Corto(const rt::Variant& valor, int32_t ancho, int32_t codigo, BufferErrores& errores) {
+    if (rt::Len(ConCeros(valor, ancho)) < ancho) errores.Agregar(codigo, Texto(valor));
+}
+
+bool CodigoPeriodoPermitido(std::string_view codigo, std::optional<int32_t> ejercicio) {
+    if (codigo == "1T" || codigo == "2T" || codigo == "3T" || codigo == "4T" || codigo == "0A")
+        return true;
+    if (ejercicio && *ejercicio <= 2009) return false;
+    if (codigo.size() != 2 || codigo[0] < '0' || codigo[0] > '1' || codigo[1] < '0' ||
+        codigo[1] > '9')
+        return false;
+    int mes = (codigo[0] - '0') * 10 + (codigo[1] - '0');
+    return mes >= 1 && mes <= 12;
+}
+
+}  // namespace quelvodat::Importacion::pasos

@@ -1,0 +1,47 @@
+#pragma once
+// Small steps the import checkers share. Each appends one finding when it
+// fires. Value buffers are (0 To n, 0 To 1): (i, 0) the value of field i,
+// (i, 1) its label.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "exchange/buffer_errores.h"
+#include "quelvort/variant.h"
+
+namespace quelvodat::Importacion::pasos {
+
+// The value as text ("" for Empty or Null).
+std::string Texto(const rt::Variant& valor);
+
+// The value of the field with that label; Empty when the buffer has none.
+rt::Variant Valor(const rt::Variant& buffer, std::string_view etiqueta);
+
+// The sum of the lengths (characters) of fields 1 to the last exceeds the
+// limit: code 24. True when it fired.
+bool LongitudTotal(const rt::Variant& buffer, int32_t limite, BufferErrores& errores);
+
+// The trimmed value is empty: the code with "" / with the value.
+void Vacio(const rt::Variant& valor, int32_t codigo, BufferErrores& errores);
+void VacioConValor(const rt::Variant& valor, int32_t codigo, BufferErrores& errores);
+
+// The value does not read strictly as a number: the code with the value.
+// True when it reads.
+bool Numerico(const rt::Variant& valor, int32_t codigo, BufferErrores& errores);
+
+// The value written with `ancho` zeros as a pattern (a number zero-filled to
+// that width, a text as it stands) has fewer characters than `ancho`: the
+// code with the value.
+void Corto(const rt::Variant& valor, int32_t ancho, int32_t codigo, BufferErrores& errores);
+
+// A whole number zero-filled on the left to `ancho`, its sign in front; a
+// value that does not read as one comes back as its text.
+std::string ConCeros(const rt::Variant& valor, int32_t ancho);
+
+// A period code allowed for the exercise: "1T".."4T" and "0A" always, "01" to
+// "12" after 2009. With no exercise (it did not read) every code of either
+// rule passes.
+bool CodigoPeriodoPermitido(std::string_view codigo, std::optional<int32_t> ejercicio);
+
+}  // namespace quelvodat::Importacion::pasos

@@ -1,0 +1,77 @@
+// The preparation of an import line, reached by name as the importer reaches
+// it: same number of characters, small letters in capitals, nothing outside
+// the authority's set ever turned into an admitted character.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "quelvort/error.h"
+#include "quelvort/object.h"
+#include "quelvort/strings.h"
+#include "zentalib/cMiscelaneos.h"
+
+namespace {
+
+struct Caso {
+    std::string linea;
+    std::string esperada;
+};
+
+std::ostream& operator<<(std::ostream& os, const Caso& c) {
+    return os << '"' << c.linea << "\" -> \"" << c.esperada << '"';
+}
+
+std::shared_ptr<zentalib::_cMiscelaneos> Miscelaneos() {
+    return rt::CreateObjectAs<zentalib::_cMiscelaneos>("Zentalib.cMiscelaneos");
+}
+
+const std::vector<Caso> kCasos = {
+    // The authority's set comes back as it is.
+    {"ABCDEFGHIJKLMNOPQRSTUVWXYZ 0123456789", "ABCDEFGHIJKLMNOPQRSTUVWXYZ 0123456789"},
+    {"ÑÇ.,-+&'/()", "ÑÇ.,-+&'/()"},
+    // Small letters become capitals as typing writes them, accents kept.
+    {"muñoz y garcía, s.l.", "MUÑOZ Y GARCÍA, S.L."},
+    {"áéíóúüñç", "ÁÉÍÓÚÜÑÇ"},
+    // A no-break space becomes the substitute.
+    {"ACME\u00A0SL", "ACME SL"},
+    // Characters outside the set stay, for the importer's check to name.
+    {"ACME|SL", "ACME|SL"},
+    {"MUÃ‘OZ", "MUÃ‘OZ"},  // UTF-8 "Ñ" read as Windows-1252
+    {"muÃ±oz", "MUÃ±OZ"},  // "ñ" mis-decoded: only the plain letters change
+    {"O‘BRIEN O’NEIL O´DEA", "O‘BRIEN O’NEIL O´DEA"},
+    {"àâãäèêëìîïòôõöùû", "àâãäèêëìîïòôõöùû"},
+    {"^`~{}[]\\", "^`~{}[]\\"},
+    {"B1234567%_", "B1234567%_"},
+    {"A\tB\rC\x01", "A\tB\rC\x01"},
+    {"100€ ¿¡ªº°×\u00AD", "100€ ¿¡ªº°×\u00AD"},
+    {"", ""},
+    // A byte that is not UTF-8 stays a character of its own.
+    {"AB\xC3", "AB\xC3"},
+    {"\xC3z", "\xC3Z"},
+};
+
+TEST(ValidarCaracErrEnImp, LineComesBackCharacterForCharacter) {
+    auto misc = Miscelaneos();
+    for (const Caso& c : kCasos) {
+        std::string vuelta = misc->ValidarCaracErrEnImp(c.linea, " ");
+        EXPECT_EQ(vuelta, c.esperada) << c;
+        EXPECT_EQ(rt::Len(vuelta), rt::Len(c.linea)) << c;
+    }
+}
+
+TEST(ValidarCaracErrEnImp, SubstituteIsOneCharacter) {
+    auto misc = Miscelaneos();
+    EXPECT_EQ(misc->ValidarCaracErrEnImp("A\u00A0B", "Ñ"), "AÑB");
+    for (std::string malo : {std::string(), std::string("  ")}) {
+        try {
+            misc->ValidarCaracErrEnImp("A\u00A0B", malo);
+            ADD_FAILURE() << '"' << malo << '"';
+        } catch (const rt::Error& e) {
+            EXPECT_EQ(e.Number, rt::err::InvalidArgument);
+        }
+    }
+}
+
+}  // namespace
