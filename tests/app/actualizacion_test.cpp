@@ -1,6 +1,5 @@
-// The online version check: the INI reader, the reading and comparison of the
-// reply, the download against a loopback server, the two result windows and
-// the download page.
+// The online version check: the INI reader, the reply, the whole check against
+// a loopback server, its two windows and the download page.
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -25,6 +24,7 @@
 #include "shell/catalogo.h"
 
 using namespace quelvo;
+using prueba::ServidorHttp;
 
 namespace {
 
@@ -34,138 +34,45 @@ void Escribir(const QString& ruta, const QByteArray& bytes) {
     f.write(bytes);
 }
 
-// --- The INI reader -------------------------------------------------------
-
-TEST(PerfilIni, ReadsValuesByTheProfileRules) {
+TEST(PerfilIni, ReadsValuesByTheProfileRulesCutToTheBuffer) {
     QTemporaryDir carpeta;
     const QString ruta = carpeta.path() + "/v.ini";
-    Escribir(ruta,
-             "; comment\r\n"
-             "[otra]\r\nclave=de otra\r\n"
-             "  [Informacion]\r\n"
-             "   CurrentVersion  =  2.8.0 \t\r\n"
-             "comillas=\"con blancos \"\r\n"
-             "simples='x'\n"
-             "desparejas=\"x'\n"
-             "igual=a=b\r\n"
-             "vacia=\r\n"
-             "sinigual\r\n"
-             "acento=caf\xE9\r\n"
-             "repetida=primera\r\nrepetida=segunda\r\n"
-             "[informacion]\r\nsegunda=no se busca\r\n");
+    Escribir(ruta, "; comment\r\n[otra]\r\nclave=de otra\r\n  [Informacion]\r\n"
+                   "   CurrentVersion  =  2.8.0 \t\r\ncomillas=\"con blancos \"\r\nsimples='x'\n"
+                   "desparejas=\"x'\nigual=a=b\r\nvacia=\r\nsinigual\r\nacento=caf\xE9\r\n"
+                   "repetida=primera\r\nrepetida=segunda\r\n[informacion]\r\nsegunda=no se busca\r\n");
     struct Caso {
-        const char* seccion;
-        const char* clave;
-        const char* defecto;
+        const char *seccion, *clave, *defecto;
         QString valor;
     };
     const Caso casos[] = {
-        {"informacion", "currentversion", " ", "2.8.0"},
-        {"INFORMACION", "CURRENTVERSION", " ", "2.8.0"},
-        {"informacion", "comillas", " ", "con blancos "},
-        {"informacion", "simples", " ", "x"},
-        {"informacion", "desparejas", " ", "\"x'"},
-        {"informacion", "igual", " ", "a=b"},
-        {"informacion", "vacia", " ", ""},
-        {"informacion", "sinigual", "def", "def"},
+        {"informacion", "currentversion", " ", "2.8.0"}, {"INFORMACION", "CURRENTVERSION", " ", "2.8.0"},
+        {"informacion", "comillas", " ", "con blancos "}, {"informacion", "simples", " ", "x"},
+        {"informacion", "desparejas", " ", "\"x'"},      {"informacion", "igual", " ", "a=b"},
+        {"informacion", "vacia", " ", ""},               {"informacion", "sinigual", "def", "def"},
         {"informacion", "acento", " ", QString::fromUtf8("café")},
-        {"informacion", "repetida", " ", "primera"},
-        {"informacion", "segunda", " ", " "},
-        {"informacion", "clave", " ", " "},
-        {"otra", "clave", " ", "de otra"},
-        {"falta", "clave", "def   ", "def"},
-        {"falta", "clave", "   ", " "},
+        {"informacion", "repetida", " ", "primera"},     {"informacion", "segunda", " ", " "},
+        {"informacion", "clave", " ", " "},              {"otra", "clave", " ", "de otra"},
+        {"falta", "clave", "def   ", "def"},             {"falta", "clave", "   ", " "},
     };
     for (const Caso& c : casos)
         EXPECT_EQ(plataforma::LeerPerfil(ruta, c.seccion, c.clave, c.defecto, 1024), c.valor)
             << c.seccion << "/" << c.clave;
     EXPECT_EQ(plataforma::LeerPerfil(carpeta.path() + "/falta.ini", "a", "b", " ", 1024), " ");
-}
-
-TEST(PerfilIni, LongValuesArriveCutToTheBufferInCharacters) {
-    QTemporaryDir carpeta;
-    const QString ruta = carpeta.path() + "/v.ini";
-    // Two bytes a character in UTF-8, one on disk: the cut counts characters.
+    // One byte a character on disk, two in UTF-8: the cut counts characters.
     Escribir(ruta, "[informacion]\r\ndescripcion=" + QByteArray(2000, '\xE9') + "\r\n");
-    const QString valor = LeerIni("informacion", "descripcion", ruta);
-    EXPECT_EQ(valor.size(), 1023);
-    EXPECT_EQ(valor, QString(1023, QChar(0xE9)));
+    EXPECT_EQ(LeerIni("informacion", "descripcion", ruta), QString(1023, QChar(0xE9)));
 }
 
-// --- Reading the reply ----------------------------------------------------
-
-class Respuesta : public ::testing::Test {
-protected:
-    void SetUp() override {
-        auto& act = objActOnline();
-        act.ProgVer1 = "2";
-        act.ProgVer2 = "8";
-        act.ProgVer3 = "0";
-    }
-    int32_t Leer(const QByteArray& ini) {
-        Escribir(RutaVersionIni(), ini);
-        return LeerVersionIni();
-    }
-    prueba::Entorno entorno_;
-};
-
-TEST_F(Respuesta, VersionsCompareAsTrimmedTexts) {
-    struct Caso {
-        const char* publicada;
-        int32_t comVer;
-    };
-    const Caso casos[] = {{"2.8.0", 0},     {"  2. 8 .0  ", 0}, {"2.8.0.1", 0},
-                          {"02.8.0", 1},    {"2.9.0", 1},       {"2.7.0", 1},
-                          {"2.8.00", 1},    {"2.8.a", 1}};
-    for (const Caso& c : casos) {
-        objActOnline().ComVer = 0;
-        EXPECT_EQ(Leer(QByteArray("[informacion]\r\ncurrentversion=") + c.publicada), 0)
-            << c.publicada;
-        EXPECT_EQ(objActOnline().ComVer, c.comVer) << c.publicada;
-    }
+QByteArray Ini(const char* version) {
+    return QByteArray("[informacion]\r\ncurrentversion=") + version +
+           "\r\ndownloadurl=https://descargas.example/q\r\ndescripcion=Novedades\r\n";
 }
-
-TEST_F(Respuesta, FewerThanThreePartsIsUnreadableAndKeepsWhatWasRead) {
-    auto& act = objActOnline();
-    act.ActVer1 = act.ActVer2 = act.ActVer3 = "x";
-    EXPECT_EQ(Leer("[informacion]\r\ncurrentversion=2.8\r\n"), kRespuestaIlegible);
-    EXPECT_EQ(act.ActVer1, "2");
-    EXPECT_EQ(act.ActVer2, "8");
-    EXPECT_EQ(act.ActVer3, "x");
-    for (const char* ini : {"", "[informacion]\r\n", "[otra]\r\ncurrentversion=1.2.3\r\n",
-                            "[informacion]\r\ncurrentversion=   \r\n"}) {
-        act.ActVer1 = "x";
-        EXPECT_EQ(Leer(ini), kRespuestaIlegible) << ini;
-        EXPECT_EQ(act.ActVer1, "x") << ini;
-    }
-}
-
-TEST_F(Respuesta, OnlyWebAddressesAreKeptForTheDownloadPage) {
-    struct Caso {
-        const char* leida;
-        const char* guardada;
-    };
-    const Caso casos[] = {{"https://descargas.example/q", "https://descargas.example/q"},
-                          {"  HTTP://descargas.example/q?a=1  ", "HTTP://descargas.example/q?a=1"},
-                          {"javascript:alert(1)", ""},
-                          {"file:///etc/passwd", ""},
-                          {"ftp://descargas.example/q", ""},
-                          {"descargas.example/q", ""},
-                          {"", ""}};
-    for (const Caso& c : casos) {
-        ASSERT_EQ(Leer(QByteArray("[informacion]\r\ncurrentversion=2.8.0\r\ndownloadurl=") +
-                       c.leida + "\r\ndescripcion= Nueva versi\xF3n \r\n"),
-                  0);
-        EXPECT_EQ(objActOnline().ActDownloadURL, c.guardada) << c.leida;
-        EXPECT_EQ(objActOnline().ActDescripcion, QString::fromUtf8("Nueva versión")) << c.leida;
-    }
-}
-
-// --- The whole check against a loopback server -----------------------------
 
 constexpr int kLimitePruebaMs = 2000;
 
-class Comprobacion : public ::testing::Test {
+// Installed version 1.0.0, checking switched on.
+class Version : public ::testing::Test {
 protected:
     void SetUp() override {
         strVersion = "1.0.0";
@@ -177,6 +84,10 @@ protected:
     }
     void TearDown() override { lngIdioma = 0; }
 
+    int32_t Leer(const QByteArray& ini) {
+        Escribir(RutaVersionIni(), ini);
+        return LeerVersionIni();
+    }
     // Runs one check; answers the name of the window it showed ("" none) and
     // lets `mirar` look at it before it is closed.
     QString Comprobar(const QString& direccion,
@@ -196,146 +107,122 @@ protected:
     prueba::Entorno entorno_;
 };
 
-QByteArray Ini(const char* version) {
-    return QByteArray("[informacion]\r\ncurrentversion=") + version +
-           "\r\ndownloadurl=https://descargas.example/q\r\ndescripcion=Novedades\r\n";
+TEST_F(Version, VersionsCompareAsTrimmedTexts) {
+    const std::pair<const char*, int32_t> casos[] = {
+        {"1.0.0", 0},  {"  1. 0 .0  ", 0}, {"1.0.0.1", 0}, {"01.0.0", 1},
+        {"1.1.0", 1},  {"0.9.0", 1},       {"1.0.00", 1},  {"1.0.a", 1}};
+    for (auto [publicada, comVer] : casos) {
+        objActOnline().ComVer = 0;
+        EXPECT_EQ(Leer(QByteArray("[informacion]\r\ncurrentversion=") + publicada), 0) << publicada;
+        EXPECT_EQ(objActOnline().ComVer, comVer) << publicada;
+    }
 }
 
-TEST_F(Comprobacion, EachOutcomeReachesItsWindowAndState) {
-    struct Caso {
-        const char* nombre;
-        QByteArray respuesta;  // empty: the server never answers
-        bool cerrado;
-        const char* ventana;
-        int32_t sitAct;
-        int32_t comVer;
+TEST_F(Version, FewerThanThreePartsIsUnreadableAndKeepsWhatWasRead) {
+    auto& act = objActOnline();
+    act.ActVer1 = act.ActVer2 = act.ActVer3 = "x";
+    EXPECT_EQ(Leer("[informacion]\r\ncurrentversion=2.8\r\n"), kRespuestaIlegible);
+    EXPECT_EQ(QStringList({act.ActVer1, act.ActVer2, act.ActVer3}), QStringList({"2", "8", "x"}));
+    for (const char* ini : {"", "[informacion]\r\n", "[otra]\r\ncurrentversion=1.2.3\r\n",
+                            "[informacion]\r\ncurrentversion=   \r\n"}) {
+        act.ActVer1 = "x";
+        EXPECT_EQ(Leer(ini), kRespuestaIlegible) << ini;
+        EXPECT_EQ(act.ActVer1, "x") << ini;
+    }
+}
+
+TEST_F(Version, OnlyWebAddressesAreKeptForTheDownloadPage) {
+    const std::pair<const char*, const char*> casos[] = {
+        {"https://descargas.example/q", "https://descargas.example/q"},
+        {"  HTTP://descargas.example/q?a=1  ", "HTTP://descargas.example/q?a=1"},
+        {"javascript:alert(1)", ""}, {"file:///etc/passwd", ""}, {"ftp://descargas.example/q", ""},
+        {"descargas.example/q", ""}, {"", ""}};
+    for (auto [leida, guardada] : casos) {
+        ASSERT_EQ(Leer(QByteArray("[informacion]\r\ncurrentversion=2.8.0\r\ndownloadurl=") + leida +
+                       "\r\ndescripcion= Nueva versi\xF3n \r\n"),
+                  0);
+        EXPECT_EQ(objActOnline().ActDownloadURL, guardada) << leida;
+        EXPECT_EQ(objActOnline().ActDescripcion, QString::fromUtf8("Nueva versión")) << leida;
+    }
+}
+
+TEST_F(Version, EachOutcomeReachesItsWindowAndState) {
+    // Empty reply: the server never answers.
+    const char *nueva = "FrmVersionCheck_794", *sinConexion = "FrmSinConexion_794";
+    const std::tuple<const char*, QByteArray, bool, const char*, int32_t, int32_t> casos[] = {
+        {"same", ServidorHttp::Respuesta(Ini("1.0.0")), false, "", 3, 0},
+        {"newer", ServidorHttp::Respuesta(Ini("1.1.0")), false, nueva, 3, 1},
+        {"older", ServidorHttp::Respuesta(Ini("0.9.0")), false, nueva, 3, 1},
+        {"unreachable", {}, true, sinConexion, 1, 0},
+        {"not found", ServidorHttp::Respuesta(Ini("1.1.0"), 404), false, sinConexion, 1, 0},
+        {"malformed", ServidorHttp::Respuesta("[informacion]\r\ncurrentversion=1.0\r\n"), false,
+         sinConexion, 4, 0},
+        {"empty", ServidorHttp::Respuesta(""), false, sinConexion, 4, 0},
+        {"silent", {}, false, sinConexion, 1, 0},
     };
-    const Caso casos[] = {
-        {"same", prueba::ServidorHttp::Respuesta(Ini("1.0.0")), false, "", 3, 0},
-        {"newer", prueba::ServidorHttp::Respuesta(Ini("1.1.0")), false, "FrmVersionCheck_794", 3, 1},
-        {"older", prueba::ServidorHttp::Respuesta(Ini("0.9.0")), false, "FrmVersionCheck_794", 3, 1},
-        {"unreachable", {}, true, "FrmSinConexion_794", 1, 0},
-        {"not found", prueba::ServidorHttp::Respuesta(Ini("1.1.0"), 404), false, "FrmSinConexion_794", 1, 0},
-        {"malformed", prueba::ServidorHttp::Respuesta("[informacion]\r\ncurrentversion=1.0\r\n"), false,
-         "FrmSinConexion_794", 4, 0},
-        {"empty", prueba::ServidorHttp::Respuesta(""), false, "FrmSinConexion_794", 4, 0},
-        {"silent", {}, false, "FrmSinConexion_794", 1, 0},
-    };
-    for (const Caso& c : casos) {
+    for (const auto& [nombre, respuesta, cerrado, ventana, sitAct, comVer] : casos) {
+        SCOPED_TRACE(nombre);
+        lngIdioma = lngIdioma ? 0 : kOffsetEuskera;
+        const int16_t flag = lngIdioma ? 1 : 0;
         auto& act = objActOnline();
-        act.SitAct = 0;
-        act.ComVer = 0;
-        prueba::ServidorHttp servidor(c.respuesta);
-        const QString direccion = c.cerrado ? prueba::ServidorHttp::DireccionCerrada() : servidor.Direccion();
+        act.SitAct = act.ComVer = 0;
+        act.ActOnline = flag;
+        // A reply left by an earlier check must never pass for this one's.
+        Escribir(RutaVersionIni(), Ini("1.1.0"));
+        ServidorHttp servidor(respuesta);
+        QStringList fallo;  // the failure window's texts, box and stacking
+        auto mirar = [&](QWidget* w) {
+            auto caja = w->findChild<QCheckBox*>("ChkNoPreg");
+            if (!caja) return;
+            for (const char* nombre : {"lblTitulo", "lblTituloC", "lblTituloE"})
+                fallo << w->findChild<QLabel*>(nombre)->text();
+            fallo << (caja->isChecked() ? "ticked" : "clear")
+                  << (w->windowFlags().testFlag(Qt::WindowStaysOnTopHint) ? "on top" : "");
+            caja->click();
+        };
         QElapsedTimer reloj;
         reloj.start();
-        EXPECT_EQ(Comprobar(direccion, [](QWidget*) {}, c.cerrado ? kLimitePruebaMs : 500).toStdString(),
-                  c.ventana)
-            << c.nombre;
-        EXPECT_EQ(act.SitAct, c.sitAct) << c.nombre;
-        EXPECT_EQ(act.ComVer, c.comVer) << c.nombre;
-        EXPECT_LT(reloj.elapsed(), 2500) << c.nombre;
-        if (!c.cerrado) {
-            EXPECT_EQ(servidor.peticiones.size(), 1) << c.nombre;
-        }
-    }
-}
-
-TEST_F(Comprobacion, TheRequestNamesTheFormAndTheLanguage) {
-    for (int32_t idioma : {0, kOffsetEuskera}) {
-        lngIdioma = idioma;
-        prueba::ServidorHttp servidor(prueba::ServidorHttp::Respuesta(Ini("1.0.0")));
-        Comprobar(servidor.Direccion());
-        ASSERT_EQ(servidor.peticiones.size(), 1);
-        EXPECT_EQ(servidor.peticiones[0], QByteArray("GET /version?Programa=794&idioma=") +
-                                              (idioma ? "e" : "c") + " HTTP/1.1");
-    }
-}
-
-TEST_F(Comprobacion, AnOldReplyNeverPassesForANewOne) {
-    Escribir(RutaVersionIni(), Ini("1.1.0"));
-    objActOnline().SitAct = 0;
-    EXPECT_EQ(Comprobar(prueba::ServidorHttp::DireccionCerrada()), "FrmSinConexion_794");
-    EXPECT_EQ(objActOnline().SitAct, 1);
-    EXPECT_FALSE(QFile::exists(RutaVersionIni()));
-}
-
-TEST_F(Comprobacion, VersionWindowShowsBothVersionsAndTheReply) {
-    prueba::ServidorHttp servidor(prueba::ServidorHttp::Respuesta(Ini(" 1.2. 3 ")));
-    QString actual, disponible, url, info, ruta;
-    bool descargar = false;
-    Comprobar(servidor.Direccion(), [&](QWidget* w) {
-        actual = w->findChild<QLabel*>("LblActual")->text();
-        disponible = w->findChild<QLabel*>("LblDisponible")->text();
-        url = w->findChild<QLineEdit*>("TxtUrl")->text();
-        ruta = w->findChild<QLineEdit*>("TxtPath")->text();
-        info = w->findChild<QPlainTextEdit*>("TxtInfo")->toPlainText();
-        descargar = w->findChild<QPushButton*>("CmdActualizar")->isEnabled();
-    });
-    EXPECT_EQ(actual, "1.0.0");
-    EXPECT_EQ(disponible, "1.2. 3");
-    EXPECT_EQ(url, "https://descargas.example/q");
-    EXPECT_EQ(info, "Novedades");
-    EXPECT_EQ(ruta, objActOnline().ActFile);
-    EXPECT_TRUE(descargar);
-}
-
-TEST_F(Comprobacion, OnceADifferenceIsFoundTheWindowKeepsOffering) {
-    prueba::ServidorHttp nueva(prueba::ServidorHttp::Respuesta(Ini("1.1.0")));
-    Comprobar(nueva.Direccion());
-    prueba::ServidorHttp igual(prueba::ServidorHttp::Respuesta(Ini("1.0.0")));
-    bool descargar = false;
-    EXPECT_EQ(Comprobar(igual.Direccion(),
-                        [&](QWidget* w) {
-                            descargar = w->findChild<QPushButton*>("CmdActualizar")->isEnabled();
-                        }),
-              "FrmVersionCheck_794");
-    EXPECT_TRUE(descargar);
-}
-
-TEST_F(Comprobacion, FailureWindowIsBilingualAndStoresItsBoxAtOnce) {
-    struct Caso {
-        const char* nombre;
-        bool legible;  // the download worked but the reply did not read
-        int16_t flag;
-        QString titulo, cuerpoC, cuerpoE;
-        bool marcada;
-    };
-    const Caso casos[] = {
-        {"no connection", false, 1, TextoCatalogo(331) + " / " + TextoCatalogo(10331),
-         TextoCatalogo(328), TextoCatalogo(10328), false},
-        {"unreadable", true, 0, TextoCatalogo(332) + " / " + TextoCatalogo(10332),
-         TextoCatalogo(330), TextoCatalogo(10330), true},
-    };
-    for (const Caso& c : casos) {
-        lngIdioma = kOffsetEuskera;  // whatever the language
-        objActOnline().ActOnline = c.flag;
-        prueba::ServidorHttp servidor(prueba::ServidorHttp::Respuesta("sin version"));
-        QString titulo, cuerpoC, cuerpoE;
-        bool marcada = false, encima = false;
-        Comprobar(c.legible ? servidor.Direccion() : prueba::ServidorHttp::DireccionCerrada(),
-                  [&](QWidget* w) {
-                      titulo = w->findChild<QLabel*>("lblTitulo")->text();
-                      cuerpoC = w->findChild<QLabel*>("lblTituloC")->text();
-                      cuerpoE = w->findChild<QLabel*>("lblTituloE")->text();
-                      encima = w->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
-                      auto caja = w->findChild<QCheckBox*>("ChkNoPreg");
-                      marcada = caja->isChecked();
-                      caja->click();
-                  });
-        EXPECT_EQ(titulo, c.titulo) << c.nombre;
-        EXPECT_EQ(cuerpoC, c.cuerpoC) << c.nombre;
-        EXPECT_EQ(cuerpoE, c.cuerpoE) << c.nombre;
-        EXPECT_EQ(marcada, c.marcada) << c.nombre;
-        EXPECT_TRUE(encima) << c.nombre;
-        // The box was toggled: the opposite flag is already in the database.
+        const QString direccion = cerrado ? ServidorHttp::DireccionCerrada() : servidor.Direccion();
+        EXPECT_EQ(Comprobar(direccion, mirar, cerrado ? kLimitePruebaMs : 500).toStdString(), ventana);
+        EXPECT_LT(reloj.elapsed(), 2500);
+        EXPECT_EQ(act.SitAct, sitAct);
+        EXPECT_EQ(act.ComVer, comVer);
+        EXPECT_EQ(QFile::exists(RutaVersionIni()), sitAct != 1);
+        const QByteArray peticion =
+            QByteArray("GET /version?Programa=794&idioma=") + (lngIdioma ? "e" : "c") + " HTTP/1.1";
+        EXPECT_EQ(servidor.peticiones, cerrado ? QList<QByteArray>() : QList<QByteArray>({peticion}));
+        if (sitAct == 3) continue;
+        // Both languages whatever the language; the box, the flag the other way
+        // round, is stored as soon as it is clicked.
+        const int32_t titulo = sitAct == 1 ? 331 : 332, cuerpo = sitAct == 1 ? 328 : 330;
+        const int32_t eu = kOffsetEuskera;
+        EXPECT_EQ(fallo, QStringList({TextoCatalogo(titulo) + " / " + TextoCatalogo(titulo + eu),
+                                      TextoCatalogo(cuerpo), TextoCatalogo(cuerpo + eu),
+                                      flag ? "clear" : "ticked", "on top"}));
         cActOnline leido;
         leido.LeerActOnline();
-        EXPECT_EQ(leido.ActOnline, c.marcada ? 1 : 0) << c.nombre;
+        EXPECT_EQ(leido.ActOnline, flag ? 0 : 1);
     }
 }
 
-// --- The download page ------------------------------------------------------
+TEST_F(Version, WindowShowsTheReplyAndOnceADifferenceIsFoundKeepsOffering) {
+    QStringList vistos;
+    auto mirar = [&](QWidget* w) {
+        vistos = {w->findChild<QLabel*>("LblActual")->text(),
+                  w->findChild<QLabel*>("LblDisponible")->text(),
+                  w->findChild<QLineEdit*>("TxtUrl")->text(),
+                  w->findChild<QLineEdit*>("TxtPath")->text(),
+                  w->findChild<QPlainTextEdit*>("TxtInfo")->toPlainText(),
+                  w->findChild<QPushButton*>("CmdActualizar")->isEnabled() ? "on" : "off"};
+    };
+    ServidorHttp nueva(ServidorHttp::Respuesta(Ini(" 1.2. 3 ")));
+    EXPECT_EQ(Comprobar(nueva.Direccion(), mirar), "FrmVersionCheck_794");
+    EXPECT_EQ(vistos, QStringList({"1.0.0", "1.2. 3", "https://descargas.example/q",
+                                   objActOnline().ActFile, "Novedades", "on"}));
+    ServidorHttp igual(ServidorHttp::Respuesta(Ini("1.0.0")));
+    EXPECT_EQ(Comprobar(igual.Direccion(), mirar), "FrmVersionCheck_794");
+    EXPECT_EQ(vistos.value(5), "on");
+}
 
 // Catches what the desktop would be asked to open.
 class Receptor : public QObject {
@@ -352,11 +239,7 @@ QByteArray Pagina(const QByteArray& accion) {
 }
 
 TEST(PaginaDescarga, IsOneWindowsLineWithTheAddressEscaped) {
-    struct Caso {
-        QString url;
-        QByteArray accion;
-    };
-    const Caso casos[] = {
+    const std::pair<QString, QByteArray> casos[] = {
         {"https://descargas.example/q", "https://descargas.example/q"},
         {"https://d.example/a?x=1&y=2", "https://d.example/a?x=1&amp;y=2"},
         {"https://d.example/'><script>\"", "https://d.example/&#39;&gt;&lt;script&gt;&quot;"},
@@ -365,8 +248,8 @@ TEST(PaginaDescarga, IsOneWindowsLineWithTheAddressEscaped) {
         {"https://d.example/a\r\nb\tc", "https://d.example/a&#13;&#10;b&#9;c"},
         {"", ""},
     };
-    for (const Caso& c : casos)
-        EXPECT_EQ(FrmVersionCheck_794::PaginaDescarga(c.url), Pagina(c.accion)) << c.url.toStdString();
+    for (const auto& [url, accion] : casos)
+        EXPECT_EQ(FrmVersionCheck_794::PaginaDescarga(url), Pagina(accion)) << url.toStdString();
 }
 
 class Explorador : public ::testing::Test {
@@ -386,9 +269,8 @@ protected:
 
 TEST_F(Explorador, DownloadButtonWritesThePageOpensItAndCloses) {
     Escribir(FrmVersionCheck_794::RutaPagina(), "una pagina anterior mucho mas larga que la nueva");
-    auto& act = objActOnline();
-    act.ComVer = 1;
-    act.ActDownloadURL = "https://descargas.example/q";
+    objActOnline().ComVer = 1;
+    objActOnline().ActDownloadURL = "https://descargas.example/q";
     bool abierta = true;
     prueba::ConModal([&] { FrmVersionCheck_794().exec(); },
                      [&](QWidget* w) {
@@ -403,26 +285,19 @@ TEST_F(Explorador, DownloadButtonWritesThePageOpensItAndCloses) {
 
 TEST_F(Explorador, DoubleClickOnTheAddressHandsOverAndEnds) {
     static int terminado;
-    terminado = 0;
     FrmVersionCheck_794::Terminar = [] { ++terminado; };
-    auto& act = objActOnline();
-    struct Caso {
-        int32_t comVer;
-        const char* url;
-        int terminado;
-    };
     // Works with the button disabled too; without an address nothing happens.
-    for (const Caso& c : {Caso{0, "https://descargas.example/q", 1}, Caso{1, "", 0}}) {
+    for (auto [comVer, url, veces] : {std::tuple{0, "https://descargas.example/q", 1}, {1, "", 0}}) {
         terminado = 0;
         receptor_.urls.clear();
-        act.ComVer = c.comVer;
-        act.ActDownloadURL = c.url;
+        objActOnline().ComVer = comVer;
+        objActOnline().ActDownloadURL = url;
         FrmVersionCheck_794 ventana;
         EXPECT_FALSE(ventana.CmdActualizar->isEnabled());
         ventana.show();
         QTest::mouseDClick(ventana.TxtUrl, Qt::LeftButton);
-        EXPECT_EQ(terminado, c.terminado) << c.url;
-        EXPECT_EQ(receptor_.urls.size(), c.terminado) << c.url;
+        EXPECT_EQ(terminado, veces) << url;
+        EXPECT_EQ(receptor_.urls.size(), veces) << url;
     }
 }
 
@@ -433,8 +308,7 @@ TEST_F(Explorador, WithoutABrowserTheUserIsToldAndThePageStays) {
     prueba::ConModal([&] { FrmVersionCheck_794::LanzarExplorador(nullptr, "https://d.example/"); },
                      [&](QWidget* w) {
                          titulo = w->windowTitle();
-                         auto caja = qobject_cast<QMessageBox*>(w);
-                         if (caja) texto = caja->text();
+                         if (auto caja = qobject_cast<QMessageBox*>(w)) texto = caja->text();
                          static_cast<QDialog*>(w)->accept();
                      });
     lngIdioma = 0;

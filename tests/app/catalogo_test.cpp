@@ -1,62 +1,52 @@
-// The message catalog and the error-code texts. Expected texts are written as
-// UTF-8 bytes so a wrong encoding or a lost blank shows as a failure.
+// The message catalog and the error-code texts, compared as UTF-8 bytes so a
+// wrong encoding or a lost blank shows.
 #include <gtest/gtest.h>
 
+#include <QStringList>
+#include <functional>
 #include <string>
-#include <vector>
 
 #include "quelvort/error.h"
 #include "shell/catalogo.h"
 #include "shell/globales.h"
 
+using namespace quelvo;
+
 namespace {
 
 class Catalogo : public ::testing::Test {
 protected:
-    void SetUp() override { quelvo::lngIdioma = 0; }
-    void TearDown() override { quelvo::lngIdioma = 0; }
+    void SetUp() override { lngIdioma = 0; }
+    void TearDown() override { lngIdioma = 0; }
 };
 
-std::string Utf8(const QString& s) { return s.toStdString(); }
+constexpr int32_t eu = kOffsetEuskera;
 
 TEST_F(Catalogo, HoldsEveryIdOfBothLanguages) {
-    EXPECT_EQ(quelvo::NumeroTextosCatalogo(), 2 * 259);
-    for (int32_t base : {0, quelvo::kOffsetEuskera}) {
-        for (int32_t id = 101; id <= 359; ++id) {
-            SCOPED_TRACE(base + id);
-            EXPECT_FALSE(quelvo::TextoCatalogo(base + id).isEmpty());
-        }
-    }
+    EXPECT_EQ(NumeroTextosCatalogo(), 2 * 259);
+    for (int32_t base : {0, eu})
+        for (int32_t id = base + 101; id <= base + 359; ++id)
+            EXPECT_FALSE(TextoCatalogo(id).isEmpty()) << id;
 }
 
-struct TextoExacto {
-    int32_t id;
-    const char* utf8;
-};
-
 TEST_F(Catalogo, TextsKeepEveryByte) {
-    const std::vector<TextoExacto> casos = {
-        // Trailing and leading blanks belong to the text.
-        {114, "C\xC3\xB3" "digo Postal"},
-        {10114, "Posta kodeak "},
+    const std::pair<int32_t, const char*> casos[] = {
+        // Leading and trailing blanks belong to the text.
+        {114, "C\xC3\xB3" "digo Postal"}, {10114, "Posta kodeak "},
         {150, "El ejercicio no se encuentra dentro del rango permitido. "},
         {10150, "Ekitaldia ez dago tarte baimenduaren barruan: "},
-        {335, "Crear copia de seguridad "},
-        {10335, "Segurtasun kopia sortu"},
+        {335, "Crear copia de seguridad "}, {10335, "Segurtasun kopia sortu"},
         {301, " No se permite importar un registro con caracteres err\xC3\xB3neos"},
-        {313, "  con todas las declaraciones que pudiera tener?"},
-        {10255, "AURKEZ. / AITOR.: "},
+        {313, "  con todas las declaraciones que pudiera tener?"}, {10255, "AURKEZ. / AITOR.: "},
         // 191 ends in a tab in Spanish, in a blank in Basque.
-        {191, "Grabar e Imprimir declaraciones\t"},
-        {10191, "Aitorpenak grabatu eta inprimatu "},
+        {191, "Grabar e Imprimir declaraciones\t"}, {10191, "Aitorpenak grabatu eta inprimatu "},
         // Inner double quotes are part of the text.
         {10110, "Eragiketa gakoa (si no entra pod\xC3\xA9is poner \"Erag. gakoa\")"},
         {10119, "\"Zergaldia\" laukian balioren bat jarri behar da"},
         {353, "La clave de operaci\xC3\xB3n debe contener alguno de estos valores \"A,E,T,S,I\""},
         {10353, "Eragiketa gakoak \"A, E, T, S, I\" balioetako bat eduki behar du"},
-        // Accents and signs outside ASCII.
-        {103, "\xC2\xBF" "Desea eliminar el presentador?."},
-        {229, "N\xC2\xBA Declarados"},
+        // Signs outside ASCII.
+        {103, "\xC2\xBF" "Desea eliminar el presentador?."}, {229, "N\xC2\xBA Declarados"},
         {10221, "Aldea\xC2\xBA"},
         {10211, "Ordezkariaren gakoak ez du baliozko baliorik: \xC2\xB4 \xC2\xB4 edo \xC2\xB4R\xC2\xB4"},
         {273, "Versi\xC3\xB3n 2.08"},
@@ -64,76 +54,51 @@ TEST_F(Catalogo, TextsKeepEveryByte) {
         {10359, "Programa hau hemendik gutxira ezin izango da erabili. 794 ereduak aurkezteko "
                 "Tarvendia programa prest dago iada."},
     };
-    for (const auto& c : casos) {
-        SCOPED_TRACE(c.id);
-        EXPECT_EQ(Utf8(quelvo::TextoCatalogo(c.id)), c.utf8);
-    }
+    for (auto [id, utf8] : casos) EXPECT_EQ(TextoCatalogo(id).toStdString(), utf8) << id;
 }
 
-TEST_F(Catalogo, ImportHelpShowsItsJoinPiecesAsText) {
-    struct Caso {
-        int32_t id;
-        const char* comienzo;
-        const char* final_;
-        qsizetype caracteres;
-    };
-    const std::vector<Caso> casos = {
-        {213, "' La importaci\xC3\xB3n del soporte se hace sobre el archivo de texto seleccionado.' & vbCrLf & '",
-         "si existe presentador.'", 519},
+TEST_F(Catalogo, ImportHelpShowsItsJoinOperatorsAsText) {
+    const std::tuple<int32_t, const char*, const char*, qsizetype> casos[] = {
+        {213, "' La importaci\xC3\xB3n del soporte se hace sobre el archivo de texto seleccionado.' "
+              "& vbCrLf & '", "si existe presentador.'", 519},
         {10213, "Testu hautatuaren artxiboaren gainean inportatzen da euskarria  & vbCrLf & '",
          "aurkezlerik bada.'", 514},
     };
-    for (const auto& c : casos) {
-        SCOPED_TRACE(c.id);
-        const QString t = quelvo::TextoCatalogo(c.id);
-        EXPECT_TRUE(t.startsWith(QString::fromUtf8(c.comienzo)));
-        EXPECT_TRUE(t.endsWith(QString::fromUtf8(c.final_)));
-        EXPECT_EQ(t.count(QStringLiteral(" & vbCrLf & '")), 4);
-        EXPECT_EQ(t.size(), c.caracteres);
-        EXPECT_FALSE(t.contains(QLatin1Char('\r')) || t.contains(QLatin1Char('\n')));
+    for (auto [id, comienzo, final_, caracteres] : casos) {
+        const QString t = TextoCatalogo(id);
+        EXPECT_TRUE(t.startsWith(QString::fromUtf8(comienzo))) << id;
+        EXPECT_TRUE(t.endsWith(QString::fromUtf8(final_))) << id;
+        EXPECT_EQ(t.count(QStringLiteral(" & vbCrLf & '")), 4) << id;
+        EXPECT_EQ(t.size(), caracteres);
+        EXPECT_FALSE(t.contains('\r') || t.contains('\n')) << id;
     }
 }
 
-TEST_F(Catalogo, CatFollowsTheLanguage) {
-    EXPECT_EQ(Utf8(quelvo::Cat(105)), "Aceptar");
-    EXPECT_EQ(Utf8(quelvo::Cat(126)), "Declaraci\xC3\xB3n");
-    quelvo::lngIdioma = quelvo::kOffsetEuskera;
-    EXPECT_EQ(Utf8(quelvo::Cat(105)), "Ados");
-    EXPECT_EQ(Utf8(quelvo::Cat(126)), "Aitorpena");
-}
-
 TEST_F(Catalogo, MissingIdRaisesResourceError) {
-    for (int32_t id : {0, -1, 100, 360, 10100, 10360, 20101}) {
-        SCOPED_TRACE(id);
+    auto falta = [](int32_t id, const std::function<void()>& leer) {
         try {
-            quelvo::TextoCatalogo(id);
-            ADD_FAILURE() << "no error";
+            leer();
+            ADD_FAILURE() << id << ": no error";
         } catch (const rt::Error& e) {
             EXPECT_EQ(e.Number, 326);
             EXPECT_EQ(e.Description, "Resource with identifier '" + std::to_string(id) + "' not found");
         }
-    }
-    quelvo::lngIdioma = quelvo::kOffsetEuskera;
-    try {
-        quelvo::Cat(360);
-        ADD_FAILURE() << "no error";
-    } catch (const rt::Error& e) {
-        EXPECT_EQ(e.Description, "Resource with identifier '10360' not found");
-    }
+    };
+    for (int32_t id : {0, -1, 100, 360, 10100, 10360, 20101}) falta(id, [id] { TextoCatalogo(id); });
+    lngIdioma = eu;
+    falta(10360, [] { Cat(360); });
 }
 
-struct Descripcion {
-    int32_t idioma;
-    int16_t codigo;
-    const char* utf8;
-};
-
 TEST_F(Catalogo, DescripcionErrorByCodeAndLanguage) {
-    const int32_t eu = quelvo::kOffsetEuskera;
-    const std::vector<Descripcion> casos = {
+    struct Caso {
+        int32_t idioma;
+        int16_t codigo;
+        const char* utf8;
+    };
+    const Caso casos[] = {
         {0, 0, "El NIF es err\xC3\xB3neo o carece de d\xC3\xADgito de control"},
         {eu, 0, "IFZ honek ez du kontrol digiturik edo kontrol digitua okerra da."},
-        // The range: one blank (the text's own) for 10, three for 44 in Spanish.
+        // The range: one blank (the text's own) for 10, three for 44.
         {0, 10, "El ejercicio no se encuentra dentro del rango permitido. 1993 - 2013"},
         {0, 44, "El ejercicio no se encuentra dentro del rango permitido.   1993 - 2013"},
         {eu, 10, "Ekitaldia ez dago tarte baimenduaren barruan: 1993 - 2013"},
@@ -151,36 +116,25 @@ TEST_F(Catalogo, DescripcionErrorByCodeAndLanguage) {
         {eu, 66, "2011ko uztaila edo 2011ko hirugarren hiruhileko aurreko aitorpenetako "
                  "zuzenketetan  ez dira H edo M gakoak onartzen"},
         // Outside the table: empty, no error.
-        {0, -1, ""},
-        {0, 67, ""},
-        {eu, -1, ""},
-        {eu, 67, ""},
-        {0, -32768, ""},
-        {0, 32767, ""},
+        {0, -1, ""}, {0, 67, ""}, {eu, -1, ""}, {eu, 67, ""}, {0, -32768, ""}, {0, 32767, ""},
     };
     for (const auto& c : casos) {
-        SCOPED_TRACE(testing::Message() << "idioma " << c.idioma << " codigo " << c.codigo);
-        quelvo::lngIdioma = c.idioma;
-        EXPECT_EQ(Utf8(quelvo::DescripcionError(c.codigo)), c.utf8);
+        lngIdioma = c.idioma;
+        EXPECT_EQ(DescripcionError(c.codigo).toStdString(), c.utf8) << c.idioma << "/" << c.codigo;
     }
 }
 
 TEST_F(Catalogo, SharedCodesGiveTheSameText) {
-    struct Par {
-        int16_t a, b;
-        int32_t id;
-    };
-    const std::vector<Par> pares = {{12, 17, 184}, {9, 29, 265}, {32, 47, 226}};
-    for (int32_t idioma : {0, quelvo::kOffsetEuskera}) {
-        quelvo::lngIdioma = idioma;
-        for (const auto& p : pares) {
-            SCOPED_TRACE(testing::Message() << "idioma " << idioma << " codigos " << p.a << "/" << p.b);
-            EXPECT_EQ(quelvo::DescripcionError(p.a), quelvo::TextoCatalogo(p.id + idioma));
-            EXPECT_EQ(quelvo::DescripcionError(p.b), quelvo::TextoCatalogo(p.id + idioma));
-        }
+    for (int32_t idioma : {0, eu}) {
+        lngIdioma = idioma;
+        for (auto [a, b, id] : {std::tuple<int16_t, int16_t, int32_t>{12, 17, 184}, {9, 29, 265},
+                                {32, 47, 226}})
+            EXPECT_EQ(QStringList({DescripcionError(a), DescripcionError(b)}),
+                      QStringList(2, TextoCatalogo(id + idioma)))
+                << idioma << "/" << a;
     }
-    quelvo::lngIdioma = 0;
-    EXPECT_EQ(Utf8(quelvo::DescripcionError(17)), "Falta la clave de operaci\xC3\xB3n");
+    lngIdioma = 0;
+    EXPECT_EQ(DescripcionError(17).toStdString(), "Falta la clave de operaci\xC3\xB3n");
 }
 
 }  // namespace

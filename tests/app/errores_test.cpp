@@ -30,14 +30,13 @@ QByteArray Leer(const QString& ruta) {
 }
 
 // The whole log as the reporter must write it, in Windows-1252.
-QByteArray LogEsperado(const QByteArray& fecha, const QByteArray& formulario,
-                       const QByteArray& evento, const QByteArray& descripcion) {
+QByteArray LogEsperado(const QByteArray& fecha, const QByteArray& formulario, const QByteArray& evento,
+                       const QByteArray& descripcion) {
     const QByteArray raya(58, '_');
     return "Error generado el " + fecha + " por el\r\nejecutable test_app\r\nen la m\xE1quina " +
-           QSysInfo::machineHostName().toLatin1() + "\r\n" + raya + "\r\n\r\n" +
-           "  Formulario           " + formulario + "\r\n" + "  Evento                  " + evento +
-           "\r\n" + "  Descripci\xF3n       \r\n\r\n" + descripcion + "\r\n" + raya +
-           "\r\n\r\n\r\n";
+           QSysInfo::machineHostName().toLatin1() + "\r\n" + raya + "\r\n\r\n  Formulario           " +
+           formulario + "\r\n  Evento                  " + evento + "\r\n  Descripci\xF3n       \r\n\r\n" +
+           descripcion + "\r\n" + raya + "\r\n\r\n\r\n";
 }
 
 // Points the system temporary folder at the test's own folder.
@@ -60,32 +59,26 @@ using ErrorLog = Temporal;
 TEST_F(ErrorLog, NameAndContentAreExactBytes) {
     struct Caso {
         QDateTime momento;
-        const char* nombre;
-        const char* fecha;
+        const char *nombre, *fecha;
+        QString evento, descripcion;
+        QByteArray eventoLog, descripcionLog;
     };
     // Evening hours and months unlike the minutes catch 12-hour clocks and
-    // month/minute mix-ups.
+    // month/minute mix-ups; what Windows-1252 lacks becomes "?".
     const Caso casos[] = {
-        {{QDate(2008, 12, 8), QTime(9, 15, 2)}, "Error08-12-08 09-15-02.log", "08/12/08 09:15:02"},
-        {{QDate(2009, 3, 7), QTime(21, 45, 9)}, "Error09-03-07 21-45-09.log", "07/03/09 21:45:09"},
+        {{QDate(2008, 12, 8), QTime(9, 15, 2)}, "Error08-12-08 09-15-02.log", "08/12/08 09:15:02",
+         "frmX.Form_Load", QString::fromUtf8("cDeclarante.Cargar\r\nAño €: ñ"), "frmX.Form_Load",
+         "cDeclarante.Cargar\r\nA\xF1o \x80: \xF1"},
+        {{QDate(2009, 3, 7), QTime(21, 45, 9)}, "Error09-03-07 21-45-09.log", "07/03/09 21:45:09",
+         QString::fromUtf8("frmXT.Ω_Click"), QString::fromUtf8("Ωmega 😀 fin"), "frmXT.?_Click",
+         "?mega ? fin"},
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.nombre);
-        QString ruta = frmGestErrores_794::ErrorADisco(
-            "frmDeclarante_794", "frmDeclarante_794T.Form_Load",
-            QString::fromUtf8("cDeclarante.Cargar\r\nAño €: ñ"), c.momento);
+        QString ruta = frmGestErrores_794::ErrorADisco("frmX", c.evento, c.descripcion, c.momento);
         EXPECT_EQ(ruta, carpeta_.path() + "/" + c.nombre);
-        EXPECT_EQ(Leer(ruta),
-                  LogEsperado(c.fecha, "frmDeclarante_794", "frmDeclarante_794T.Form_Load",
-                              "cDeclarante.Cargar\r\nA\xF1o \x80: \xF1"));
+        EXPECT_EQ(Leer(ruta), LogEsperado(c.fecha, "frmX", c.eventoLog, c.descripcionLog));
     }
-}
-
-TEST_F(ErrorLog, CharacterOutsideWindows1252KeepsTheRestOfTheReport) {
-    QDateTime momento(QDate(2010, 5, 4), QTime(13, 2, 1));
-    QString ruta = frmGestErrores_794::ErrorADisco("frmX", QString::fromUtf8("frmXT.Ω_Click"),
-                                                   QString::fromUtf8("Ωmega 😀 fin"), momento);
-    EXPECT_EQ(Leer(ruta), LogEsperado("04/05/10 13:02:01", "frmX", "frmXT.?_Click", "?mega ? fin"));
 }
 
 TEST_F(ErrorLog, SameSecondKeepsTheEarlierLog) {
@@ -102,62 +95,48 @@ TEST_F(ErrorLog, WhereTheLogLands) {
     QFile fichero(base + "/fichero");
     ASSERT_TRUE(fichero.open(QIODevice::WriteOnly));
     fichero.close();
-    struct Caso {
-        QString tmpdir;
-        QString carpeta;  // of the returned path
-        bool escrito;
-    };
-    const Caso casos[] = {{base, base + "/", true},
-                          {base + "/", base + "/", true},
-                          // No temporary folder: a bare name, in the current folder.
-                          {base + "/falta", "", true},
-                          // Cannot be written: the path all the same.
-                          {base + "/fichero", base + "/fichero/", false}};
+    // No temporary folder: a bare name in the current folder. One that cannot
+    // be written: the path all the same.
+    const std::tuple<QString, QString, bool> casos[] = {{base, base + "/", true},
+                                                        {base + "/", base + "/", true},
+                                                        {base + "/falta", "", true},
+                                                        {base + "/fichero", base + "/fichero/", false}};
     const QString antes = QDir::currentPath();
     QDir::setCurrent(base);
-    for (const auto& c : casos) {
-        SCOPED_TRACE(c.tmpdir.toStdString());
-        apuntar(c.tmpdir);
+    for (const auto& [tmpdir, carpeta, escrito] : casos) {
+        apuntar(tmpdir);
         QString ruta = frmGestErrores_794::ErrorADisco("f", "e", "d");
-        EXPECT_TRUE(ruta.startsWith(c.carpeta + "Error")) << ruta.toStdString();
-        EXPECT_EQ(QFile::exists(ruta), c.escrito);
+        EXPECT_TRUE(ruta.startsWith(carpeta + "Error")) << ruta.toStdString();
+        EXPECT_EQ(QFile::exists(ruta), escrito) << ruta.toStdString();
         QFile::remove(ruta);
     }
     QDir::setCurrent(antes);
 }
-
-// What the error window showed.
-struct Ventana {
-    QString titulo;
-    QStringList textos, etiquetas;
-    Qt::CursorShape cursor = Qt::BlankCursor;
-};
 
 class Guarda : public Temporal {
 protected:
     Guarda() { formulario_.setObjectName("frmListaDeclarantes_794"); }
 
     // Runs the handler inside the guard; `enVentana` sees the error window.
-    void Ejecutar(const std::function<void()>& manejador, const char* evento,
-                  const std::function<void(QWidget*)>& enVentana) {
+    void Ejecutar(const std::function<void()>& manejador, const std::function<void(QWidget*)>& enVentana,
+                  const char* evento = "e") {
         prueba::ConModal([&] { quelvo::Guardar(&formulario_, evento, manejador); },
                          [&](QWidget* w) {
                              enVentana(w);
-                             QTest::mouseClick(w->findChild<QPushButton*>("cmdAceptar"),
-                                               Qt::LeftButton);
+                             QTest::mouseClick(w->findChild<QPushButton*>("cmdAceptar"), Qt::LeftButton);
                          });
     }
-    Ventana Observar(const std::function<void()>& manejador, const char* evento = "e") {
-        Ventana v;
-        Ejecutar(manejador, evento, [&](QWidget* w) {
-            v.titulo = w->windowTitle();
+    // Title, the four boxes and the four labels of the error window.
+    QStringList Observar(const std::function<void()>& manejador, const char* evento = "e") {
+        QStringList v;
+        Ejecutar(manejador, [&](QWidget* w) {
+            v << w->windowTitle();
             for (int i = 0; i < 3; ++i)
-                v.textos << w->findChild<QLineEdit*>(QStringLiteral("txtError_%1").arg(i))->text();
-            v.textos << w->findChild<QPlainTextEdit*>("txtError_3")->toPlainText();
+                v << w->findChild<QLineEdit*>(QStringLiteral("txtError_%1").arg(i))->text();
+            v << w->findChild<QPlainTextEdit*>("txtError_3")->toPlainText();
             for (int i = 0; i < 4; ++i)
-                v.etiquetas << w->findChild<QLabel*>(QStringLiteral("Label1_%1").arg(i))->text();
-            if (QApplication::overrideCursor()) v.cursor = QApplication::overrideCursor()->shape();
-        });
+                v << w->findChild<QLabel*>(QStringLiteral("Label1_%1").arg(i))->text();
+        }, evento);
         return v;
     }
 
@@ -165,36 +144,29 @@ protected:
 };
 
 TEST_F(Guarda, ErrorOfAHandlerShowsTheWindowAndTheProgramGoesOn) {
-    struct Caso {
-        const char* nombre;
-        std::function<void()> manejador;
-        QString descripcion;
+    const std::pair<std::function<void()>, QString> casos[] = {
+        {[] { throw rt::Error(13, "Quelvo", "Type mismatch"); }, "Type mismatch"},
+        {[] { throw std::runtime_error("sin memoria"); }, "sin memoria"},
+        {[] { throw 42; }, "Error desconocido"},
     };
-    const Caso casos[] = {
-        {"runtime error", [] { throw rt::Error(13, "Quelvo", "Type mismatch"); }, "Type mismatch"},
-        {"standard exception", [] { throw std::runtime_error("sin memoria"); }, "sin memoria"},
-        {"anything else", [] { throw 42; }, "Error desconocido"},
-    };
-    for (const auto& c : casos) {
-        SCOPED_TRACE(c.nombre);
+    for (const auto& [manejador, descripcion] : casos) {
+        SCOPED_TRACE(descripcion.toStdString());
         // Nothing escapes the guard: Observar returns normally.
-        Ventana v = Observar(c.manejador, "frmListaDeclarantes_794T.lsvDeclarantes_DblClick");
-        EXPECT_EQ(v.titulo, "Error...");
-        ASSERT_EQ(v.textos.size(), 4);
-        EXPECT_EQ(v.textos[0], "frmListaDeclarantes_794");
-        EXPECT_EQ(v.textos[1], "frmListaDeclarantes_794T.lsvDeclarantes_DblClick");
-        EXPECT_TRUE(v.textos[2].startsWith(carpeta_.path() + "/Error"));
-        EXPECT_TRUE(Leer(v.textos[2]).contains("\r\n\r\n" + c.descripcion.toLatin1() + "\r\n"));
-        EXPECT_EQ(v.textos[3], c.descripcion);
-        EXPECT_EQ(v.etiquetas,
-                  QStringList({"Formulario:", "Evento:", "Fichero:", "Descripción del Error"}));
+        QStringList v = Observar(manejador, "frmListaDeclarantes_794T.lsvDeclarantes_DblClick");
+        ASSERT_EQ(v.size(), 9);
+        EXPECT_TRUE(v[3].startsWith(carpeta_.path() + "/Error"));
+        EXPECT_TRUE(Leer(v[3]).contains("\r\n\r\n" + descripcion.toLatin1() + "\r\n"));
+        v[3].clear();
+        EXPECT_EQ(v, QStringList({"Error...", "frmListaDeclarantes_794",
+                                  "frmListaDeclarantes_794T.lsvDeclarantes_DblClick", "", descripcion,
+                                  "Formulario:", "Evento:", "Fichero:", "Descripción del Error"}));
     }
 }
 
 TEST_F(Guarda, DescriptionCarriesEveryLocationInItsForm) {
     // A class procedure puts its location and a line break in front; the form
     // procedure that called it its location in front and a line break behind.
-    auto manejador = [] {
+    QStringList v = Observar([] {
         try {
             try {
                 throw rt::Error(94, "Quelvodat", "Invalid use of Null");
@@ -204,63 +176,51 @@ TEST_F(Guarda, DescriptionCarriesEveryLocationInItsForm) {
         } catch (const rt::Error& e) {
             throw rt::WithLocationLineAfter(e, "frmListaDeclarantes_794.CargarLista");
         }
-    };
-    Ventana v = Observar(manejador);
-    EXPECT_EQ(
-        v.textos.value(3),
-        "frmListaDeclarantes_794.CargarListacDeclarante.ObtenerDeclarantes\nInvalid use of Null\n");
-    EXPECT_TRUE(
-        Leer(v.textos.value(2))
-            .contains(
-                "\r\n\r\nfrmListaDeclarantes_794.CargarListacDeclarante.ObtenerDeclarantes\r\n"
-                "Invalid use of Null\r\n\r\n____"));
-}
-
-TEST_F(Guarda, WindowShowsTheArrowOverAnHourglassAndGivesItBack) {
-    quelvo::plataforma::CursorEspera espera;
-    Ventana v = Observar([] {
-        quelvo::plataforma::CursorEspera otra;
-        throw rt::Error(5, "Quelvo", "x");
     });
-    EXPECT_EQ(v.cursor, Qt::ArrowCursor);
-    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    const char* ubicaciones = "frmListaDeclarantes_794.CargarListacDeclarante.ObtenerDeclarantes";
+    EXPECT_EQ(v.value(4), ubicaciones + QString("\nInvalid use of Null\n"));
+    EXPECT_TRUE(Leer(v.value(3)).contains("\r\n\r\n" + QByteArray(ubicaciones) +
+                                          "\r\nInvalid use of Null\r\n\r\n____"));
 }
 
-TEST_F(Guarda, DetailsOpenOnceAndEachReportStartsFolded) {
+TEST_F(Guarda, WindowLoadsFoldedUnderTheArrowAndDetailsOpenOnce) {
+    quelvo::plataforma::CursorEspera espera;
     for (int vez = 0; vez < 2; ++vez) {
-        Ejecutar([] { throw rt::Error(5, "Q", "d"); }, "e",
-                 [](QWidget* w) {
-                     auto mas = w->findChild<QPushButton*>("cmdMas");
-                     auto detalles = w->findChild<QGroupBox*>("Frame1_1");
-                     EXPECT_EQ(mas->text(), "Ver detalles >>");
-                     EXPECT_EQ(w->findChild<QPushButton*>("cmdAceptar")->text(), "&Cerrar");
-                     EXPECT_FALSE(detalles->isVisible());
-                     EXPECT_EQ(w->height(), 2040 / 15);
-                     QTest::mouseClick(mas, Qt::LeftButton);
-                     EXPECT_TRUE(detalles->isVisible());
-                     EXPECT_FALSE(mas->isEnabled());
-                     EXPECT_EQ(w->height(), 4965 / 15);
-                 });
+        Ejecutar([] {
+            quelvo::plataforma::CursorEspera otra;
+            throw rt::Error(5, "Q", "d");
+        }, [](QWidget* w) {
+            ASSERT_TRUE(QApplication::overrideCursor());
+            EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::ArrowCursor);
+            auto mas = w->findChild<QPushButton*>("cmdMas");
+            auto detalles = w->findChild<QGroupBox*>("Frame1_1");
+            EXPECT_EQ(mas->text(), "Ver detalles >>");
+            EXPECT_EQ(w->findChild<QPushButton*>("cmdAceptar")->text(), "&Cerrar");
+            EXPECT_FALSE(detalles->isVisible());
+            EXPECT_EQ(w->height(), 2040 / 15);
+            QTest::mouseClick(mas, Qt::LeftButton);
+            EXPECT_TRUE(detalles->isVisible());
+            EXPECT_FALSE(mas->isEnabled());
+            EXPECT_EQ(w->height(), 4965 / 15);
+        });
     }
+    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
 }
 
 TEST_F(Guarda, DroppingOnTheIconMovesItAcrossAndBack) {
     std::vector<int> posiciones;
-    Ejecutar([] { throw rt::Error(5, "Q", "d"); }, "e",
-             [&](QWidget* w) {
-                 auto icono = w->findChild<QLabel*>("Image1");
-                 posiciones.push_back(icono->x());
-                 for (int i = 0; i < 2; ++i) {
-                     QMimeData datos;
-                     QDragEnterEvent entra(QPoint(4, 4), Qt::CopyAction, &datos, Qt::LeftButton,
-                                           Qt::NoModifier);
-                     QApplication::sendEvent(icono, &entra);
-                     QDropEvent suelta(QPointF(4, 4), Qt::CopyAction, &datos, Qt::LeftButton,
-                                       Qt::NoModifier);
-                     QApplication::sendEvent(icono, &suelta);
-                     posiciones.push_back(icono->x());
-                 }
-             });
+    Ejecutar([] { throw rt::Error(5, "Q", "d"); }, [&](QWidget* w) {
+        auto icono = w->findChild<QLabel*>("Image1");
+        posiciones.push_back(icono->x());
+        for (int i = 0; i < 2; ++i) {
+            QMimeData datos;
+            QDragEnterEvent entra(QPoint(4, 4), Qt::CopyAction, &datos, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(icono, &entra);
+            QDropEvent suelta(QPointF(4, 4), Qt::CopyAction, &datos, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(icono, &suelta);
+            posiciones.push_back(icono->x());
+        }
+    });
     EXPECT_EQ(posiciones, (std::vector<int>{90 / 15, 4080 / 15, 90 / 15}));
 }
 

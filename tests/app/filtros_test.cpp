@@ -20,6 +20,8 @@
 
 using namespace quelvo;
 
+namespace {
+
 TEST(FiltrarTecla, CapitalsAllowedCharactersAndTheThreeControlKeys) {
     const std::pair<int16_t, int16_t> casos[] = {
         {97, 65},   {122, 90},  {241, 209}, {225, 193}, {231, 199}, {252, 220}, {170, 170},
@@ -31,17 +33,12 @@ TEST(FiltrarTecla, CapitalsAllowedCharactersAndTheThreeControlKeys) {
     int permitidas = 0;
     for (int16_t c = 0; c <= 255; ++c) permitidas += TeclaPermitida(c);
     EXPECT_EQ(permitidas, 116);
-}
-
-TEST(SoloNumeros, DigitsAndBackspaceOnly) {
-    for (auto [tecla, resultado] : {std::pair<int16_t, int16_t>{'7', '7'}, {'0', '0'}, {'9', '9'}, {8, 8},
-                                    {'-', 0}, {',', 0}, {' ', 0}, {13, 0}, {'/', 0}, {':', 0}}) {
-        SoloNumeros(tecla);
-        EXPECT_EQ(tecla, resultado);
+    for (int16_t tecla : {'7', '0', '9', '\b', '-', ',', ' ', '\r', '/', ':'}) {
+        int16_t filtrada = tecla;
+        SoloNumeros(filtrada);
+        EXPECT_EQ(filtrada, (tecla >= '0' && tecla <= '9') || tecla == 8 ? tecla : 0) << tecla;
     }
 }
-
-namespace {
 
 // Key presses carrying each character, as a keyboard of any layout sends them.
 void teclear(QWidget* caja, const QString& texto) {
@@ -56,40 +53,28 @@ void pegar(QLineEdit* caja, const QString& texto) {
     caja->paste();
 }
 
-}  // namespace
-
 TEST(FiltroCajas, TypedAndPastedTextPassTheSameFilter) {
-    struct Caso {
-        const char *entrada, *texto, *numeros;
-    };
-    const Caso casos[] = {
+    const std::tuple<const char*, const char*, const char*> casos[] = {
         {"peña y cía", "PEÑA Y CÍA", ""}, {"a^b`c|d", "ABCD", ""}, {"12-34", "12-34", "1234"},
         {"tab\tlínea\n", "TABLÍNEA", ""},  {"àöø€", "", ""},       {"1º 2ª", "1º 2ª", "12"},
         {"日本x", "X", ""},
     };
-    for (const auto& c : casos) {
-        SCOPED_TRACE(c.entrada);
-        const QString entrada = QString::fromUtf8(c.entrada);
-        QLineEdit tecleada, pegada, numeros, numerosPegada;
-        FiltrarCaja(&tecleada);
-        FiltrarCaja(&pegada);
-        SoloNumeros(&numeros);
-        SoloNumeros(&numerosPegada);
-        teclear(&tecleada, entrada);
-        teclear(&numeros, entrada);
-        pegar(&pegada, entrada);
-        pegar(&numerosPegada, entrada);
-        EXPECT_EQ(tecleada.text().toStdString(), c.texto);
-        EXPECT_EQ(pegada.text().toStdString(), c.texto);
-        EXPECT_EQ(numeros.text().toStdString(), c.numeros);
-        EXPECT_EQ(numerosPegada.text().toStdString(), c.numeros);
+    for (const auto& [entrada, texto, numeros] : casos) {
+        SCOPED_TRACE(entrada);
+        QLineEdit cajas[4];  // typed and pasted, letters and digits only
+        FiltrarCaja(&cajas[0]);
+        FiltrarCaja(&cajas[1]);
+        SoloNumeros(&cajas[2]);
+        SoloNumeros(&cajas[3]);
+        for (int i : {0, 2}) teclear(&cajas[i], QString::fromUtf8(entrada));
+        for (int i : {1, 3}) pegar(&cajas[i], QString::fromUtf8(entrada));
+        for (int i = 0; i < 4; ++i) EXPECT_EQ(cajas[i].text().toStdString(), i < 2 ? texto : numeros) << i;
     }
 }
 
 TEST(FiltroCajas, WindowFilterKeepsDigitsOnlyBoxes) {
     QWidget ventana;
-    auto nombre = new QLineEdit(&ventana);
-    auto postal = new QLineEdit(&ventana);
+    auto nombre = new QLineEdit(&ventana), postal = new QLineEdit(&ventana);
     SoloNumeros(postal);
     FiltrarVentana(&ventana);
     teclear(nombre, "calle mayor^");
@@ -117,46 +102,38 @@ TEST(FiltroCajas, ProgramTextStaysAndOnlyInsertedTextIsFiltered) {
     EXPECT_EQ(caja.selectedText(), caja.text());
 }
 
-TEST(CB, ZeroShowsBlank) {
-    struct Caso {
-        rt::Variant valor, resultado, despues;  // despues: the caller's variable
-    };
-    const Caso casos[] = {
+TEST(CB, ZeroShowsBlankAndBlankReadsZero) {
+    // The value shown, and what is left in the caller's variable.
+    const std::tuple<rt::Variant, rt::Variant, rt::Variant> casos[] = {
         {"   ", "", rt::Variant::Integer(0)}, {rt::Variant(), "", rt::Variant::Integer(0)},
-        {0, "", 0},          {"00", "", "00"},      {"-0", "", "-0"},         {12, 12, 12},
-        {" 12 ", " 12 ", " 12 "}, {-3.5, -3.5, -3.5}, {"0,001", "0,001", "0,001"},
+        {0, "", 0}, {"00", "", "00"}, {"-0", "", "-0"}, {12, 12, 12}, {" 12 ", " 12 ", " 12 "},
+        {-3.5, -3.5, -3.5}, {"0,001", "0,001", "0,001"},
     };
-    for (const auto& c : casos) {
-        rt::Variant valor = c.valor;
-        EXPECT_EQ(CB(valor), c.resultado) << rt::CStr(c.valor);
-        EXPECT_EQ(valor, c.despues) << rt::CStr(c.valor);
+    for (const auto& [antes, mostrado, despues] : casos) {
+        rt::Variant valor = antes;
+        EXPECT_EQ(CB(valor), mostrado) << rt::CStr(antes);
+        EXPECT_EQ(valor, despues) << rt::CStr(antes);
     }
-}
-
-TEST(BC, BlankReadsZero) {
-    const std::pair<rt::Variant, double> casos[] = {
+    const std::pair<rt::Variant, double> leidos[] = {
         {"", 0}, {rt::Variant(), 0}, {"12", 12}, {0, 0}, {"1.234", 1234}, {"1,5", 1.5}, {"-7", -7}};
-    for (const auto& [valor, numero] : casos) EXPECT_DOUBLE_EQ(BC(valor), numero) << rt::CStr(valor);
+    for (const auto& [valor, numero] : leidos) EXPECT_DOUBLE_EQ(BC(valor), numero) << rt::CStr(valor);
 }
 
-TEST(BC, NoNumberFailsWithItsLocation) {
-    struct Caso {
-        bool cb;
-        rt::Variant valor;
-    };
-    for (const Caso& c : {Caso{true, "abc"}, Caso{true, rt::Variant::Null()}, Caso{false, " "},
-                          Caso{false, "12a"}, Caso{false, rt::Variant::Null()}}) {
-        rt::Variant valor = c.valor;
+TEST(CB, NoNumberFailsWithItsLocation) {
+    const std::pair<bool, rt::Variant> casos[] = {
+        {true, "abc"}, {true, rt::Variant::Null()}, {false, " "}, {false, "12a"},
+        {false, rt::Variant::Null()}};
+    for (const auto& [cb, original] : casos) {
+        rt::Variant valor = original;
         try {
-            c.cb ? (void)CB(valor) : (void)BC(valor);
-            ADD_FAILURE();
+            cb ? (void)CB(valor) : (void)BC(valor);
+            ADD_FAILURE() << cb;
         } catch (const rt::Error& e) {
-            EXPECT_EQ(e.Description.rfind(c.cb ? "General.CB\r\n" : "General.BC\r\n", 0), 0u) << e.Description;
+            EXPECT_EQ(e.Description.rfind(cb ? "General.CB\r\n" : "General.BC\r\n", 0), 0u)
+                << e.Description;
         }
     }
 }
-
-namespace {
 
 class Volcado : public ::testing::Test {
 protected:
@@ -169,45 +146,33 @@ protected:
         Tag(c, tag);
         return c;
     }
-
     QWidget ventana_;
 };
 
-}  // namespace
-
-TEST_F(Volcado, DeclarantFieldsInCapitals) {
+TEST_F(Volcado, EachKindFillsItsOwnObjectInCapitals) {
     caja("txtNombre", "nombre", "Ana Peña");
     caja("txtCPost", "CODPOS", "");
     caja("cnuProvin", "Provin", "20");
     caja("txtTelPdc", "TELPDC", "945000000");
     caja("txtPersona", "NOMPC", "Luis");  // the presenter's contact
-    caja("TxtNif", "NIF", "X");
-    objDeclarante().CPost(1001);
-    EXPECT_TRUE(VolcarFormulario(kVolcarDeclarante, &ventana_).empty());
-    const cDeclarante& d = objDeclarante();
-    EXPECT_EQ(d.Nombre(), "ANA PEÑA");
-    EXPECT_EQ(d.CPost(), 0);
-    EXPECT_EQ(d.CodProvin(), 20);
-    EXPECT_EQ(d.TelefonoPd(), 945000000);
-    EXPECT_EQ(d.NombrePd(), "");
-    EXPECT_EQ(d.NIF(), "");
-    EXPECT_TRUE(d.Modificado());
-    EXPECT_FALSE(objPresentador().Modificado());
-}
-
-TEST_F(Volcado, PresenterFieldsAndOtherKinds) {
-    caja("txtNombre", "NOMBRE", "Gestoría");
-    caja("txtPersona", "NOMPC", "Luis");
     caja("cnTelefono", "TELPC", "600000000");
+    caja("TxtNif", "NIF", "X");
     for (int32_t tipo : {2, -1}) VolcarFormulario(tipo, &ventana_);
-    EXPECT_EQ(objPresentador().Nombre(), "");
-    EXPECT_FALSE(objPresentador().Modificado());
+    cDeclarante& d = objDeclarante();
+    const cPresentador& p = objPresentador();
+    EXPECT_FALSE(d.Modificado() || p.Modificado());
+    EXPECT_EQ(p.Nombre(), "");
+    d.CPost(1001);
+    EXPECT_TRUE(VolcarFormulario(kVolcarDeclarante, &ventana_).empty());
+    EXPECT_EQ(QStringList({d.Nombre(), d.NombrePd(), d.NIF()}), QStringList({"ANA PEÑA", "", ""}));
+    EXPECT_EQ(std::vector<int32_t>({d.CPost(), d.CodProvin(), d.TelefonoPd()}),
+              std::vector<int32_t>({0, 20, 945000000}));
+    EXPECT_TRUE(d.Modificado());
+    EXPECT_FALSE(p.Modificado());
     VolcarFormulario(kVolcarPresentador, &ventana_);
-    EXPECT_EQ(objPresentador().Nombre(), "GESTORÍA");
-    EXPECT_EQ(objPresentador().NombreP(), "LUIS");
-    EXPECT_EQ(objPresentador().TelefonoP(), 600000000);
-    EXPECT_TRUE(objPresentador().Modificado());
-    EXPECT_FALSE(objDeclarante().Modificado());
+    EXPECT_EQ(QStringList({p.Nombre(), p.NombreP()}), QStringList({"ANA PEÑA", "LUIS"}));
+    EXPECT_EQ(p.TelefonoP(), 600000000);
+    EXPECT_TRUE(p.Modificado());
 }
 
 TEST_F(Volcado, SameTextUpToCaseAndBlanksIsNoChange) {
@@ -223,9 +188,10 @@ TEST_F(Volcado, SameTextUpToCaseAndBlanksIsNoChange) {
 }
 
 TEST_F(Volcado, TextThatDoesNotFitLeavesTheFieldAndIsReported) {
-    objDeclarante().CodProvin(1);
-    objDeclarante().CPost(1001);
-    objDeclarante().Telefono(945111111);
+    cDeclarante& d = objDeclarante();
+    d.CodProvin(1);
+    d.CPost(1001);
+    d.Telefono(945111111);
     auto provincia = caja("txtProvin", "PROVIN", "40000");         // beyond 16 bits
     auto postal = caja("txtCPost", "CODPOS", "01a01");              // no number
     auto telefono = caja("txtTelefono", "TELEFO", "99999999999");  // beyond 32 bits
@@ -233,10 +199,8 @@ TEST_F(Volcado, TextThatDoesNotFitLeavesTheFieldAndIsReported) {
     std::vector<QWidget*> noCaben;
     ASSERT_NO_THROW(noCaben = VolcarFormulario(kVolcarDeclarante, &ventana_));
     EXPECT_EQ(noCaben, (std::vector<QWidget*>{provincia, postal, telefono}));
-    EXPECT_EQ(objDeclarante().CodProvin(), 1);
-    EXPECT_EQ(objDeclarante().CPost(), 1001);
-    EXPECT_EQ(objDeclarante().Telefono(), 945111111);
-    EXPECT_EQ(objDeclarante().numero(), 7);
+    EXPECT_EQ(std::vector<int32_t>({d.CodProvin(), d.CPost(), d.Telefono(), d.numero()}),
+              std::vector<int32_t>({1, 1001, 945111111, 7}));
 }
 
 TEST_F(Volcado, ControlWithoutTextFails) {
@@ -248,3 +212,5 @@ TEST_F(Volcado, ControlWithoutTextFails) {
     (new QWidget(&ventana_))->setObjectName("txtMarca");
     EXPECT_THROW(VolcarFormulario(kVolcarDeclarante, &ventana_), rt::Error);
 }
+
+}  // namespace

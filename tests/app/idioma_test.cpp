@@ -4,10 +4,8 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QToolButton>
 #include <QtTest/QTest>
 
 #include "dialogos.h"
@@ -41,9 +39,10 @@ protected:
         lngIdioma = offset;
         return leido.IDI();
     }
-    void Flag(int16_t flag) {
-        entorno_.sql("UPDATE tgeneral SET ActOnline = " + std::to_string(flag));
+    void Guardar(int16_t flag) {
+        entorno_.sql("UPDATE tgeneral SET Idioma = 'C', ActOnline = " + std::to_string(flag));
         objActOnline().LeerActOnline();
+        objGeneral().LeerIdioma();
     }
     prueba::Entorno entorno_;
 };
@@ -52,27 +51,36 @@ void Pulsar(QWidget* w, const char* boton) {
     QTest::mouseClick(w->findChild<QAbstractButton*>(boton), Qt::LeftButton);
 }
 
-TEST_F(Preferencias, FirstStartAsksForTheLanguageAtTheFirstActivation) {
-    Flag(-1);
-    objGeneral().LeerIdioma();
-    MDI794 principal;
+// Shows the main window; answers the name of the modal window it opened ("" none).
+QString Activar(MDI794& principal, const std::function<void(QWidget*)>& enVentana) {
     QString ventana;
-    bool marcada = false, menusActivos = true, ayudaActiva = false;
-    int16_t flagAlAbrir = 0;
     prueba::ConModal(
         [&] {
             principal.show();
-            QTest::qWait(200);
+            principal.activateWindow();
+            QTest::qWait(150);
         },
         [&](QWidget* w) {
             ventana = w->objectName();
-            marcada = w->findChild<QCheckBox*>("chkActOnline")->isChecked();
-            flagAlAbrir = FlagGuardado();
-            menusActivos = principal.Menu("mnuNueDec")->isEnabled();
-            ayudaActiva = principal.Menu("mnuAcerca")->isEnabled();
-            Pulsar(w, "cmdEuskara");
+            enVentana(w);
         });
-    EXPECT_EQ(ventana, "frmIdioma_794");
+    return ventana;
+}
+
+TEST_F(Preferencias, FirstStartAsksForTheLanguageAtTheFirstActivation) {
+    Guardar(-1);
+    MDI794 principal;
+    bool marcada = false, menusActivos = true, ayudaActiva = false;
+    int16_t flagAlAbrir = 0;
+    EXPECT_EQ(Activar(principal,
+                      [&](QWidget* w) {
+                          marcada = w->findChild<QCheckBox*>("chkActOnline")->isChecked();
+                          flagAlAbrir = FlagGuardado();
+                          menusActivos = principal.Menu("mnuNueDec")->isEnabled();
+                          ayudaActiva = principal.Menu("mnuAcerca")->isEnabled();
+                          Pulsar(w, "cmdEuskara");
+                      }),
+              "frmIdioma_794");
     EXPECT_TRUE(marcada);
     EXPECT_EQ(flagAlAbrir, 1);  // stored before any button
     EXPECT_FALSE(menusActivos);
@@ -81,154 +89,98 @@ TEST_F(Preferencias, FirstStartAsksForTheLanguageAtTheFirstActivation) {
     EXPECT_EQ(IdiomaGuardado(), "E");
     EXPECT_EQ(FlagGuardado(), 1);
     EXPECT_TRUE(principal.Menu("mnuNueDec")->isEnabled());
-
     // Once stored, a later activation asks nothing.
-    QString otra;
-    prueba::ConModal([&] { principal.activateWindow(); QTest::qWait(100); },
-                     [&](QWidget* w) { otra = w->objectName(); });
-    EXPECT_EQ(otra, "");
+    EXPECT_EQ(Activar(principal, [](QWidget*) {}), "");
 }
 
 TEST_F(Preferencias, OnlyANegativeFlagOpensTheLanguageWindow) {
     for (int16_t flag : {0, 1, 2, -2}) {
-        Flag(flag);
+        Guardar(flag);
         MDI794 principal;
-        QString ventana;
-        prueba::ConModal(
-            [&] {
-                principal.show();
-                QTest::qWait(150);
-            },
-            [&](QWidget* w) {
-                ventana = w->objectName();
-                static_cast<QDialog*>(w)->reject();
-            });
-        EXPECT_EQ(ventana, flag < 0 ? "frmIdioma_794" : "") << flag;
+        EXPECT_EQ(Activar(principal, [](QWidget* w) { static_cast<QDialog*>(w)->reject(); }),
+                  flag < 0 ? "frmIdioma_794" : "")
+            << flag;
     }
 }
 
-TEST_F(Preferencias, LanguageWindowBoxFollowsTheFlag) {
-    struct Caso {
-        int16_t flag;
-        bool marcada;
-        int16_t guardado;
-    };
-    for (const Caso& c : {Caso{-1, true, 1}, Caso{2, true, 1}, Caso{1, true, 1}, Caso{0, false, 0},
-                          Caso{-2, false, -2}}) {
-        Flag(c.flag);
+TEST_F(Preferencias, LanguageWindowBoxFollowsTheFlagAndClosingStoresNoLanguage) {
+    for (auto [flag, marcada, guardado] :
+         {std::tuple<int16_t, bool, int16_t>{-1, true, 1}, {2, true, 1}, {1, true, 1}, {0, false, 0},
+          {-2, false, -2}}) {
+        Guardar(flag);
         frmIdioma_794 ventana;
-        EXPECT_EQ(ventana.chkActOnline->isChecked(), c.marcada) << c.flag;
-        EXPECT_EQ(FlagGuardado(), c.guardado) << c.flag;
+        EXPECT_EQ(ventana.chkActOnline->isChecked(), marcada) << flag;
+        EXPECT_EQ(FlagGuardado(), guardado) << flag;
         ventana.chkActOnline->click();
-        EXPECT_EQ(FlagGuardado(), c.marcada ? 0 : 1) << c.flag;
+        EXPECT_EQ(FlagGuardado(), marcada ? 0 : 1) << flag;
+        ventana.show();
+        ventana.close();
+        EXPECT_EQ(IdiomaGuardado(), "C");
+        EXPECT_EQ(lngIdioma, 0);
     }
 }
 
-TEST_F(Preferencias, ClosingTheLanguageWindowStoresNoLanguage) {
-    Flag(-1);
-    entorno_.sql("UPDATE tgeneral SET Idioma = 'C'");
-    objGeneral().LeerIdioma();
-    frmIdioma_794 ventana;
-    ventana.show();
-    ventana.close();
-    EXPECT_EQ(IdiomaGuardado(), "C");
-    EXPECT_EQ(lngIdioma, 0);
-}
-
-struct Estado {
-    bool castellano = false, euskera = false, marcada = false;
-    QString titulo, aceptar;
-};
-
-Estado Leer(QWidget* w) {
-    return {w->findChild<QRadioButton*>("optCast")->isChecked(),
-            w->findChild<QRadioButton*>("optEusk")->isChecked(),
-            w->findChild<QCheckBox*>("chkActOnline")->isChecked(),
-            w->findChild<QLabel*>("lblTitulo")->text(),
-            w->findChild<QPushButton*>("cmdAceptar")->text()};
+// The language chosen ("C", "E" or "" for none), the box and the title.
+QStringList Leer(QWidget* w) {
+    const bool c = w->findChild<QRadioButton*>("optCast")->isChecked();
+    const bool e = w->findChild<QRadioButton*>("optEusk")->isChecked();
+    return {c == e ? "" : c ? "C" : "E",
+            w->findChild<QCheckBox*>("chkActOnline")->isChecked() ? "on" : "off",
+            w->findChild<QLabel*>("lblTitulo")->text()};
 }
 
 TEST_F(Preferencias, PreferencesShowTheStoredChoice) {
-    struct Caso {
-        int16_t flag;
-        const char* idioma;
-        bool marcada, castellano;
-        const char* titulo;
-    };
-    for (const Caso& c : {Caso{1, "C", true, true, "Preferencias"}, Caso{0, "E", false, false, "Lehentasunak"},
-                          Caso{2, "X", false, false, "Preferencias"}}) {
-        Flag(c.flag);
-        objGeneral().IDI(c.idioma);
-        Estado e;
+    // "X" reads as Spanish for the catalog, yet selects Basque.
+    const std::pair<int16_t, QStringList> casos[] = {{1, {"C", "on", "Preferencias"}},
+                                                     {0, {"E", "off", "Lehentasunak"}},
+                                                     {2, {"E", "off", "Preferencias"}}};
+    for (const auto& [flag, esperado] : casos) {
+        Guardar(flag);
+        objGeneral().IDI(flag == 1 ? "C" : flag == 0 ? "E" : "X");
+        QStringList visto;
         prueba::ConModal([&] { frmPreferencias_794().exec(); },
                          [&](QWidget* w) {
-                             e = Leer(w);
+                             visto = Leer(w);
                              Pulsar(w, "cmdCancelar");
                          });
-        EXPECT_EQ(e.marcada, c.marcada) << c.flag;
-        EXPECT_EQ(e.castellano, c.castellano) << c.idioma;
-        EXPECT_EQ(e.euskera, !c.castellano) << c.idioma;
-        // "X" reads as Spanish for the catalog, yet selects Basque.
-        EXPECT_EQ(e.titulo, QString::fromUtf8(c.titulo)) << c.idioma;
-        EXPECT_EQ(FlagGuardado(), c.flag);
+        EXPECT_EQ(visto, esperado) << flag;
+        EXPECT_EQ(FlagGuardado(), flag);
     }
 }
 
-TEST_F(Preferencias, AcceptStoresBothAndRecaptionsTheMainWindow) {
-    Flag(0);
-    objGeneral().IDI("C");
-    MDI794 principal;
-    prueba::ConModal([&] { principal.Menu("mnuPreferencias")->trigger(); },
-                     [&](QWidget* w) {
-                         Pulsar(w, "optEusk");
-                         Pulsar(w, "chkActOnline");
-                         Pulsar(w, "cmdAceptar");
-                     });
-    EXPECT_EQ(FlagGuardado(), 1);
-    EXPECT_EQ(IdiomaGuardado(), "E");
-    EXPECT_EQ(lngIdioma, kOffsetEuskera);
-    EXPECT_EQ(principal.Menu("mnuPreferencias")->text(), TextoCatalogo(10291));
-    EXPECT_EQ(principal.windowTitle(), TextoCatalogo(10222));
-}
-
-TEST_F(Preferencias, CancelStoresNothing) {
-    Flag(1);
-    objGeneral().IDI("C");
-    prueba::ConModal([&] { frmPreferencias_794().exec(); },
-                     [&](QWidget* w) {
-                         Pulsar(w, "optEusk");
-                         Pulsar(w, "chkActOnline");
-                         Pulsar(w, "cmdCancelar");
-                     });
-    EXPECT_EQ(FlagGuardado(), 1);
-    EXPECT_EQ(IdiomaGuardado(), "C");
-    EXPECT_EQ(lngIdioma, 0);
+TEST_F(Preferencias, AcceptStoresBothAndRecaptionsTheMainWindowCancelStoresNothing) {
+    for (bool aceptar : {true, false}) {
+        Guardar(0);
+        MDI794 principal;
+        prueba::ConModal([&] { principal.Menu("mnuPreferencias")->trigger(); },
+                         [&](QWidget* w) {
+                             Pulsar(w, "optEusk");
+                             Pulsar(w, "chkActOnline");
+                             Pulsar(w, aceptar ? "cmdAceptar" : "cmdCancelar");
+                         });
+        EXPECT_EQ(FlagGuardado(), aceptar ? 1 : 0);
+        EXPECT_EQ(IdiomaGuardado(), aceptar ? "E" : "C");
+        EXPECT_EQ(lngIdioma, aceptar ? kOffsetEuskera : 0);
+        EXPECT_EQ(principal.Menu("mnuPreferencias")->text(), Cat(291));
+        EXPECT_EQ(principal.windowTitle(), Cat(222));
+    }
 }
 
 TEST_F(Preferencias, UpdateNowReportsItsOutcomeAndKeepsThePendingChoice) {
     strVersion = "1.0.0";
     prueba::ServidorHttp servidor(prueba::ServidorHttp::Respuesta(
         "[informacion]\r\ncurrentversion=1.0.0\r\ndownloadurl=https://d.example/\r\n"));
-    struct Caso {
-        const char* nombre;
-        bool alcanzable;
-        const char* ventana;
-        bool marcadaDespues;
-        int16_t flagDespues;
-    };
     // The failure window's box ("do not ask again") is ticked by the user.
-    for (const Caso& c : {Caso{"same version", true, "FrmVersionCheck_794", true, 1},
-                          Caso{"no connection", false, "FrmSinConexion_794", false, 0}}) {
-        Flag(1);
-        objGeneral().IDI("C");
+    for (bool alcanzable : {true, false}) {
+        SCOPED_TRACE(alcanzable);
+        Guardar(1);
         auto& act = objActOnline();
         act.ProgVer1 = "1";
         act.ProgVer2 = "0";
         act.ProgVer3 = "0";
-        act.URLAct = c.alcanzable ? servidor.Direccion() : prueba::ServidorHttp::DireccionCerrada();
-        QStringList ventanas;
+        act.URLAct = alcanzable ? servidor.Direccion() : prueba::ServidorHttp::DireccionCerrada();
+        QStringList ventanas, despues;
         bool descargar = true;
-        Estado despues;
         prueba::ConModal(
             [&] { frmPreferencias_794().exec(); },
             [&](QWidget* w) {
@@ -250,15 +202,15 @@ TEST_F(Preferencias, UpdateNowReportsItsOutcomeAndKeepsThePendingChoice) {
                 Pulsar(w, "cmdCancelar");
             },
             8000);
-        EXPECT_EQ(ventanas, QStringList({"frmPreferencias_794", c.ventana})) << c.nombre;
-        if (c.alcanzable) {
-            EXPECT_FALSE(descargar) << c.nombre;
-            EXPECT_EQ(act.SitAct, 3) << c.nombre;
+        EXPECT_EQ(ventanas, QStringList({"frmPreferencias_794",
+                                         alcanzable ? "FrmVersionCheck_794" : "FrmSinConexion_794"}));
+        if (alcanzable) {
+            EXPECT_FALSE(descargar);
+            EXPECT_EQ(act.SitAct, 3);
         }
-        EXPECT_TRUE(despues.euskera) << c.nombre;
-        EXPECT_EQ(despues.marcada, c.marcadaDespues) << c.nombre;
-        EXPECT_EQ(FlagGuardado(), c.flagDespues) << c.nombre;
-        EXPECT_EQ(IdiomaGuardado(), "C") << c.nombre;
+        EXPECT_EQ(despues.mid(0, 2), QStringList({"E", alcanzable ? "on" : "off"}));
+        EXPECT_EQ(FlagGuardado(), alcanzable ? 1 : 0);
+        EXPECT_EQ(IdiomaGuardado(), "C");
     }
     strVersion.clear();
 }

@@ -27,7 +27,6 @@ public:
         if (fallar) throw rt::Error(5, "Quelvo", "falla el propietario");
         DescargarContenedorLista();
     }
-
     int llamadas = 0;
     QString clave, tag;
     bool fallar = false;
@@ -39,8 +38,7 @@ protected:
         DescargarContenedorLista();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
-
-    // The owner's opening sequence, with the provinces (codes 01 to 52), run
+    // The owner's opening sequence with the provinces (codes 01 to 52), run
     // modally; `mostrada` acts on the shown window.
     void abrirProvincias(const QString& codigoActual, const std::function<void(QWidget*)>& mostrada) {
         frmContenedorLista_794& lista = ContenedorLista();
@@ -49,21 +47,18 @@ protected:
         lista.FormPadre(&propietario_);
         prueba::ConModal([&] { lista.exec(); }, mostrada);
     }
-
     prueba::Entorno entorno_;
     Propietario propietario_;
 };
 
-}  // namespace
-
 TEST_F(ListaCodigos, ShowingSelectsTheCurrentCodeExactlyAndEscLeaves) {
-    const std::pair<const char*, QStringList> casos[] = {
-        {"20", {"c20"}}, {"", {}}, {"2", {}}, {"c20", {}}};
+    const std::pair<const char*, QStringList> casos[] = {{"20", {"c20"}}, {"", {}}, {"2", {}}, {"c20", {}}};
     for (const auto& [actual, esperados] : casos) {
         QStringList vistos{"sin mostrar"};
         abrirProvincias(actual, [&](QWidget* ventana) {
             vistos.clear();
-            for (auto e : ContenedorLista().lsvLista->selectedItems()) vistos << e->data(0, kRolClave).toString();
+            for (auto e : ContenedorLista().lsvLista->selectedItems())
+                vistos << e->data(0, kRolClave).toString();
             QTest::keyClick(ventana, Qt::Key_Escape);
         });
         EXPECT_EQ(vistos, esperados) << actual;
@@ -91,7 +86,8 @@ TEST_F(ListaCodigos, ClickingAnItemHandsTheListToTheOwner) {
 TEST_F(ListaCodigos, EnterChoosesEvenWithNothingSelected) {
     for (auto [actual, clave] : {std::pair{"48", "c48"}, {"", ""}}) {
         propietario_.llamadas = 0;
-        abrirProvincias(actual, [&](QWidget*) { QTest::keyClick(ContenedorLista().lsvLista, Qt::Key_Return); });
+        abrirProvincias(actual,
+                        [&](QWidget*) { QTest::keyClick(ContenedorLista().lsvLista, Qt::Key_Return); });
         EXPECT_EQ(propietario_.llamadas, 1) << actual;
         EXPECT_EQ(propietario_.clave, clave);
         EXPECT_FALSE(ContenedorListaCargado());
@@ -109,7 +105,6 @@ TEST_F(ListaCodigos, AFailingOrVanishedOwnerLeavesTheListOpenUntilEsc) {
     abrirProvincias("01", elegirYSalir);
     EXPECT_EQ(propietario_.llamadas, 1);
     EXPECT_TRUE(abierta);
-
     frmContenedorLista_794& lista = ContenedorLista();
     {
         Propietario breve;
@@ -121,19 +116,15 @@ TEST_F(ListaCodigos, AFailingOrVanishedOwnerLeavesTheListOpenUntilEsc) {
     EXPECT_TRUE(abierta);
 }
 
-TEST_F(ListaCodigos, SizeComesFromTheTwips) {
+TEST_F(ListaCodigos, SizeComesFromTheTwipsAndATypedCodeIsCheckedUnseen) {
     frmContenedorLista_794& lista = ContenedorLista();
+    lista.InicializarLista("PROV");
     lista.RedimensionarLista("Prov", 1400, 250, 1500, "");
     // 1400 + 250 twips wide, 1500 high, at 15 twips a pixel.
     EXPECT_EQ(lista.size(), QSize(110, 100));
     EXPECT_EQ(lista.lsvLista->geometry(), QRect(0, 0, 110, 100));
     EXPECT_EQ(lista.lsvLista->columnCount(), 1);
     EXPECT_EQ(lista.lsvLista->columnWidth(0), 93);
-}
-
-TEST_F(ListaCodigos, CheckingATypedCodeUnseen) {
-    frmContenedorLista_794& lista = ContenedorLista();
-    lista.InicializarLista("PROV");
     lista.OldValue("20");
     EXPECT_EQ(lista.ListValue("20"), "GIPUZKOA");
     EXPECT_EQ(lista.ListValue("01"), "ARABA/ÁLAVA");
@@ -145,3 +136,5 @@ TEST_F(ListaCodigos, CheckingATypedCodeUnseen) {
     DescargarContenedorLista();
     EXPECT_EQ(ContenedorLista().OldValue(), "");
 }
+
+}  // namespace

@@ -25,14 +25,8 @@ protected:
     }
 };
 
-}  // namespace
-
 TEST_F(Textos, EveryPeriodTextReadsBackInBothLanguages) {
-    struct Periodo {
-        int16_t valor, periodicidad;
-        const char *castellano, *euskera;
-    };
-    const Periodo periodos[] = {
+    const std::tuple<int16_t, int16_t, const char*, const char*> periodos[] = {
         {12, 3, "0 - ANUAL", "0 - URTEKOA"},     {3, 2, "1ºTRIMESTRE", "1.HIRUHILEKOA"},
         {6, 2, "2ºTRIMESTRE", "2.HIRUHILEKOA"},  {9, 2, "3ºTRIMESTRE", "3.HIRUHILEKOA"},
         {12, 2, "4ºTRIMESTRE", "4.HIRUHILEKOA"}, {1, 1, "ENERO", "URTARRILA"},
@@ -43,14 +37,13 @@ TEST_F(Textos, EveryPeriodTextReadsBackInBothLanguages) {
         {10, 1, "OCTUBRE", "URRIA"},             {11, 1, "NOVIEMBRE", "AZAROA"},
         {12, 1, "DICIEMBRE", "ABENDUA"},
     };
-    for (const auto& p : periodos) {
-        SCOPED_TRACE(p.castellano);
-        const QString textos[] = {QString::fromUtf8(p.castellano), QString::fromUtf8(p.euskera)};
+    for (const auto& [valor, periodicidad, castellano, euskera] : periodos) {
         for (int i = 0; i < 2; ++i) {
+            const QString texto = QString::fromUtf8(i ? euskera : castellano);
             lngIdioma = i * kOffsetEuskera;
-            EXPECT_EQ(DescripcionPeriodo(p.valor, p.periodicidad), textos[i]);
-            EXPECT_EQ(ValorPeriodo(textos[i]), p.valor);
-            EXPECT_EQ(TipoPeriodo(textos[i]), p.periodicidad);
+            EXPECT_EQ(DescripcionPeriodo(valor, periodicidad), texto);
+            EXPECT_EQ(ValorPeriodo(texto), valor) << castellano;
+            EXPECT_EQ(TipoPeriodo(texto), periodicidad) << castellano;
         }
     }
     lngIdioma = 0;
@@ -67,65 +60,50 @@ TEST_F(Textos, PeriodTextsMatchOnlyExactly) {
 }
 
 TEST_F(Textos, PeriodCodes) {
-    struct Caso {
-        uint8_t valor, periodicidad;
-        const char* codigo;
-    };
-    const Caso casos[] = {{12, 3, "0A"}, {5, 3, "0A"}, {3, 2, "1T"}, {12, 2, "4T"}, {5, 2, ""},
-                          {7, 1, "07"},  {12, 1, "12"}, {0, 1, "00"}, {12, 0, ""},  {12, 4, ""}};
-    for (const auto& c : casos)
-        EXPECT_EQ(CodigoPeriodo(c.valor, c.periodicidad), c.codigo) << int(c.valor) << "/" << int(c.periodicidad);
+    const std::tuple<uint8_t, uint8_t, const char*> casos[] = {
+        {12, 3, "0A"}, {5, 3, "0A"}, {3, 2, "1T"}, {12, 2, "4T"}, {5, 2, ""},
+        {7, 1, "07"},  {12, 1, "12"}, {0, 1, "00"}, {12, 0, ""},  {12, 4, ""}};
+    for (auto [valor, periodicidad, codigo] : casos)
+        EXPECT_EQ(CodigoPeriodo(valor, periodicidad), codigo) << int(valor) << "/" << int(periodicidad);
 }
 
 TEST_F(Textos, KeySetsFollowTheDeclarationsPeriod) {
     const QStringList antiguas{"1", "2", "3", "4"}, cinco{"E", "A", "T", "S", "I"},
         siete{"E", "A", "T", "S", "I", "M", "H"};
-    struct Caso {
-        int32_t ejercicio;
-        uint8_t periodo;
-        QStringList claves;
-    };
-    const Caso casos[] = {{0, 0, antiguas},  {2009, 12, antiguas}, {2010, 12, cinco},
-                          {2011, 6, cinco},  {2011, 7, siete},     {2011, 12, siete},
-                          {2012, 1, siete}};
-    for (const auto& c : casos) {
-        declaracion(c.ejercicio, c.periodo);
+    const std::tuple<int32_t, uint8_t, QStringList> casos[] = {
+        {0, 0, antiguas}, {2009, 12, antiguas}, {2010, 12, cinco}, {2011, 6, cinco},
+        {2011, 7, siete}, {2011, 12, siete},    {2012, 1, siete}};
+    for (const auto& [ejercicio, periodo, claves] : casos) {
+        declaracion(ejercicio, periodo);
         for (const QString& clave : siete + antiguas)
-            EXPECT_EQ(DescripcionClave(clave, "N").isEmpty(), !c.claves.contains(clave))
-                << c.ejercicio << "/" << int(c.periodo) << " " << clave.toStdString();
+            EXPECT_EQ(DescripcionClave(clave, "N").isEmpty(), !claves.contains(clave))
+                << ejercicio << "/" << int(periodo) << " " << clave.toStdString();
     }
 }
 
 TEST_F(Textos, KeyTextsAndTheRectificationPrefix) {
-    struct Caso {
-        int32_t ejercicio;
-        uint8_t periodo;
-        int32_t idioma;
-        const char *clave, *tipo, *texto;
-    };
-    const Caso casos[] = {
+    const int32_t eu = kOffsetEuskera;
+    const std::tuple<int32_t, uint8_t, int32_t, const char*, const char*, const char*> casos[] = {
         {2011, 6, 0, "E", "R", "(Rectificación) - Entregas intracomunitarias"},
-        {2011, 6, kOffsetEuskera, "E", "R", "(Zuzenketak) - Batasun barruko emateak"},
+        {2011, 6, eu, "E", "R", "(Zuzenketak) - Batasun barruko emateak"},
         {2011, 9, 0, "M", "N", "Entregas  intra. de bienes posteriores a una importación exenta"},
         {2012, 3, 0, "I", "r", "Adquisiciones intracomunitarias de servicios"},
         {2012, 3, 0, "e", "N", ""},
         {2009, 12, 0, "3", "R", "Rectificación a entregas"},
-        {2009, 12, kOffsetEuskera, "4", "R", "Eskurapenen zuzenketak"},
+        {2009, 12, eu, "4", "R", "Eskurapenen zuzenketak"},
     };
-    for (const auto& c : casos) {
-        declaracion(c.ejercicio, c.periodo);
-        lngIdioma = c.idioma;
-        EXPECT_EQ(DescripcionClave(c.clave, c.tipo).toStdString(), c.texto) << c.clave << c.tipo;
+    for (auto [ejercicio, periodo, idioma, clave, tipo, texto] : casos) {
+        declaracion(ejercicio, periodo);
+        lngIdioma = idioma;
+        EXPECT_EQ(DescripcionClave(clave, tipo).toStdString(), texto) << clave << tipo;
     }
 }
 
 TEST_F(Textos, Currencies) {
-    EXPECT_EQ(NombreMoneda("e"), "Euros");
-    EXPECT_EQ(NombreMoneda(""), "Pesetas");
-    EXPECT_EQ(OperadorConversion("E", "P"), " * ");
-    EXPECT_EQ(OperadorConversion("P", "E"), " / ");
-    EXPECT_EQ(OperadorConversion("e", "P"), "");
-    EXPECT_EQ(OperadorConversion("E", "E"), "");
+    EXPECT_EQ(QStringList({NombreMoneda("e"), NombreMoneda("")}), QStringList({"Euros", "Pesetas"}));
+    EXPECT_EQ(QStringList({OperadorConversion("E", "P"), OperadorConversion("P", "E"), OperadorConversion("e", "P"),
+                           OperadorConversion("E", "E")}),
+              QStringList({" * ", " / ", "", ""}));
 }
 
 TEST_F(Textos, SpanishDates) {
@@ -169,3 +147,5 @@ TEST_F(Textos, BasqueDaySuffixes) {
         {20, "an"}, {21, "ean"}, {29, "an"}, {30, "ean"}, {31, "n"},   {32, ""}};
     for (const auto& [dia, sufijo] : casos) EXPECT_EQ(SufijoDia(dia), sufijo) << dia;
 }
+
+}  // namespace

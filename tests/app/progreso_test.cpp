@@ -22,6 +22,7 @@ protected:
     void Empezar(int32_t total) {
         intTotalProgreso = total;
         intProgreso = 0;
+        valores_.clear();
         ventana_ = &BarraDeProgreso();
         ventana_->lblTitulo->setText("Generando el fichero para el envío");
         ventana_->show();
@@ -31,9 +32,7 @@ protected:
     // True once the window of this job has been unloaded.
     bool Cerrada() const { return !ventana_ || !ventana_->isVisible(); }
     void TearDown() override {
-        intTotalProgreso = 0;
-        intProgreso = 0;
-        lngIdioma = 0;
+        intTotalProgreso = intProgreso = 0;
         QApplication::processEvents();
     }
     QPointer<frmBarraDeProgreso_794> ventana_;
@@ -64,7 +63,7 @@ TEST_F(Progreso, StepsFillTheBarAndTheLastOneCloses) {
     QApplication::processEvents();
 }
 
-TEST_F(Progreso, CancelIsAnsweredAtTheNextStep) {
+TEST_F(Progreso, CancelOrTheCloseBoxIsAnsweredAtTheNextStepAndTheNextJobStartsClean) {
     Empezar(5);
     EXPECT_FALSE(AvanzarProgreso(1));
     // The click arrives while the second step lets events in.
@@ -75,16 +74,11 @@ TEST_F(Progreso, CancelIsAnsweredAtTheNextStep) {
     EXPECT_TRUE(Cerrada());
     EXPECT_EQ(intProgreso, 0);
     EXPECT_EQ(valores_, QList<int>({1, 2}));
-
-    // The next job starts clean.
-    valores_.clear();
     Empezar(2);
     EXPECT_FALSE(AvanzarProgreso(1));
     EXPECT_FALSE(AvanzarProgreso(1));
     EXPECT_EQ(valores_, QList<int>({1, 2}));
-}
-
-TEST_F(Progreso, CloseBoxCancelsLikeTheButton) {
+    // The close box cancels like the button.
     Empezar(5);
     EXPECT_FALSE(AvanzarProgreso(1));
     ventana_->close();
@@ -94,33 +88,24 @@ TEST_F(Progreso, CloseBoxCancelsLikeTheButton) {
 }
 
 TEST_F(Progreso, StepsThatPassTheTotalOrHaveNoTotalClose) {
-    struct Caso {
-        const char* nombre;
-        int32_t total;
-        std::vector<int32_t> pasos;
-        bool cancelar;
-        QList<int> valores;
+    auto cerrada = [this](const QList<int>& valores) {
+        EXPECT_TRUE(Cerrada());
+        EXPECT_EQ(intProgreso, 0);
+        EXPECT_EQ(valores_, valores);
     };
-    const Caso casos[] = {
-        {"past the total", 5, {3, 3}, false, {3}},
-        {"no total", 0, {1}, true, {}},
-        {"finishing call", 4, {1, 1}, false, {1}},
-    };
-    for (const Caso& c : casos) {
-        valores_.clear();
-        Empezar(c.total);
-        if (c.cancelar) ventana_->cmdCancelar->click();
-        for (size_t i = 0; i + 1 < c.pasos.size(); ++i) EXPECT_FALSE(AvanzarProgreso(c.pasos[i]));
-        if (std::string(c.nombre) == "finishing call") {
-            intProgreso = intTotalProgreso;
-            EXPECT_FALSE(AvanzarProgreso(intProgreso)) << c.nombre;
-        } else {
-            EXPECT_FALSE(AvanzarProgreso(c.pasos.back())) << c.nombre;
-        }
-        EXPECT_TRUE(Cerrada()) << c.nombre;
-        EXPECT_EQ(intProgreso, 0) << c.nombre;
-        EXPECT_EQ(valores_, c.valores) << c.nombre;
-    }
+    Empezar(5);
+    EXPECT_FALSE(AvanzarProgreso(3));
+    EXPECT_FALSE(AvanzarProgreso(3));
+    cerrada({3});
+    Empezar(0);  // no total, even with Cancel pressed
+    ventana_->cmdCancelar->click();
+    EXPECT_FALSE(AvanzarProgreso(1));
+    cerrada({});
+    Empezar(4);  // the caller's finishing call
+    EXPECT_FALSE(AvanzarProgreso(1));
+    intProgreso = intTotalProgreso;
+    EXPECT_FALSE(AvanzarProgreso(intProgreso));
+    cerrada({1});
 }
 
 TEST_F(Progreso, CountersHold32Bits) {
@@ -130,7 +115,6 @@ TEST_F(Progreso, CountersHold32Bits) {
     EXPECT_EQ(intProgreso, 80000);
     EXPECT_EQ(ventana_->bpgGeneral->maximum(), 100000);
     EXPECT_EQ(valores_, QList<int>({40000, 80000}));
-
     intProgreso = std::numeric_limits<int32_t>::max() - 1;
     try {
         AvanzarProgreso(2);

@@ -1,4 +1,4 @@
-// The operating-system stand-ins: temporary folder, opening documents, pointer.
+// The operating-system stand-ins: opening documents and the pointer.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -23,45 +23,27 @@ public slots:
     void abrir(const QUrl& url) { urls << url; }
 };
 
-class Abrir : public ::testing::Test {
-protected:
-    void SetUp() override {
-        for (const char* esquema : {"file", "https"})
-            QDesktopServices::setUrlHandler(esquema, &receptor_, "abrir");
-    }
-    void TearDown() override {
-        for (const char* esquema : {"file", "https"}) QDesktopServices::unsetUrlHandler(esquema);
-    }
-    Receptor receptor_;
-    QTemporaryDir carpeta_;
-};
-
-TEST_F(Abrir, FilesByFullPathAndPagesByAddress) {
-    QFile f(carpeta_.path() + "/log 1.txt");
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.close();
-    QString antes = QDir::currentPath();
-    QDir::setCurrent(carpeta_.path());
+TEST(Abrir, FilesByFullPathPagesByAddressAndAMissingFileNamed) {
+    QTemporaryDir carpeta;
+    ASSERT_TRUE(QFile(carpeta.path() + "/log 1.txt").open(QIODevice::WriteOnly));
+    Receptor receptor;
+    for (const char* esquema : {"file", "https"})
+        QDesktopServices::setUrlHandler(esquema, &receptor, "abrir");
+    const QString antes = QDir::currentPath();
+    QDir::setCurrent(carpeta.path());
     QString error;
-    bool relativo = AbrirDocumento("log 1.txt", &error);
+    const bool relativo = AbrirDocumento("log 1.txt", &error);
+    const bool falta = AbrirDocumento("falta.htm", &error);
     QDir::setCurrent(antes);
     EXPECT_TRUE(relativo);
+    EXPECT_FALSE(falta);
+    EXPECT_TRUE(error.contains(carpeta.path() + "/falta.htm")) << error.toStdString();
+    EXPECT_FALSE(AbrirDocumento("file://" + carpeta.path() + "/otra.htm", nullptr));
     EXPECT_TRUE(AbrirDocumento("https://arbeko.example/a?b=1", &error));
-    ASSERT_EQ(receptor_.urls.size(), 2);
-    EXPECT_EQ(receptor_.urls[0].toLocalFile(), carpeta_.path() + "/log 1.txt");
-    EXPECT_EQ(receptor_.urls[1].toString(), "https://arbeko.example/a?b=1");
-}
-
-TEST_F(Abrir, MissingFileFailsNamingItsFullPath) {
-    QString antes = QDir::currentPath();
-    QDir::setCurrent(carpeta_.path());
-    QString error;
-    bool abierto = AbrirDocumento("falta.htm", &error);
-    QDir::setCurrent(antes);
-    EXPECT_FALSE(abierto);
-    EXPECT_TRUE(error.contains(carpeta_.path() + "/falta.htm")) << error.toStdString();
-    EXPECT_TRUE(receptor_.urls.isEmpty());
-    EXPECT_FALSE(AbrirDocumento("file://" + carpeta_.path() + "/otra.htm", nullptr));
+    ASSERT_EQ(receptor.urls.size(), 2);
+    EXPECT_EQ(receptor.urls[0].toLocalFile(), carpeta.path() + "/log 1.txt");
+    EXPECT_EQ(receptor.urls[1].toString(), "https://arbeko.example/a?b=1");
+    for (const char* esquema : {"file", "https"}) QDesktopServices::unsetUrlHandler(esquema);
 }
 
 TEST(Cursores, NestAndGiveThePointerBack) {
