@@ -3,11 +3,10 @@
 #include <sqlite3.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <optional>
+#include <memory>
 #include <set>
 #include <sstream>
 #include <stdexcept>
@@ -26,50 +25,44 @@ inline fs::path CarpetaTemporal(const std::string& nombre) {
     return dir;
 }
 
-// An open handle, closed on leaving the scope.
-class Conexion {
-public:
-    explicit Conexion(const fs::path& ruta) {
-        if (sqlite3_open(ruta.c_str(), &db_) != SQLITE_OK)
-            throw std::runtime_error("cannot open " + ruta.string());
-    }
-    ~Conexion() { sqlite3_close_v2(db_); }
-    Conexion(const Conexion&) = delete;
-    Conexion& operator=(const Conexion&) = delete;
+using Conexion = std::unique_ptr<sqlite3, int (*)(sqlite3*)>;
 
-    void Ejecutar(const std::string& sql) {
-        char* error = nullptr;
-        const int rc = sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, &error);
-        std::string texto = error ? error : "";
-        sqlite3_free(error);
-        if (rc != SQLITE_OK) throw std::runtime_error("SQL failed: " + texto);
-    }
-    // The first column of the first row as text.
-    std::string Valor(const std::string& sql) {
-        sqlite3_stmt* st = nullptr;
-        if (sqlite3_prepare_v2(db_, sql.c_str(), -1, &st, nullptr) != SQLITE_OK)
-            throw std::runtime_error(sqlite3_errmsg(db_));
-        std::string texto;
-        if (sqlite3_step(st) == SQLITE_ROW && sqlite3_column_text(st, 0))
-            texto = reinterpret_cast<const char*>(sqlite3_column_text(st, 0));
-        sqlite3_finalize(st);
-        return texto;
-    }
+inline Conexion Abrir(const fs::path& ruta) {
+    sqlite3* db = nullptr;
+    const int rc = sqlite3_open(ruta.c_str(), &db);
+    Conexion c(db, sqlite3_close_v2);
+    if (rc != SQLITE_OK) throw std::runtime_error("cannot open " + ruta.string());
+    return c;
+}
 
-private:
-    sqlite3* db_ = nullptr;
-};
+// Runs sql; answers the first column of the rows it returns, joined by commas.
+inline std::string EjecutarSql(sqlite3* db, const std::string& sql) {
+    std::string filas;
+    auto anotar = [](void* f, int, char** valores, char**) {
+        *static_cast<std::string*>(f) += "," + std::string(valores[0] ? valores[0] : "");
+        return 0;
+    };
+    if (sqlite3_exec(db, sql.c_str(), anotar, &filas, nullptr) != SQLITE_OK)
+        throw std::runtime_error(sqlite3_errmsg(db));
+    return filas.empty() ? filas : filas.substr(1);
+}
 
-inline void EjecutarSql(const fs::path& ruta, const std::string& sql) { Conexion(ruta).Ejecutar(sql); }
+inline std::string EjecutarSql(const fs::path& ruta, const std::string& sql) {
+    return EjecutarSql(Abrir(ruta).get(), sql);
+}
 
-inline std::string ValorSql(const fs::path& ruta, const std::string& sql) { return Conexion(ruta).Valor(sql); }
+// A connection holding the database in WAL mode after running sql, with
+// nothing checkpointed while it stays open.
+inline Conexion AbrirEnWal(const fs::path& ruta, const std::string& sql) {
+    auto db = Abrir(ruta);
+    EjecutarSql(db.get(), "PRAGMA journal_mode=WAL; PRAGMA wal_autocheckpoint=0;" + sql);
+    return db;
+}
 
-// A user database with the current schema, its settings row and one declarant
-// named `declarante`.
+// A user database with the current schema and one declarant.
 inline void CrearBaseUsuario(const fs::path& ruta, const std::string& declarante) {
-    std::ifstream in(std::string(QUELVO_SOURCE_DIR) + "/resources/sql/794Mod.sql");
     std::stringstream esquema;
-    esquema << in.rdbuf();
+    esquema << std::ifstream(std::string(QUELVO_SOURCE_DIR) + "/resources/sql/794Mod.sql").rdbuf();
     if (esquema.str().empty()) throw std::runtime_error("no schema");
     fs::create_directories(ruta.parent_path());
     fs::remove(ruta);
@@ -79,7 +72,7 @@ inline void CrearBaseUsuario(const fs::path& ruta, const std::string& declarante
 }
 
 inline std::string Nombres(const fs::path& ruta) {
-    return ValorSql(ruta, "SELECT group_concat(nombred, ',') FROM (SELECT nombred FROM TDeclarante ORDER BY coddec)");
+    return EjecutarSql(ruta, "SELECT nombred FROM TDeclarante ORDER BY coddec");
 }
 
 inline std::string LeerBytes(const fs::path& ruta) {
@@ -91,32 +84,13 @@ inline void EscribirBytes(const fs::path& ruta, const std::string& bytes) {
     std::ofstream(ruta, std::ios::binary) << bytes;
 }
 
-// The entries of a folder, by name.
+// The names in a folder, sorted, each followed by ';'.
 inline std::string Contenido(const fs::path& carpeta) {
-    std::string nombres;
     std::set<std::string> orden;
     for (const auto& e : fs::directory_iterator(carpeta)) orden.insert(e.path().filename().string());
+    std::string nombres;
     for (const auto& n : orden) nombres += n + ";";
     return nombres;
 }
-
-// Sets an environment variable for one scope.
-class Entorno {
-public:
-    Entorno(const char* nombre, const char* valor) : nombre_(nombre) {
-        if (const char* antes = std::getenv(nombre)) antes_ = antes;
-        ::setenv(nombre, valor, 1);
-    }
-    ~Entorno() {
-        if (antes_) ::setenv(nombre_.c_str(), antes_->c_str(), 1);
-        else ::unsetenv(nombre_.c_str());
-    }
-    Entorno(const Entorno&) = delete;
-    Entorno& operator=(const Entorno&) = delete;
-
-private:
-    std::string nombre_;
-    std::optional<std::string> antes_;
-};
 
 }  // namespace prueba

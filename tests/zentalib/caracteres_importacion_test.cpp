@@ -3,11 +3,10 @@
 // the authority's set ever turned into an admitted character.
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "quelvort/error.h"
+#include "comun/numero_de_error.h"
 #include "quelvort/object.h"
 #include "quelvort/strings.h"
 #include "zentalib/cMiscelaneos.h"
@@ -18,14 +17,6 @@ struct Caso {
     std::string linea;
     std::string esperada;
 };
-
-std::ostream& operator<<(std::ostream& os, const Caso& c) {
-    return os << '"' << c.linea << "\" -> \"" << c.esperada << '"';
-}
-
-std::shared_ptr<zentalib::_cMiscelaneos> Miscelaneos() {
-    return rt::CreateObjectAs<zentalib::_cMiscelaneos>("Zentalib.cMiscelaneos");
-}
 
 const std::vector<Caso> kCasos = {
     // The authority's set comes back as it is.
@@ -53,25 +44,20 @@ const std::vector<Caso> kCasos = {
 };
 
 TEST(ValidarCaracErrEnImp, LineComesBackCharacterForCharacter) {
-    auto misc = Miscelaneos();
+    auto misc = rt::CreateObjectAs<zentalib::_cMiscelaneos>("Zentalib.cMiscelaneos");
     for (const Caso& c : kCasos) {
-        std::string vuelta = misc->ValidarCaracErrEnImp(c.linea, " ");
-        EXPECT_EQ(vuelta, c.esperada) << c;
-        EXPECT_EQ(rt::Len(vuelta), rt::Len(c.linea)) << c;
+        const std::string vuelta = misc->ValidarCaracErrEnImp(c.linea, " ");
+        EXPECT_EQ(vuelta, c.esperada) << '"' << c.linea << '"';
+        EXPECT_EQ(rt::Len(vuelta), rt::Len(c.linea)) << '"' << c.linea << '"';
     }
 }
 
 TEST(ValidarCaracErrEnImp, SubstituteIsOneCharacter) {
-    auto misc = Miscelaneos();
+    auto misc = rt::CreateObjectAs<zentalib::_cMiscelaneos>("Zentalib.cMiscelaneos");
     EXPECT_EQ(misc->ValidarCaracErrEnImp("A\u00A0B", "Ñ"), "AÑB");
-    for (std::string malo : {std::string(), std::string("  ")}) {
-        try {
-            misc->ValidarCaracErrEnImp("A\u00A0B", malo);
-            ADD_FAILURE() << '"' << malo << '"';
-        } catch (const rt::Error& e) {
-            EXPECT_EQ(e.Number, rt::err::InvalidArgument);
-        }
-    }
+    for (const char* malo : {"", "  "})
+        EXPECT_EQ(prueba::NumeroDeError([&] { misc->ValidarCaracErrEnImp("A\u00A0B", malo); }),
+                  rt::err::InvalidArgument) << '"' << malo << '"';
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "quelvort/error.h"
+#include "comun/numero_de_error.h"
 #include "quelvort/object.h"
 #include "zentalib/cMiscelaneos.h"
 
@@ -16,10 +16,6 @@ struct Caso {
     bool esperado;
 };
 
-std::ostream& operator<<(std::ostream& os, const Caso& c) {
-    return os << '"' << c.texto << "\" sinLetra=" << c.sinLetra << " -> " << c.esperado;
-}
-
 const std::vector<Caso> kCasos = {
     // DNI: the letter is the remainder of the number by 23.
     {"12345678Z", false, true},  {"00000000T", false, true},    {"99999999R", false, true},
@@ -27,12 +23,10 @@ const std::vector<Caso> kCasos = {
     {"12345678", false, false},  {"1234567Z", false, false},    {"123456789Z", false, false},
     {"12345678 Z", false, false}, {"1234-678Z", false, false},  {"", false, false},
     {"   ", false, false},
-
     // NIE: X, Y, Z count as 0, 1, 2 in front of the number.
     {"X1234567L", false, true},  {"x1234567l", false, true},    {"Y1234567X", false, true},
     {"Z1234567R", false, true},  {"X1234567T", false, false},   {"W1234567L", false, false},
     {"X12345678L", false, false},
-
     // CIF: either form of control for most letters.
     {"A58818501", false, true},  {"B12345674", false, true},    {"G12345674", false, true},
     {"G1234567D", false, true},  {"H76543214", false, true},    {"E11111119", false, true},
@@ -45,48 +39,36 @@ const std::vector<Caso> kCasos = {
     // Letters that open no CIF, and bad lengths or characters.
     {"I12345674", false, false}, {"K12345674", false, false},   {"A5881850", false, false},
     {"A588185O1", false, false},
-
     // Without the letter: the number part of a DNI or NIE only.
     {"12345678", true, true},    {" 12345678 ", true, true},    {"X1234567", true, true},
     {"12345678Z", true, false},  {"1234567", true, false},      {"A1234567", true, false},
     {"", true, false},
 };
 
-std::shared_ptr<zentalib::_cMiscelaneos> miscelaneos() {
+std::shared_ptr<zentalib::_cMiscelaneos> Miscelaneos() {
     return rt::CreateObjectAs<zentalib::_cMiscelaneos>("Zentalib.cMiscelaneos");
 }
 
-}  // namespace
-
 TEST(ValidaNifCif, Table) {
-    auto objeto = miscelaneos();
+    auto objeto = Miscelaneos();
     for (const auto& c : kCasos) {
-        rt::Variant cadena(c.texto);
-        rt::Variant sinLetra(c.sinLetra);
-        EXPECT_EQ(objeto->ValidaNifCif(cadena, sinLetra), c.esperado) << c;
+        rt::Variant cadena(c.texto), sinLetra(c.sinLetra);
+        EXPECT_EQ(objeto->ValidaNifCif(cadena, sinLetra), c.esperado)
+            << '"' << c.texto << "\" sinLetra=" << c.sinLetra;
         EXPECT_EQ(cadena, rt::Variant(c.texto)) << "the caller's text is left as it was";
     }
 }
 
 TEST(ValidaNifCif, OptionalArgumentAndOtherKinds) {
-    auto objeto = miscelaneos();
-    rt::Variant dni("12345678Z");
-    rt::Variant digitos("12345678");
-    rt::Variant vacio;
-    // Left out means False: the letter is required.
+    auto objeto = Miscelaneos();
+    rt::Variant dni("12345678Z"), digitos("12345678"), nulo = rt::Variant::Null();
+    rt::Variant vacio, verdadero(int16_t{-1}), texto("sí");
+    // Left out means False; the old runtime's True is -1.
     EXPECT_TRUE(objeto->ValidaNifCif(dni, vacio));
     EXPECT_FALSE(objeto->ValidaNifCif(digitos, vacio));
-    // The old runtime's True is -1; any number but 0 counts.
-    rt::Variant verdadero(int16_t{-1});
     EXPECT_TRUE(objeto->ValidaNifCif(digitos, verdadero));
-    rt::Variant nulo = rt::Variant::Null();
     EXPECT_FALSE(objeto->ValidaNifCif(nulo, vacio));
-
-    rt::Variant texto("sí");
-    try {
-        objeto->ValidaNifCif(dni, texto);
-        FAIL();
-    } catch (const rt::Error& e) {
-        EXPECT_EQ(e.Number, rt::err::TypeMismatch);
-    }
+    EXPECT_EQ(prueba::NumeroDeError([&] { objeto->ValidaNifCif(dni, texto); }), rt::err::TypeMismatch);
 }
+
+}  // namespace

@@ -1,6 +1,6 @@
 #pragma once
-// The library's windows under test: one offscreen QApplication for the run,
-// and modal windows answered by the test so that none can hang it.
+// One offscreen QApplication for the run, and modal windows answered by the
+// test so that none can hang it.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
@@ -24,24 +24,23 @@ inline void AsegurarAplicacion() {
     new QApplication(argc, argv);
 }
 
+// QUELVO_SIN_DIALOGOS=1 answers the library's questions Yes and shows no box.
+inline void MostrarDialogos(bool si) { ::setenv("QUELVO_SIN_DIALOGOS", si ? "0" : "1", 1); }
+
 inline void Cerrar(QWidget* w) {
     if (auto* dialogo = qobject_cast<QDialog*>(w)) dialogo->reject();
     else w->close();
 }
 
-// What a test saw of one modal window.
 struct Modal {
-    QString nombre;  // objectName
-    QString clase;
-    QString titulo;
-    QString texto;  // of a message box
+    QString nombre;  // objectName, or "(timeout)"
+    QString texto;   // of a message box
     QMessageBox::Icon icono = QMessageBox::NoIcon;
-    QWidget* padre = nullptr;
 };
 
 // Runs accion, handing every modal window it opens to responder, which must
-// close it. A window still open after five seconds is closed and recorded
-// with the name "(timeout)".
+// close it. A window still open after five seconds is closed and recorded as
+// "(timeout)".
 inline std::vector<Modal> ConModales(const std::function<void()>& accion,
                                      const std::function<void(QWidget*)>& responder) {
     std::vector<Modal> vistos;
@@ -53,42 +52,22 @@ inline std::vector<Modal> ConModales(const std::function<void()>& accion,
         if (!w) return;
         if (w->property("prueba_visto").toBool()) {
             if (++esperas > 500) {
-                Modal colgada;
-                colgada.nombre = QStringLiteral("(timeout)");
-                vistos.push_back(colgada);
+                vistos.push_back({QStringLiteral("(timeout)"), {}, QMessageBox::NoIcon});
                 Cerrar(w);
             }
             return;
         }
         w->setProperty("prueba_visto", true);
         esperas = 0;
-        Modal m;
-        m.nombre = w->objectName();
-        m.clase = QString::fromLatin1(w->metaObject()->className());
-        m.titulo = w->windowTitle();
-        if (auto* caja = qobject_cast<QMessageBox*>(w)) {
-            m.texto = caja->text();
-            m.icono = caja->icon();
-        }
-        m.padre = w->parentWidget();
-        vistos.push_back(m);
+        auto* caja = qobject_cast<QMessageBox*>(w);
+        vistos.push_back(
+            {w->objectName(), caja ? caja->text() : QString(), caja ? caja->icon() : QMessageBox::NoIcon});
         responder(w);
     });
     sondeo.start();
     accion();
     sondeo.stop();
     return vistos;
-}
-
-// Clicks the button of a message box that shows `texto`.
-inline void PulsarBoton(QWidget* w, const QString& texto) {
-    if (auto* caja = qobject_cast<QMessageBox*>(w))
-        for (auto* boton : caja->buttons())
-            if (boton->text() == texto) {
-                boton->click();
-                return;
-            }
-    Cerrar(w);
 }
 
 }  // namespace prueba
