@@ -2,12 +2,15 @@
 // walked, with the value that failed.
 #include <gtest/gtest.h>
 
-#include <filesystem>
+#include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "carpeta_prueba.h"
+#include "comun/numero_de_error.h"
 #include "db/base_usuario.h"
 #include "db/sqlite_database.h"
 #include "exchange/buffer_errores.h"
@@ -17,12 +20,14 @@
 
 using namespace quelvodat;
 using namespace quelvodat::Importacion;
-namespace fs = std::filesystem;
 
 namespace {
 
 using Hallazgos = std::vector<std::pair<int32_t, std::string>>;
+using Cambios = std::map<std::string, rt::Variant>;
+using Casos = std::vector<std::pair<Cambios, Hallazgos>>;
 
+// The findings of an error buffer, checking its shape.
 Hallazgos De(const rt::Variant& buffer) {
     Hallazgos h;
     EXPECT_EQ(rt::LBound(buffer, 1), 0);
@@ -39,277 +44,190 @@ Hallazgos De(const rt::Variant& buffer) {
     return h;
 }
 
-using Campos = std::vector<std::pair<std::string, rt::Variant>>;
-
-// A value buffer (0 To n, 0 To 1) with the labels and values given, with
-// `vacios` empty fields at the end; `cambios` replace values by label.
-rt::Variant Buffer(const Campos& campos, const std::map<std::string, rt::Variant>& cambios,
-                   int32_t vacios = 0) {
+// A value buffer (0 To n, 0 To 1) with these labels and values, `vacios`
+// empty fields at the end; `cambios` replace values by label.
+rt::Variant Buffer(const std::vector<std::pair<std::string, rt::Variant>>& campos,
+                   const Cambios& cambios, int32_t vacios = 0) {
     rt::VArray b({0, static_cast<int32_t>(campos.size()) + vacios}, {0, 1});
-    for (size_t i = 0; i < campos.size(); ++i) {
-        auto it = cambios.find(campos[i].first);
-        b.at(static_cast<int32_t>(i) + 1, 0) = it == cambios.end() ? campos[i].second : it->second;
-        b.at(static_cast<int32_t>(i) + 1, 1) = campos[i].first;
+    for (int32_t i = 0; i < static_cast<int32_t>(campos.size()); ++i) {
+        const auto& [etiqueta, valor] = campos[static_cast<size_t>(i)];
+        auto it = cambios.find(etiqueta);
+        b.at(i + 1, 0) = it == cambios.end() ? valor : it->second;
+        b.at(i + 1, 1) = etiqueta;
     }
     return b;
 }
 
+// Each case's findings, named by its changes.
+void Comprobar(const Casos& casos, const std::function<rt::Variant(const Cambios&)>& validar) {
+    for (const auto& [cambios, hallazgos] : casos) {
+        std::string que;
+        for (const auto& [k, v] : cambios) que += k + "=" + rt::CStr(v) + " ";
+        EXPECT_EQ(De(validar(cambios)), hallazgos) << que;
+    }
+}
+
 // A declarant-file line's values, as its cutter leaves them.
-rt::Variant Dte(const std::map<std::string, rt::Variant>& cambios = {}) {
-    return Buffer({{"NIF", "12345678Z"},
-                   {"Nombre", "COMERCIAL ARABA SL"},
-                   {"Siglas", "CL"},
-                   {"Domicilio", "MAYOR"},
-                   {"Numero", "00007"},
-                   {"Letra", ""},
-                   {"Escalera", ""},
-                   {"Piso", ""},
-                   {"Mano", ""},
-                   {"Provincia", "1"},
-                   {"CP", "01050"},
-                   {"Municipio", "VITORIA-GASTE"},
-                   {"NombrePD", "ANE"},
-                   {"Telefono", "945222333"},
-                   {"TelefonoPD", "0"}},
+rt::Variant Dte(const Cambios& cambios) {
+    return Buffer({{"NIF", "12345678Z"}, {"Nombre", "COMERCIAL ARABA SL"}, {"Siglas", "CL"},
+                   {"Domicilio", "MAYOR"}, {"Numero", "00007"}, {"Letra", ""}, {"Escalera", ""},
+                   {"Piso", ""}, {"Mano", ""}, {"Provincia", "1"}, {"CP", "01050"},
+                   {"Municipio", "VITORIA-GASTE"}, {"NombrePD", "ANE"},
+                   {"Telefono", "945222333"}, {"TelefonoPD", "0"}},
                   cambios, 2);
 }
 
 // A record 1's values, as its cutter leaves them.
-rt::Variant DteCion(const std::map<std::string, rt::Variant>& cambios = {}) {
-    return Buffer({{"NIF", "12345678Z"},
-                   {"Nombre", "COMERCIAL ARABA SL" + std::string(22, ' ')},
-                   {"Siglas", "CL"},
-                   {"Domicilio", "Sin domicilio"},
-                   {"Numero", rt::Variant::Integer(0)},
-                   {"Letra", ""},
-                   {"Escalera", ""},
-                   {"Piso", ""},
-                   {"Mano", ""},
-                   {"Provincia", "01"},
-                   {"CP", "01001"},
-                   {"Municipio", "Sin municipio"},
-                   {"Telefono", rt::Variant::Integer(0)},
-                   {"NombrePD", ""},
-                   {"TelefonoPD", rt::Variant::Integer(0)},
-                   {"Ejercicio", "2010"},
-                   {"Periodo", "1T"},
-                   {"Bimensual", ""}},
+rt::Variant DteCion(const Cambios& cambios) {
+    const rt::Variant cero = rt::Variant::Integer(0);
+    return Buffer({{"NIF", "12345678Z"}, {"Nombre", "COMERCIAL ARABA SL" + std::string(22, ' ')},
+                   {"Siglas", "CL"}, {"Domicilio", "Sin domicilio"}, {"Numero", cero},
+                   {"Letra", ""}, {"Escalera", ""}, {"Piso", ""}, {"Mano", ""},
+                   {"Provincia", "01"}, {"CP", "01001"}, {"Municipio", "Sin municipio"},
+                   {"Telefono", cero}, {"NombrePD", ""}, {"TelefonoPD", cero},
+                   {"Ejercicio", "2010"}, {"Periodo", "1T"}, {"Bimensual", ""}},
                   cambios);
 }
 
 TEST(NumeroEstricto, OnlyAnOptionalMinusAndDigits) {
-    const struct {
-        const char* texto;
-        std::optional<int64_t> numero;
-    } casos[] = {
-        {"0012", 12},   {"-0012", -12}, {"0", 0},         {"", {}},          {"-", {}},
-        {"--5", {}},    {"1e3", {}},    {"1,5", {}},      {"1.5", {}},       {" 12", {}},
-        {"12 ", {}},    {"+12", {}},    {"1-2", {}},      {"0000000-12345", {}},
-        {"999999999999999999", 999999999999999999}, {"1000000000000000000", {}},
-    };
-    for (const auto& c : casos) EXPECT_EQ(NumeroEstricto(c.texto), c.numero) << c.texto;
+    const std::pair<const char*, std::optional<int64_t>> casos[] = {
+        {"0012", 12}, {"-0012", -12}, {"0", 0},     {"", {}},    {"-", {}},    {"--5", {}},
+        {"1e3", {}},  {"1,5", {}},    {"1.5", {}},  {" 12", {}}, {"12 ", {}},  {"+12", {}},
+        {"1-2", {}},  {"0000000-12345", {}},        {"999999999999999999", 999999999999999999},
+        {"1000000000000000000", {}}};
+    for (const auto& [texto, numero] : casos) EXPECT_EQ(NumeroEstricto(texto), numero) << texto;
     EXPECT_EQ(EnteroEstricto("2147483647"), 2147483647);
     EXPECT_EQ(EnteroEstricto("2147483648"), std::nullopt);
     EXPECT_EQ(EnteroDeValor(rt::Variant(2010.0)), 2010);
     EXPECT_EQ(EnteroDeValor(rt::Variant(20.5)), std::nullopt);
 }
 
+Cambios C(const std::string& etiqueta, const rt::Variant& valor) { return {{etiqueta, valor}}; }
+
 TEST(ValidarDte, EveryFindingOfADeclarantLineInFieldOrder) {
-    const struct {
-        std::map<std::string, rt::Variant> cambios;
-        Hallazgos hallazgos;
-    } casos[] = {
-        {{}, {}},
-        // An empty province is not numeric, is empty and stays short.
-        {{{"Provincia", ""}}, {{20, ""}, {4, ""}, {6, ""}}},
-        // The postal code must begin with the province, both zero-filled.
-        {{{"CP", "31005"}}, {{6, "31005"}}},
-        {{{"Provincia", "31"}}, {{6, "01050"}}},
-        {{{"CP", "1050"}}, {}},
-        {{{"Provincia", "01"}, {"CP", "1001"}}, {}},
-        {{{"CP", "1A050"}}, {{21, "1A050"}}},
-        // Numbers read strictly.
-        {{{"Telefono", "1e3"}}, {{23, "1e3"}}},
-        {{{"Telefono", "1,5"}}, {{23, "1,5"}}},
-        {{{"Telefono", "-"}}, {{23, "-"}}},
-        {{{"Telefono", "--5"}}, {{23, "--5"}}},
-        // Blank: no telephone or street number, as the desktop reads it.
-        {{{"Telefono", ""}, {"TelefonoPD", "   "}, {"Numero", ""}}, {}},
-        {{{"TelefonoPD", "99999999999"}}, {}},
-        {{{"Numero", "7A"}}, {{19, "7A"}}},
-        {{{"NIF", "1234567%Z"}}, {{0, "1234567%Z"}}},
-        {{{"NIF", "12345678'"}}, {{0, "12345678'"}}},
-        {{{"NIF", ""}}, {{0, ""}}},
-        {{{"Nombre", "   "}, {"Siglas", ""}, {"Domicilio", ""}, {"Municipio", ""}},
-         {{1, ""}, {3, ""}, {3, ""}, {7, ""}}},
-        // Too long: that one finding and no field checked.
-        {{{"Nombre", std::string(120, 'A')}, {"NIF", ""}, {"Domicilio", std::string(60, 'B')}},
-         {{24, ""}}},
+    Comprobar(
+        {{{}, {}},
+         // An empty province is not numeric, is empty and stays short.
+         {C("Provincia", ""), {{20, ""}, {4, ""}, {6, ""}}},
+         // The postal code begins with the province, both zero-filled.
+         {C("CP", "31005"), {{6, "31005"}}}, {C("Provincia", "31"), {{6, "01050"}}},
+         {C("CP", "1050"), {}}, {{{"Provincia", "01"}, {"CP", "1001"}}, {}},
+         {C("CP", "1A050"), {{21, "1A050"}}}, {C("TelefonoPD", "99999999999"), {}},
+         {C("Telefono", "1e3"), {{23, "1e3"}}}, {C("Numero", "7A"), {{19, "7A"}}},
+         // Blank: no telephone or street number, as the desktop reads it.
+         {{{"Telefono", ""}, {"TelefonoPD", "   "}, {"Numero", ""}}, {}},
+         {C("NIF", "1234567%Z"), {{0, "1234567%Z"}}}, {C("NIF", "12345678'"), {{0, "12345678'"}}},
+         {C("NIF", ""), {{0, ""}}},
+         {{{"Nombre", "   "}, {"Siglas", ""}, {"Domicilio", ""}, {"Municipio", ""}},
+          {{1, ""}, {3, ""}, {3, ""}, {7, ""}}},
+         // Too long: that one finding and no field checked.
+         {{{"Nombre", std::string(120, 'A')}, {"NIF", ""}, {"Domicilio", std::string(60, 'B')}},
+          {{24, ""}}}},
+        [](const Cambios& c) { return ValidarDte(Dte(c), kLimiteDte); });
+    // Exercise and period of a record 1.
+    auto ep = [](const char* ejercicio, const char* periodo) {
+        return Cambios{{"Ejercicio", ejercicio}, {"Periodo", periodo}};
     };
-    for (const auto& c : casos) {
-        std::string que;
-        for (const auto& [k, v] : c.cambios) que += k + "=" + rt::CStr(v) + " ";
-        EXPECT_EQ(De(ValidarDte(Dte(c.cambios), kLimiteDte)), c.hallazgos) << que;
-    }
+    Comprobar({{ep("2010", "05"), {}}, {ep("2009", "05"), {{39, "05"}}}, {ep("2009", "2T"), {}},
+               {ep("2010", "13"), {{39, "13"}}}, {ep("    ", "1T"), {{43, "    "}, {43, ""}}},
+               {ep("2010", "  "), {{33, ""}, {39, "  "}}},
+               // With no exercise to go by, only a code of no rule is refused.
+               {ep("1E03", "05"), {{43, "1E03"}}}, {ep("1E03", "5 "), {{43, "1E03"}, {39, "5 "}}}},
+              [](const Cambios& c) { return ValidarDte(DteCion(c), kLimiteDteCion); });
 }
 
-TEST(ValidarDte, ExercisesAndPeriodsOfARecord1) {
-    const struct {
-        std::string ejercicio, periodo;
-        Hallazgos hallazgos;
-    } casos[] = {
-        {"2010", "05", {}},
-        {"2009", "05", {{39, "05"}}},
-        {"2009", "2T", {}},
-        {"2010", "13", {{39, "13"}}},
-        {"    ", "1T", {{43, "    "}, {43, ""}}},
-        {"2010", "  ", {{33, ""}, {39, "  "}}},
-        {"20A0", "1T", {{43, "20A0"}}},
-        // With no exercise to go by, only a code of no rule is refused.
-        {"1E03", "05", {{43, "1E03"}}},
-        {"1E03", "5 ", {{43, "1E03"}, {39, "5 "}}},
-    };
-    for (const auto& c : casos)
-        EXPECT_EQ(De(ValidarDte(DteCion({{"Ejercicio", c.ejercicio}, {"Periodo", c.periodo}}),
-                                kLimiteDteCion)),
-                  c.hallazgos)
-            << c.ejercicio << "/" << c.periodo;
-}
-
-TEST(ValidarCaracteres, TheFirstRefusedCharacterOnly) {
-    const struct {
-        std::string linea;
-        Hallazgos hallazgos;
-    } casos[] = {
+TEST(ValidarCaracteres, TheFirstRefusedCharacterOfTheLineZentalibGivesBack) {
+    const std::pair<std::string, Hallazgos> casos[] = {
         {"1794ABC 0123.,-+&'/()", {}},
         {"ÑANDÚ ÇÁÉÍÓÚÜ", {}},
         {"ABC|DEF^", {{50, "|"}}},
-        {"AB^C", {{50, "^"}}},
         {"A`B", {{50, "`"}}},
         {"A\tB", {{50, "\t"}}},
         // A UTF-8 "Ñ" read as Windows-1252.
         {"MU\xC3\x83\xE2\x80\x98OZ", {{50, "\xC3\x83"}}},
         {"EURO \xE2\x82\xAC", {{50, "\xE2\x82\xAC"}}},
-        // Not even Windows-1252 can hold it.
+        // Not even Windows-1252 can hold these.
         {"\xC5\x81ODZ", {{50, "0xC581"}}},
-        {"\xFF" "A", {{50, "0xFF"}}},
-    };
-    for (const auto& c : casos) {
-        std::string linea = c.linea;
-        EXPECT_EQ(De(ValidarCaracteres(linea)), c.hallazgos) << c.linea;
-    }
-}
-
-TEST(ValidarCaracteres, TheLineIsTheOneZentalibGivesBack) {
+        {"\xFF" "A", {{50, "0xFF"}}}};
+    for (auto [linea, hallazgos] : casos)
+        EXPECT_EQ(De(ValidarCaracteres(linea)), hallazgos) << linea;
     std::string linea = "1794 comercial\xC2\xA0" "araba";
     EXPECT_TRUE(EstaLibre(ValidarCaracteres(linea)));
     EXPECT_EQ(linea, "1794 COMERCIAL ARABA");
 }
 
 // Entry checks need the declaration's entries and the member states.
-class ValidarDeclarados : public ::testing::Test {
+class ValidarDeclarados : public prueba::ConCarpeta {
 protected:
     void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("quelvo-validar-" +
-                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-        destino_.mdbmod = (dir_ / "794Mod.mdb").string();
+        ConCarpeta::SetUp();
+        destino_.mdbmod = Ruta("794Mod.mdb");
         destino_.mdblec = std::string(QUELVO_BIN_DIR) + "/Tablas/794Lec.mdb";
+        destino_.ejercicioMin = 1993;
+        destino_.ejercicioMax = 2013;
         CrearBaseUsuarioSiFalta(destino_.mdbmod);
         sqlite::Database(destino_.mdbmod, sqlite::Mode::ReadWrite)
             .executeScript(
-                "INSERT INTO TDeclaraciones VALUES (7,1,2009,6,2,'E','');"
-                "INSERT INTO TDeclaraciones VALUES (8,1,2011,6,2,'E','');"
+                "INSERT INTO TDeclaraciones VALUES (7,1,2009,6,2,'E',''), (8,1,2011,6,2,'E','');"
                 "INSERT INTO tOperadores (coddeclar,paiso,nifo,razon,tipoopo,claveopo,base,"
                 "signoo,ejercicioo,periodoo,triangularo,periodicidad) VALUES "
                 "(7,'FR','12345678901','PARIS','N','1',10,' ',0,0,' ',0),"
                 "(8,'FR','12345678901','PARIS','N','S',10,' ',0,0,' ',0);");
-        destino_.ejercicioMin = 1993;
-        destino_.ejercicioMax = 2013;
     }
-    void TearDown() override { fs::remove_all(dir_); }
 
     // An entry as the cutters leave it.
-    static rt::Variant Entrada(const std::map<std::string, rt::Variant>& cambios) {
-        return Buffer({{"Pais", "DE"},
-                       {"NIF", "123456789"},
-                       {"Nombre", "MULLER GMBH" + std::string(29, ' ')},
-                       {"ClaveOpe", "1"},
-                       {"Importe", 1000.0},
-                       {"Signo", " "},
-                       {"Periodo", 0},
-                       {"Ejercicio", 0},
-                       {"Triangular", " "},
-                       {"Periodicidad", rt::Variant::Integer(0)},
+    static rt::Variant Entrada(const Cambios& cambios) {
+        return Buffer({{"Pais", "DE"}, {"NIF", "123456789"},
+                       {"Nombre", "MULLER GMBH" + std::string(29, ' ')}, {"ClaveOpe", "1"},
+                       {"Importe", 1000.0}, {"Signo", " "}, {"Periodo", 0}, {"Ejercicio", 0},
+                       {"Triangular", " "}, {"Periodicidad", rt::Variant::Integer(0)},
                        {"tipoopo", "N"}},
                       cambios);
     }
 
-    fs::path dir_;
     DeclaracionDestino destino_;
 };
+
+// Rectification of (key, sign, exercise, period, periodicity).
+Cambios Rect(const char* clave, const char* signo, int32_t ejercicio, int32_t periodo,
+             int32_t periodicidad) {
+    return {{"ClaveOpe", clave}, {"Signo", signo}, {"Ejercicio", ejercicio},
+            {"Periodo", periodo}, {"Periodicidad", periodicidad}};
+}
 
 TEST_F(ValidarDeclarados, RulesUpTo2009) {
     destino_.declaracion = 7;
     destino_.ejercicio = 2009;
     destino_.periodo = 6;
     destino_.periodicidad = 2;
-    const struct {
-        std::map<std::string, rt::Variant> cambios;
-        Hallazgos hallazgos;
-    } casos[] = {
-        {{}, {}},
-        {{{"ClaveOpe", "2"}, {"Triangular", "X"}}, {{49, ""}}},
-        {{{"ClaveOpe", "1"}, {"Triangular", "X"}}, {}},
-        {{{"ClaveOpe", "4"}, {"Triangular", "X"}, {"Signo", "+"}, {"Ejercicio", 2008},
-          {"Periodo", 12}, {"Periodicidad", 2}},
-         {{49, ""}}},
-        {{{"ClaveOpe", "3"}, {"Ejercicio", 2008}, {"Periodo", 12}, {"Periodicidad", 2}},
-         {{38, ""}}},
-        {{{"ClaveOpe", "3"}}, {{38, ""}, {29, ""}}},
-        {{{"ClaveOpe", "5"}}, {{40, "5"}}},
-        {{{"ClaveOpe", "E"}}, {{40, "E"}}},
-        {{{"ClaveOpe", " "}}, {{40, ""}}},
-        {{{"Importe", -5.0}}, {{65, "-5"}}},
-        {{{"Importe", "12A"}}, {{36, "12A"}}},
-        {{{"Importe", ""}}, {{36, ""}, {41, ""}}},
-        {{{"Importe", "--5"}}, {{36, "--5"}}},
-        // The same period as the declaration's counts as later.
-        {{{"ClaveOpe", "3"}, {"Signo", "+"}, {"Ejercicio", 2009}, {"Periodo", 6},
-          {"Periodicidad", 2}},
-         {{58, "200906"}}},
-        {{{"ClaveOpe", "3"}, {"Signo", "+"}, {"Ejercicio", 2009}, {"Periodo", 3},
-          {"Periodicidad", 1}},
-         {{39, "1"}}},
-        // Before the range and before Germany counted.
-        {{{"ClaveOpe", "3"}, {"Signo", "+"}, {"Ejercicio", 1992}, {"Periodo", 12},
-          {"Periodicidad", 2}},
-         {{59, "DE 199212"}, {10, "1992"}}},
-        // The Czech Republic counts from May 2004, compared as a date.
-        {{{"Pais", "CZ"}, {"NIF", "12345678"}, {"ClaveOpe", "3"}, {"Signo", "-"},
-          {"Ejercicio", 2004}, {"Periodo", 3}, {"Periodicidad", 2}},
-         {{59, "CZ 200403"}}},
-        {{{"Pais", "CZ"}, {"NIF", "12345678"}, {"ClaveOpe", "3"}, {"Signo", "-"},
-          {"Ejercicio", 2004}, {"Periodo", 12}, {"Periodicidad", 2}},
-         {}},
-        {{{"Periodo", 13}}, {{39, "13"}}},
-        {{{"NIF", "12345"}}, {{32, "DE12345"}}},
-        {{{"NIF", "12345%789"}}, {{32, "DE12345%789"}}},
-        {{{"Nombre", "  "}}, {{1, ""}}},
-        {{{"Ejercicio", "20A9"}}, {{43, "20A9"}}},
-        // The entry the declaration already holds.
-        {{{"Pais", "FR"}, {"NIF", "12345678901"}}, {{30, "12345678901"}}},
-        {{{"Pais", "FR"}, {"NIF", "12345678901"}, {"Triangular", "X"}}, {}},
-    };
-    for (const auto& c : casos) {
-        std::string que;
-        for (const auto& [k, v] : c.cambios) que += k + "=" + rt::CStr(v) + " ";
-        EXPECT_EQ(De(ValidarDeclarado(Entrada(c.cambios), kLimiteDeclarado, destino_)),
-                  c.hallazgos)
-            << que;
-    }
+    Cambios checa = Rect("3", "-", 2004, 3, 2);
+    checa.insert({{"Pais", "CZ"}, {"NIF", "12345678"}});
+    Cambios checaEnPlazo = checa;
+    checaEnPlazo["Periodo"] = 12;
+    Cambios triangularRect = Rect("4", "+", 2008, 12, 2);
+    triangularRect["Triangular"] = "X";
+    Comprobar(
+        {{{}, {}},
+         {{{"ClaveOpe", "2"}, {"Triangular", "X"}}, {{49, ""}}},
+         {{{"ClaveOpe", "1"}, {"Triangular", "X"}}, {}},
+         {triangularRect, {{49, ""}}},
+         {Rect("3", " ", 2008, 12, 2), {{38, ""}}}, {C("ClaveOpe", "3"), {{38, ""}, {29, ""}}},
+         {C("ClaveOpe", "5"), {{40, "5"}}}, {C("ClaveOpe", "E"), {{40, "E"}}},
+         {C("ClaveOpe", " "), {{40, ""}}}, {C("Importe", -5.0), {{65, "-5"}}},
+         {C("Importe", "12A"), {{36, "12A"}}}, {C("Importe", ""), {{36, ""}, {41, ""}}},
+         // The same period as the declaration's counts as later.
+         {Rect("3", "+", 2009, 6, 2), {{58, "200906"}}}, {Rect("3", "+", 2009, 3, 1), {{39, "1"}}},
+         // Before the range and before Germany counted.
+         {Rect("3", "+", 1992, 12, 2), {{59, "DE 199212"}, {10, "1992"}}},
+         // The Czech Republic counts from May 2004, compared as a date.
+         {checa, {{59, "CZ 200403"}}}, {checaEnPlazo, {}},
+         {C("Periodo", 13), {{39, "13"}}}, {C("Ejercicio", "20A9"), {{43, "20A9"}}},
+         {C("NIF", "12345"), {{32, "DE12345"}}}, {C("NIF", "12345%789"), {{32, "DE12345%789"}}},
+         {C("Nombre", "  "), {{1, ""}}},
+         // The entry the declaration already holds.
+         {{{"Pais", "FR"}, {"NIF", "12345678901"}}, {{30, "12345678901"}}},
+         {{{"Pais", "FR"}, {"NIF", "12345678901"}, {"Triangular", "X"}}, {}}},
+        [&](const Cambios& c) { return ValidarDeclarado(Entrada(c), kLimiteDeclarado, destino_); });
 }
 
 TEST_F(ValidarDeclarados, RulesFrom2010) {
@@ -317,39 +235,24 @@ TEST_F(ValidarDeclarados, RulesFrom2010) {
     destino_.ejercicio = 2011;
     destino_.periodo = 6;
     destino_.periodicidad = 2;
-    const struct {
-        std::map<std::string, rt::Variant> cambios;
-        Hallazgos hallazgos;
-    } casos[] = {
-        {{{"ClaveOpe", "E"}}, {}},
-        {{{"ClaveOpe", "H"}}, {}},
-        {{{"ClaveOpe", "X"}}, {{63, "X"}}},
-        {{{"ClaveOpe", "1"}}, {{63, "1"}}},
-        // No sign or periodicity rule from 2010.
-        {{{"ClaveOpe", "A"}, {"Ejercicio", 2011}, {"Periodo", 3}, {"Periodicidad", 1}}, {}},
-        {{{"ClaveOpe", "A"}, {"Ejercicio", 2011}, {"Periodo", 6}, {"Periodicidad", 2}},
-         {{58, "201106"}}},
-        {{{"ClaveOpe", "S"}, {"Pais", "FR"}, {"NIF", "12345678901"}, {"Triangular", ""}},
-         {{30, "12345678901"}}},
-        {{{"ClaveOpe", "E"}, {"Importe", ""}}, {{36, ""}, {41, ""}}},
-    };
-    for (const auto& c : casos) {
-        std::string que;
-        for (const auto& [k, v] : c.cambios) que += k + "=" + rt::CStr(v) + " ";
-        EXPECT_EQ(De(ValidarDeclarado2010(Entrada(c.cambios), kLimiteDeclarado2010, destino_)),
-                  c.hallazgos)
-            << que;
-    }
-}
-
-TEST_F(ValidarDeclarados, ErrorsOfTheStoresCarryTheCheckersName) {
-    destino_.mdbmod = (dir_ / "no-existe" / "794Mod.mdb").string();
-    try {
-        ValidarDeclarado(Entrada({}), kLimiteDeclarado, destino_);
-        ADD_FAILURE() << "no error";
-    } catch (const rt::Error& e) {
-        EXPECT_EQ(e.Description.rfind("Importacion.ValidarDeclarado", 0), 0u) << e.Description;
-    }
+    Comprobar({{C("ClaveOpe", "E"), {}}, {C("ClaveOpe", "H"), {}},
+               {C("ClaveOpe", "X"), {{63, "X"}}}, {C("ClaveOpe", "1"), {{63, "1"}}},
+               // No sign or periodicity rule from 2010.
+               {Rect("A", " ", 2011, 3, 1), {}},
+               {Rect("A", " ", 2011, 6, 2), {{58, "201106"}}},
+               {{{"ClaveOpe", "S"}, {"Pais", "FR"}, {"NIF", "12345678901"}, {"Triangular", ""}},
+                {{30, "12345678901"}}},
+               {{{"ClaveOpe", "E"}, {"Importe", ""}}, {{36, ""}, {41, ""}}}},
+              [&](const Cambios& c) {
+                  return ValidarDeclarado2010(Entrada(c), kLimiteDeclarado2010, destino_);
+              });
+    // Errors of the stores carry the checker's name.
+    destino_.mdbmod = Ruta("no-existe/794Mod.mdb");
+    std::string descripcion;
+    EXPECT_NE(prueba::NumeroDeError(
+                  [&] { ValidarDeclarado(Entrada({}), kLimiteDeclarado, destino_); }, &descripcion),
+              0);
+    EXPECT_EQ(descripcion.rfind("Importacion.ValidarDeclarado", 0), 0u) << descripcion;
 }
 
 }  // namespace
