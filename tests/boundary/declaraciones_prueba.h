@@ -1,75 +1,79 @@
 #pragma once
-// Shared by the tests of declarations, declared entries and the copy: a fresh
-// user database per test, the record arrays read back as plain texts, and
-// errors caught whole.
+// Shared by the store tests: a fresh user database per test, the stores made
+// by name, record arrays built and read back as plain texts.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "comun/numero_de_error.h"
 #include "consulta_db.h"
 #include "fixture_db.h"
-#include "quelvort/error.h"
+#include "quelvort/object.h"
 #include "quelvort/variant.h"
 
 namespace prueba {
 
-using Filas = std::vector<std::vector<std::string>>;
+using Textos = std::vector<std::string>;
+using Filas = std::vector<Textos>;
 
 inline const std::string kAguda = "\xC2\xB4";  // "´"
 
+// A 1-D array from 0, as the program builds its buffers.
+inline rt::Variant Arreglo(std::initializer_list<rt::Variant> valores) {
+    rt::VArray a(0, static_cast<int32_t>(valores.size()) - 1);
+    int32_t i = 0;
+    for (const rt::Variant& v : valores) a.at(i++) = v;
+    return a;
+}
+
+// An element the program reads as a text.
+inline std::string Texto(const rt::Variant& v, const std::string& donde) {
+    EXPECT_TRUE(v.isString()) << donde;
+    return v.isString() ? v.str() : "<not text>";
+}
+
 // A (field, row) list as its rows of texts. Row 0 and the last field must be
-// Empty and every other element a text, as the program reads them.
+// Empty and every other element a text.
 inline Filas FilasDe(const rt::Variant& lista) {
     Filas filas;
-    if (!lista.isArray()) {
-        ADD_FAILURE() << "not an array";
+    if (!lista.isArray() || rt::LBound(lista, 1) != 0 || rt::LBound(lista, 2) != 0) {
+        ADD_FAILURE() << "not a list from 0";
         return filas;
     }
-    EXPECT_EQ(rt::LBound(lista, 1), 0);
-    EXPECT_EQ(rt::LBound(lista, 2), 0);
     int32_t campos = rt::UBound(lista, 1);
     for (int32_t j = 0; j <= campos; ++j) EXPECT_TRUE(lista(j, 0).isEmpty()) << "row 0";
     for (int32_t r = 1; r <= rt::UBound(lista, 2); ++r) {
         EXPECT_TRUE(lista(campos, r).isEmpty()) << "spare field of row " << r;
-        std::vector<std::string> fila;
-        for (int32_t j = 0; j < campos; ++j) {
-            EXPECT_TRUE(lista(j, r).isString()) << "field " << j << " row " << r;
-            fila.push_back(lista(j, r).isString() ? lista(j, r).str() : "<not text>");
-        }
-        filas.push_back(fila);
+        auto& fila = filas.emplace_back();
+        for (int32_t j = 0; j < campos; ++j)
+            fila.push_back(Texto(lista(j, r), "field " + std::to_string(j)));
     }
     return filas;
 }
 
-// A one-row array as its texts; the last element must be Empty.
-inline std::vector<std::string> FilaDe(const rt::Variant& fila) {
-    std::vector<std::string> textos;
-    if (!fila.isArray()) {
-        ADD_FAILURE() << "not an array";
+// A one-row array from 0 as its texts; the last element must be Empty.
+inline Textos FilaDe(const rt::Variant& fila) {
+    Textos textos;
+    if (!fila.isArray() || rt::LBound(fila) != 0) {
+        ADD_FAILURE() << "not an array from 0";
         return textos;
     }
-    EXPECT_EQ(rt::LBound(fila), 0);
-    int32_t ultimo = rt::UBound(fila);
-    EXPECT_TRUE(fila(ultimo).isEmpty()) << "spare element";
-    for (int32_t i = 0; i < ultimo; ++i) {
-        EXPECT_TRUE(fila(i).isString()) << "element " << i;
-        textos.push_back(fila(i).isString() ? fila(i).str() : "<not text>");
-    }
+    EXPECT_TRUE(fila(rt::UBound(fila)).isEmpty()) << "spare element";
+    for (int32_t i = 0; i < rt::UBound(fila); ++i)
+        textos.push_back(Texto(fila(i), "element " + std::to_string(i)));
     return textos;
 }
 
-// The error a call raised; number 0 when it raised none.
-inline rt::Error ErrorDe(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const rt::Error& e) {
-        return e;
-    }
-    return rt::Error(0, "", "");
-}
+// A call expected to fail on a dropped table, and how its description begins:
+// the member's location, or the engine's message for members without one.
+struct Fallo {
+    std::string prefijo;
+    std::function<void()> llamada;
+};
 
 // A user database of its own for every test.
 class BaseDePrueba : public ::testing::Test {
@@ -81,12 +85,32 @@ protected:
     }
     void TearDown() override { std::filesystem::remove_all(carpeta_); }
 
+    template <class I>
+    std::shared_ptr<I> Crear(const std::string& clase) {
+        auto o = rt::CreateObjectAs<I>("Quelvodat." + clase);
+        o->mdbmod(mod_);
+        o->mdblec(RutaBaseReferencia());
+        return o;
+    }
     void Sql(const std::string& sql) { EjecutarSql(mod_, sql); }
     std::string Valor(const std::string& sql) { return prueba::Valor(mod_, sql); }
-    int64_t Cuenta(const std::string& sql) { return std::stoll(prueba::Valor(mod_, sql)); }
+    Textos Columna(const std::string& sql) { return prueba::Columna(mod_, sql); }
+    int64_t Cuenta(const std::string& tabla) {
+        return std::stoll(Valor("SELECT count(*) FROM " + tabla));
+    }
     // The library runs the user database in WAL mode; the log goes away only
     // when the last handle on the file is closed.
     bool Cerrada() const { return !std::filesystem::exists(mod_ + "-wal"); }
+
+    void Fallan(const std::vector<Fallo>& fallos) {
+        for (const auto& f : fallos) {
+            auto e = ErrorDe(f.llamada);
+            EXPECT_EQ(e.Number, 3001) << f.prefijo;
+            EXPECT_EQ(e.Description.rfind(f.prefijo, 0), 0u) << e.Description;
+            EXPECT_NE(e.Description.find("no such table"), std::string::npos) << e.Description;
+            EXPECT_TRUE(Cerrada()) << f.prefijo;
+        }
+    }
 
     std::filesystem::path carpeta_;
     std::string mod_;

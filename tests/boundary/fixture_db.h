@@ -1,7 +1,7 @@
 #pragma once
 // Test databases for the tests that reach the libraries only by name: a fresh
-// user database made from the schema file, and the reference database that
-// the build put beside the program.
+// user database made from the schema file, the reference database that the
+// build put beside the program, and SQL run straight on a file.
 #include <sqlite3.h>
 
 #include <filesystem>
@@ -9,8 +9,12 @@
 #include <sstream>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace prueba {
+
+using Tabla = std::vector<std::vector<std::string>>;
+inline const std::string kNulo = "<NULL>";
 
 inline std::filesystem::path CarpetaTemporal(const std::string& nombre) {
     auto dir = std::filesystem::temp_directory_path() / ("quelvo-" + nombre);
@@ -19,20 +23,30 @@ inline std::filesystem::path CarpetaTemporal(const std::string& nombre) {
     return dir;
 }
 
-// Runs SQL on a database file (created when missing); for fixtures only.
-inline void EjecutarSql(const std::string& ruta, const std::string& sql) {
+// Runs SQL on a database file (created when missing): every row the
+// statements give, each column as text, kNulo for Null.
+inline Tabla Consultar(const std::string& ruta, const std::string& sql) {
     sqlite3* db = nullptr;
-    if (sqlite3_open(ruta.c_str(), &db) != SQLITE_OK) {
-        sqlite3_close(db);
-        throw std::runtime_error("cannot open " + ruta);
-    }
     char* error = nullptr;
-    int rc = sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &error);
-    std::string texto = error ? error : "";
+    Tabla filas;
+    int rc = sqlite3_open(ruta.c_str(), &db);
+    if (rc == SQLITE_OK)
+        rc = sqlite3_exec(
+            db, sql.c_str(),
+            [](void* salida, int n, char** valores, char**) {
+                auto& fila = static_cast<Tabla*>(salida)->emplace_back();
+                for (int i = 0; i < n; ++i) fila.push_back(valores[i] ? valores[i] : kNulo);
+                return 0;
+            },
+            &filas, &error);
+    std::string texto = error ? error : sqlite3_errmsg(db);
     sqlite3_free(error);
     sqlite3_close(db);
-    if (rc != SQLITE_OK) throw std::runtime_error("fixture SQL failed: " + texto);
+    if (rc != SQLITE_OK) throw std::runtime_error(ruta + ": " + texto);
+    return filas;
 }
+
+inline void EjecutarSql(const std::string& ruta, const std::string& sql) { Consultar(ruta, sql); }
 
 // carpeta/794Mod.mdb with the current schema and its settings row.
 inline std::string CrearBaseUsuarioPrueba(const std::filesystem::path& carpeta) {

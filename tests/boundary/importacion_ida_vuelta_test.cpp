@@ -1,26 +1,15 @@
 // A round trip: the submission files that the export object writes for a
 // fixture database, imported into an empty database, give back the same
-// declarations and entries, rectifications included.
+// declarations and entries, rectifications of both layouts included.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <string>
-#include <vector>
-
 #include "declaraciones_prueba.h"
+#include "exportacion_prueba.h"
 #include "importacion_prueba.h"
-#include "quelvodat/cExportacion.h"
-#include "quelvort/object.h"
 #include "quelvort/textfile.h"
-
-using prueba::Salida;
 
 namespace {
 
-// Declarant 1 (a name with an apostrophe) has a quarterly declaration of
-// 2009 and a bimonthly-marked monthly one of 2011; declarant 2 an annual one
-// of 2009 and a quarterly one of 2010. Normal entries, triangular ones and
-// rectifications of both layouts.
 const char* kFuente = R"sql(
 INSERT INTO TDeclarante VALUES
  (1,'12345678Z','O´NEILL TRADING SL','CL','MAYOR',7,' ',' ','3','A',1,1,'VITORIA-GASTEIZ',945222333,'ANE GARCIA',600333444),
@@ -52,55 +41,31 @@ const char* kSqlDeclaraciones =
     "moneda||'|'||bimensual FROM TDeclaraciones JOIN TDeclarante ON coddec = coddecr "
     "ORDER BY dni_cifd, ejercicio, periodo";
 
-class IdaYVuelta : public prueba::BaseDePrueba {
-protected:
-    // The desktop's submission writer for one run, into a file.
-    std::string Exportar(int32_t ejercicio, uint8_t periodo, uint8_t periodicidad,
-                         std::vector<int32_t> codigos) {
-        auto e = rt::CreateObjectAs<quelvodat::_cExportacion>("Quelvodat.cExportacion");
-        e->mdbmod(mod_);
-        e->Ejercicio(ejercicio);
-        e->Moneda("E");
-        e->Periodo(periodo);
-        e->Periodicidad(periodicidad);
-        rt::VArray lista(0, static_cast<int32_t>(codigos.size()) - 1);
-        for (size_t i = 0; i < codigos.size(); ++i) lista.at(static_cast<int32_t>(i)) = codigos[i];
-        const rt::Variant array(lista);
-        std::vector<std::string> lineas;
-        for (int32_t i = 0; i < static_cast<int32_t>(codigos.size()); ++i) {
-            lineas.push_back(e->ExportarReg1(array, i));
-            rt::Variant registros = e->ExportarReg2(array, i);
-            if (registros.isEmpty()) continue;
-            for (int32_t j = 1; j <= rt::UBound(registros); ++j) lineas.push_back(registros(j).str());
-        }
-        auto ruta = (carpeta_ / ("794_CE" + std::to_string(ejercicio) + "_" +
-                                 std::to_string(periodo) + ".txt"))
-                        .string();
-        rt::WriteAllLines(ruta, lineas);
-        return ruta;
-    }
-};
+class IdaYVuelta : public prueba::BaseDePrueba {};
 
 TEST_F(IdaYVuelta, ExportedFilesImportIntoTheSameDeclarationsAndEntries) {
     Sql(kFuente);
-    const std::vector<std::string> ficheros = {
-        Exportar(2009, 6, 2, {1}), Exportar(2009, 12, 3, {2}), Exportar(2011, 5, 1, {1}),
-        Exportar(2010, 9, 2, {2})};
-
     std::filesystem::create_directories(carpeta_ / "destino");
     const std::string destino = prueba::CrearBaseUsuarioPrueba(carpeta_ / "destino");
-    for (const std::string& fichero : ficheros) {
-        prueba::Importador imp(destino, prueba::RutaBaseReferencia());
-        auto salidas = imp.Fichero(fichero);
+    const struct {
+        int32_t ejercicio;
+        uint8_t periodo, periodicidad;
+        int32_t declarante;
+    } ficheros[] = {{2009, 6, 2, 1}, {2009, 12, 3, 2}, {2011, 5, 1, 1}, {2010, 9, 2, 2}};
+    for (const auto& f : ficheros) {
+        auto ruta = (carpeta_ / ("794_" + std::to_string(f.ejercicio) + "_" +
+                                 std::to_string(f.periodo) + ".txt")).string();
+        rt::WriteAllLines(ruta, prueba::Exportar(mod_, f.ejercicio, f.periodo, f.periodicidad,
+                                                 "E", {f.declarante}).lineas);
+        auto salidas = prueba::Importador(destino, prueba::RutaBaseReferencia()).Fichero(ruta);
         for (size_t i = 0; i < salidas.size(); ++i) {
             // The declarant of the second file of each is known by then.
-            EXPECT_LE(salidas[i].resultado, 1) << fichero << " line " << i + 1;
-            EXPECT_EQ(salidas[i].hallazgos, prueba::Hallazgos{}) << fichero << " line " << i + 1;
+            EXPECT_LE(salidas[i].resultado, 1) << ruta << " line " << i + 1;
+            EXPECT_EQ(salidas[i].hallazgos, prueba::Hallazgos{}) << ruta << " line " << i + 1;
         }
     }
-
-    EXPECT_EQ(prueba::Columna(destino, kSqlDeclaraciones), prueba::Columna(mod_, kSqlDeclaraciones));
-    const auto entradas = prueba::Columna(mod_, prueba::kSqlDeclarados);
+    EXPECT_EQ(prueba::Columna(destino, kSqlDeclaraciones), Columna(kSqlDeclaraciones));
+    const auto entradas = Columna(prueba::kSqlDeclarados);
     EXPECT_EQ(entradas.size(), 13u);
     EXPECT_EQ(prueba::Columna(destino, prueba::kSqlDeclarados), entradas);
 }

@@ -4,7 +4,6 @@
 // after it, one state per run of a file.
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <memory>
 #include <string>
 #include <utility>
@@ -13,7 +12,6 @@
 #include "quelvodat/cImportacion.h"
 #include "quelvort/object.h"
 #include "quelvort/textfile.h"
-#include "quelvort/variant.h"
 
 namespace prueba {
 
@@ -55,32 +53,24 @@ public:
 
     // One line of a submission file (importSpte).
     Salida Soporte(const std::string& linea, bool estatal = false) {
-        auto o = Nuevo();
-        rt::Variant errores;
-        o->importSpte(linea, errores, estatal);
-        return Recoger(*o, errores);
+        return Llamar([&](auto& o, auto& errores) { o.importSpte(linea, errores, estatal); });
     }
-
     // One line of a file of entries for the declaration of exercise
     // `ejercicio` chosen in the desktop (importDeclarado).
     Salida Declarados(const std::string& linea, int32_t ejercicio, bool estatal = false) {
-        auto o = Nuevo();
-        rt::Variant errores;
-        o->importDeclarado(linea, errores, estatal, declaracion_, ejercicio);
-        return Recoger(*o, errores);
+        return Llamar([&](auto& o, auto& errores) {
+            o.importDeclarado(linea, errores, estatal, declaracion_, ejercicio);
+        });
     }
-
     // One line of a declarant file (importDte); its result in `resultado`.
     Salida Declarante(const std::string& linea, rt::Variant& valores) {
-        auto o = Nuevo();
         rt::Variant errores;
         Salida s;
-        s.resultado = o->importDte(linea, valores, errores);
+        s.resultado = Nuevo()->importDte(linea, valores, errores);
         s.hallazgos = HallazgosDe(errores);
         return s;
     }
-
-    // Every line of a file, in order.
+    // Every line of a submission file, in order.
     std::vector<Salida> Fichero(const std::string& ruta, bool estatal = false) {
         std::vector<Salida> salidas;
         for (const std::string& linea : rt::ReadAllLines(ruta))
@@ -112,18 +102,21 @@ public:
     uint8_t periodicidad_ = 0;
 
 private:
-    Salida Recoger(quelvodat::_cImportacion& o, const rt::Variant& errores) {
-        declaracion_ = std::stoi(o.declaracion());
-        resultado_ = o.Resultado();
-        rechazar_ = o.RechazarDeclaracion();
-        convertir_ = o.Convertir();
-        periodo_ = o.Periodo();
-        periodicidad_ = o.Periodicidad();
-        return {o.Sujeto(), o.Resultado(), HallazgosDe(errores)};
+    template <class F>
+    Salida Llamar(F&& llamada) {
+        auto o = Nuevo();
+        rt::Variant errores;
+        llamada(*o, errores);
+        declaracion_ = std::stoi(o->declaracion());
+        resultado_ = o->Resultado();
+        rechazar_ = o->RechazarDeclaracion();
+        convertir_ = o->Convertir();
+        periodo_ = o->Periodo();
+        periodicidad_ = o->Periodicidad();
+        return {o->Sujeto(), o->Resultado(), HallazgosDe(errores)};
     }
 
-    std::string mod_;
-    std::string lec_;
+    std::string mod_, lec_;
 };
 
 inline std::string Fixture(const std::string& nombre) {

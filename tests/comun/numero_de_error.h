@@ -1,6 +1,6 @@
 #pragma once
-// The number of the error a call raises (0 when it raises none), and its
-// description when asked.
+// The error a call raises: its number (0 when it raises none), its
+// description when asked, or the whole error.
 #include <functional>
 #include <string>
 
@@ -8,15 +8,20 @@
 
 namespace prueba {
 
-inline int32_t NumeroDeError(const std::function<void()>& llamada,
-                             std::string* descripcion = nullptr) {
+inline rt::Error ErrorDe(const std::function<void()>& llamada) {
     try {
         llamada();
     } catch (const rt::Error& e) {
-        if (descripcion) *descripcion = e.Description;
-        return e.Number;
+        return e;
     }
-    return 0;
+    return rt::Error(0, "", "");
+}
+
+inline int32_t NumeroDeError(const std::function<void()>& llamada,
+                             std::string* descripcion = nullptr) {
+    rt::Error e = ErrorDe(llamada);
+    if (descripcion && e.Number != 0) *descripcion = e.Description;
+    return e.Number;
 }
 
 }  // namespace prueba
