@@ -53,19 +53,28 @@ uint8_t cImportacion::importDte(const std::string& strLineaLectura, rt::Variant&
     return 0;
 }
 
-void cImportacion::importSpte(const std::string& strLineaLectura, rt::Variant& vBufferErrores,
-                              bool blnEstatal) {
+char cImportacion::PrepararLinea(const std::string& strLineaLectura, bool blnEstatal,
+                                 std::string& linea, rt::Variant& vBufferErrores) {
     vBufferErrores = Importacion::SinHallazgos();
-    const std::string linea =
-        blnEstatal ? ConvDelEstatal::ConvertirLineaEstatal(strLineaLectura, periodo_, periodicidad_)
-                   : strLineaLectura;
+    linea = blnEstatal
+                ? ConvDelEstatal::ConvertirLineaEstatal(strLineaLectura, periodo_, periodicidad_)
+                : strLineaLectura;
     if (!Importacion::ComprobarTipoRegistro(linea)) {
         sujeto_ = kSujetoDesconocido;
-        return;
+        return kNoSeImporta;
     }
-    switch (linea[0]) {
-        case '0':
-            sujeto_ = kSujetoRegistro0;
+    if (linea[0] == '0') {
+        sujeto_ = kSujetoRegistro0;
+        return kNoSeImporta;
+    }
+    return linea[0];
+}
+
+void cImportacion::importSpte(const std::string& strLineaLectura, rt::Variant& vBufferErrores,
+                              bool blnEstatal) {
+    std::string linea;
+    switch (PrepararLinea(strLineaLectura, blnEstatal, linea, vBufferErrores)) {
+        case kNoSeImporta:
             return;
         case '1':
             sujeto_ = kSujetoRegistro1;
@@ -95,17 +104,9 @@ void cImportacion::importSpte(const std::string& strLineaLectura, rt::Variant& v
 void cImportacion::importDeclarado(const std::string& strLineaLectura, rt::Variant& vBufferErrores,
                                    bool blnEstatal, int32_t /*lngDeclaracion*/,
                                    int32_t lngEjercicio) {
-    vBufferErrores = Importacion::SinHallazgos();
-    const std::string linea =
-        blnEstatal ? ConvDelEstatal::ConvertirLineaEstatal(strLineaLectura, periodo_, periodicidad_)
-                   : strLineaLectura;
-    if (!Importacion::ComprobarTipoRegistro(linea)) {
-        sujeto_ = kSujetoDesconocido;
-        return;
-    }
-    switch (linea[0]) {
-        case '0':
-            sujeto_ = kSujetoRegistro0;
+    std::string linea;
+    switch (PrepararLinea(strLineaLectura, blnEstatal, linea, vBufferErrores)) {
+        case kNoSeImporta:
             return;
         case '1':
             sujeto_ = kSujetoRegistro1;

@@ -47,6 +47,12 @@ public:
                                    const std::string& strMoneda) override;
 
 private:
+    static constexpr char kNoSeImporta = '\0';
+    // Converts a national line and answers its record type, '1' or '2'; for a
+    // line that is no record, or a presenter record, it sets the subject and
+    // answers kNoSeImporta.
+    char PrepararLinea(const std::string& strLineaLectura, bool blnEstatal, std::string& linea,
+                       rt::Variant& vBufferErrores);
     // Declarants (importar_declarante.cpp).
     int32_t BuscarDeclarante(const std::string& strNif);
     int32_t GuardarDeclarante(const rt::Variant& vBufferValores);
