@@ -11,6 +11,7 @@
 #include "shell/etiqueta.h"
 #include "shell/guarda.h"
 #include "shell/objetos.h"
+#include "shell/twips.h"
 
 namespace quelvo {
 
@@ -20,8 +21,6 @@ QPointer<frmContenedorLista_794>& instancia() {
     static QPointer<frmContenedorLista_794> cargada;
     return cargada;
 }
-
-int pixeles(int16_t twips) { return qRound(twips / 15.0); }
 
 QString codigo(const QTreeWidgetItem* elemento) {
     return elemento->data(0, kRolClave).toString().mid(1);
@@ -68,10 +67,10 @@ void frmContenedorLista_794::RedimensionarLista(const QString& encabezado, int16
     codigoActual_ = codigoActual;
     lsvLista->setColumnCount(1);
     lsvLista->setHeaderLabels({encabezado});
-    lsvLista->setColumnWidth(0, pixeles(ancho));
-    const int anchoTotal = pixeles(ancho) + pixeles(margen);
-    lsvLista->setGeometry(0, 0, anchoTotal, pixeles(alto));
-    setFixedSize(anchoTotal, pixeles(alto));
+    lsvLista->setColumnWidth(0, Px(ancho));
+    const int anchoTotal = Px(ancho) + Px(margen);
+    lsvLista->setGeometry(0, 0, anchoTotal, Px(alto));
+    setFixedSize(anchoTotal, Px(alto));
 }
 
 QString frmContenedorLista_794::ListValue(const QString& codigoBuscado) const {

@@ -17,16 +17,16 @@
 #include "quelvort/error.h"
 #include "quelvort/textfile.h"
 #include "shell/guarda.h"
+#include "shell/twips.h"
 
 namespace quelvo {
 
 namespace {
 
-// Twips at 15 per pixel.
-constexpr int kAltoPlegado = 2040 / 15;
-constexpr int kAltoDesplegado = 4965 / 15;
-constexpr int kIconoIzquierda = 90 / 15;
-constexpr int kIconoDerecha = 4080 / 15;
+constexpr int kAltoPlegado = Px(2040);
+constexpr int kAltoDesplegado = Px(4965);
+constexpr int kIconoIzquierda = Px(90);
+constexpr int kIconoDerecha = Px(4080);
 constexpr int kAncho = 480;
 
 const QString kRaya = QString(58, '_');

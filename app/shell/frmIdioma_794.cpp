@@ -1,12 +1,9 @@
 #include "shell/frmIdioma_794.h"
 
-#include <QApplication>
 #include <QCheckBox>
-#include <QFrame>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QStyle>
 #include <QToolButton>
 
 #include "shell/cactonline.h"
@@ -19,53 +16,17 @@
 
 namespace quelvo {
 
-namespace {
-
-constexpr int Px(int twips) { return (twips * 2 + 15) / 30; }
-
-constexpr int kAnchoTwips = 10200;
-constexpr int kAltoTwips = 4500;
-constexpr int kLineaTwips = 4300;
-constexpr int kNotasAltoTwips = 900;
-constexpr int kMargenNotasTwips = 100;
-constexpr int kBordeAbiertoTwips = 35;
-constexpr int kBordeCerradoTwips = 50;
-
-const QColor kVerdeOscuro(0, 64, 0);
-
-QLabel* etiqueta(QWidget* padre, const char* nombre, const QString& texto, int y) {
-    auto l = new QLabel(texto, padre);
-    l->setObjectName(nombre);
-    l->setAlignment(Qt::AlignHCenter);
-    l->setGeometry(80, y, Px(kAnchoTwips) - 96, 22);
-    return l;
-}
-
-void pintarVerde(QWidget* control) {
-    QPalette paleta = control->palette();
-    paleta.setColor(QPalette::WindowText, kVerdeOscuro);
-    control->setPalette(paleta);
-}
-
-}  // namespace
-
-frmIdioma_794::frmIdioma_794(QWidget* parent) : QDialog(parent) {
-    setObjectName("frmIdioma_794");
+frmIdioma_794::frmIdioma_794(QWidget* parent)
+    : DialogoNotasVersion(parent, "frmIdioma_794", "shpMarco2_Borde",
+                          {.ancho = 10200, .alto = 4500, .linea = 4300, .notas = 900}) {
     setWindowTitle("Hizkuntza / Idioma");
-    const int ancho = Px(kAnchoTwips);
-    shpMarco2_Borde = new QFrame(this);
-    shpMarco2_Borde->setObjectName("shpMarco2_Borde");
-    shpMarco2_Borde->setFrameShape(QFrame::Box);
-    auto image1 = new QLabel(this);
-    image1->setObjectName("Image1");
-    image1->setPixmap(QApplication::style()->standardIcon(QStyle::SP_ComputerIcon).pixmap(48, 48));
-    image1->setGeometry(16, 16, 48, 48);
-    lblTitulo = etiqueta(this, "lblTitulo", "DECLARACIÓN / AITORPENA 794", 16);
+    const int ancho = Ancho();
+    lblTitulo = centrada("lblTitulo", "DECLARACIÓN / AITORPENA 794", 16);
     QFont negrita = lblTitulo->font();
     negrita.setBold(true);
     lblTitulo->setFont(negrita);
-    etiqueta(this, "lblIdioma2", "Hizkuntza / Idioma", 48);
-    etiqueta(this, "lblIdioma", "Hizkuntza / Idioma", 72);
+    centrada("lblIdioma2", "Hizkuntza / Idioma", 48);
+    centrada("lblIdioma", "Hizkuntza / Idioma", 72);
     cmdCastellano = new QPushButton("Castellano", this);
     cmdCastellano->setObjectName("cmdCastellano");
     cmdCastellano->setGeometry(ancho / 2 - 130, 110, 120, 30);
@@ -78,29 +39,15 @@ frmIdioma_794::frmIdioma_794(QWidget* parent) : QDialog(parent) {
         this);
     chkActOnline->setObjectName("chkActOnline");
     chkActOnline->setGeometry(16, 156, ancho - 32, 44);
-    cmdVerInf = new QToolButton(this);
-    cmdVerInf->setObjectName("cmdVerInf");
-    cmdVerInf->setIcon(QApplication::style()->standardIcon(QStyle::SP_MessageBoxInformation));
-    cmdVerInf->setGeometry(16, Px(kLineaTwips) - 44, 32, 32);
+    CrearBoton(44);
     lblVersion = new QLabel(this);
     lblVersion->setObjectName("lblVersion");
-    lblVersion->setGeometry(ancho - 136, Px(kLineaTwips) - 40, 120, 22);
+    lblVersion->setGeometry(ancho - 136, Linea() - 40, 120, 22);
     lblVersion->setAlignment(Qt::AlignRight);
-    lnLinea = new QFrame(this);
-    lnLinea->setObjectName("lnLinea");
-    lnLinea->setFrameShape(QFrame::HLine);
-    lnLinea->setGeometry(16, Px(kLineaTwips), ancho - 32, 2);
-    lnLinea->setVisible(false);
-    txtVerInfo = new QPlainTextEdit(this);
-    txtVerInfo->setObjectName("txtVerInfo");
-    txtVerInfo->setReadOnly(true);
+    CrearNotas();
     txtVerInfo->setPlainText(
         "Admite importación de declaraciones con formato estatal.\n"
         "Aukera ematen du formatu estataleko aitorpenak inportatzeko.\n");
-    txtVerInfo->setGeometry(16, 0, ancho - 32, Px(kNotasAltoTwips));
-    txtVerInfo->setVisible(false);
-    setFixedWidth(ancho);
-    ponerAlto(kAltoTwips, kAltoTwips - kBordeCerradoTwips);
 
     connect(cmdCastellano, &QPushButton::clicked, this, [this] {
         Guardar(this, "frmIdioma_794T.cmdCastellano_Click", [this] { cmdCastellano_Click(); });
@@ -118,17 +65,16 @@ frmIdioma_794::frmIdioma_794(QWidget* parent) : QDialog(parent) {
     Form_Load();
 }
 
-void frmIdioma_794::ponerAlto(int altoTwips, int bordeTwips) {
-    altoTwips_ = altoTwips;
-    setFixedHeight(Px(altoTwips));
-    shpMarco2_Borde->setGeometry(0, 0, width(), Px(bordeTwips));
+QLabel* frmIdioma_794::centrada(const char* nombre, const QString& texto, int y) {
+    QLabel* etiqueta = Etiqueta(nombre, y, 22, texto);
+    etiqueta->setAlignment(Qt::AlignHCenter);
+    return etiqueta;
 }
 
 void frmIdioma_794::Form_Load() {
     lblVersion->setText("v" + QString::fromStdString(strVersion));
     AplicarEstilo(this);
-    pintarVerde(lnLinea);
-    pintarVerde(lblTitulo);
+    PintarVerde();
     DeshabilitarMenusSalvoAyuda();
     // -1 is a first run: the flag 1 is offered, and so stored, at once.
     const int16_t flag = objActOnline().ActOnline;
@@ -156,22 +102,6 @@ void frmIdioma_794::elegir(const char* idioma) {
 void frmIdioma_794::cmdCastellano_Click() { elegir("C"); }
 
 void frmIdioma_794::cmdEuskara_Click() { elegir("E"); }
-
-void frmIdioma_794::cmdVerInf_Click() {
-    const int notas = txtVerInfo->height() * 15;
-    if (txtVerInfo->isHidden()) {
-        txtVerInfo->move(txtVerInfo->x(), lnLinea->y() + Px(50));
-        const int alto = altoTwips_ + notas + kMargenNotasTwips;
-        ponerAlto(alto, alto - kBordeAbiertoTwips);
-        txtVerInfo->setVisible(true);
-        lnLinea->setVisible(true);
-    } else {
-        const int alto = altoTwips_ - notas - kMargenNotasTwips;
-        ponerAlto(alto, alto - kBordeCerradoTwips);
-        txtVerInfo->setVisible(false);
-        lnLinea->setVisible(false);
-    }
-}
 
 void frmIdioma_794::done(int resultado) {
     QDialog::done(resultado);

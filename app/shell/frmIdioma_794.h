@@ -2,32 +2,22 @@
 // The first-run window: the interface language and the online-check flag.
 // Its texts are fixed, partly in both languages, since no language is chosen
 // yet.
-#include <QDialog>
+#include "shell/notas_version.h"
 
 class QCheckBox;
-class QFrame;
-class QLabel;
-class QPlainTextEdit;
 class QPushButton;
-class QToolButton;
 
 namespace quelvo {
 
-class frmIdioma_794 : public QDialog {
+class frmIdioma_794 : public DialogoNotasVersion {
     Q_OBJECT
 
 public:
     explicit frmIdioma_794(QWidget* parent = nullptr);
 
     QCheckBox* chkActOnline = nullptr;
-    QPlainTextEdit* txtVerInfo = nullptr;
-    QToolButton* cmdVerInf = nullptr;
     QPushButton* cmdCastellano = nullptr;
     QPushButton* cmdEuskara = nullptr;
-    QFrame* lnLinea = nullptr;
-    QLabel* lblTitulo = nullptr;
-    QLabel* lblVersion = nullptr;
-    QFrame* shpMarco2_Borde = nullptr;
 
     // Every way out (a language button, the close box, Esc) unloads it.
     void done(int resultado) override;
@@ -36,7 +26,6 @@ public slots:
     void cmdCastellano_Click();
     void cmdEuskara_Click();
     void chkActOnline_Click();
-    void cmdVerInf_Click();
 
 protected:
     void showEvent(QShowEvent* evento) override;
@@ -46,9 +35,7 @@ private:
     void Form_Activate();
     void Form_Unload();
     void elegir(const char* idioma);
-    void ponerAlto(int altoTwips, int bordeTwips);
-
-    int altoTwips_ = 0;
+    QLabel* centrada(const char* nombre, const QString& texto, int y);
 };
 
 }  // namespace quelvo

@@ -9,6 +9,7 @@
 #include "shell/catalogo.h"
 #include "shell/guarda.h"
 #include "shell/mensajes.h"
+#include "shell/twips.h"
 
 namespace quelvo {
 
@@ -20,7 +21,7 @@ constexpr int kBotonAncho = 100;
 constexpr int kAceptarIzquierda = 110;
 constexpr int kCancelarIzquierda = kAceptarIzquierda + kBotonAncho + 40;
 // 1055 twips: alone, "Aceptar" stands in the middle of the room of both.
-constexpr int kAceptarSolo = kAceptarIzquierda + 1055 / 15;
+constexpr int kAceptarSolo = kAceptarIzquierda + Px(1055);
 
 }  // namespace
 

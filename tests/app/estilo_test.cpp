@@ -9,6 +9,7 @@
 #include <QTreeWidget>
 
 #include "quelvort/error.h"
+#include "shell/twips.h"
 #include "shell/estilo.h"
 
 using namespace quelvo;
@@ -148,3 +149,14 @@ TEST(SeleccionarLista, ReplacesTheSelectionUnlessManyAndFailsOnlyOnAMissingItem)
 }
 
 }  // namespace
+
+TEST(Twips, FifteenTwipsAPixelRoundedToTheNearest) {
+    struct Caso {
+        int twips;
+        int pixeles;
+    };
+    for (const Caso& c : {Caso{0, 0}, Caso{7, 0}, Caso{8, 1}, Caso{15, 1}, Caso{22, 1}, Caso{23, 2},
+                          Caso{1055, 70}, Caso{-8, -1}, Caso{-7, 0}, Caso{4965, 331}})
+        EXPECT_EQ(quelvo::Px(c.twips), c.pixeles) << c.twips;
+    EXPECT_EQ(quelvo::Twips(70), 1050);
+}
