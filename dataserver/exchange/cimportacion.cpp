@@ -39,18 +39,18 @@ uint8_t cImportacion::importDte(const std::string& strLineaLectura, rt::Variant&
     vBufferErrores = Importacion::SinHallazgos();
     std::string linea = strLineaLectura;
     vBufferErrores = Importacion::ValidarCaracteres(linea);
-    if (!Importacion::EstaLibre(vBufferErrores)) return 6;
+    if (!Importacion::EstaLibre(vBufferErrores)) return Importacion::resultado::kCaracteres;
 
     rt::Variant valores = Importacion::ObtenerValoresDte(linea);
     vBufferValores = valores;
     vBufferErrores = Importacion::ValidarDte(valores, Importacion::kLimiteDte);
-    if (!Importacion::EstaLibre(vBufferErrores)) return 3;
+    if (!Importacion::EstaLibre(vBufferErrores)) return Importacion::resultado::kErroresCampos;
 
     int32_t codigo = BuscarDeclarante(rt::Trim(Importacion::pasos::Texto(valores(1, 0))));
     vBufferValores = Plano(valores, codigo);
-    if (codigo > 0) return 1;
+    if (codigo > 0) return Importacion::resultado::kExistente;
     GuardarDeclarante(valores);
-    return 0;
+    return Importacion::resultado::kGuardado;
 }
 
 char cImportacion::PrepararLinea(const std::string& strLineaLectura, bool blnEstatal,
@@ -93,7 +93,7 @@ void cImportacion::importSpte(const std::string& strLineaLectura, rt::Variant& v
         default:
             sujeto_ = kSujetoRegistro2;
             if (rechazarDeclaracion_) {
-                resultado_ = 2;
+                resultado_ = Importacion::resultado::kDeclaranteSinCambio;
                 return;
             }
             ImportarRegistro2(linea, 0, true, vBufferErrores);
@@ -114,8 +114,8 @@ void cImportacion::importDeclarado(const std::string& strLineaLectura, rt::Varia
             return;
         default:
             sujeto_ = kSujetoRegistro2;
-            if (resultado_ == 4) {
-                resultado_ = 2;
+            if (resultado_ == Importacion::resultado::kSinDeclaracion) {
+                resultado_ = Importacion::resultado::kDeclaranteSinCambio;
                 return;
             }
             ImportarRegistro2(linea, lngEjercicio, false, vBufferErrores);

@@ -17,13 +17,11 @@ namespace {
 using Importacion::pasos::Texto;
 using Importacion::pasos::Valor;
 
-constexpr uint8_t kGuardado = 0;
-constexpr uint8_t kErroresCampos = 3;
-constexpr uint8_t kCaracteres = 6;
+using namespace Importacion::resultado;
 
 // Finding of an entry without a declaration to go to: the declaration could
 // not be created.
-constexpr int32_t kSinDeclaracion = 31;
+constexpr int32_t kHallazgoSinDeclaracion = 31;
 constexpr int32_t kEjercicioNoNumerico = 43;
 
 // A short line reads as if blank-filled to the longest layout.
@@ -64,7 +62,7 @@ void cImportacion::ImportarRegistro2(const std::string& strLinea, int32_t lngEje
     const std::string textoEjercicio = rt::Mid(linea, 5, 4);
     auto ejercicioLinea = Importacion::EnteroEstricto(textoEjercicio);
     if (declaracion_ == 0)
-        errores.Agregar(kSinDeclaracion, rt::Trim(rt::Mid(linea, 13, 9)));
+        errores.Agregar(kHallazgoSinDeclaracion, rt::Trim(rt::Mid(linea, 13, 9)));
     else if (!ejercicioLinea)
         errores.Agregar(kEjercicioNoNumerico, textoEjercicio);
     if (!errores.Vacio()) {

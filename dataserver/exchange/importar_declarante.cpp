@@ -19,9 +19,7 @@ namespace {
 using Importacion::pasos::Texto;
 using Importacion::pasos::Valor;
 
-constexpr uint8_t kCaracteres = 6;
-constexpr uint8_t kErroresCampos = 3;
-constexpr uint8_t kSinDeclaracion = 4;
+using namespace Importacion::resultado;
 
 // A record 1 cut into ValoresDteCion. An exercise that does not read is cut
 // as 0000 (so the cut cannot fail) and put back as it stood, for the checks
@@ -124,10 +122,10 @@ uint8_t cImportacion::ImportarDte_Cion(const std::string& strLineaLectura,
     int32_t codigo = BuscarDeclarante(nif);
     uint8_t resultado;
     if (codigo > 0) {
-        resultado = 2;
+        resultado = kDeclaranteSinCambio;
         if (rt::Len(nif) == 9) {
             ActualizarNombre(codigo, Texto(Valor(valores, "Nombre")));
-            resultado = 1;
+            resultado = kExistente;
         }
         GuardarDeclaracionImp(valores, codigo);
         return resultado;
@@ -143,7 +141,7 @@ uint8_t cImportacion::ImportarDte_Cion(const std::string& strLineaLectura,
         rechazarDeclaracion_ = true;
         throw;
     }
-    return 0;
+    return kGuardado;
 }
 
 bool cImportacion::ComprobarDeclaracion(const rt::Variant& vBufferValores,

@@ -12,6 +12,16 @@
 
 namespace quelvodat::Importacion {
 
+// The outcome of one imported line (Resultado).
+namespace resultado {
+inline constexpr uint8_t kGuardado = 0;          // stored as new
+inline constexpr uint8_t kExistente = 1;         // the declarant was there already
+inline constexpr uint8_t kDeclaranteSinCambio = 2;  // or: its declaration was refused
+inline constexpr uint8_t kErroresCampos = 3;
+inline constexpr uint8_t kSinDeclaracion = 4;    // the declaration cannot be created
+inline constexpr uint8_t kCaracteres = 6;
+}  // namespace resultado
+
 // Limits of the length step.
 inline constexpr int32_t kLimiteDte = 190;            // declarant-file line
 inline constexpr int32_t kLimiteDteCion = 164;        // record 1
