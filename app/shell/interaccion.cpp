@@ -1,0 +1,41 @@
+#include "shell/interaccion.h"
+
+#include "platform/sistema.h"
+#include "shell/frmListaErrores_794.h"
+#include "shell/mensajes.h"
+
+namespace quelvo {
+
+namespace {
+
+class InteraccionPantalla : public Interaccion {
+public:
+    void MostrarErrores(const rt::Variant& vErrores) override {
+        frmListaErrores_794 lista;
+        lista.vErrores = vErrores;
+        lista.exec();
+    }
+    bool Preguntar(const QString& texto, const QString& titulo) override {
+        return MostrarMensaje(texto, titulo, false) == 1;
+    }
+    void Avisar(const QString& texto, const QString& titulo) override {
+        MostrarMensaje(texto, titulo, true);
+    }
+    std::unique_ptr<void, void (*)(void*)> Esperar() override {
+        return {new plataforma::CursorEspera,
+                [](void* p) { delete static_cast<plataforma::CursorEspera*>(p); }};
+    }
+};
+
+Interaccion* instalada = nullptr;
+
+}  // namespace
+
+Interaccion& interaccion() {
+    static InteraccionPantalla pantalla;
+    return instalada ? *instalada : pantalla;
+}
+
+void EstablecerInteraccion(Interaccion* otra) { instalada = otra; }
+
+}  // namespace quelvo

@@ -1,0 +1,33 @@
+#pragma once
+// What the desktop objects need of the screen while they check and store
+// records: the error list, a question, a notice and the hourglass. The windows
+// run with the screen's own implementation; tests install a fake, so every
+// validation runs without a window.
+#include <QString>
+#include <memory>
+
+#include "quelvort/variant.h"
+
+namespace quelvo {
+
+class Interaccion {
+public:
+    virtual ~Interaccion() = default;
+    // The findings of a validation, laid out as frmListaErrores_794::vErrores
+    // ((0, j) ordinal of the failed check, (1, j) its error code); shown modally.
+    virtual void MostrarErrores(const rt::Variant& vErrores) = 0;
+    // A question with "Aceptar" and "Cancelar": true when accepted.
+    virtual bool Preguntar(const QString& texto, const QString& titulo) = 0;
+    // A notice with only "Aceptar".
+    virtual void Avisar(const QString& texto, const QString& titulo) = 0;
+    // The hourglass while the returned object lives.
+    virtual std::unique_ptr<void, void (*)(void*)> Esperar() = 0;
+};
+
+// The one in force: the screen's, unless a test installed another.
+Interaccion& interaccion();
+// Installs `otra` (not owned) in place of the screen's; nullptr gives the
+// screen's back.
+void EstablecerInteraccion(Interaccion* otra);
+
+}  // namespace quelvo
