@@ -9,6 +9,7 @@
 #include "platform/sistema.h"
 #include "quelvodat/cTraspaso.h"
 #include "quelvort/error.h"
+#include "quelvort/tempfile.h"
 #include "shell/actualizacion_online.h"
 #include "shell/cactonline.h"
 #include "shell/cgeneral.h"
@@ -51,6 +52,8 @@ void InicializarTodo() {
 bool ComprobarBDVersion() {
     try {
         plataforma::CursorEspera espera;
+        // What a backup or restore killed half-way left beside the database.
+        rt::RemoveStaleTemps(strRutaMod);
         auto traspaso = CrearServidor<quelvodat::_cTraspaso>("Quelvodat.cTraspaso");
         traspaso->mdbPath(strRutaTablas);
         return traspaso->Traspaso();

@@ -57,6 +57,19 @@ TEST(Arranque, FirstRunCreatesTheUserDatabaseAndLoadsItsPreferences) {
     lngIdioma = 0;
 }
 
+TEST(Arranque, StartUpRemovesWhatAKilledRestoreLeft) {
+    prueba::Entorno entorno;
+    const QString resto = QString::fromStdString(strRutaMod) + ".tmp00112233445566ff";
+    for (const char* sufijo : {"", "-journal"}) {
+        QFile f(resto + sufijo);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    EXPECT_FALSE(ComprobarBDVersion());
+    EXPECT_FALSE(QFile::exists(resto));
+    EXPECT_FALSE(QFile::exists(resto + "-journal"));
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(strRutaMod)));
+}
+
 TEST(General, LanguageCodesSetTheOffsetAndAreStored) {
     prueba::Entorno entorno;
     for (auto [codigo, offset] : {std::pair{"E", 10000}, {"C", 0}, {"", 0}, {"X", 0}}) {

@@ -198,6 +198,11 @@ TEST_F(Traspaso, FailureRollsEverythingBackAndIsRaisedWithTheLocation) {
          kAntiguas + "ALTER TABLE tOperadores ADD COLUMN periodicidad INTEGER;"},
         {"declarations with periodicity",
          DeclaracionesAntiguas() + "ALTER TABLE tDeclaraciones ADD COLUMN Periodicidad INTEGER;"},
+        // The rebuild would drop what the current layout does not know.
+        {"unknown column of the declarations",
+         kAntiguas + "ALTER TABLE tDeclaraciones ADD COLUMN nota TEXT; UPDATE tDeclaraciones SET nota = 'x';"},
+        {"unknown column of the entries, after the declarations",
+         kAntiguas + "ALTER TABLE tOperadores ADD COLUMN Nota TEXT;"},
     };
     for (const auto& c : casos) {
         auto ruta = Base(c.sql);
