@@ -87,7 +87,7 @@ TEST_F(MalasLineas, DeclarantFile) {
         {"apostrophe in the NIF", 0, 3, {{0, "B1234'674"}}},
         {"bar in the name", 0, 6, {{50, "|"}}},
         {"letter in the street number", 0, 3, {{19, "00A01"}}},
-        {"short", 0, 3, {{20, ""}, {4, ""}, {6, ""}, {21, ""}, {6, ""}, {7, ""}}},
+        {"short", 0, 3, {{19, ""}, {20, ""}, {4, ""}, {6, ""}, {21, ""}, {6, ""}, {7, ""}, {23, ""}, {23, ""}}},
     };
     prueba::Importador imp(mod_, prueba::RutaBaseReferencia());
     auto lineas = rt::ReadAllLines(prueba::Fixture("declarantes_malos.txt"));
