@@ -112,4 +112,17 @@ TEST_F(MalasLineas, DeclarantFile) {
               std::vector<std::string>{"0"});
 }
 
+// A record 1 called for on its own, however short, answers with findings.
+TEST_F(MalasLineas, ShortRecordsOneAnswerWithFindings) {
+    prueba::Importador imp(mod_, prueba::RutaBaseReferencia());
+    for (const std::string linea : {"", "1", "1794", "17942010", "1794201"}) {
+        rt::Variant errores;
+        uint8_t resultado = 0;
+        EXPECT_NO_THROW(resultado = imp.Nuevo()->ImportarDte_Cion(linea, errores)) << "'" << linea << "'";
+        EXPECT_EQ(resultado, 3) << "'" << linea << "'";
+        EXPECT_FALSE(prueba::HallazgosDe(errores).empty()) << "'" << linea << "'";
+    }
+    EXPECT_EQ(prueba::Columna(mod_, "SELECT count(*) FROM TDeclarante"), std::vector<std::string>{"0"});
+}
+
 }  // namespace

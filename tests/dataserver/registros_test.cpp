@@ -264,8 +264,14 @@ TEST(Registros, Type1ReadsBackInBothLayouts) {
         EXPECT_EQ(v(18, 0), Variant(bimensual)) << periodo;
         EXPECT_EQ(v(18, 1), Variant("Bimensual"));
     }
-    const std::string malo = Linea(190, {{1, "1794"}, {5, "20X9"}});
-    EXPECT_NE(prueba::NumeroDeError([&] { Importacion::ObtenerValoresDteCion(malo); }), 0);
+    // An exercise that does not read is left as it stands for the checks.
+    for (const char* ejercicio : {"20X9", "    "}) {
+        Variant v;
+        const std::string malo = Linea(190, {{1, "1794"}, {5, ejercicio}});
+        EXPECT_EQ(prueba::NumeroDeError([&] { v = Importacion::ObtenerValoresDteCion(malo); }), 0);
+        EXPECT_EQ(v(16, 0), Variant(ejercicio));
+        EXPECT_EQ(v(18, 0), Variant(""));
+    }
 }
 
 TEST(Registros, AmountsRead) {
