@@ -2,10 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QDialog>
 #include <QDir>
 #include <QToolBar>
 #include <QTreeWidget>
 
+#include "dialogos.h"
 #include "entorno.h"
 #include "platform/rutas.h"
 #include "quelvort/error.h"
@@ -164,6 +166,23 @@ TEST_F(Menus, WalkersKeepHelpAndTheLastTwoButtons) {
     EXPECT_EQ(activos({"mnuConInd"}, {5}), "0|0");
     HabilitarMenus();
     EXPECT_EQ(activos({"mnuSalir"}, {5}), "1|1");
+}
+
+// A database error while the about window had everything off must leave a
+// way out of the program, and be reported.
+TEST_F(Menus, AFailedPolicyAfterAboutLeavesExitHelpAndPreferencesOn) {
+    entorno_.sql("DROP TABLE TDeclarante");
+    QStringList vistos;
+    prueba::ConModal([&] { mdi_.Menu("mnuAcerca")->trigger(); },
+                     [&](QWidget* w) {
+                         vistos << w->objectName();
+                         if (auto* d = qobject_cast<QDialog*>(w)) d->reject();
+                     });
+    EXPECT_EQ(vistos.join(",").toStdString(), "frmAbout_794,frmGestErrores_794");
+    EXPECT_EQ(activos({"mnuDeclarante", "mnuSalir", "mnuUtilidades", "mnuPreferencias", "mnuAyuda",
+                       "mnuConInd", "mnuAcerca", "mnuNueDec"},
+                      {4, 5}),
+              "11111110|11");
 }
 
 TEST_F(Menus, ExitButtonWorksWhileItsMenuEntryIsOff) {
