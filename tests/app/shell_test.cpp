@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QDialog>
 #include <QDir>
+#include <QMessageBox>
 #include <QToolBar>
 #include <QTreeWidget>
 
@@ -199,6 +200,18 @@ TEST_F(Menus, CaptionsFollowTheLanguage) {
     lngIdioma = kOffsetEuskera;
     mdi_.AñadirCaptions();
     EXPECT_EQ(mdi_.Menu("mnuAbrDec")->text(), "Ireki aitortzailea");
+}
+
+TEST(Ayuda, AMissingPageIsToldInBothLanguagesWithItsPath) {
+    prueba::Entorno entorno;
+    QString texto;
+    prueba::ConModal([] { MostrarAyuda("no-existe.html", nullptr); },
+                     [&](QWidget* w) {
+                         if (auto* caja = qobject_cast<QMessageBox*>(w)) texto = caja->text();
+                         w->close();
+                     });
+    const QString ruta = RutaAyuda(objGeneral().IDI(), "no-existe.html");
+    EXPECT_EQ(texto, "No se puede abrir " + ruta + "\nEzin da ireki " + ruta);
 }
 
 TEST(Ayuda, HelpFileByLanguage) {
