@@ -12,10 +12,12 @@
 #include "quelvort/tempfile.h"
 #include "shell/actualizacion_online.h"
 #include "shell/cactonline.h"
+#include "shell/catalogo.h"
 #include "shell/cgeneral.h"
 #include "shell/frmInicio_794.h"
 #include "shell/globales.h"
 #include "shell/mdi794.h"
+#include "shell/mensajes.h"
 #include "shell/objetos.h"
 #include "shell/servidor.h"
 
@@ -60,6 +62,18 @@ bool ComprobarBDVersion() {
     } catch (const rt::Error& e) {
         throw rt::WithLocationLineAfter(e, "General.ComprobarBDVersion");
     }
+}
+
+bool ComprobarBDVersionTrasRestaurar(QWidget* principal, const std::function<bool()>& comprobar) {
+    if (!comprobar()) return false;
+    const bool euskera = lngIdioma == kOffsetEuskera;
+    MostrarMensaje(euskera ? QStringLiteral("Leheneratutako datu-basea ezin da programa honekin erabili. "
+                                            "Programa itxi egingo da.")
+                           : QStringLiteral("La base de datos restaurada no puede usarse con este programa. "
+                                            "El programa se cerrará."),
+                   Cat(336), true);
+    if (principal) principal->close();
+    return true;
 }
 
 void CargarPreferencias() {

@@ -263,7 +263,7 @@ void MDI794::mnuBackup_Click() { CopiaSeguridad(false); }
 
 void MDI794::mnuRestore_Click() {
     if (!CopiaSeguridad(true)) return;
-    ComprobarBDVersion();
+    if (ComprobarBDVersionTrasRestaurar(this)) return;
     CargarPreferencias();
     AñadirCaptions();
     objGeneral().HabilitarMenu();

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QToolBar>
 #include <QTreeWidget>
 
@@ -71,6 +72,34 @@ TEST(Arranque, StartUpRemovesWhatAKilledRestoreLeft) {
     EXPECT_FALSE(QFile::exists(resto));
     EXPECT_FALSE(QFile::exists(resto + "-journal"));
     EXPECT_TRUE(QFile::exists(QString::fromStdString(strRutaMod)));
+}
+
+// A restored database whose upgrade asks the program to end is not taken for
+// a success: the user is told, in the program's language, and it ends.
+TEST(Arranque, RestoreWhoseUpgradeAsksToEndTellsAndCloses) {
+    prueba::Entorno entorno;
+    const struct {
+        bool terminar;
+        int32_t idioma;
+        const char* parte;
+    } casos[] = {{false, 0, ""}, {true, 0, "se cerrará"}, {true, kOffsetEuskera, "itxi egingo da"}};
+    for (const auto& c : casos) {
+        lngIdioma = c.idioma;
+        QWidget principal;
+        principal.show();
+        QString texto;
+        bool respuesta = !c.terminar;
+        prueba::ConModal([&] { respuesta = ComprobarBDVersionTrasRestaurar(&principal, [&] { return c.terminar; }); },
+                         [&](QWidget* w) {
+                             if (auto* m = w->findChild<QPlainTextEdit*>("txtMensaje")) texto = m->toPlainText();
+                             if (auto* d = qobject_cast<QDialog*>(w)) d->accept();
+                         });
+        EXPECT_EQ(respuesta, c.terminar);
+        EXPECT_EQ(principal.isVisible(), !c.terminar);
+        if (c.terminar) EXPECT_TRUE(texto.contains(c.parte)) << texto.toStdString();
+        else EXPECT_TRUE(texto.isEmpty()) << texto.toStdString();
+    }
+    lngIdioma = 0;
 }
 
 TEST(General, LanguageCodesSetTheOffsetAndAreStored) {
