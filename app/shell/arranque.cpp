@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QMessageBox>
 #include <memory>
 
 #include "platform/rutas.h"
@@ -14,6 +13,7 @@
 #include "shell/cactonline.h"
 #include "shell/catalogo.h"
 #include "shell/cgeneral.h"
+#include "shell/error_arranque.h"
 #include "shell/frmInicio_794.h"
 #include "shell/globales.h"
 #include "shell/mdi794.h"
@@ -22,19 +22,6 @@
 #include "shell/servidor.h"
 
 namespace quelvo {
-
-namespace {
-
-void mostrarErrorArranque(const rt::Error& e) {
-    QMessageBox caja(QMessageBox::Critical, "Quelvo",
-                     QString("Error '%1' en tiempo de ejecución:\n\n%2")
-                         .arg(e.Number)
-                         .arg(QString::fromStdString(e.Description)));
-    caja.setObjectName("ErrorArranque");
-    caja.exec();
-}
-
-}  // namespace
 
 void InicializarTodo() {
     try {
@@ -84,12 +71,17 @@ void CargarPreferencias() {
 
 int Main(QApplication& app) {
     std::unique_ptr<MDI794> principal;
+    // The location the running step puts in front of its errors, if any.
+    std::string_view paso;
     try {
         // The original took a named mutex it never tested: it guarded nothing,
         // so a second copy simply starts like the first.
         DisplayVerInfo();
+        paso = "General.InicializarTodo";
         InicializarTodo();
+        paso = "General.ComprobarBDVersion";
         if (ComprobarBDVersion()) return 0;
+        paso = {};
         CargarPreferencias();
         {
             frmInicio_794 inicio;
@@ -98,7 +90,7 @@ int Main(QApplication& app) {
         principal = std::make_unique<MDI794>();
         principal->show();
     } catch (const rt::Error& e) {
-        mostrarErrorArranque(rt::WithLocationLineAfter(e, "General.Main"));
+        MostrarErrorArranque(e, paso);
         return 1;
     }
     return app.exec();

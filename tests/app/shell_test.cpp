@@ -17,6 +17,7 @@
 #include "shell/ayuda.h"
 #include "shell/cactonline.h"
 #include "shell/cgeneral.h"
+#include "shell/error_arranque.h"
 #include "shell/mdi794.h"
 #include "shell/menus.h"
 
@@ -98,6 +99,41 @@ TEST(Arranque, RestoreWhoseUpgradeAsksToEndTellsAndCloses) {
         EXPECT_EQ(principal.isVisible(), !c.terminar);
         if (c.terminar) EXPECT_TRUE(texto.contains(c.parte)) << texto.toStdString();
         else EXPECT_TRUE(texto.isEmpty()) << texto.toStdString();
+    }
+    lngIdioma = 0;
+}
+
+// The start-up box keeps the location apart from the engine's message and
+// names the file, in the program's language.
+TEST(Arranque, FailureBoxShowsNumberLocationMessageAndFile) {
+    const rt::Error servidor(3014, "SQLite",
+                             "cTraspaso.Traspaso unable to open database file: '/x/Tablas/794Mod.mdb'");
+    const rt::Error carpeta(75, "Quelvo", "No se puede crear la carpeta de trabajo /h/telematica");
+    const struct {
+        rt::Error error;
+        const char* paso;
+        int32_t idioma;
+        QString texto;
+    } casos[] = {
+        {rt::WithLocationLineAfter(servidor, "General.ComprobarBDVersion"), "General.ComprobarBDVersion", 0,
+         "El programa no ha podido iniciarse.\n\nError 3014 en General.Main > General.ComprobarBDVersion > "
+         "cTraspaso.Traspaso\nunable to open database file: '/x/Tablas/794Mod.mdb'\n\n"
+         "No se ha podido abrir el archivo /x/Tablas/794Mod.mdb"},
+        {rt::WithLocationLineAfter(servidor, "General.ComprobarBDVersion"), "General.ComprobarBDVersion",
+         kOffsetEuskera,
+         "Programa ezin izan da abiarazi.\n\n3014 errorea, lekua: General.Main > General.ComprobarBDVersion > "
+         "cTraspaso.Traspaso\nunable to open database file: '/x/Tablas/794Mod.mdb'\n\n"
+         "Ezin izan da fitxategi hau ireki: /x/Tablas/794Mod.mdb"},
+        {rt::WithLocationLineAfter(carpeta, "General.InicializarTodo"), "General.InicializarTodo", 0,
+         "El programa no ha podido iniciarse.\n\nError 75 en General.Main > General.InicializarTodo\n"
+         "No se puede crear la carpeta de trabajo /h/telematica"},
+        {carpeta, "", 0,
+         "El programa no ha podido iniciarse.\n\nError 75 en General.Main\n"
+         "No se puede crear la carpeta de trabajo /h/telematica"},
+    };
+    for (const auto& c : casos) {
+        lngIdioma = c.idioma;
+        EXPECT_EQ(TextoErrorArranque(c.error, c.paso).toStdString(), c.texto.toStdString());
     }
     lngIdioma = 0;
 }
