@@ -19,10 +19,14 @@ class SaveAsRestore : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { AsegurarAplicacion(); }
     void SetUp() override { MostrarDialogos(false); }
+    void TearDown() override {
+        for (const auto& carpeta : carpetas_) fs::remove_all(carpeta);
+    }
 
     // A fresh folder for the user database and its backup.
     void Nueva(const std::string& nombre) {
         dir_ = CarpetaTemporal(nombre);
+        carpetas_.push_back(dir_);
         vivo_ = dir_ / "Tablas" / "794Mod.mdb";
         copia_ = dir_ / "backups" / "794Mod_bak.mdb";
         fs::create_directories(vivo_.parent_path());
@@ -50,6 +54,7 @@ protected:
     }
 
     fs::path dir_, vivo_, copia_;
+    std::vector<fs::path> carpetas_;
     std::vector<Modal> vistos_;
 };
 
