@@ -29,42 +29,42 @@ bool cDeclarado::DeclaradosCoincidentes(int32_t lngCodDecl, const std::string& s
     });
 }
 
-int32_t cDeclarado::GuardarDeclarado(const rt::Variant& vBufferResultado) {
-    return ConUbicacion("cdeclarado.GuardarDeclarado", [&] {
-        const auto& v = vBufferResultado;
-        // Every value is converted before the database is touched.
-        cTDeclarados tabla;
-        int32_t codope = rt::CLng(v(0));
-        const int32_t declaracion = rt::CLng(v(1));
-        tabla.datTDeclarados_codope(codope);
-        tabla.datTDeclarados_coddeclar(declaracion);
-        tabla.datTDeclarados_paiso(rt::CStr(v(2)));
-        tabla.datTDeclarados_paisaux("");
-        tabla.datTDeclarados_nifo(rt::CStr(v(3)));
-        tabla.datTDeclarados_razon(rt::CStr(v(4)));
-        tabla.datTDeclarados_claveopo(rt::CStr(v(5)));
-        const double importe = rt::CDbl(v(6));
-        // The database would store no amount at all.
-        if (!std::isfinite(importe)) throw rt::Error::Runtime(rt::err::TypeMismatch, "Quelvodat");
-        tabla.datTDeclarados_importe(importe);
-        tabla.datTDeclarados_signoo(rt::CStr(v(7)));
-        tabla.datTDeclarados_periodoo(rt::CInt(General::BC(v(8))));
-        tabla.datTDeclarados_ejercicioo(rt::CLng(v(9)));
-        tabla.datTDeclarados_triangularo(rt::CStr(v(10)));
-        tabla.datTDeclarados_tipoopo(rt::CStr(v(11)));
-        tabla.datTDeclarados_periodicidad(rt::CInt(v(12)));
+int32_t cDeclarado::GuardarDeclarado(const rt::Variant& vBufferResultado) try {
+    const auto& v = vBufferResultado;
+    // Every value is converted before the database is touched.
+    cTDeclarados tabla;
+    int32_t codope = rt::CLng(v(0));
+    const int32_t declaracion = rt::CLng(v(1));
+    tabla.datTDeclarados_codope(codope);
+    tabla.datTDeclarados_coddeclar(declaracion);
+    tabla.datTDeclarados_paiso(rt::CStr(v(2)));
+    tabla.datTDeclarados_paisaux("");
+    tabla.datTDeclarados_nifo(rt::CStr(v(3)));
+    tabla.datTDeclarados_razon(rt::CStr(v(4)));
+    tabla.datTDeclarados_claveopo(rt::CStr(v(5)));
+    const double importe = rt::CDbl(v(6));
+    // The database would store no amount at all.
+    if (!std::isfinite(importe)) throw rt::Error::Runtime(rt::err::TypeMismatch, "Quelvodat");
+    tabla.datTDeclarados_importe(importe);
+    tabla.datTDeclarados_signoo(rt::CStr(v(7)));
+    tabla.datTDeclarados_periodoo(rt::CInt(General::BC(v(8))));
+    tabla.datTDeclarados_ejercicioo(rt::CLng(v(9)));
+    tabla.datTDeclarados_triangularo(rt::CStr(v(10)));
+    tabla.datTDeclarados_tipoopo(rt::CStr(v(11)));
+    tabla.datTDeclarados_periodicidad(rt::CInt(v(12)));
 
-        UsoBD uso(bd794mod, mdbmod_);
-        sqlite::Transaction tx(uso.base());
-        if (codope >= 0)
-            ExigirClave(uso.base(), "TDeclaraciones", "coddecla", "la declaración", declaracion);
-        if (codope == 0)
-            codope = tabla.Insertar();
-        else
-            tabla.Modificar();
-        tx.commit();
-        return codope;
-    });
+    UsoBD uso(bd794mod, mdbmod_);
+    sqlite::Transaction tx(uso.base());
+    if (codope >= 0)
+        ExigirClave(uso.base(), "TDeclaraciones", "coddecla", "la declaración", declaracion);
+    if (codope == 0)
+        codope = tabla.Insertar();
+    else
+        tabla.Modificar();
+    tx.commit();
+    return codope;
+} catch (const rt::Error& e) {
+    throw rt::WithLocationBlank(e, "cdeclarado.GuardarDeclarado");
 }
 
 rt::Variant cDeclarado::ObtenerDeclarados(int32_t lngDeclaracion) {

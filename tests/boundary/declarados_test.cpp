@@ -191,7 +191,7 @@ TEST_F(Declarados, FailuresCarryTheMemberLocationAndCloseTheDatabase) {
         {"cdeclarado.CargarDeclarado cTDeclarados.CargarDeclarado ",
          [&] { d_->CargarDeclarado(1); }},
         {"cdeclarado.EliminarDeclarado ", [&] { d_->EliminarDeclarado(1); }},
-        {"cdeclarado.GuardarDeclarado ", [&] { Guardar(); }},
+        {"cdeclarado.GuardarDeclarado no such table", [&] { Guardar(); }},
     });
 }
 
