@@ -123,7 +123,13 @@ void MDI794::crearMenus() {
     EstablecerComando("mnuPreferencias", [this] { frmPreferencias_794(this).exec(); });
     EstablecerComando("mnuAcerca", [this] {
         DeshabilitarMenus();
-        frmAbout_794(this).exec();
+        try {
+            frmAbout_794(this).exec();
+        } catch (...) {
+            // The menus come back on whatever the window did.
+            objGeneral().HabilitarMenu();
+            throw;
+        }
         objGeneral().HabilitarMenu();
     });
 }

@@ -7,6 +7,9 @@
 
 namespace rt {
 
+// A database engine may open the file by its path meanwhile; its connections
+// must be closed before the object goes, because closing a descriptor drops
+// every record lock the process holds on the file.
 class TempBeside {
 public:
     // Creates and locks a new, empty temporary file beside target. Answers
