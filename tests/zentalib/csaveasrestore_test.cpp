@@ -209,6 +209,20 @@ TEST_F(SaveAsRestore, DamagedPagesPassTheTableCheckButNotTheIntegrityCheck) {
     EXPECT_TRUE(vistos_[0].texto.contains(QStringLiteral("dañada"))) << vistos_[0].texto.toStdString();
 }
 
+// A backup of a database in use (in WAL mode) restores as it was made.
+TEST_F(SaveAsRestore, ABackupOfADatabaseInUseRestores) {
+    Nueva("ida-vuelta");
+    CrearBaseUsuario(vivo_, "Ana");
+    {
+        const auto abierta = AbrirEnWal(vivo_, "INSERT INTO TDeclarante (nombred) VALUES ('Bea');");
+        EXPECT_TRUE(Llamar([&] { return Objeto(vivo_, copia_)->CrearBackup(); }));
+    }
+    EjecutarSql(vivo_, "DELETE FROM TDeclarante;");
+    EXPECT_TRUE(Llamar([&] { return Objeto(copia_, vivo_)->CrearRestore(); }));
+    EXPECT_EQ(Nombres(vivo_), "Ana,Bea");
+    EXPECT_EQ(Contenido(copia_.parent_path()), "794Mod_bak.mdb;");
+}
+
 // The upgrade at the next start brings it up to date.
 TEST_F(SaveAsRestore, RestoreAcceptsTheLayoutOfAnEarlierRelease) {
     Nueva("restaurar-anterior");

@@ -37,6 +37,9 @@ ResultadoCopia VolcarCopia(const std::string& origen, const std::string& destino
     // Finishing leaves the reason of a failed step on the destination handle.
     if (rc != SQLITE_DONE || fin != SQLITE_OK)
         return Fallo(FalloCopia::Copia, sqlite3_errmsg(copia.get()));
+    // A copy stands alone: no WAL for a reader to create and leave beside it.
+    if (sqlite3_exec(copia.get(), "PRAGMA journal_mode=DELETE", nullptr, nullptr, nullptr) != SQLITE_OK)
+        return Fallo(FalloCopia::Copia, sqlite3_errmsg(copia.get()));
     if (sqlite3_close(copia.release()) != SQLITE_OK)
         return Fallo(FalloCopia::Copia, "cannot close the copy");
     return {};
