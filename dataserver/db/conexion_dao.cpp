@@ -60,7 +60,7 @@ void cConexionDAO::InicializaBD(const std::string& sdbname) {
 void cConexionDAO::AbrirBD(const std::string& m_dbname) {
     auto& slot = handle(selector_);
     // One stat per call: the handle serves only the file it opened.
-    if (slot && slot->path() == m_dbname && slot->stillAtPath()) return;
+    if (slot && slot->path() == m_dbname && (usos(selector_) > 0 || slot->stillAtPath())) return;
     if (slot) {
         // Lines a run stored count as stored: they go to the file the handle
         // opened, wherever it is now.
@@ -151,7 +151,7 @@ cConexionDAO& ConexionCompartida() {
 }
 
 UsoBD::UsoBD(BD which, const std::string& path)
-    : conexion_(ConexionCompartida()), previous_(conexion_.Selector()) {
+    : conexion_(ConexionCompartida()), which_(which), previous_(conexion_.Selector()) {
     conexion_.mdb(which);
     try {
         conexion_.InicializaBD(path);
@@ -159,10 +159,14 @@ UsoBD::UsoBD(BD which, const std::string& path)
         conexion_.mdb(previous_);
         throw;
     }
+    ++conexion_.usos(which_);
 }
 
-// A member that called another goes on with its own database selected.
-UsoBD::~UsoBD() { conexion_.mdb(previous_); }
+UsoBD::~UsoBD() {
+    --conexion_.usos(which_);
+    // A member that called another goes on with its own database selected.
+    conexion_.mdb(previous_);
+}
 
 UnidadDeLinea::UnidadDeLinea(const std::string& mdbmod, bool nuevaDeclaracion)
     : uso_(bd794mod, mdbmod), excepciones_(std::uncaught_exceptions()) {
@@ -196,6 +200,16 @@ UnidadDeLinea::~UnidadDeLinea() noexcept(false) {
         return;
     }
     Confirmar();
+}
+
+void RelanzarConUbicacion(std::string_view location) {
+    try {
+        throw;
+    } catch (const rt::Error& e) {
+        throw rt::WithLocationBlank(e, location);
+    } catch (const std::exception& e) {
+        throw rt::WithLocationBlank(rt::Error(51, "Quelvodat", e.what()), location);
+    }
 }
 
 QUELVO_CREATABLE(cConexionDAO)

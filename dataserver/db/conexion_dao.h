@@ -57,7 +57,9 @@ public:
 
 private:
     friend class UnidadDeLinea;
+    friend class UsoBD;
     std::unique_ptr<sqlite::Database>& handle(BD which);
+    int& usos(BD which) { return which == bd794mod ? usosMod_ : usosLec_; }
     // Commits the pending lines of the run, if any.
     void ConfirmarPendientes();
     void EmpezarLinea(bool nuevaDeclaracion);
@@ -66,6 +68,10 @@ private:
     BD selector_ = bd794mod;
     std::unique_ptr<sqlite::Database> mod_;
     std::unique_ptr<sqlite::Database> lec_;
+    // Uses (UsoBD) in progress per database: an inner use takes the handle
+    // the outermost one found at its path.
+    int usosMod_ = 0;
+    int usosLec_ = 0;
     bool lote_ = false;
     // The run's pending lines: a transaction of the run open on mod_.
     bool pendientes_ = false;
@@ -95,6 +101,7 @@ public:
 
 private:
     cConexionDAO& conexion_;
+    BD which_;
     BD previous_;
 };
 
@@ -121,16 +128,19 @@ private:
     std::optional<sqlite::Transaction> tx_;
 };
 
+// Raises the exception being handled again with the member's location and
+// one blank in front of its description (an exception that is not an Error
+// becomes error 51). For a catch block or a function-try-block of a member.
+[[noreturn]] void RelanzarConUbicacion(std::string_view location);
+
 // Runs a public member's body; an error leaving it gets the member's location
 // and one blank in front of its description.
 template <typename Body>
 decltype(auto) ConUbicacion(std::string_view location, Body&& body) {
     try {
         return body();
-    } catch (const rt::Error& e) {
-        throw rt::WithLocationBlank(e, location);
-    } catch (const std::exception& e) {
-        throw rt::WithLocationBlank(rt::Error(51, "Quelvodat", e.what()), location);
+    } catch (...) {
+        RelanzarConUbicacion(location);
     }
 }
 
