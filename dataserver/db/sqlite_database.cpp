@@ -56,6 +56,11 @@ Database::Database(const std::string& path, Mode mode) : path_(path) {
             device_ = st.st_dev;
             inode_ = st.st_ino;
         }
+        // The log was opened by the first query and stays while we are open.
+        if (mode != Mode::ReadOnly && ::stat((path + "-wal").c_str(), &st) == 0) {
+            logDevice_ = st.st_dev;
+            logInode_ = st.st_ino;
+        }
     } catch (...) {
         sqlite3_close(db_);
         db_ = nullptr;
@@ -72,6 +77,16 @@ bool Database::stillAtPath() const {
     struct stat st {};
     if (::stat(path_.c_str(), &st) != 0) return false;
     return st.st_dev == device_ && st.st_ino == inode_;
+}
+
+void Database::checkpoint() noexcept {
+    sqlite3_wal_checkpoint_v2(db_, nullptr, SQLITE_CHECKPOINT_TRUNCATE, nullptr, nullptr);
+}
+
+bool Database::logStillOurs() const {
+    struct stat st {};
+    if (logInode_ == 0 || ::stat((path_ + "-wal").c_str(), &st) != 0) return false;
+    return st.st_dev == logDevice_ && st.st_ino == logInode_;
 }
 
 void Database::leaveLogOnClose() {

@@ -61,6 +61,10 @@ public:
     // The path still names the file this handle opened (same device and
     // inode): false once it was deleted or another file was put in its place.
     bool stillAtPath() const;
+    // Writes the log into the database file and empties it; best effort.
+    void checkpoint() noexcept;
+    // The log beside the path is still the one this handle has been writing.
+    bool logStillOurs() const;
     // Closing will leave the log as it is: for a handle whose file is no
     // longer at its path, where the log by that name may be another file's.
     void leaveLogOnClose();
@@ -77,6 +81,8 @@ private:
     std::string path_;
     dev_t device_ = 0;
     ino_t inode_ = 0;
+    dev_t logDevice_ = 0;
+    ino_t logInode_ = 0;
     std::unordered_map<std::string, sqlite3_stmt*> idle_;
 };
 
