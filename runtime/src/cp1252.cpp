@@ -75,7 +75,11 @@ std::string FromCp1252(std::string_view bytes) {
     out.reserve(bytes.size());
     for (const char c : bytes) {
         const auto b = static_cast<unsigned char>(c);
-        utf8::Append(out, b >= 0x80 && b < 0xA0 ? kHighRow[b - 0x80] : char32_t{b});
+        if (b < 0x80) {
+            out += c;
+            continue;
+        }
+        utf8::Append(out, b < 0xA0 ? kHighRow[b - 0x80] : char32_t{b});
     }
     return out;
 }
