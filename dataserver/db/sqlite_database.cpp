@@ -49,7 +49,14 @@ Database::Database(const std::string& path, Mode mode) : path_(path) {
         // Any query proves the file is a database before we go on.
         executeScript("SELECT count(*) FROM sqlite_master");
         if (mode != Mode::ReadOnly) {
-            executeScript("PRAGMA journal_mode=WAL");
+            // Turning a file into WAL mode needs it alone for a moment, and
+            // the engine does not wait for that by itself.
+            for (int esperado = 0;; esperado += 10) {
+                int rc = sqlite3_exec(db_, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr);
+                if (rc == SQLITE_OK) break;
+                if (rc != SQLITE_BUSY || esperado >= kBusyTimeoutMs) raise(rc);
+                sqlite3_sleep(10);
+            }
             // A change a member reports as made is on the disk.
             executeScript("PRAGMA synchronous=FULL");
         }

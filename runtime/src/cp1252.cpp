@@ -35,6 +35,12 @@ struct Problem {
 // Encodes into out (when given); on the first problem fills it and stops.
 bool Encode(std::string_view utf8, std::string* out, Problem& problem) {
     for (std::size_t pos = 0; pos < utf8.size();) {
+        // ASCII is the same byte in both.
+        if (static_cast<unsigned char>(utf8[pos]) < 0x80) {
+            if (out) *out += utf8[pos];
+            ++pos;
+            continue;
+        }
         char32_t cp;
         const std::size_t n = utf8::Decode(utf8, pos, cp);
         if (n == 0) {
