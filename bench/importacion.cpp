@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <string>
 
+#include "comun/estado_importacion.h"
 #include "llenado.h"
 #include "medida.h"
 #include "quelvodat/cImportacion.h"
@@ -61,40 +62,17 @@ int main(int argc, char** argv) {
         const double segundosLlenar = llenar.segundos();
         bench::informar("fill (declared entries)", registros2, segundosLlenar);
 
-        // The state the dialog carries from line to line.
-        std::string declaracion = "0";
-        uint8_t resultado = 0, periodo = 0, periodicidad = 0;
-        bool rechazar = false, convertir = false;
         long lineas = 0, aceptadas = 0;
-
         bench::Cronometro importar;
         auto run = rt::CreateObjectAs<_cImportacion>("Quelvodat.cImportacion");
         run->mdbmod(mod);
         run->IniciarImportacion();
+        prueba::EstadoImportacion estado;  // what the dialog carries from line to line
         rt::TextFileReader lector(fichero);
-        std::string linea;
-        while (lector.ReadLine(linea)) {
-            auto o = rt::CreateObjectAs<_cImportacion>("Quelvodat.cImportacion");
-            o->mdbmod(mod);
-            o->mdblec(lec);
-            o->EjercicioMin(1993);
-            o->EjercicioMax(2013);
-            o->declaracion(declaracion);
-            o->Resultado(resultado);
-            o->RechazarDeclaracion(rechazar);
-            o->Convertir(convertir);
-            o->Periodo(periodo);
-            o->Periodicidad(periodicidad);
-            rt::Variant errores;
-            o->importSpte(linea, errores, false);
-            declaracion = o->declaracion();
-            resultado = o->Resultado();
-            rechazar = o->RechazarDeclaracion();
-            convertir = o->Convertir();
-            periodo = o->Periodo();
-            periodicidad = o->Periodicidad();
+        for (std::string linea; lector.ReadLine(linea);) {
+            estado.Soporte(mod, lec, linea);
             ++lineas;
-            if (resultado == 0) ++aceptadas;
+            if (estado.resultado == 0) ++aceptadas;
         }
         run->TerminarImportacion();
         const double segundosImportar = importar.segundos();

@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "comun/estado_importacion.h"
 #include "quelvodat/cDeclarado.h"
 #include "quelvodat/cImportacion.h"
 #include "quelvort/error.h"
@@ -23,37 +24,14 @@ namespace {
 
 int Importar(const std::string& mod, const std::string& lec, const std::string& fichero,
              bool enLote) {
-    std::string declaracion = "0";
-    uint8_t resultado = 0, periodo = 0, periodicidad = 0;
-    bool rechazar = false, convertir = false;
     auto run = rt::CreateObjectAs<_cImportacion>("Quelvodat.cImportacion");
     run->mdbmod(mod);
     if (enLote) run->IniciarImportacion();
     std::printf("listo\n");
     std::fflush(stdout);
+    prueba::EstadoImportacion estado;
     rt::TextFileReader lector(fichero);
-    std::string linea;
-    while (lector.ReadLine(linea)) {
-        auto o = rt::CreateObjectAs<_cImportacion>("Quelvodat.cImportacion");
-        o->mdbmod(mod);
-        o->mdblec(lec);
-        o->EjercicioMin(1993);
-        o->EjercicioMax(2013);
-        o->declaracion(declaracion);
-        o->Resultado(resultado);
-        o->RechazarDeclaracion(rechazar);
-        o->Convertir(convertir);
-        o->Periodo(periodo);
-        o->Periodicidad(periodicidad);
-        rt::Variant errores;
-        o->importSpte(linea, errores, false);
-        declaracion = o->declaracion();
-        resultado = o->Resultado();
-        rechazar = o->RechazarDeclaracion();
-        convertir = o->Convertir();
-        periodo = o->Periodo();
-        periodicidad = o->Periodicidad();
-    }
+    for (std::string linea; lector.ReadLine(linea);) estado.Soporte(mod, lec, linea);
     if (enLote) run->TerminarImportacion();
     return 0;
 }
