@@ -25,6 +25,13 @@ class Hijo {
 public:
     Hijo(const std::vector<std::string>& argumentos, const std::string& errores)
         : errores_(errores) {
+        // Everything the child needs is made before the fork: after it, the
+        // child only calls what is safe in a copy of a process.
+        std::string programa = std::string(QUELVO_BIN_DIR) + "/proceso_datos";
+        std::vector<std::string> copia = argumentos;
+        std::vector<char*> argv{programa.data()};
+        for (auto& a : copia) argv.push_back(a.data());
+        argv.push_back(nullptr);
         int tubo[2];
         if (pipe(tubo) != 0) return;
         pid_ = fork();
@@ -33,12 +40,6 @@ public:
             int fd = open(errores.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
             if (fd >= 0) dup2(fd, STDERR_FILENO);
             close(tubo[0]);
-            std::vector<char*> argv;
-            std::string programa = std::string(QUELVO_BIN_DIR) + "/proceso_datos";
-            argv.push_back(programa.data());
-            std::vector<std::string> copia = argumentos;
-            for (auto& a : copia) argv.push_back(a.data());
-            argv.push_back(nullptr);
             execv(programa.c_str(), argv.data());
             _exit(127);
         }

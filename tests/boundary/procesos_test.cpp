@@ -128,6 +128,9 @@ TEST_F(Procesos, TwoProcessesSavingAtOnceLoseNothing) {
     ASSERT_TRUE(a->Lanzado() && b->Lanzado());
     EXPECT_EQ(a->Esperar(), 0) << a->Errores();
     EXPECT_EQ(b->Esperar(), 0) << b->Errores();
+    // Each process let go of the database as it ended, the last one writing
+    // the log into the file.
+    EXPECT_FALSE(fs::exists(mod_ + "-wal"));
     EXPECT_EQ(Cuenta("tOperadores"), 2 * kEntradas);
     EXPECT_EQ(Valor("SELECT count(DISTINCT nifo) FROM tOperadores"), std::to_string(2 * kEntradas));
     EXPECT_EQ(Valor("PRAGMA integrity_check"), "ok");
