@@ -4,9 +4,10 @@
 // locked".
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
+#include <memory>
 #include <random>
-#include <set>
 #include <thread>
 
 #include "declaraciones_prueba.h"
