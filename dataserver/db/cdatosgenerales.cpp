@@ -136,8 +136,8 @@ void cDatosGenerales::CambiarIdioma(const std::string& sidioma) try {
     tabla.Idioma(sidioma);
     tabla.GuardarIdioma();
     tx.commit();
-} catch (...) {
-    RelanzarConUbicacion("cDatosGenerales.CambiarIdioma");
+} catch (const rt::Error& e) {
+    throw rt::WithLocationBlank(e, "cDatosGenerales.CambiarIdioma");
 }
 
 rt::Variant cDatosGenerales::GuardarActOnline(int16_t intActOnline) try {
@@ -148,8 +148,8 @@ rt::Variant cDatosGenerales::GuardarActOnline(int16_t intActOnline) try {
     tabla.GuardarActOnline();
     tx.commit();
     return {};
-} catch (...) {
-    RelanzarConUbicacion("cDatosGenerales.GuardarActOnline");
+} catch (const rt::Error& e) {
+    throw rt::WithLocationBlank(e, "cDatosGenerales.GuardarActOnline");
 }
 
 std::string cDatosGenerales::ObtenerURLAct() {

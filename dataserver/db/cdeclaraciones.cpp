@@ -23,8 +23,8 @@ void cDeclaraciones::EliminarDeclaracion(int32_t lngDeclaracion) try {
     sqlite::Transaction tx(uso.base());
     tabla.Borrar();
     tx.commit();
-} catch (...) {
-    RelanzarConUbicacion("cDeclaraciones.EliminarDeclaracion");
+} catch (const rt::Error& e) {
+    throw rt::WithLocationBlank(e, "cDeclaraciones.EliminarDeclaracion");
 }
 
 int32_t cDeclaraciones::GuardarDeclaracion(int32_t lngEjercicio, const std::string& strMoneda,

@@ -54,8 +54,8 @@ int32_t cDeclarado::GuardarDeclarado(const rt::Variant& vBufferResultado) try {
         tabla.Modificar();
     tx.commit();
     return codope;
-} catch (...) {
-    RelanzarConUbicacion("cdeclarado.GuardarDeclarado");
+} catch (const rt::Error& e) {
+    throw rt::WithLocationBlank(e, "cdeclarado.GuardarDeclarado");
 }
 
 rt::Variant cDeclarado::ObtenerDeclarados(int32_t lngDeclaracion) {

@@ -219,16 +219,6 @@ UnidadDeLinea::~UnidadDeLinea() noexcept(false) {
     Confirmar();
 }
 
-void RelanzarConUbicacion(std::string_view location) {
-    try {
-        throw;
-    } catch (const rt::Error& e) {
-        throw rt::WithLocationBlank(e, location);
-    } catch (const std::exception& e) {
-        throw rt::WithLocationBlank(rt::Error(51, "Quelvodat", e.what()), location);
-    }
-}
-
 QUELVO_CREATABLE(cConexionDAO)
 
 }  // namespace quelvodat

@@ -130,19 +130,16 @@ private:
     std::optional<sqlite::Transaction> tx_;
 };
 
-// Raises the exception being handled again with the member's location and
-// one blank in front of its description (an exception that is not an Error
-// becomes error 51). For a catch block or a function-try-block of a member.
-[[noreturn]] void RelanzarConUbicacion(std::string_view location);
-
 // Runs a public member's body; an error leaving it gets the member's location
 // and one blank in front of its description.
 template <typename Body>
 decltype(auto) ConUbicacion(std::string_view location, Body&& body) {
     try {
         return body();
-    } catch (...) {
-        RelanzarConUbicacion(location);
+    } catch (const rt::Error& e) {
+        throw rt::WithLocationBlank(e, location);
+    } catch (const std::exception& e) {
+        throw rt::WithLocationBlank(rt::Error(51, "Quelvodat", e.what()), location);
     }
 }
 
