@@ -7,29 +7,13 @@
 #include <filesystem>
 #include <string>
 
-#include "llenado.h"
+#include "datos_exportacion.h"
 #include "medida.h"
-#include "quelvodat/cExportacion.h"
 #include "quelvodat/cTraspaso.h"
 #include "quelvort/error.h"
 #include "quelvort/object.h"
-#include "quelvort/textfile.h"
 
 namespace fs = std::filesystem;
-using namespace quelvodat;
-
-namespace {
-
-rt::Variant Presentador() {
-    rt::VArray p(0, 15);
-    const rt::Variant valores[] = {1, "B01234567", "ASESORIA ARABA SL", "CL", "DATO", 15, "",
-                                   "1", "2", "IZ", "01", "001", "VITORIA-GASTEIZ", 945000111,
-                                   "JON ETXEBARRIA", 600111222};
-    for (int32_t i = 0; i <= 15; ++i) p.at(i) = valores[i];
-    return p;
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
     const int32_t declarantes = argc > 1 ? std::atoi(argv[1]) : 100;
@@ -45,56 +29,20 @@ int main(int argc, char** argv) {
     };
     limpiar();
     try {
-        auto traspaso = rt::CreateObjectAs<_cTraspaso>("Quelvodat.cTraspaso");
+        auto traspaso = rt::CreateObjectAs<quelvodat::_cTraspaso>("Quelvodat.cTraspaso");
         traspaso->mdbmod(mod);
         traspaso->Traspaso();  // creates the empty user database
         bench::Cronometro llenar;
         bench::Llenar(mod, declarantes, porDeclarante);
-        const double segundosLlenar = llenar.segundos();
         bench::informar("fill (declared entries)", long{declarantes} * porDeclarante,
-                        segundosLlenar);
-
-        rt::VArray codigos(0, declarantes - 1);
-        std::string lista;
-        for (int32_t i = 0; i < declarantes; ++i) {
-            codigos.at(i) = i + 1;
-            lista += (i ? "," : "") + std::to_string(i + 1);
-        }
-        const rt::Variant vCodigos(codigos);
+                        llenar.segundos());
 
         bench::Cronometro exportar;
-        auto total = rt::CreateObjectAs<_cExportacion>("Quelvodat.cExportacion");
-        total->mdbmod(mod);
-        const int32_t entradas = total->TotalDeclarados(2012, 12, lista);
-
-        auto e = rt::CreateObjectAs<_cExportacion>("Quelvodat.cExportacion");
-        e->mdbmod(mod);
-        e->Ejercicio(2012);
-        e->Moneda("E");
-        e->Periodo(12);
-        e->Periodicidad(3);
-        rt::TextFileWriter salida(fichero);
-        long registros = 0;
-        int64_t escritos = 0;
-        for (int32_t i = 0; i < declarantes; ++i) {
-            e->NoTotalDeclarados(0);
-            if (i == 0) {
-                salida.WriteLine(e->ExportarReg0(Presentador(), declarantes, entradas, 2012));
-                ++registros;
-            }
-            salida.WriteLine(e->ExportarReg1(vCodigos, i));
-            ++registros;
-            rt::Variant tipo2 = e->ExportarReg2(vCodigos, i);
-            if (!tipo2.isEmpty())
-                for (int32_t j = 1; j <= rt::UBound(tipo2); ++j) salida.WriteLine(tipo2(j).str());
-            registros += e->NoTotalDeclarados();
-            escritos += e->NoTotalDeclarados();
-        }
-        salida.Commit();
-        const double segundosExportar = exportar.segundos();
-        bench::informar("export through cExportacion (records)", registros, segundosExportar);
-        bench::razon("export per record against the fill per entry",
-                     segundosExportar / registros, segundosLlenar / (long{declarantes} * porDeclarante));
+        const bench::Exportado r = bench::ExportarPorElServidor(mod, fichero, declarantes);
+        const long registros = r.registros;
+        const int64_t escritos = r.escritos;
+        const int32_t entradas = r.contados;
+        bench::informar("export through cExportacion (records)", registros, exportar.segundos());
         std::printf("  type-2 records: %lld of %d counted; file %lld bytes\n",
                     static_cast<long long>(escritos), entradas,
                     static_cast<long long>(fs::file_size(fichero)));

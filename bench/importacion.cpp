@@ -10,7 +10,7 @@
 #include <string>
 
 #include "comun/estado_importacion.h"
-#include "llenado.h"
+#include "datos_exportacion.h"
 #include "medida.h"
 #include "quelvodat/cImportacion.h"
 #include "quelvodat/cTraspaso.h"
