@@ -125,7 +125,13 @@ void MDI794::crearMenus() {
     EstablecerComando("mnuPreferencias", [this] { frmPreferencias_794(this).exec(); });
     EstablecerComando("mnuAcerca", [this] {
         DeshabilitarMenus();
-        frmAbout_794(this).exec();
+        try {
+            frmAbout_794(this).exec();
+        } catch (...) {
+            // The menus come back on whatever the window did.
+            objGeneral().HabilitarMenu();
+            throw;
+        }
         objGeneral().HabilitarMenu();
     });
 }
@@ -268,7 +274,7 @@ void MDI794::mnuBackup_Click() { CopiaSeguridad(false); }
 
 void MDI794::mnuRestore_Click() {
     if (!CopiaSeguridad(true)) return;
-    ComprobarBDVersion();
+    if (ComprobarBDVersionTrasRestaurar(this)) return;
     CargarPreferencias();
     AñadirCaptions();
     objGeneral().HabilitarMenu();

@@ -71,12 +71,13 @@ std::vector<std::string> ReadAllLines(const std::string& path) {
     return lines;
 }
 
-TextFileWriter::TextFileWriter(const std::string& path)
-    : file_(std::make_unique<detail::AtomicFile>(path)) {}
+TextFileWriter::TextFileWriter(const std::string& path, TextEncoding encoding)
+    : file_(std::make_unique<detail::AtomicFile>(path)), encoding_(encoding) {}
 
 TextFileWriter::~TextFileWriter() = default;
 
 void TextFileWriter::Write(std::string_view utf8) {
+    if (encoding_ == TextEncoding::Utf8) return file_->Write(utf8);
     std::string bytes;
     try {
         bytes = ToCp1252(utf8);
