@@ -121,6 +121,8 @@ std::string EscaparComillas(std::string_view texto) { return rt::Replace(texto, 
 
 std::string RestaurarComillas(const rt::Variant& valor) {
     if (valor.isNull()) return {};
+    // A text is read in place rather than copied first.
+    if (valor.isString()) return rt::Replace(valor.str(), kAcute, "'");
     return rt::Replace(rt::CStr(valor), kAcute, "'");
 }
 
