@@ -32,9 +32,6 @@ class Statement;
 // Idle prepared statements of one text.
 using IdleStatements = std::vector<sqlite3_stmt*>;
 
-// Idle prepared statements of one text.
-using IdleStatements = std::vector<sqlite3_stmt*>;
-
 class Database {
 public:
     // Opens an existing file (Create also makes a missing one). A user

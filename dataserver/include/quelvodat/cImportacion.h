@@ -5,9 +5,9 @@
 //
 // The desktop creates an object per line, copies the import state into its
 // properties, calls one entry point and copies the state back out; the object
-// keeps nothing between lines. Around the lines of a file it runs an import
-// run (IniciarImportacion, TerminarImportacion), which lets many lines share
-// one commit. A new object holds 0, False or "" in every
+// keeps nothing between lines. Around the lines of a file the desktop runs
+// an import run (IniciarImportacion, TerminarImportacion), which lets many
+// lines share one commit. A new object holds 0, False or "" in every
 // property, which is the state at the start of a file: every run must start
 // from it, so that nothing of an earlier run (a declaration, the conversion
 // flag, a refusal) reaches the new one.
