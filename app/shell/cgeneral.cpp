@@ -145,4 +145,6 @@ void cGeneral::ModificarIdioma(const QString& sIdioma) {
     datosGenerales()->CambiarIdioma(sIdioma.toStdString());
 }
 
+void cGeneral::CerrarConexiones() { datosGenerales()->CerrarConexiones(); }
+
 }  // namespace quelvo

@@ -9,7 +9,6 @@
 #include <QToolBar>
 
 #include "platform/rutas.h"
-#include "quelvodat/cDatosGenerales.h"
 #include "shell/arranque.h"
 #include "shell/ayuda.h"
 #include "shell/cactonline.h"
@@ -22,7 +21,6 @@
 #include "shell/guarda.h"
 #include "shell/menus.h"
 #include "shell/objetos.h"
-#include "shell/servidor.h"
 #include "quelvort/object.h"
 #include "zentalib/cMiscelaneos.h"
 #include "zentalib/cSaveAsRestore.h"
@@ -264,9 +262,8 @@ bool MDI794::CopiaSeguridad(bool restaurar) {
     objComun->BDLectura(strRutaLec);
     objComun->BDTabla("TGENERAL");
     objComun->BDCampo("BACKUP_TVC");
-    // The data server keeps the user database open: it lets go of it, with
-    // everything written into the file, before the file is copied or replaced.
-    CrearServidor<quelvodat::_cDatosGenerales>("Quelvodat.cDatosGenerales")->CerrarConexiones();
+    // The file is copied or replaced with nothing of ours holding it open.
+    objGeneral().CerrarConexiones();
     return restaurar ? objComun->CrearRestore() : objComun->CrearBackup();
 }
 
