@@ -145,6 +145,4 @@ void cGeneral::ModificarIdioma(const QString& sIdioma) {
     datosGenerales()->CambiarIdioma(sIdioma.toStdString());
 }
 
-void cGeneral::CerrarConexiones() { datosGenerales()->CerrarConexiones(); }
-
 }  // namespace quelvo

@@ -49,10 +49,6 @@ public:
     void ActualizarMoneda();
     void LeerIdioma();
     void ModificarIdioma(const QString& sIdioma);
-    // The data server keeps the user database open between calls: this makes
-    // it let go, with everything written into the file, before the file is
-    // handed to anything else (a backup, a restore).
-    void CerrarConexiones();
 
     int32_t NumeroDeclarantes() const { return lngNumDeclarantes; }
 

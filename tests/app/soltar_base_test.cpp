@@ -5,9 +5,11 @@
 #include <filesystem>
 
 #include "entorno.h"
+#include "quelvodat/cDatosGenerales.h"
 #include "shell/cgeneral.h"
 #include "shell/globales.h"
 #include "shell/objetos.h"
+#include "shell/servidor.h"
 
 using namespace quelvo;
 
@@ -15,7 +17,8 @@ TEST(SoltarBase, AfterLettingGoTheFileAloneHoldsEverySave) {
     prueba::Entorno entorno;
     // A save through the data server, which keeps the database open after it.
     objGeneral().ModificarIdioma("E");
-    objGeneral().CerrarConexiones();
+    // What the backup and restore commands do before they call Zentalib.
+    CrearServidor<quelvodat::_cDatosGenerales>("Quelvodat.cDatosGenerales")->CerrarConexiones();
     EXPECT_FALSE(std::filesystem::exists(strRutaMod + "-wal"));
     const std::string copia = entorno.carpeta().toStdString() + "/copia.mdb";
     std::filesystem::copy_file(strRutaMod, copia);
