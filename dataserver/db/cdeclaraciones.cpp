@@ -17,13 +17,15 @@ rt::Variant cDeclaraciones::ObtenerDeclaraciones(int32_t lngDeclarante) {
     });
 }
 
-void cDeclaraciones::EliminarDeclaracion(int32_t lngDeclaracion) {
+void cDeclaraciones::EliminarDeclaracion(int32_t lngDeclaracion) try {
     UsoBD uso(bd794mod, mdbmod_);
     cTDeclaraciones tabla;
     tabla.datTDeclaraciones_CodDecla(lngDeclaracion);
     sqlite::Transaction tx(uso.base());
     tabla.Borrar();
     tx.commit();
+} catch (const rt::Error& e) {
+    throw rt::WithLocationBlank(e, "cDeclaraciones.EliminarDeclaracion");
 }
 
 int32_t cDeclaraciones::GuardarDeclaracion(int32_t lngEjercicio, const std::string& strMoneda,

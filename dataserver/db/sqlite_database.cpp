@@ -1,11 +1,18 @@
 #include "sqlite_database.h"
 
+#include <sys/stat.h>
+
 #include <limits>
 
 namespace quelvodat::sqlite {
 
 namespace {
 constexpr int kBusyTimeoutMs = 5000;
+// Every statement text of the library is fixed, so this bound is never
+// reached in use; it only keeps a handle's memory in check.
+constexpr size_t kMaxStatementTexts = 256;
+// Copies of one text kept for reuse (a text in use while it runs again).
+constexpr size_t kMaxIdleCopies = 4;
 
 bool onlyBlanks(const char* p, const char* end) {
     for (; p < end && *p; ++p)
@@ -40,12 +47,28 @@ Database::Database(const std::string& path, Mode mode) : path_(path) {
     RegisterSpanishCollation(db_);
     try {
         // Any query proves the file is a database before we go on.
-        query("SELECT count(*) FROM sqlite_master");
+        executeScript("SELECT count(*) FROM sqlite_master");
         if (mode != Mode::ReadOnly) {
-            query("PRAGMA journal_mode=WAL");
-            // Each call closes its database, and the close checkpoints with a
-            // sync: a commit-time sync as well would only slow every save.
-            execute("PRAGMA synchronous=NORMAL");
+            // Turning a file into WAL mode needs it alone for a moment, and
+            // the engine does not wait for that by itself.
+            for (int esperado = 0;; esperado += 10) {
+                int rc = sqlite3_exec(db_, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr);
+                if (rc == SQLITE_OK) break;
+                if (rc != SQLITE_BUSY || esperado >= kBusyTimeoutMs) raise(rc);
+                sqlite3_sleep(10);
+            }
+            // A change a member reports as made is on the disk.
+            executeScript("PRAGMA synchronous=FULL");
+        }
+        struct stat st {};
+        if (path != ":memory:" && ::stat(path.c_str(), &st) == 0) {
+            device_ = st.st_dev;
+            inode_ = st.st_ino;
+        }
+        // The log was opened by the first query and stays while we are open.
+        if (mode != Mode::ReadOnly && ::stat((path + "-wal").c_str(), &st) == 0) {
+            logDevice_ = st.st_dev;
+            logInode_ = st.st_ino;
         }
     } catch (...) {
         sqlite3_close(db_);
@@ -55,23 +78,65 @@ Database::Database(const std::string& path, Mode mode) : path_(path) {
 }
 
 Database::~Database() {
+    for (auto& [sql, idle] : idle_)
+        for (sqlite3_stmt* stmt : idle) sqlite3_finalize(stmt);
     if (db_) sqlite3_close_v2(db_);
 }
+
+bool Database::stillAtPath() const {
+    struct stat st {};
+    if (::stat(path_.c_str(), &st) != 0) return false;
+    return st.st_dev == device_ && st.st_ino == inode_;
+}
+
+void Database::checkpoint() noexcept {
+    sqlite3_wal_checkpoint_v2(db_, nullptr, SQLITE_CHECKPOINT_TRUNCATE, nullptr, nullptr);
+}
+
+bool Database::logStillOurs() const {
+    struct stat st {};
+    if (logInode_ == 0 || ::stat((path_ + "-wal").c_str(), &st) != 0) return false;
+    return st.st_dev == logDevice_ && st.st_ino == logInode_;
+}
+
+void Database::leaveLogOnClose() {
+    sqlite3_db_config(db_, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+}
+
 
 void Database::raise(int code) const { throw EngineError(code, sqlite3_errmsg(db_)); }
 
 Statement Database::prepare(std::string_view sql) {
+    auto known = idle_.find(sql);
+    if (known != idle_.end() && !known->second.empty()) {
+        sqlite3_stmt* stmt = known->second.back();
+        known->second.pop_back();
+        return Statement(*this, stmt, &known->second);
+    }
     sqlite3_stmt* stmt = nullptr;
     const char* tail = nullptr;
-    int rc = sqlite3_prepare_v2(db_, sql.data(), static_cast<int>(sql.size()), &stmt, &tail);
+    int rc = sqlite3_prepare_v3(db_, sql.data(), static_cast<int>(sql.size()),
+                                SQLITE_PREPARE_PERSISTENT, &stmt, &tail);
     if (rc != SQLITE_OK) raise(rc);
-    Statement statement(*this, stmt);
     if (!stmt) throw EngineError(SQLITE_MISUSE, "empty statement");
     // One statement per call: values never reach SQL as text, and nothing can
-    // ride along behind a statement.
-    if (!onlyBlanks(tail, sql.data() + sql.size()))
+    // ride along behind a statement. Such a text is never kept for reuse.
+    if (!onlyBlanks(tail, sql.data() + sql.size())) {
+        sqlite3_finalize(stmt);
         throw EngineError(SQLITE_MISUSE, "more than one statement in one call");
-    return statement;
+    }
+    IdleStatements* home = nullptr;
+    if (known != idle_.end()) {
+        home = &known->second;
+    } else if (idle_.size() < kMaxStatementTexts) {
+        try {
+            home = &idle_.try_emplace(std::string(sql)).first->second;
+        } catch (...) {
+            sqlite3_finalize(stmt);
+            throw;
+        }
+    }
+    return Statement(*this, stmt, home);
 }
 
 int64_t Database::execute(std::string_view sql, const std::vector<rt::Variant>& values) {
@@ -113,10 +178,21 @@ void Database::executeScript(const std::string& sql) {
 int64_t Database::lastInsertRowId() const { return sqlite3_last_insert_rowid(db_); }
 
 Statement::~Statement() {
-    if (stmt_) sqlite3_finalize(stmt_);
+    if (!stmt_) return;
+    sqlite3_reset(stmt_);
+    sqlite3_clear_bindings(stmt_);
+    if (home_ && home_->size() < kMaxIdleCopies) {
+        try {
+            home_->push_back(stmt_);
+            return;
+        } catch (...) {
+        }
+    }
+    sqlite3_finalize(stmt_);
 }
 
-Statement::Statement(Statement&& other) noexcept : db_(other.db_), stmt_(other.stmt_) {
+Statement::Statement(Statement&& other) noexcept
+    : db_(other.db_), stmt_(other.stmt_), home_(other.home_) {
     other.stmt_ = nullptr;
 }
 
@@ -131,7 +207,7 @@ void Statement::bind(int index, const rt::Variant& value) {
     case rt::VarType::Double: rc = sqlite3_bind_double(stmt_, index, value.dbl()); break;
     case rt::VarType::String:
         rc = sqlite3_bind_text(stmt_, index, value.str().data(),
-                               static_cast<int>(value.str().size()), SQLITE_TRANSIENT);
+                               static_cast<int>(value.str().size()), SQLITE_STATIC);
         break;
     case rt::VarType::Array: throw rt::Error::Runtime(rt::err::TypeMismatch, kEngineSource);
     }
@@ -176,14 +252,21 @@ rt::Variant Statement::column(int index) const {
     }
 }
 
-Transaction::Transaction(Database& db) : db_(db) { db_.execute("BEGIN IMMEDIATE"); }
+Transaction::Transaction(Database& db) : db_(db), nested_(db.inTransaction()) {
+    db_.execute(nested_ ? "SAVEPOINT paso" : "BEGIN IMMEDIATE");
+}
 
 Transaction::~Transaction() {
-    if (!done_) sqlite3_exec(db_.handle(), "ROLLBACK", nullptr, nullptr, nullptr);
+    if (done_) return;
+    // The engine may have rolled the whole transaction back already (a full
+    // disk, say): then there is nothing left to undo.
+    if (!db_.inTransaction()) return;
+    sqlite3_exec(db_.handle(), nested_ ? "ROLLBACK TO paso; RELEASE paso" : "ROLLBACK", nullptr,
+                 nullptr, nullptr);
 }
 
 void Transaction::commit() {
-    db_.execute("COMMIT");
+    db_.execute(nested_ ? "RELEASE paso" : "COMMIT");
     done_ = true;
 }
 
