@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include "parties/comandos_partes.h"
 #include "platform/rutas.h"
 #include "shell/arranque.h"
 #include "shell/ayuda.h"
@@ -126,6 +127,7 @@ void MDI794::crearMenus() {
         frmAbout_794(this).exec();
         objGeneral().HabilitarMenu();
     });
+    ConectarPartes(*this);
 }
 
 void MDI794::crearBarra() {
