@@ -3,7 +3,6 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 
 #include "parties/cdeclarante.h"
@@ -20,15 +19,6 @@
 #include "shell/volcado.h"
 
 namespace quelvo {
-
-namespace {
-
-QPointer<frmDeclarante_794>& cargado() {
-    static QPointer<frmDeclarante_794> ventana;
-    return ventana;
-}
-
-}  // namespace
 
 frmDeclarante_794::frmDeclarante_794(QWidget* parent)
     : EditorPersona("frmDeclarante_794", "NOMPDC", "TELPDC", parent) {
@@ -118,9 +108,7 @@ void frmDeclarante_794::closeEvent(QCloseEvent* evento) {
 }
 
 void MostrarDeclarante() {
-    auto& ventana = cargado();
-    if (!ventana) ventana = new frmDeclarante_794;
-    MostrarHija(ventana, [] { DeshabilitarMenusSalvoAyuda(); });
+    MostrarHija(Unica<frmDeclarante_794>(), [] { DeshabilitarMenusSalvoAyuda(); });
 }
 
 }  // namespace quelvo

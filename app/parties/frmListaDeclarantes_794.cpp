@@ -8,7 +8,6 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPointer>
 #include <QPushButton>
 #include <QStyle>
 #include <QTreeWidget>
@@ -35,11 +34,6 @@
 namespace quelvo {
 
 namespace {
-
-QPointer<frmListaDeclarantes_794>& cargado() {
-    static QPointer<frmListaDeclarantes_794> ventana;
-    return ventana;
-}
 
 // Column widths in twips: the key (hidden), the icon, the NIF, the name.
 constexpr int kColumnas[] = {0, 250, 1800, 4390};
@@ -366,10 +360,8 @@ void frmListaDeclarantes_794::closeEvent(QCloseEvent* evento) {
 }
 
 void MostrarListaDeclarantes() {
-    auto& ventana = cargado();
-    if (!ventana) ventana = new frmListaDeclarantes_794;
-    QPointer<frmListaDeclarantes_794> abierta = ventana;
-    MostrarHija(ventana, [abierta] {
+    QPointer<frmListaDeclarantes_794> abierta = Unica<frmListaDeclarantes_794>();
+    MostrarHija(abierta, [abierta] {
         if (abierta) abierta->Form_Activate();
     });
 }

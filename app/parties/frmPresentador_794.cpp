@@ -3,7 +3,6 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 
 #include "parties/cpresentador.h"
@@ -20,15 +19,6 @@
 #include "shell/volcado.h"
 
 namespace quelvo {
-
-namespace {
-
-QPointer<frmPresentador_794>& cargado() {
-    static QPointer<frmPresentador_794> ventana;
-    return ventana;
-}
-
-}  // namespace
 
 frmPresentador_794::frmPresentador_794(QWidget* parent)
     : EditorPersona("frmPresentador_794", "NOMPC", "TELPC", parent) {
@@ -120,9 +110,7 @@ void frmPresentador_794::closeEvent(QCloseEvent* evento) {
 }
 
 void MostrarPresentador() {
-    auto& ventana = cargado();
-    if (!ventana) ventana = new frmPresentador_794;
-    MostrarHija(ventana, [] { DeshabilitarMenusSalvoAyuda(); });
+    MostrarHija(Unica<frmPresentador_794>(), [] { DeshabilitarMenusSalvoAyuda(); });
 }
 
 }  // namespace quelvo

@@ -2,6 +2,7 @@
 // The child windows of the main window: showing one, unloading one, and
 // opening a window by its name, so that windows of different subsystems hand
 // over to each other without knowing each other's classes.
+#include <QPointer>
 #include <QString>
 #include <functional>
 
@@ -14,6 +15,15 @@ namespace quelvo {
 // no main window) and brings it to the front. `alActivar` runs, inside the
 // event guard, each time the window becomes the active one.
 void MostrarHija(QWidget* ventana, std::function<void()> alActivar = {});
+
+// The one window of a class, as the program uses its windows: loaded on
+// first use, and again after it was unloaded.
+template <typename Ventana>
+Ventana* Unica() {
+    static QPointer<Ventana> cargada;
+    if (!cargada) cargada = new Ventana;
+    return cargada;
+}
 
 // Unloads the window: closes it with its frame and frees it once the current
 // event is over. The window's own close handler is not asked again.
