@@ -26,6 +26,7 @@
 #include "shell/catalogo.h"
 #include "shell/cgeneral.h"
 #include "shell/frmContenedorLista_794.h"
+#include "shell/globales.h"
 #include "shell/mdi794.h"
 #include "shell/objetos.h"
 #include "shell/ventanas.h"
@@ -479,6 +480,67 @@ TEST_F(VentanasPartes, ClosingTheFrameCancelsAndBringsTheMenusBack) {
     principal_.mdiArea()->activeSubWindow()->close();
     asentar();
     EXPECT_NE(ventana(kEditor), nullptr);  // the user kept the changes
+}
+
+TEST_F(VentanasPartes, EditorsCarryTagsLengthsAndTabOrder) {
+    struct Caja {
+        const char* nombre;
+        const char* tag;  // the presenter's contact tags differ
+        const char* tagPresentador;
+        int longitud;
+    };
+    const Caja cajas[] = {
+        {"txtNIF", "NIF", "NIF", 9},          {"txtNombre", "NOMBRE", "NOMBRE", 40},
+        {"txtSiglas", "", "", 2},             {"picSiglas", nullptr, nullptr, 0},
+        {"txtNomVia", "", "", 32767},         {"txtViaPub", "DOMICILIO", "DOMICILIO", 20},
+        {"txtNumero", "NUMERO", "NUMERO", 5}, {"txtLetra", "LETRA", "LETRA", 2},
+        {"txtEscalera", "ESCALE", "ESCALE", 2}, {"txtPiso", "PISO", "PISO", 2},
+        {"txtMano", "MANO", "MANO", 3},       {"txtProvin", "", "", 2},
+        {"picProvin", nullptr, nullptr, 0},   {"txtNombreProv", "", "", 16},
+        {"txtCPost", "CODPOS", "CODPOS", 5},  {"txtMunici", "MUNICI", "MUNICI", 12},
+        {"txtTelNum", "TELEFO", "TELEFO", 9}, {"txtNomPdc", "NOMPDC", "NOMPC", 40},
+        {"txtTelPdc", "TELPDC", "TELPC", 9},  {"cmdAceptar", nullptr, nullptr, 0},
+        {"cmdCancelar", nullptr, nullptr, 0}};
+    for (const char* editor : {kEditor, kPresentador}) {
+        SCOPED_TRACE(editor);
+        menu(editor == kEditor ? "mnuNueDec" : "mnuPresentador");
+        QWidget* anterior = nullptr;
+        for (const Caja& c : cajas) {
+            QWidget* w = control<QWidget>(editor, c.nombre);
+            ASSERT_NE(w, nullptr) << c.nombre;
+            if (anterior) {
+                EXPECT_EQ(anterior->nextInFocusChain(), w) << c.nombre;
+            }
+            anterior = w;
+            if (!c.tag) continue;
+            EXPECT_EQ(w->property("Tag").toString(), editor == kEditor ? c.tag : c.tagPresentador) << c.nombre;
+            EXPECT_EQ(static_cast<QLineEdit*>(w)->maxLength(), c.longitud) << c.nombre;
+        }
+        pulsar(editor, "cmdCancelar");
+    }
+}
+
+TEST_F(VentanasPartes, CaptionsFollowTheLanguage) {
+    declarantes("(3, 'B2', 'SEGUNDO', 'CL', 'C', 1, 1, 'M')");
+    for (int32_t idioma : {0, kOffsetEuskera}) {
+        lngIdioma = idioma;
+        menu("mnuNueDec");
+        EXPECT_EQ(ventana(kEditor)->windowTitle(), TextoCatalogo(122 + idioma));
+        EXPECT_EQ(control<QLabel>(kEditor, "lblTitDeclarante1")->text(), TextoCatalogo(251 + idioma));
+        EXPECT_EQ(control<QLabel>(kEditor, "lblCPost")->text(), TextoCatalogo(114 + idioma));
+        EXPECT_EQ(control<QPushButton>(kEditor, "cmdCancelar")->text(), TextoCatalogo(111 + idioma));
+        pulsar(kEditor, "cmdCancelar");
+        menu("mnuPresentador");
+        EXPECT_EQ(ventana(kPresentador)->windowTitle(), TextoCatalogo(123 + idioma));
+        EXPECT_EQ(control<QPushButton>(kPresentador, "cmdEliminar")->text(), TextoCatalogo(165 + idioma));
+        pulsar(kPresentador, "cmdCancelar");
+        menu("mnuEliDec");
+        ASSERT_NE(ventana(kPicker), nullptr);
+        EXPECT_EQ(control<QLabel>(kPicker, "lblNombre")->text(), " " + TextoCatalogo(238 + idioma));
+        pulsar(kPicker, "cmdCancelar");
+        EXPECT_EQ(ventana(kPicker), nullptr);
+    }
+    lngIdioma = 0;
 }
 
 }  // namespace
