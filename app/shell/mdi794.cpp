@@ -22,6 +22,7 @@
 #include "shell/guarda.h"
 #include "shell/menus.h"
 #include "shell/objetos.h"
+#include "shell/ventanas.h"
 #include "quelvort/object.h"
 #include "zentalib/cMiscelaneos.h"
 #include "zentalib/cSaveAsRestore.h"
@@ -202,8 +203,11 @@ void MDI794::closeEvent(QCloseEvent* event) {
 
 void MDI794::DescargarTodosLosFormularios(const QString& nombre) {
     for (auto sub : mdiArea_->subWindowList())
-        if (sub->objectName() != nombre && (!sub->widget() || sub->widget()->objectName() != nombre))
-            sub->close();
+        if (sub->objectName() != nombre && (!sub->widget() || sub->widget()->objectName() != nombre)) {
+            // Unloaded, not cancelled: no window asks on the way out.
+            if (sub->widget()) Descargar(sub->widget());
+            else sub->close();
+        }
     for (auto ventana : QApplication::topLevelWidgets())
         if (ventana != this && ventana->isVisible() && ventana->objectName() != nombre)
             ventana->close();

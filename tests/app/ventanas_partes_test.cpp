@@ -480,6 +480,12 @@ TEST_F(VentanasPartes, ClosingTheFrameCancelsAndBringsTheMenusBack) {
     principal_.mdiArea()->activeSubWindow()->close();
     asentar();
     EXPECT_NE(ventana(kEditor), nullptr);  // the user kept the changes
+    // Leaving the program unloads it without a question.
+    pantalla_.preguntas.clear();
+    principal_.DescargarTodosLosFormularios("MDI794");
+    asentar();
+    EXPECT_EQ(ventana(kEditor), nullptr);
+    EXPECT_TRUE(pantalla_.preguntas.empty());
 }
 
 TEST_F(VentanasPartes, EditorsCarryTagsLengthsAndTabOrder) {
