@@ -8,8 +8,9 @@
 #include "boundary/consulta_db.h"
 #include "declarations/clistadeclaraciones.h"
 #include "entorno.h"
-#include "interaccion_prueba.h"
+#include "codigos_mostrados.h"
 #include "parties/cdeclarante.h"
+#include "quelvort/convert.h"
 #include "quelvort/error.h"
 #include "shell/objetos.h"
 
@@ -50,10 +51,10 @@ cListaDeclaraciones nueva(Decl d, const std::vector<Decl>& guardadas, const char
 }
 
 std::vector<int> codigosNueva(cListaDeclaraciones& l) {
-    prueba::InteraccionPrueba pantalla;
+    prueba::InteraccionFalsa pantalla;
     const bool bien = l.ValidarNuevaDeclaracion(false);
-    EXPECT_EQ(bien, pantalla.listas.empty());
-    return pantalla.ultimos();
+    EXPECT_EQ(bien, pantalla.errores.empty());
+    return prueba::CodigosMostrados(pantalla);
 }
 
 struct Solape {
@@ -121,13 +122,14 @@ TEST(ListaDeclaraciones, NewDeclarationFindingsInOrder) {
 }
 
 TEST(ListaDeclaraciones, NewDeclarationSilentWhenAskedAndOrdinals) {
-    prueba::InteraccionPrueba pantalla;
+    prueba::InteraccionFalsa pantalla;
     cListaDeclaraciones l = nueva({0, 0, 2}, {}, "");
     EXPECT_FALSE(l.ValidarNuevaDeclaracion(true));
-    EXPECT_TRUE(pantalla.listas.empty());
+    EXPECT_TRUE(pantalla.errores.empty());
     EXPECT_FALSE(l.ValidarNuevaDeclaracion(false));
-    ASSERT_EQ(pantalla.listas.size(), 1u);
-    EXPECT_EQ(pantalla.ordinalesListas[0], (std::vector<int>{1, 1, 2, 3}));
+    ASSERT_EQ(pantalla.errores.size(), 1u);
+    EXPECT_EQ(pantalla.UltimosErrores(),
+              (std::vector<std::pair<int, int>>{{1, 9}, {1, 39}, {2, 18}, {3, 10}}));
 }
 
 TEST(ListaDeclaraciones, CopyRules) {
@@ -144,11 +146,11 @@ TEST(ListaDeclaraciones, CopyRules) {
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(std::to_string(c.origen) + " to " + std::to_string(c.destino));
-        prueba::InteraccionPrueba pantalla;
+        prueba::InteraccionFalsa pantalla;
         cListaDeclaraciones l;
         l.Ejercicio(c.origen);
         EXPECT_EQ(l.validarCopiaDeclaracion(c.destino, c.periodicidad), c.codigos.empty());
-        EXPECT_EQ(pantalla.ultimos(), c.codigos);
+        EXPECT_EQ(prueba::CodigosMostrados(pantalla), c.codigos);
     }
 }
 
