@@ -8,7 +8,6 @@
 #include "quelvort/error.h"
 #include "quelvort/strings.h"
 #include "shell/hallazgos.h"
-#include "shell/interaccion.h"
 #include "shell/objetos.h"
 #include "shell/periodos.h"
 #include "shell/servidor.h"
@@ -126,9 +125,7 @@ bool cDeclarado::ValidarDeclarado() {
     }
     if (importe_ < 0) h.Anadir(5, 65);
     if (PaisIncorporadoDespues()) h.Anadir(5, 59);
-    if (h.Vacia()) return true;
-    interaccion().MostrarErrores(h.Matriz());
-    return false;
+    return h.Mostrar();
 }
 
 bool cDeclarado::PaisIncorporadoDespues() {

@@ -5,7 +5,6 @@
 #include "quelvort/convert.h"
 #include "quelvort/error.h"
 #include "shell/hallazgos.h"
-#include "shell/interaccion.h"
 #include "shell/objetos.h"
 #include "shell/servidor.h"
 
@@ -78,7 +77,7 @@ bool cListaDeclaraciones::ValidarNuevaDeclaracion(bool blnSinMostrar) {
         }
     }
     if (hallazgos.Vacia()) return true;
-    if (!blnSinMostrar) interaccion().MostrarErrores(hallazgos.Matriz());
+    if (!blnSinMostrar) hallazgos.Mostrar();
     return false;
 }
 
@@ -111,9 +110,7 @@ bool cListaDeclaraciones::validarCopiaDeclaracion(int16_t intEjercicio, int16_t 
     const bool deMesesAAntes = intEjercicio < kEjercicioMeses && Ejercicio_ >= kEjercicioMeses;
     if (deMesesAAntes) hallazgos.Anadir(1, 60);
     if (intPeriodicidad == 1 && deMesesAAntes) hallazgos.Anadir(2, 61);
-    if (hallazgos.Vacia()) return true;
-    interaccion().MostrarErrores(hallazgos.Matriz());
-    return false;
+    return hallazgos.Mostrar();
 }
 
 }  // namespace quelvo

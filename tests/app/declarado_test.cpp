@@ -12,7 +12,7 @@
 #include "declarations/cdeclarado.h"
 #include "declarations/clistadeclaraciones.h"
 #include "entorno.h"
-#include "codigos_mostrados.h"
+#include "interaccion_prueba.h"
 #include "quelvort/convert.h"
 #include "quelvort/error.h"
 #include "shell/objetos.h"
@@ -138,9 +138,9 @@ TEST_F(Declarado, TwelveChecksInOrder) {
         cDeclarado d;
         normal(d);
         c.entrada(d);
-        prueba::InteraccionFalsa pantalla;
+        prueba::InteraccionPrueba pantalla;
         EXPECT_EQ(d.ValidarDeclarado(), c.codigos.empty());
-        EXPECT_EQ(prueba::CodigosMostrados(pantalla), c.codigos);
+        EXPECT_EQ(pantalla.ultimos(), c.codigos);
     }
 }
 
@@ -155,14 +155,14 @@ TEST_F(Declarado, DuplicateUnlessEditingItself) {
                                  std::pair{quelvo::kModoEdicion, std::vector<int>{}}}) {
         SCOPED_TRACE(modo);
         quelvo::objDeclaracion().ModoDeclaracion(modo);
-        prueba::InteraccionFalsa pantalla;
+        prueba::InteraccionPrueba pantalla;
         d.ValidarDeclarado();
-        EXPECT_EQ(prueba::CodigosMostrados(pantalla), codigos);
+        EXPECT_EQ(pantalla.ultimos(), codigos);
     }
     // Another triangular mark is another operation.
     quelvo::objDeclaracion().ModoDeclaracion(quelvo::kModoAlta);
     d.Triangularo("X");
-    prueba::InteraccionFalsa pantalla;
+    prueba::InteraccionPrueba pantalla;
     EXPECT_TRUE(d.ValidarDeclarado());
 }
 

@@ -12,7 +12,7 @@
 
 #include "dialogos.h"
 #include "entorno.h"
-#include "interaccion_falsa.h"
+#include "interaccion_prueba.h"
 #include "shell/caja_codigo.h"
 #include "teclado.h"
 #include "shell/catalogo.h"
@@ -209,13 +209,13 @@ TEST_F(EditorComun, AcceptTakesTheFocusedCodeBoxFirst) {
 }
 
 TEST_F(EditorComun, CancelAsksOnlyAfterChanges) {
-    prueba::InteraccionFalsa pantalla;
+    prueba::InteraccionPrueba pantalla;
     EXPECT_TRUE(FlujoEditor::DescartarCambios(false, 195));
     EXPECT_TRUE(pantalla.preguntas.empty());
     for (bool respuesta : {true, false}) {
         pantalla.respuesta = respuesta;
         EXPECT_EQ(FlujoEditor::DescartarCambios(true, 195), respuesta);
-        EXPECT_EQ(pantalla.preguntas.back(), std::make_pair(Cat(195), Cat(194)));
+        EXPECT_EQ(pantalla.preguntas.back(), Cat(194) + "|" + Cat(195));
     }
 }
 

@@ -8,9 +8,8 @@
 #include "boundary/consulta_db.h"
 #include "declarations/clistadeclaraciones.h"
 #include "entorno.h"
-#include "codigos_mostrados.h"
+#include "interaccion_prueba.h"
 #include "parties/cdeclarante.h"
-#include "quelvort/convert.h"
 #include "quelvort/error.h"
 #include "shell/objetos.h"
 
@@ -51,10 +50,10 @@ cListaDeclaraciones nueva(Decl d, const std::vector<Decl>& guardadas, const char
 }
 
 std::vector<int> codigosNueva(cListaDeclaraciones& l) {
-    prueba::InteraccionFalsa pantalla;
+    prueba::InteraccionPrueba pantalla;
     const bool bien = l.ValidarNuevaDeclaracion(false);
-    EXPECT_EQ(bien, pantalla.errores.empty());
-    return prueba::CodigosMostrados(pantalla);
+    EXPECT_EQ(bien, pantalla.listas.empty());
+    return pantalla.ultimos();
 }
 
 struct Solape {
@@ -122,14 +121,13 @@ TEST(ListaDeclaraciones, NewDeclarationFindingsInOrder) {
 }
 
 TEST(ListaDeclaraciones, NewDeclarationSilentWhenAskedAndOrdinals) {
-    prueba::InteraccionFalsa pantalla;
+    prueba::InteraccionPrueba pantalla;
     cListaDeclaraciones l = nueva({0, 0, 2}, {}, "");
     EXPECT_FALSE(l.ValidarNuevaDeclaracion(true));
-    EXPECT_TRUE(pantalla.errores.empty());
+    EXPECT_TRUE(pantalla.listas.empty());
     EXPECT_FALSE(l.ValidarNuevaDeclaracion(false));
-    ASSERT_EQ(pantalla.errores.size(), 1u);
-    EXPECT_EQ(pantalla.UltimosErrores(),
-              (std::vector<std::pair<int, int>>{{1, 9}, {1, 39}, {2, 18}, {3, 10}}));
+    ASSERT_EQ(pantalla.listas.size(), 1u);
+    EXPECT_EQ(pantalla.ordinalesListas[0], (std::vector<int>{1, 1, 2, 3}));
 }
 
 TEST(ListaDeclaraciones, CopyRules) {
@@ -146,11 +144,11 @@ TEST(ListaDeclaraciones, CopyRules) {
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(std::to_string(c.origen) + " to " + std::to_string(c.destino));
-        prueba::InteraccionFalsa pantalla;
+        prueba::InteraccionPrueba pantalla;
         cListaDeclaraciones l;
         l.Ejercicio(c.origen);
         EXPECT_EQ(l.validarCopiaDeclaracion(c.destino, c.periodicidad), c.codigos.empty());
-        EXPECT_EQ(prueba::CodigosMostrados(pantalla), c.codigos);
+        EXPECT_EQ(pantalla.ultimos(), c.codigos);
     }
 }
 
