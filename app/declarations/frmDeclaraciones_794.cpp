@@ -712,6 +712,9 @@ void frmDeclaraciones_794::Aceptar() {
     default:
         return;
     }
+    // A new declaration or a copy is in euros: the entry window shows the
+    // currency of the declaration it works on.
+    if (lista.Modo() != kAbrir) lista.MonedaOrigen(lista.Moneda());
     lista.Modo(kAbrir);
     objDeclarado().coddeclar(lista.CodDecla());
     MostrarDeclarados();
