@@ -203,7 +203,33 @@ TEST_F(VentanaDeclaraciones, AcceptRefusesWithTheFindingsAndKeepsThePanel) {
     Control<QLineEdit>(v, "txtNuePeriodo")->clear();
     Pulsar(v, "cmdAceptar");
     EXPECT_EQ(pantalla_.ultimos(), (std::vector<int>{9, 39, 10}));
+    // A month of a year before 2010, however it got into the box.
+    Control<QLineEdit>(v, "txtNueEje")->setText("2009");
+    Control<QLineEdit>(v, "txtNuePeriodo")->setText("ENERO");
+    Pulsar(v, "cmdAceptar");
+    EXPECT_EQ(pantalla_.ultimos(), (std::vector<int>{61}));
     EXPECT_EQ(valor("SELECT count(*) FROM TDeclaraciones"), "1");
+}
+
+TEST_F(VentanaDeclaraciones, BimonthlyMarkOnlyWhereTheRuleAllows) {
+    QWidget* v = abrir();
+    Pulsar(v, "cmdCrear");
+    // A mark left in the list object does not reach a quarter.
+    quelvo::objListaDeclaraciones().Bimensual("X");
+    Escribir(Control<QLineEdit>(v, "txtNueEje"), "2011", Control<QWidget>(v, "picPeriodo"));
+    Control<QLineEdit>(v, "txtNuePeriodo")->setText("1ºTRIMESTRE");
+    Pulsar(v, "cmdAceptar");
+    EXPECT_EQ(valor("SELECT periodo || '|' || periodicidad || '|' || bimensual FROM TDeclaraciones"), "3|2|");
+    CerrarVentanas();
+    v = abrir();
+    Pulsar(v, "cmdCrear");
+    Escribir(Control<QLineEdit>(v, "txtNueEje"), "2011", Control<QWidget>(v, "picPeriodo"));
+    Elegir(Control<QToolButton>(v, "picPeriodo"), "MAYO");
+    Control<QCheckBox>(v, "chkBimensual")->setChecked(true);
+    Pulsar(v, "cmdAceptar");
+    EXPECT_EQ(valor("SELECT periodo || '|' || periodicidad || '|' || bimensual FROM TDeclaraciones "
+                    "WHERE periodicidad = 1"),
+              "5|1|X");
 }
 
 TEST_F(VentanaDeclaraciones, CopyChecksAgainstTheSourceAtAccept) {
