@@ -719,6 +719,15 @@ void frmDeclaraciones_794::closeEvent(QCloseEvent* evento) {
     QWidget::closeEvent(evento);
 }
 
+frmDeclaraciones_794* AbrirDeclaracionesDe(int32_t lngCoddec) {
+    cDeclarante& declarante = objDeclarante();
+    declarante.CODDEC(lngCoddec);
+    declarante.Modo(1);
+    objListaDeclaraciones().Modo(kAbrir);
+    declarante.InicializaDatos();
+    return MostrarDeclaraciones();
+}
+
 frmDeclaraciones_794* MostrarDeclaraciones() {
     auto ventana = new frmDeclaraciones_794;
     MostrarHija(ventana);
