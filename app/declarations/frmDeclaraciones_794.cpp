@@ -282,7 +282,7 @@ void frmDeclaraciones_794::InicializarLista() {
                                     {std::begin(kAnchos), std::end(kAnchos)});
     // Room for the scroll bar of a long list.
     lsvDeclaraciones->setMinimumWidth(total + lsvDeclaraciones->verticalScrollBar()->sizeHint().width() +
-                                      2 * lsvDeclaraciones->frameWidth());
+                                      2 * lsvDeclaraciones->frameWidth() + 4);
 }
 
 void frmDeclaraciones_794::RellenarListaDeclaraciones() {
