@@ -1,6 +1,5 @@
 #pragma once
-// The main window's commands that open the declarant and presenter windows,
-// and those windows registered by name for the windows that hand over to them.
+// The main window's commands that open the declarant and presenter windows.
 
 namespace quelvo {
 

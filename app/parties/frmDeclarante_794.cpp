@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "declarations/frmDeclaraciones_794.h"
 #include "parties/cdeclarante.h"
 #include "quelvort/error.h"
 #include "shell/catalogo.h"
@@ -15,7 +16,7 @@
 #include "shell/interaccion.h"
 #include "shell/menus.h"
 #include "shell/objetos.h"
-#include "shell/ventanas.h"
+#include "shell/ventana_hija.h"
 #include "shell/volcado.h"
 
 namespace quelvo {
@@ -69,12 +70,12 @@ void frmDeclarante_794::cmdCancelar_Click() { AceptarCancelar(1); }
 void frmDeclarante_794::Volver(bool guardado) {
     cDeclarante& d = objDeclarante();
     if (d.Procedencia() != 0) {
-        MostrarVentana("frmDeclaraciones_794");
+        MostrarDeclaraciones();
     } else {
         d.InicializaDatos();
         if (!guardado) objGeneral().HabilitarMenu();
     }
-    Descargar(this);
+    DescargarHija(this);
 }
 
 void frmDeclarante_794::AceptarCancelar(int accion) {
@@ -97,9 +98,9 @@ void frmDeclarante_794::AceptarCancelar(int accion) {
     if (!FlujoEditor::DescartarCambios(true, 195)) return;
     // An open declarant comes back from the database, a new one is cleared.
     d.InicializaDatos();
-    if (d.Procedencia() == 1) MostrarVentana("frmDeclaraciones_794");
+    if (d.Procedencia() == 1) MostrarDeclaraciones();
     else objGeneral().HabilitarMenu();
-    Descargar(this);
+    DescargarHija(this);
 }
 
 void frmDeclarante_794::closeEvent(QCloseEvent* evento) {

@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "declarations/clistadeclaraciones.h"
+#include "declarations/frmDeclaraciones_794.h"
 #include "parties/cdeclarante.h"
 #include "parties/formato_ceros.h"
 #include "quelvort/convert.h"
@@ -29,7 +30,7 @@
 #include "shell/objetos.h"
 #include "shell/twips.h"
 #include "shell/valores.h"
-#include "shell/ventanas.h"
+#include "shell/ventana_hija.h"
 
 namespace quelvo {
 
@@ -293,7 +294,7 @@ void frmListaDeclarantes_794::AceptarCancelar(int accion) {
     auto espera = interaccion().Esperar();
     if (accion == 1) {
         objGeneral().HabilitarMenu();
-        Descargar(this);
+        DescargarHija(this);
         return;
     }
     const auto elegidas = lsvDeclarantes->selectedItems();
@@ -305,8 +306,8 @@ void frmListaDeclarantes_794::AceptarCancelar(int accion) {
         d.Modo(1);
         objListaDeclaraciones().Modo(1);
         d.InicializaDatos();
-        MostrarVentana("frmDeclaraciones_794");
-        Descargar(this);
+        MostrarDeclaraciones();
+        DescargarHija(this);
         return;
     }
     const QString pregunta = Cat(312) + " " + fila->text(2).trimmed() + " - " + fila->text(3).trimmed() +
@@ -316,7 +317,7 @@ void frmListaDeclarantes_794::AceptarCancelar(int accion) {
     d.EliminarDeclarante();
     if (ultima) {
         objGeneral().HabilitarMenu();
-        Descargar(this);
+        DescargarHija(this);
         return;
     }
     lsvDeclarantes->setSortingEnabled(false);

@@ -15,7 +15,7 @@
 #include "shell/interaccion.h"
 #include "shell/menus.h"
 #include "shell/objetos.h"
-#include "shell/ventanas.h"
+#include "shell/ventana_hija.h"
 #include "shell/volcado.h"
 
 namespace quelvo {
@@ -75,7 +75,7 @@ void frmPresentador_794::cmdEliminar_Click() { Acciones(6); }
 
 void frmPresentador_794::Cerrar() {
     objGeneral().HabilitarMenu();
-    Descargar(this);
+    DescargarHija(this);
 }
 
 void frmPresentador_794::Acciones(int accion) {

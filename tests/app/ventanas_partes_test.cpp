@@ -29,7 +29,7 @@
 #include "shell/globales.h"
 #include "shell/mdi794.h"
 #include "shell/objetos.h"
-#include "shell/ventanas.h"
+#include "parties/frmDeclarante_794.h"
 #include "teclado.h"
 
 using namespace quelvo;
@@ -39,8 +39,6 @@ namespace {
 class VentanasPartes : public ::testing::Test {
 protected:
     void SetUp() override {
-        // The declarations window is another part's; here it only counts.
-        RegistrarVentana("frmDeclaraciones_794", [this] { ++declaraciones_; });
         principal_.show();
         principal_.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&principal_));
@@ -61,6 +59,8 @@ protected:
         asentar();
     }
     QWidget* ventana(const char* nombre) { return principal_.findChild<QWidget*>(nombre); }
+    frmListaDeclarantes_794* picker() { return principal_.findChild<frmListaDeclarantes_794*>(); }
+    bool declaraciones() { return ventana("frmDeclaraciones_794") != nullptr; }
     template <typename T = QLineEdit>
     T* control(const char* ventanaNombre, const char* nombre) {
         QWidget* v = ventana(ventanaNombre);
@@ -103,7 +103,6 @@ protected:
     prueba::Entorno entorno_;
     prueba::InteraccionPrueba pantalla_;
     MDI794 principal_;
-    int declaraciones_ = 0;
 };
 
 constexpr const char* kEditor = "frmDeclarante_794";
@@ -249,8 +248,7 @@ TEST_F(VentanasPartes, PickerOpensTheChosenDeclarantAndTheEditorChangesIt) {
     menu("mnuAbrDec");
     auto lista = control<QTreeWidget>(kPicker, "lsvDeclarantes");
     ASSERT_NE(lista, nullptr);
-    auto picker = static_cast<frmListaDeclarantes_794*>(ventana(kPicker));
-    EXPECT_EQ(picker->Imagen(), 1);
+    EXPECT_EQ(picker()->Imagen(), 1);
     EXPECT_EQ(control<QLabel>(kPicker, "lblTitDeclte")->text(), Cat(104));
     ASSERT_EQ(lista->topLevelItemCount(), 3);
     EXPECT_EQ(lista->topLevelItem(0)->text(2), "A1");  // by NIF
@@ -272,7 +270,7 @@ TEST_F(VentanasPartes, PickerOpensTheChosenDeclarantAndTheEditorChangesIt) {
     QTest::mouseDClick(lista->viewport(), Qt::LeftButton, {}, lista->visualItemRect(tercero).center());
     asentar();
     EXPECT_EQ(ventana(kPicker), nullptr);
-    EXPECT_EQ(declaraciones_, 1);
+    EXPECT_TRUE(declaraciones());
     EXPECT_EQ(objDeclarante().CODDEC(), 9);
     EXPECT_EQ(objDeclarante().Nombre(), "TERCERO");
     EXPECT_EQ(objDeclarante().Modo(), 1);
@@ -280,9 +278,9 @@ TEST_F(VentanasPartes, PickerOpensTheChosenDeclarantAndTheEditorChangesIt) {
     EXPECT_EQ(objListaDeclaraciones().Procedencia(), 1);
 
     // Edited from the declarations window, which shows again afterwards.
-    objDeclarante().Procedencia(1);
-    MostrarVentana(kEditor);
-    asentar();
+    pulsar("frmDeclaraciones_794", "cmdDeclarante");
+    EXPECT_FALSE(declaraciones());
+    EXPECT_EQ(objDeclarante().Procedencia(), 1);
     EXPECT_FALSE(control<QLabel>(kEditor, "labelAlta")->isVisible());
     EXPECT_EQ(control(kEditor, "txtCPost")->text(), "01001");
     QLineEdit* municipio = control(kEditor, "txtMunici");
@@ -290,9 +288,16 @@ TEST_F(VentanasPartes, PickerOpensTheChosenDeclarantAndTheEditorChangesIt) {
     teclear(kEditor, "txtMunici", "gasteiz");
     pulsar(kEditor, "cmdAceptar");
     EXPECT_EQ(ventana(kEditor), nullptr);
-    EXPECT_EQ(declaraciones_, 2);
+    EXPECT_TRUE(declaraciones());
     EXPECT_EQ(valor("SELECT municipiod FROM TDeclarante WHERE coddec = 9"), "GASTEIZ");
     EXPECT_EQ(objDeclarante().CODDEC(), 9);  // still the open declarant
+    // Closing the declarations goes back to the picker, on that declarant.
+    pulsar("frmDeclaraciones_794", "cmdCerrar");
+    EXPECT_FALSE(declaraciones());
+    ASSERT_NE(picker(), nullptr);
+    ASSERT_EQ(picker()->lsvDeclarantes->selectedItems().size(), 1);
+    EXPECT_EQ(picker()->lsvDeclarantes->selectedItems()[0]->text(2), "X1234567L");
+    EXPECT_EQ(objDeclarante().CODDEC(), 0);
 }
 
 TEST_F(VentanasPartes, PickerPreselectsTheDeclarantThatWasOpen) {
@@ -301,7 +306,7 @@ TEST_F(VentanasPartes, PickerPreselectsTheDeclarantThatWasOpen) {
     objDeclarante().InicializaDatos();
     objDeclarante().CODDEC(3);
     objDeclarante().AbrirBorrar(0);
-    MostrarVentana(kPicker);
+    MostrarListaDeclarantes();
     asentar();
     auto lista = control<QTreeWidget>(kPicker, "lsvDeclarantes");
     ASSERT_EQ(lista->selectedItems().size(), 1);
@@ -326,9 +331,8 @@ TEST_F(VentanasPartes, DeletingThroughThePickerTakesDeclarationsAndEntries) {
                  "(30, 3, 2011, 3, 'E'), (31, 7, 2011, 3, 'E');"
                  "INSERT INTO tOperadores (coddeclar, nifo) VALUES (30, 'X'), (30, 'Y'), (31, 'Z');");
     menu("mnuEliDec");
-    auto picker = static_cast<frmListaDeclarantes_794*>(ventana(kPicker));
-    ASSERT_NE(picker, nullptr);
-    EXPECT_EQ(picker->Imagen(), 6);
+    ASSERT_NE(picker(), nullptr);
+    EXPECT_EQ(picker()->Imagen(), 6);
     EXPECT_EQ(control<QLabel>(kPicker, "lblTitDeclte")->text(), Cat(167));
     auto lista = control<QTreeWidget>(kPicker, "lsvDeclarantes");
     QTreeWidgetItem* segundo = lista->topLevelItem(1);
@@ -366,7 +370,7 @@ TEST_F(VentanasPartes, LongListWidensAndShiftsOnce) {
                  "', 'D', 'CL', 'C', 1, 1, 'M')";
     declarantes(filas);
     menu("mnuEliDec");
-    auto picker = static_cast<frmListaDeclarantes_794*>(ventana(kPicker));
+    auto picker = this->picker();
     auto lista = picker->lsvDeclarantes;
     EXPECT_TRUE(picker->ListaLarga());
     EXPECT_TRUE(picker->Desplazada());
@@ -390,13 +394,15 @@ TEST_F(VentanasPartes, SingleDeclarantOpensStraightAndRecentEntriesOpenTheirs) {
     declarantes("(4, 'A1', 'UNO', 'CL', 'C', 1, 1, 'M')");
     menu("mnuAbrDec");
     EXPECT_EQ(ventana(kPicker), nullptr);
-    EXPECT_EQ(declaraciones_, 1);
+    EXPECT_TRUE(declaraciones());
     EXPECT_EQ(objDeclarante().CODDEC(), 4);
     EXPECT_EQ(objListaDeclaraciones().Procedencia(), 0);
+    pulsar("frmDeclaraciones_794", "cmdCerrar");
+    EXPECT_FALSE(declaraciones());
     declarantes("(6, 'B2', 'DOS', 'CL', 'C', 1, 1, 'M')");
     objDeclarante().CODDEC(0);
     menu("mnuD2");
-    EXPECT_EQ(declaraciones_, 2);
+    EXPECT_TRUE(declaraciones());
     EXPECT_EQ(objDeclarante().CODDEC(), 4);
     EXPECT_EQ(objDeclarante().Nombre(), "UNO");
     EXPECT_EQ(objDeclarante().Modo(), 1);
