@@ -16,6 +16,7 @@
 #include "shell/caja_codigo.h"
 #include "shell/catalogo.h"
 #include "shell/cgeneral.h"
+#include "shell/controles.h"
 #include "shell/etiqueta.h"
 #include "shell/flujo_editor.h"
 #include "shell/objetos.h"
@@ -48,11 +49,7 @@ EditorPersona::EditorPersona(const QString& nombre, const char* tagNombreContact
                              const char* tagTelContacto, QWidget* parent)
     : QWidget(parent) {
     setObjectName(nombre);
-    auto etiqueta = [this](const char* n) {
-        auto l = new QLabel(this);
-        l->setObjectName(n);
-        return l;
-    };
+    auto etiqueta = [this](const char* n) { return NuevaEtiqueta(this, n); };
     auto caja = [this](const char* n, const char* tag, int longitud) {
         auto c = new QLineEdit(this);
         c->setObjectName(n);
@@ -67,7 +64,7 @@ EditorPersona::EditorPersona(const QString& nombre, const char* tagNombreContact
         return b;
     };
 
-    lblTitDeclarante = etiqueta("lblTitDeclarante");
+    lblTitDeclarante = NuevoTitulo(this, "lblTitDeclarante");
     lblNIF = etiqueta("lblNIF");
     lblNombre = etiqueta("lblNombre");
     lblSiglas = etiqueta("lblSiglas");
@@ -106,10 +103,8 @@ EditorPersona::EditorPersona(const QString& nombre, const char* tagNombreContact
     txtTelNum = caja("txtTelNum", "TELEFO", 9);
     txtNomPdc = caja("txtNomPdc", tagNombreContacto, 40);
     txtTelPdc = caja("txtTelPdc", tagTelContacto, 9);
-    cmdAceptar = new QPushButton(this);
-    cmdAceptar->setObjectName("cmdAceptar");
-    cmdCancelar = new QPushButton(this);
-    cmdCancelar->setObjectName("cmdCancelar");
+    cmdAceptar = NuevoBoton(this, "cmdAceptar");
+    cmdCancelar = NuevoBoton(this, "cmdCancelar");
 
     // The names are the window's to write: grey and not editable.
     for (QLineEdit* nombreCodigo : {txtNomVia, txtNombreProv}) {
@@ -187,8 +182,7 @@ EditorPersona::EditorPersona(const QString& nombre, const char* tagNombreContact
 }
 
 QPushButton* EditorPersona::AnadirBoton(const char* nombre) {
-    auto b = new QPushButton(this);
-    b->setObjectName(nombre);
+    QPushButton* b = NuevoBoton(this, nombre);
     botones_->addWidget(b);
     return b;
 }
