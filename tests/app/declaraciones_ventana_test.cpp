@@ -348,4 +348,18 @@ TEST_F(VentanaDeclaraciones, CloseReturnsToThePickerItCameFrom) {
     EXPECT_NE(VentanaAbierta("frmListaDeclarantes_794"), nullptr);
 }
 
+TEST_F(VentanaDeclaraciones, ShownAgainLoadsAfreshAndStaysOne) {
+    QWidget* v = abrir();
+    EXPECT_EQ(lista(v)->topLevelItemCount(), 0);
+    declaracion(1, 2012, 12, 3);
+    v = abrir();
+    EXPECT_EQ(lista(v)->topLevelItemCount(), 1);
+    int abiertas = 0;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == "frmDeclaraciones_794" && w->isVisible()) ++abiertas;
+    EXPECT_EQ(abiertas, 1);
+    // The one unloaded that way gives nothing back: the menus stay off.
+    EXPECT_EQ(quelvo::objDeclarante().Modo(), 1);
+}
+
 }  // namespace
