@@ -734,10 +734,6 @@ frmDeclaraciones_794* AbrirDeclaracionesDe(int32_t lngCoddec) {
     return MostrarDeclaraciones();
 }
 
-frmDeclaraciones_794* MostrarDeclaraciones() {
-    auto ventana = new frmDeclaraciones_794;
-    MostrarHija(ventana);
-    return ventana;
-}
+frmDeclaraciones_794* MostrarDeclaraciones() { return MostrarDeNuevo<frmDeclaraciones_794>(); }
 
 }  // namespace quelvo

@@ -647,10 +647,6 @@ void frmDeclarados_794::chkTriangular_Click() {
     HabilitarBotones();
 }
 
-frmDeclarados_794* MostrarDeclarados() {
-    auto ventana = new frmDeclarados_794;
-    MostrarHija(ventana);
-    return ventana;
-}
+frmDeclarados_794* MostrarDeclarados() { return MostrarDeNuevo<frmDeclarados_794>(); }
 
 }  // namespace quelvo

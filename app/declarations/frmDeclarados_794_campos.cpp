@@ -372,7 +372,8 @@ void frmDeclarados_794::Descargar() {
 }
 
 void frmDeclarados_794::closeEvent(QCloseEvent* evento) {
-    const bool porCerrar = descargada_;
+    // Unloaded by Close or by the program leaving: nothing more to give back.
+    const bool porCerrar = descargada_ || Descargando(this);
     descargada_ = true;
     Guardar(this, "frmDeclarados_794T.Form_Unload", [porCerrar] {
         objDeclaracion().ModoDeclaracion(kModoDescarga);

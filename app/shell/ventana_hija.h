@@ -36,4 +36,16 @@ Ventana* Unica() {
     return cargada;
 }
 
+// The one window of a class that loads afresh each time it is shown (the
+// declarations and entry windows): one still open is unloaded first.
+template <typename Ventana>
+Ventana* MostrarDeNuevo() {
+    static QPointer<Ventana> cargada;
+    if (cargada && !Descargando(cargada)) DescargarHija(cargada);
+    auto ventana = new Ventana;
+    cargada = ventana;
+    MostrarHija(ventana);
+    return ventana;
+}
+
 }  // namespace quelvo

@@ -324,4 +324,42 @@ TEST_F(VentanaDeclaraciones, RecentDeclarantOpensItsDeclarationsInsideTheMainWin
     Procesar();
 }
 
+TEST_F(VentanaDeclaraciones, EditDeclarantAndBack) {
+    declaracion(1, 2012, 12, 3);
+    QWidget* v = abrir();
+    Pulsar(v, "cmdDeclarante");
+    EXPECT_EQ(VentanaAbierta("frmDeclaraciones_794"), nullptr);
+    QWidget* editor = VentanaAbierta("frmDeclarante_794");
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(quelvo::objDeclarante().Procedencia(), 1);
+    // Leaving the editor unchanged comes back to the declarations, loaded afresh.
+    Pulsar(editor, "cmdCancelar");
+    v = VentanaAbierta("frmDeclaraciones_794");
+    ASSERT_NE(v, nullptr);
+    EXPECT_EQ(lista(v)->topLevelItemCount(), 1);
+    EXPECT_EQ(Control<QLineEdit>(v, "txtNif")->text(), "12345678Z");
+}
+
+TEST_F(VentanaDeclaraciones, CloseReturnsToThePickerItCameFrom) {
+    quelvo::objListaDeclaraciones().Procedencia(1);
+    QWidget* v = abrir();
+    Pulsar(v, "cmdCerrar");
+    EXPECT_EQ(VentanaAbierta("frmDeclaraciones_794"), nullptr);
+    EXPECT_NE(VentanaAbierta("frmListaDeclarantes_794"), nullptr);
+}
+
+TEST_F(VentanaDeclaraciones, ShownAgainLoadsAfreshAndStaysOne) {
+    QWidget* v = abrir();
+    EXPECT_EQ(lista(v)->topLevelItemCount(), 0);
+    declaracion(1, 2012, 12, 3);
+    v = abrir();
+    EXPECT_EQ(lista(v)->topLevelItemCount(), 1);
+    int abiertas = 0;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == "frmDeclaraciones_794" && w->isVisible()) ++abiertas;
+    EXPECT_EQ(abiertas, 1);
+    // The one unloaded that way gives nothing back: the menus stay off.
+    EXPECT_EQ(quelvo::objDeclarante().Modo(), 1);
+}
+
 }  // namespace
