@@ -8,6 +8,8 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include "declarations/frmDeclaraciones_794.h"
+#include "parties/comandos_partes.h"
 #include "platform/rutas.h"
 #include "quelvodat/cDatosGenerales.h"
 #include "shell/arranque.h"
@@ -23,6 +25,8 @@
 #include "shell/menus.h"
 #include "shell/objetos.h"
 #include "shell/servidor.h"
+#include "shell/ventana_hija.h"
+#include "quelvort/convert.h"
 #include "quelvort/object.h"
 #include "zentalib/cMiscelaneos.h"
 #include "zentalib/cSaveAsRestore.h"
@@ -123,6 +127,10 @@ void MDI794::crearMenus() {
     EstablecerComando("mnuDescripAsisOnline", [this] { mnuDescripAsisOnline_Click(); });
     EstablecerComando("mnuAsisOnline", [this] { mnuAsisOnline_Click(); });
     EstablecerComando("mnuPreferencias", [this] { frmPreferencias_794(this).exec(); });
+    for (const char* reciente : {"mnuD1", "mnuD2", "mnuD3", "mnuD4"})
+        EstablecerComando(reciente, [this, reciente] {
+            AbrirDeclaracionesDe(rt::CLng(rt::Variant(Menu(reciente)->data().toString().toStdString())));
+        });
     EstablecerComando("mnuAcerca", [this] {
         DeshabilitarMenus();
         try {
@@ -134,6 +142,7 @@ void MDI794::crearMenus() {
         }
         objGeneral().HabilitarMenu();
     });
+    ConectarPartes(*this);
 }
 
 void MDI794::crearBarra() {
@@ -208,8 +217,11 @@ void MDI794::closeEvent(QCloseEvent* event) {
 
 void MDI794::DescargarTodosLosFormularios(const QString& nombre) {
     for (auto sub : mdiArea_->subWindowList())
-        if (sub->objectName() != nombre && (!sub->widget() || sub->widget()->objectName() != nombre))
-            sub->close();
+        if (sub->objectName() != nombre && (!sub->widget() || sub->widget()->objectName() != nombre)) {
+            // Unloaded, not cancelled: no window asks on the way out.
+            if (sub->widget()) DescargarHija(sub->widget());
+            else sub->close();
+        }
     for (auto ventana : QApplication::topLevelWidgets())
         if (ventana != this && ventana->isVisible() && ventana->objectName() != nombre)
             ventana->close();
