@@ -1,6 +1,14 @@
 #include "shell/hallazgos.h"
 
+#include "shell/interaccion.h"
+
 namespace quelvo {
+
+std::vector<int16_t> Hallazgos::Codigos() const {
+    std::vector<int16_t> codigos;
+    for (const auto& fila : hallazgos_) codigos.push_back(fila.second);
+    return codigos;
+}
 
 rt::Variant Hallazgos::Matriz() const {
     if (hallazgos_.empty()) return rt::Variant::Null();
@@ -11,6 +19,12 @@ rt::Variant Hallazgos::Matriz() const {
         m.at(1, j) = rt::Variant::Integer(hallazgos_[static_cast<size_t>(j)].second);
     }
     return m;
+}
+
+bool Hallazgos::Mostrar() const {
+    if (hallazgos_.empty()) return true;
+    interaccion().MostrarErrores(Matriz());
+    return false;
 }
 
 }  // namespace quelvo

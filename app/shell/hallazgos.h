@@ -20,9 +20,14 @@ public:
     }
     bool Vacia() const { return hallazgos_.empty(); }
     const std::vector<std::pair<int16_t, int16_t>>& Lista() const { return hallazgos_; }
+    // The codes in the order found.
+    std::vector<int16_t> Codigos() const;
     // (0 To 1, 0 To n - 1): (0, j) the ordinal, (1, j) the code; Null when
     // there is no finding.
     rt::Variant Matriz() const;
+    // Shows them in the error list (through the screen interface) when there
+    // are any; true when there were none.
+    bool Mostrar() const;
 
 private:
     std::vector<std::pair<int16_t, int16_t>> hallazgos_;
