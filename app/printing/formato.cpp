@@ -61,10 +61,10 @@ QString Formato(double valor, std::string_view patron) {
         if (p.enteros == "0") return {};
         return QString::fromStdString((p.negativo ? "-" : "") + Agrupar(p.enteros));
     }
-    if (patron == "0.00" || patron == "#,###,###,###,##0.00") {
+    if (patron == "#,###,###,###,##0.00") return FormatoImporte(valor);
+    if (patron == "0.00") {
         const Partes p = Partir(valor, 2);
-        const std::string enteros = patron == "0.00" ? p.enteros : Agrupar(p.enteros);
-        return QString::fromStdString((p.negativo ? "-" : "") + enteros + "," + p.decimales);
+        return QString::fromStdString((p.negativo ? "-" : "") + p.enteros + "," + p.decimales);
     }
     if (SoloCeros(patron))
         return QString::fromStdString(FormatoCeros(rt::Variant(valor), static_cast<int>(patron.size())));

@@ -108,6 +108,7 @@ LienzoPdf::~LienzoPdf() {
 }
 
 void LienzoPdf::Emitir(const Trabajo& trabajo) {
+    if (terminado_) FalloFichero(ruta_, "el fichero ya está cerrado");
     if (paginas_ == 0) {
         if (!pintor_.begin(escritor_.get())) FalloFichero(ruta_, "no se puede crear");
     } else {
@@ -118,7 +119,9 @@ void LienzoPdf::Emitir(const Trabajo& trabajo) {
 }
 
 bool LienzoPdf::Terminar() {
+    if (terminado_) return true;
     if (paginas_ == 0) return false;
+    terminado_ = true;
     pintor_.end();
     escritor_.reset();
     QFile escrito(temporal_);

@@ -54,6 +54,7 @@ private:
     std::unique_ptr<QPdfWriter> escritor_;
     QPainter pintor_;
     int paginas_ = 0;
+    bool terminado_ = false;
 };
 
 }  // namespace quelvo
