@@ -402,7 +402,10 @@ rt::Variant ctrListaDecl_794::CargarDtes() {
     run.Periodo(ValorPeriodo(txtPeriodo->text()));
     run.Periodicidad(TipoPeriodo(txtPeriodo->text()));
     const int n = lsvDes->topLevelItemCount();
-    if (n == 0) return {};
+    if (n == 0) {
+        interaccion().Avisar(TextoSinDeclarantes(), kTituloErrorIntroduccion);
+        return {};
+    }
     rt::VArray codigos(0, n - 1);
     for (int i = 0; i < n; ++i)
         codigos.at(i) = rt::CLng(rt::Variant(lsvDes->topLevelItem(i)->text(0).toStdString()));
