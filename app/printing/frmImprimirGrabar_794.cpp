@@ -21,6 +21,7 @@
 #include "parties/cdeclarante.h"
 #include "parties/cpresentador.h"
 #include "printing/cimprgrabar.h"
+#include "printing/controles.h"
 #include "printing/cselfichero.h"
 #include "printing/destino_impresion.h"
 #include "printing/frmSelFichero_794.h"
@@ -57,19 +58,6 @@ constexpr int32_t kFechaMinima = 20030101;
 
 constexpr char kImprimiendo[] = "Imprimiendo";
 constexpr char kGrabando[] = "Grabando";
-
-template <typename T>
-T* Control(QWidget* padre, const char* nombre) {
-    auto control = new T(padre);
-    control->setObjectName(nombre);
-    return control;
-}
-
-QFrame* Marco(QWidget* padre, const char* nombre) {
-    auto marco = Control<QFrame>(padre, nombre);
-    marco->setFrameShape(QFrame::Box);
-    return marco;
-}
 
 // Closes the shared progress window, wherever the run left it.
 void TerminarProgreso() {
@@ -207,23 +195,20 @@ void frmImprimirGrabar_794::CrearControles() {
     botones->addWidget(cmdCancelar);
     todo->addLayout(botones);
 
-    auto guardado = [this](const char* evento, void (frmImprimirGrabar_794::*manejador)()) {
-        return [this, evento, manejador] { Guardar(this, evento, [&] { (this->*manejador)(); }); };
-    };
     connect(cmdAceptar, &QPushButton::clicked, this,
-            guardado("frmImprimirGrabar_794T.cmdAceptar_Click", &frmImprimirGrabar_794::cmdAceptar_Click));
+            Guardado(this, "frmImprimirGrabar_794T.cmdAceptar_Click", &frmImprimirGrabar_794::cmdAceptar_Click));
     connect(cmdCancelar, &QPushButton::clicked, this,
-            guardado("frmImprimirGrabar_794T.cmdCancelar_Click", &frmImprimirGrabar_794::cmdCancelar_Click));
+            Guardado(this, "frmImprimirGrabar_794T.cmdCancelar_Click", &frmImprimirGrabar_794::cmdCancelar_Click));
     connect(cmdOpcImp, &QPushButton::clicked, this,
-            guardado("frmImprimirGrabar_794T.cmdOpcImp_Click", &frmImprimirGrabar_794::cmdOpcImp_Click));
+            Guardado(this, "frmImprimirGrabar_794T.cmdOpcImp_Click", &frmImprimirGrabar_794::cmdOpcImp_Click));
     connect(chkGrabar, &QCheckBox::clicked, this,
-            guardado("frmImprimirGrabar_794T.chkGrabar_Click", &frmImprimirGrabar_794::chkGrabar_Click));
+            Guardado(this, "frmImprimirGrabar_794T.chkGrabar_Click", &frmImprimirGrabar_794::chkGrabar_Click));
     for (QCheckBox* c : {chkImprimir, chkBorrador, chkEtiquetas, chkInteresado, chkAdministracion})
         connect(c, &QCheckBox::clicked, this,
-                guardado("frmImprimirGrabar_794T.chkOpcion_Click", &frmImprimirGrabar_794::chkOpcion_Click));
+                Guardado(this, "frmImprimirGrabar_794T.chkOpcion_Click", &frmImprimirGrabar_794::chkOpcion_Click));
     for (QRadioButton* o : {optIndividual, optColectiva})
         connect(o, &QRadioButton::clicked, this,
-                guardado("frmImprimirGrabar_794T.optTipo_Click", &frmImprimirGrabar_794::optTipo_Click));
+                Guardado(this, "frmImprimirGrabar_794T.optTipo_Click", &frmImprimirGrabar_794::optTipo_Click));
 }
 
 bool frmImprimirGrabar_794::Modo1() const { return objImprGrabar().ProcImprimir() == 1; }

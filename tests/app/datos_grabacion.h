@@ -1,8 +1,22 @@
 #pragma once
 // A user database for the recording tests, with the submission files built by
 // hand from it under fixtures/grabacion.
+#include <QByteArray>
+#include <QFile>
+#include <QString>
 
 namespace prueba {
+
+// The bytes of a file; a marker when there is none.
+inline QByteArray Leer(const QString& ruta) {
+    QFile f(ruta);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<no existe>");
+}
+
+// A submission file built by hand under fixtures/grabacion.
+inline QByteArray Esperado(const char* nombre) {
+    return Leer(QString(QUELVO_FIXTURES_DIR) + "/grabacion/" + nombre);
+}
 
 // Two eras: a collective run of 2011 (a rectification, an entry of another
 // period of the same exercise that must not be counted) and a run of 2001 in

@@ -25,15 +25,8 @@ using rt::VArray;
 
 namespace {
 
-
-QByteArray Leer(const QString& ruta) {
-    QFile f(ruta);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<no existe>");
-}
-
-QByteArray Esperado(const char* nombre) {
-    return Leer(QString(QUELVO_FIXTURES_DIR) + "/grabacion/" + nombre);
-}
+using prueba::Esperado;
+using prueba::Leer;
 
 class Grabacion : public ::testing::Test {
 protected:

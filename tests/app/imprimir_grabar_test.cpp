@@ -32,10 +32,8 @@ using quelvo::objImprGrabar;
 
 namespace {
 
-QByteArray Leer(const QString& ruta) {
-    QFile f(ruta);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<no existe>");
-}
+using prueba::Esperado;
+using prueba::Leer;
 
 class ImprimirGrabar : public ::testing::Test {
 protected:
@@ -106,7 +104,7 @@ TEST_F(ImprimirGrabar, GrabaLaPresentacionColectivaElegidaYDevuelveLosMenus) {
     ASSERT_TRUE(control<QPushButton>("cmdAceptar")->isEnabled());
     pulsar("cmdAceptar");
     EXPECT_EQ(Leer(fichero()),
-              Leer(QString(QUELVO_FIXTURES_DIR) + "/grabacion/794_CE11_colectiva.txt"));
+              Esperado("794_CE11_colectiva.txt"));
     EXPECT_TRUE(pantalla_.avisos.empty());
     EXPECT_TRUE(principal_.isEnabled());
     // The dialog stays for another run; Cancelar brings the menus back.
