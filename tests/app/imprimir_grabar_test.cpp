@@ -15,7 +15,8 @@
 #include "datos_grabacion.h"
 #include "dialogos.h"
 #include "entorno.h"
-#include "interaccion_falsa.h"
+#include "avisos.h"
+#include "interaccion_prueba.h"
 #include "parties/cdeclarante.h"
 #include "printing/cimprgrabar.h"
 #include "printing/cselfichero.h"
@@ -86,7 +87,7 @@ protected:
     bool menuActivo(const char* nombre) { return principal_.Menu(nombre)->isEnabled(); }
 
     prueba::Entorno entorno_;
-    prueba::InteraccionFalsa pantalla_;
+    prueba::InteraccionPrueba pantalla_;
     quelvo::LienzoGrabacion lienzo_;
     quelvo::MDI794 principal_;
     QPointer<frmImprimirGrabar_794> dialogo_;
@@ -157,7 +158,7 @@ TEST_F(ImprimirGrabar, SinDeclaranteElegidoNoSeEjecuta) {
     // The printer-options button does Accept's preparation first.
     pulsar("cmdOpcImp");
     ASSERT_EQ(pantalla_.avisos.size(), 1u);
-    EXPECT_EQ(pantalla_.avisos[0].first, "No se ha elegido ningún declarante.");
+    EXPECT_EQ(prueba::TextoAviso(pantalla_.avisos[0]), "No se ha elegido ningún declarante.");
 }
 
 class DesdeDeclaraciones : public ImprimirGrabar {
@@ -205,8 +206,8 @@ TEST_F(DesdeDeclaraciones, LaFechaTecleadaSeConservaYSeComprueba) {
     EXPECT_EQ(fecha->text(), "31/12/2002");
     pulsar("cmdAceptar");
     ASSERT_EQ(pantalla_.avisos.size(), 1u);
-    EXPECT_EQ(pantalla_.avisos[0].first, "La Fecha de presentación no puede ser anterior al 01/01/2003");
-    EXPECT_EQ(pantalla_.avisos[0].second, "Error en la Introducción de Datos");
+    EXPECT_EQ(prueba::TextoAviso(pantalla_.avisos[0]), "La Fecha de presentación no puede ser anterior al 01/01/2003");
+    EXPECT_EQ(prueba::TituloAviso(pantalla_.avisos[0]), "Error en la Introducción de Datos");
     EXPECT_TRUE(lienzo_.Trabajos().empty());
     // Only labels need no date.
     pulsar("chkBorrador");
