@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QPrintDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -253,6 +254,19 @@ TEST_F(DesdeDeclaraciones, ElBotonDeLaVentanaDeDeclaracionesAbreElDialogoYVuelve
     ASSERT_NE(vuelta, nullptr);
     EXPECT_EQ(vuelta->findChild<QTreeWidget*>("lsvDeclaraciones")->currentItem()->text(0), "1");
     vuelta->close();
+}
+
+TEST_F(DesdeDeclaraciones, OpcionesDeImpresoraCanceladasNoEjecutanNada) {
+    abrir();
+    marcarGrabar("cmdAceptar");
+    for (bool aceptar : {false, true}) {
+        prueba::ConModal([&] { pulsar("cmdOpcImp"); },
+                         [&](QWidget* w) {
+                             if (auto d = qobject_cast<QPrintDialog*>(w))
+                                 QMetaObject::invokeMethod(d, aceptar ? "accept" : "reject");
+                         });
+        EXPECT_EQ(QFile::exists(fichero()), aceptar);
+    }
 }
 
 }  // namespace
