@@ -68,7 +68,7 @@ void TerminarProgreso() {
 }  // namespace
 
 frmImprimirGrabar_794::frmImprimirGrabar_794(std::function<void()> alCerrar, QWidget* parent)
-    : QWidget(parent), alCerrar_(std::move(alCerrar)) {
+    : QWidget(parent), alCerrar_(std::move(alCerrar)), modo_(objImprGrabar().ProcImprimir()) {
     setObjectName("frmImprimirGrabar_794");
     CrearControles();
     Form_Load();
@@ -79,10 +79,18 @@ frmImprimirGrabar_794::~frmImprimirGrabar_794() {
 }
 
 frmImprimirGrabar_794* frmImprimirGrabar_794::Abrir(std::function<void()> alCerrar) {
-    if (frmImprimirGrabar_794* ya = abierta()) {
-        ya->alCerrar_ = std::move(alCerrar);
-        ya->activateWindow();
-        return ya;
+    cImprGrabar& run = objImprGrabar();
+    if (frmImprimirGrabar_794* ya = abierta(); ya && !ya->cerrado_) {
+        if (ya->modo_ == run.ProcImprimir()) {
+            if (alCerrar) ya->alCerrar_ = std::move(alCerrar);
+            ya->activateWindow();
+            return ya;
+        }
+        // Opened for another purpose: the open one goes its own way back
+        // first, and its reset must not undo what the new opener set.
+        const cImprGrabar pedido = run;
+        ya->CerrarFormulario();
+        run = pedido;
     }
     auto ventana = new frmImprimirGrabar_794(std::move(alCerrar));
     abierta() = ventana;
@@ -204,7 +212,7 @@ void frmImprimirGrabar_794::CrearControles() {
                 Guardado(this, "frmImprimirGrabar_794T.optTipo_Click", &frmImprimirGrabar_794::optTipo_Click));
 }
 
-bool frmImprimirGrabar_794::Modo1() const { return objImprGrabar().ProcImprimir() == 1; }
+bool frmImprimirGrabar_794::Modo1() const { return modo_ == 1; }
 
 void frmImprimirGrabar_794::Form_Load() {
     InicializarOpciones();

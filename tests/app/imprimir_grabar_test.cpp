@@ -64,9 +64,9 @@ protected:
     void abrirDesdeMenu() {
         principal_.Menu("mnuGraImpOfi")->setEnabled(true);
         principal_.Menu("mnuGraImpOfi")->trigger();
+        QApplication::processEvents();
         dialogo_ = principal_.findChild<frmImprimirGrabar_794*>();
         ASSERT_NE(dialogo_, nullptr);
-        QApplication::processEvents();
     }
     template <typename T>
     T* control(const char* nombre) {
@@ -267,6 +267,17 @@ TEST_F(DesdeDeclaraciones, OpcionesDeImpresoraCanceladasNoEjecutanNada) {
                          });
         EXPECT_EQ(QFile::exists(fichero()), aceptar);
     }
+}
+
+TEST_F(DesdeDeclaraciones, ElMenuConElDialogoDeUnaDeclaracionAbiertoLoSustituye) {
+    abrir();
+    QPointer<frmImprimirGrabar_794> anterior = dialogo_;
+    abrirDesdeMenu();
+    EXPECT_EQ(vueltas_, 1);  // the first went its way back
+    EXPECT_TRUE(anterior.isNull());
+    ASSERT_NE(dialogo_, nullptr);
+    EXPECT_NE(control<QWidget>("ctrdatos"), nullptr);
+    EXPECT_EQ(control<QLineEdit>("txtEjercicio")->text(), "2011");
 }
 
 }  // namespace
