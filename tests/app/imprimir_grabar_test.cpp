@@ -276,8 +276,9 @@ TEST_F(DesdeDeclaraciones, ElMenuConElDialogoDeUnaDeclaracionAbiertoLoSustituye)
     EXPECT_EQ(vueltas_, 1);  // the first went its way back
     EXPECT_TRUE(anterior.isNull());
     ASSERT_NE(dialogo_, nullptr);
-    EXPECT_NE(control<QWidget>("ctrdatos"), nullptr);
-    EXPECT_EQ(control<QLineEdit>("txtEjercicio")->text(), "2011");
+    auto selector = control<QWidget>("ctrdatos");
+    ASSERT_NE(selector, nullptr);
+    EXPECT_EQ(selector->findChild<QLineEdit*>("txtEjercicio")->text(), "2011");
 }
 
 }  // namespace
