@@ -245,4 +245,32 @@ TEST_F(ListaDecl, LasPesetasSoloAntesDe2002) {
     }
 }
 
+TEST_F(ListaDecl, ElEncabezadoOrdenaYDevolverAcabaElOrden) {
+    QTest::mouseClick(control_->findChild<QLabel*>("lblNomOrg"), Qt::LeftButton);
+    EXPECT_EQ(filas(org_), (std::vector<std::string>{"0041 12345678Z", "0007 00000002W",
+                                                    "0030 12345678A", "0012 00000001R"}));
+    elegirFila(org_, 0);
+    pulsar("cmdUD");
+    elegirFila(des_, 0);
+    pulsar("cmdUI");
+    EXPECT_EQ(filas(org_).back(), "0041 12345678Z");
+    QTest::mouseClick(control_->findChild<QLabel*>("lblNumOrg"), Qt::LeftButton);
+    EXPECT_EQ(filas(org_).front(), "0012 00000001R");
+}
+
+TEST_F(ListaDecl, MasDeOchoFilasEnsanchanLaLista) {
+    const int normal = org_->width();
+    std::string sql;
+    for (int c = 60; c < 66; ++c)
+        sql += "INSERT INTO TDeclarante (coddec, dni_cifd, nombred) VALUES (" + std::to_string(c) +
+               ", 'N" + std::to_string(c) + "', 'X');"
+               "INSERT INTO TDeclaraciones (coddecr, ejercicio, periodo, periodicidad, moneda) VALUES (" +
+               std::to_string(c) + ", 2011, 3, 2, 'E');";
+    entorno_.sql(sql);
+    control_->Inicializar();
+    ASSERT_EQ(org_->topLevelItemCount(), 10);
+    EXPECT_GT(org_->width(), normal);
+    EXPECT_EQ(des_->width(), normal);
+}
+
 }  // namespace
