@@ -27,6 +27,7 @@
 #include "printing/frmImprimirGrabar_794.h"
 #include "printing/frmSelFichero_794.h"
 #include "printing/lienzo.h"
+#include "printing/principal.h"
 #include "shell/frmBarraDeProgreso_794.h"
 #include "shell/mdi794.h"
 #include "shell/objetos.h"
@@ -279,6 +280,54 @@ TEST_F(DesdeDeclaraciones, ElMenuConElDialogoDeUnaDeclaracionAbiertoLoSustituye)
     auto selector = control<QWidget>("ctrdatos");
     ASSERT_NE(selector, nullptr);
     EXPECT_EQ(selector->findChild<QLineEdit*>("txtEjercicio")->text(), "2011");
+}
+
+TEST_F(DesdeDeclaraciones, ElProgresoCuentaLasCopiasConFechaYElFichero) {
+    abrir();
+    pulsar("chkImprimir");
+    for (const char* c : {"chkBorrador", "chkEtiquetas", "chkAdministracion"}) pulsar(c);
+    marcarGrabar("cmdAceptar");
+    // Draft, Administration's copy and the file, two entries each; labels do
+    // not count.
+    dialogo_->InicializarBarraDeProgreso(false);
+    EXPECT_EQ(quelvo::intTotalProgreso, 6);
+    dialogo_->InicializarBarraDeProgreso(true);
+    EXPECT_EQ(quelvo::intTotalProgreso, 2);
+    EXPECT_FALSE(principal_.isEnabled());
+    quelvo::intProgreso = quelvo::intTotalProgreso;
+    quelvo::AvanzarProgreso(0);
+    quelvo::HabilitarPrincipal();
+}
+
+TEST_F(DesdeDeclaraciones, ConBasesNegativasSoloSaleElBorrador) {
+    entorno_.sql("UPDATE tOperadores SET base = -5 WHERE codope = 1;");
+    abrir();
+    pulsar("chkImprimir");
+    for (const char* c : {"chkBorrador", "chkEtiquetas", "chkInteresado", "chkAdministracion"}) pulsar(c);
+    marcarGrabar("cmdAceptar");
+    pulsar("cmdAceptar");
+    // The draft's page, then the refusal from the printing gate and again
+    // from the writer; no labels, copies or file.
+    EXPECT_EQ(lienzo_.Trabajos().size(), 1u);
+    ASSERT_EQ(pantalla_.listas.size(), 2u);
+    EXPECT_EQ(pantalla_.listas[0], std::vector<int>{64});
+    EXPECT_EQ(pantalla_.listas[1], std::vector<int>{64});
+    EXPECT_FALSE(QFile::exists(fichero()));
+    EXPECT_TRUE(principal_.isEnabled());
+}
+
+TEST_F(DesdeDeclaraciones, ImprimeEnSuOrdenYLuegoGraba) {
+    abrir();
+    pulsar("chkImprimir");
+    for (const char* c : {"chkBorrador", "chkInteresado"}) pulsar(c);
+    marcarGrabar("cmdAceptar");
+    pulsar("cmdAceptar");
+    EXPECT_EQ(objImprGrabar().Impreso(), 2);  // the draft first, then the declarant's copy
+    EXPECT_GE(lienzo_.Trabajos().size(), 2u);
+    EXPECT_TRUE(pantalla_.avisos.empty());
+    EXPECT_TRUE(QFile::exists(fichero()));
+    EXPECT_EQ(objImprGrabar().FechaPresentacion(), QDate::currentDate().toString("dd/MM/yyyy"));
+    EXPECT_TRUE(principal_.isEnabled());
 }
 
 }  // namespace
