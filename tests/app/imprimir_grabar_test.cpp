@@ -28,6 +28,7 @@
 #include "printing/frmSelFichero_794.h"
 #include "printing/lienzo.h"
 #include "printing/principal.h"
+#include "quelvort/error.h"
 #include "shell/frmBarraDeProgreso_794.h"
 #include "shell/mdi794.h"
 #include "shell/objetos.h"
@@ -328,6 +329,32 @@ TEST_F(DesdeDeclaraciones, ImprimeEnSuOrdenYLuegoGraba) {
     EXPECT_TRUE(QFile::exists(fichero()));
     EXPECT_EQ(objImprGrabar().FechaPresentacion(), QDate::currentDate().toString("dd/MM/yyyy"));
     EXPECT_TRUE(principal_.isEnabled());
+}
+
+// A printer that fails at the first page it is sent.
+class LienzoQueFalla : public quelvo::LienzoGrabacion {
+protected:
+    void Emitir(const quelvo::Trabajo&) override {
+        throw rt::Error(482, "Quelvo", "Printer error");
+    }
+};
+
+TEST_F(DesdeDeclaraciones, UnFalloAlImprimirSeDiceYElFicheroSeGrabaIgual) {
+    LienzoQueFalla falla;
+    quelvo::EstablecerLienzoPruebas(&falla);
+    abrir();
+    pulsar("chkImprimir");
+    pulsar("chkBorrador");
+    marcarGrabar("cmdAceptar");
+    pulsar("cmdAceptar");
+    ASSERT_EQ(pantalla_.avisos.size(), 1u);
+    EXPECT_EQ(prueba::TextoAviso(pantalla_.avisos[0]),
+              "Se ha producido un error durante la impresión. Printer error");
+    EXPECT_EQ(prueba::TituloAviso(pantalla_.avisos[0]), "Error de impresión");
+    EXPECT_TRUE(QFile::exists(fichero()));
+    EXPECT_TRUE(principal_.isEnabled());
+    EXPECT_TRUE(control<QPushButton>("cmdAceptar")->isEnabled());
+    quelvo::EstablecerLienzoPruebas(&lienzo_);
 }
 
 }  // namespace
