@@ -450,8 +450,8 @@ void frmImprimirGrabar_794::GrabarFichero() { objImprGrabar().GrabarDeclaracione
 bool frmImprimirGrabar_794::ValidarFechaPresentacion() {
     const QString texto = txtFechaPresentacion->text();
     if (!FechaValida(texto)) {
-        interaccion().Avisar(lngIdioma == 0 ? "La Fecha de presentación introducida no es correcta"
-                                            : "Sartutako aurkezpen data ez da zuzena",
+        // The same text in both languages.
+        interaccion().Avisar("La Fecha de presentación introducida no es correcta",
                              kTituloErrorIntroduccion);
         return true;
     }

@@ -29,7 +29,9 @@
 #include "printing/lienzo.h"
 #include "printing/principal.h"
 #include "quelvort/error.h"
+#include "shell/catalogo.h"
 #include "shell/frmBarraDeProgreso_794.h"
+#include "shell/globales.h"
 #include "shell/mdi794.h"
 #include "shell/objetos.h"
 #include "shell/periodos.h"
@@ -355,6 +357,27 @@ TEST_F(DesdeDeclaraciones, UnFalloAlImprimirSeDiceYElFicheroSeGrabaIgual) {
     EXPECT_TRUE(principal_.isEnabled());
     EXPECT_TRUE(control<QPushButton>("cmdAceptar")->isEnabled());
     quelvo::EstablecerLienzoPruebas(&lienzo_);
+}
+
+TEST_F(DesdeDeclaraciones, EnEuskeraLaFechaVaPrimeroElAno) {
+    quelvo::lngIdioma = quelvo::kOffsetEuskera;
+    abrir();
+    auto fecha = control<QLineEdit>("txtFechaPresentacion");
+    EXPECT_EQ(fecha->text(), "____/__/__");
+    EXPECT_EQ(control<QCheckBox>("chkGrabar")->text(), quelvo::Cat(190));
+    pulsar("chkImprimir");
+    pulsar("chkInteresado");
+    EXPECT_EQ(fecha->text(), QDate::currentDate().toString("yyyy/MM/dd"));
+    fecha->setText("2002/12/31");
+    pulsar("cmdAceptar");
+    ASSERT_EQ(pantalla_.avisos.size(), 1u);
+    EXPECT_EQ(prueba::TextoAviso(pantalla_.avisos[0]),
+              "Aurkezpen data ezin da 01/01/2003\r\n baino lehenagokoa izan");
+    fecha->setText("2003/02/30");
+    pulsar("cmdAceptar");
+    ASSERT_EQ(pantalla_.avisos.size(), 2u);
+    EXPECT_EQ(prueba::TextoAviso(pantalla_.avisos[1]), "La Fecha de presentación introducida no es correcta");
+    quelvo::lngIdioma = 0;
 }
 
 }  // namespace
