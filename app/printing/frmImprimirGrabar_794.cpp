@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QPrintDialog>
@@ -95,8 +96,17 @@ frmImprimirGrabar_794* frmImprimirGrabar_794::Abrir(std::function<void()> alCerr
     auto ventana = new frmImprimirGrabar_794(std::move(alCerrar));
     abierta() = ventana;
     MostrarHija(ventana);
-    // Room for every control in either language.
-    if (auto marco = qobject_cast<QMdiSubWindow*>(ventana->parentWidget())) marco->adjustSize();
+    if (auto marco = qobject_cast<QMdiSubWindow*>(ventana->parentWidget())) {
+        // Room for every control in either language.
+        marco->adjustSize();
+        // Coming back to it from another child window is an activation too.
+        QObject::connect(marco->mdiArea(), &QMdiArea::subWindowActivated, ventana,
+                         [ventana, marco](QMdiSubWindow* activa) {
+                             if (activa == marco)
+                                 Guardar(ventana, "frmImprimirGrabar_794T.Form_Activate",
+                                         [ventana] { ventana->Form_Activate(); });
+                         });
+    }
     return ventana;
 }
 
