@@ -12,6 +12,7 @@
 #include "parties/comandos_partes.h"
 #include "platform/rutas.h"
 #include "quelvodat/cDatosGenerales.h"
+#include "printing/comandos_impresion.h"
 #include "shell/arranque.h"
 #include "shell/ayuda.h"
 #include "shell/cactonline.h"
@@ -143,6 +144,7 @@ void MDI794::crearMenus() {
         objGeneral().HabilitarMenu();
     });
     ConectarPartes(*this);
+    ConectarComandosImpresion(*this);
 }
 
 void MDI794::crearBarra() {

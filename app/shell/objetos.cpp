@@ -7,6 +7,8 @@
 #include "declarations/clistadeclaraciones.h"
 #include "parties/cdeclarante.h"
 #include "parties/cpresentador.h"
+#include "printing/cimprgrabar.h"
+#include "printing/cselfichero.h"
 #include "shell/cactonline.h"
 #include "shell/cgeneral.h"
 
@@ -22,6 +24,8 @@ struct Objetos {
     std::unique_ptr<cListaDeclaraciones> listaDeclaraciones;
     std::unique_ptr<cDeclaracion> declaracion;
     std::unique_ptr<cDeclarado> declarado;
+    std::unique_ptr<cImprGrabar> imprGrabar;
+    std::unique_ptr<cSelFichero> selFichero;
 };
 
 Objetos& objetos() {
@@ -44,6 +48,8 @@ cPresentador& objPresentador() { return unico(objetos().presentador); }
 cListaDeclaraciones& objListaDeclaraciones() { return unico(objetos().listaDeclaraciones); }
 cDeclaracion& objDeclaracion() { return unico(objetos().declaracion); }
 cDeclarado& objDeclarado() { return unico(objetos().declarado); }
+cImprGrabar& objImprGrabar() { return unico(objetos().imprGrabar); }
+cSelFichero& objSelFichero() { return unico(objetos().selFichero); }
 
 void LiberarObjetos() { objetos() = Objetos{}; }
 

@@ -11,6 +11,8 @@ class cPresentador;
 class cListaDeclaraciones;
 class cDeclaracion;
 class cDeclarado;
+class cImprGrabar;
+class cSelFichero;
 
 cGeneral& objGeneral();
 cActOnline& objActOnline();
@@ -19,6 +21,10 @@ cPresentador& objPresentador();
 cListaDeclaraciones& objListaDeclaraciones();
 cDeclaracion& objDeclaracion();
 cDeclarado& objDeclarado();
+// The settings of the current print, record or send run.
+cImprGrabar& objImprGrabar();
+// The destination or source file of the current run.
+cSelFichero& objSelFichero();
 
 // Drops every single object, so the next use creates it afresh (tests).
 void LiberarObjetos();

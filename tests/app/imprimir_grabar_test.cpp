@@ -1,0 +1,383 @@
+// The print and record dialog driven by objectName: choosing declarants,
+// recording, cancelling the destination, stopping the progress window, and
+// the main window's menus coming back however the dialog ends.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTreeWidget>
+
+#include "datos_grabacion.h"
+#include "declarations/clistadeclaraciones.h"
+#include "declarations/frmDeclaraciones_794.h"
+#include "dialogos.h"
+#include "entorno.h"
+#include "avisos.h"
+#include "interaccion_prueba.h"
+#include "parties/cdeclarante.h"
+#include "printing/cimprgrabar.h"
+#include "printing/cselfichero.h"
+#include "printing/destino_impresion.h"
+#include "printing/frmImprimirGrabar_794.h"
+#include "printing/frmSelFichero_794.h"
+#include "printing/lienzo.h"
+#include "printing/principal.h"
+#include "quelvort/error.h"
+#include "shell/catalogo.h"
+#include "shell/frmBarraDeProgreso_794.h"
+#include "shell/globales.h"
+#include "shell/mdi794.h"
+#include "shell/objetos.h"
+#include "shell/periodos.h"
+
+using quelvo::frmImprimirGrabar_794;
+using quelvo::objImprGrabar;
+
+namespace {
+
+using prueba::Esperado;
+using prueba::Leer;
+
+class ImprimirGrabar : public ::testing::Test {
+protected:
+    void SetUp() override {
+        entorno_.sql(prueba::kDatosGrabacion);
+        // Without the monthly June declaration the latest one is the quarter.
+        entorno_.sql("DELETE FROM tOperadores WHERE coddeclar = 4;"
+                     "DELETE FROM TDeclaraciones WHERE coddecla = 4;");
+        quelvo::EstablecerLienzoPruebas(&lienzo_);
+        principal_.show();
+        principal_.activateWindow();
+        // The main window's first activation sets its menus before any dialog.
+        QTest::qWait(20);
+    }
+    void TearDown() override {
+        if (dialogo_) dialogo_->close();
+        QApplication::processEvents();
+        quelvo::EstablecerLienzoPruebas(nullptr);
+    }
+    QString fichero() const { return entorno_.carpeta() + "/794_CE11.txt"; }
+
+    // Opens the dialog from the main window's menu entry.
+    void abrirDesdeMenu() {
+        principal_.Menu("mnuGraImpOfi")->setEnabled(true);
+        principal_.Menu("mnuGraImpOfi")->trigger();
+        QApplication::processEvents();
+        dialogo_ = principal_.findChild<frmImprimirGrabar_794*>();
+        ASSERT_NE(dialogo_, nullptr);
+    }
+    template <typename T>
+    T* control(const char* nombre) {
+        return dialogo_->findChild<T*>(nombre);
+    }
+    void pulsar(const char* nombre) { control<QAbstractButton>(nombre)->click(); }
+    // Moves the available declarant with that code to the chosen list.
+    void elegir(const QString& codigo) {
+        auto org = control<QTreeWidget>("lsvOrg");
+        for (int i = 0; i < org->topLevelItemCount(); ++i)
+            if (org->topLevelItem(i)->text(0) == codigo) org->setCurrentItem(org->topLevelItem(i));
+        pulsar("cmdUD");
+    }
+    // Ticks recording and answers the destination window.
+    void marcarGrabar(const char* boton) {
+        prueba::ConModal([&] { pulsar("chkGrabar"); },
+                         [&](QWidget* w) {
+                             if (auto sel = qobject_cast<quelvo::frmSelFichero_794*>(w))
+                                 QTest::mouseClick(sel->findChild<QPushButton*>(boton), Qt::LeftButton);
+                         });
+    }
+    bool menuActivo(const char* nombre) { return principal_.Menu(nombre)->isEnabled(); }
+
+    prueba::Entorno entorno_;
+    prueba::InteraccionPrueba pantalla_;
+    quelvo::LienzoGrabacion lienzo_;
+    quelvo::MDI794 principal_;
+    QPointer<frmImprimirGrabar_794> dialogo_;
+};
+
+TEST_F(ImprimirGrabar, GrabaLaPresentacionColectivaElegidaYDevuelveLosMenus) {
+    abrirDesdeMenu();
+    EXPECT_FALSE(menuActivo("mnuAbrDec"));
+    EXPECT_FALSE(control<QCheckBox>("chkGrabar")->isEnabled());
+    pulsar("optColectiva");
+    for (const char* codigo : {"0001", "0002", "0003"}) elegir(codigo);
+    EXPECT_TRUE(control<QCheckBox>("chkGrabar")->isEnabled());
+    marcarGrabar("cmdAceptar");
+    ASSERT_TRUE(control<QCheckBox>("chkGrabar")->isChecked());
+    ASSERT_TRUE(control<QPushButton>("cmdAceptar")->isEnabled());
+    pulsar("cmdAceptar");
+    EXPECT_EQ(Leer(fichero()),
+              Esperado("794_CE11_colectiva.txt"));
+    EXPECT_TRUE(pantalla_.avisos.empty());
+    EXPECT_TRUE(principal_.isEnabled());
+    // The dialog stays for another run; Cancelar brings the menus back.
+    pulsar("cmdCancelar");
+    QApplication::processEvents();
+    EXPECT_TRUE(dialogo_.isNull());
+    EXPECT_TRUE(menuActivo("mnuAbrDec"));
+    EXPECT_EQ(objImprGrabar().Ejercicio(), 0);
+    EXPECT_EQ(objImprGrabar().Periodo(), 5);
+}
+
+TEST_F(ImprimirGrabar, CancelarElDestinoNoGrabaYElCierreDevuelveLosMenus) {
+    abrirDesdeMenu();
+    elegir("0001");
+    marcarGrabar("cmdCancelar");
+    EXPECT_FALSE(control<QCheckBox>("chkGrabar")->isChecked());
+    EXPECT_FALSE(control<QPushButton>("cmdAceptar")->isEnabled());
+    EXPECT_FALSE(QFile::exists(fichero()));
+    dialogo_->parentWidget()->close();
+    QApplication::processEvents();
+    EXPECT_TRUE(dialogo_.isNull());
+    EXPECT_TRUE(menuActivo("mnuAbrDec"));
+}
+
+TEST_F(ImprimirGrabar, DetenerLaBarraTerminaTodaLaEjecucion) {
+    abrirDesdeMenu();
+    elegir("0001");
+    pulsar("chkImprimir");
+    pulsar("chkBorrador");
+    marcarGrabar("cmdAceptar");
+    ASSERT_TRUE(control<QCheckBox>("chkBorrador")->isChecked());
+    ASSERT_TRUE(control<QCheckBox>("chkGrabar")->isChecked());
+    // The user's Cancel reaches the progress window at its first step.
+    quelvo::BarraDeProgreso().cmdCancelar_Click();
+    pulsar("cmdAceptar");
+    EXPECT_FALSE(QFile::exists(fichero()));
+    EXPECT_TRUE(lienzo_.Trabajos().empty());
+    EXPECT_TRUE(principal_.isEnabled());
+    EXPECT_TRUE(control<QPushButton>("cmdAceptar")->isEnabled());
+    pulsar("cmdCancelar");
+    QApplication::processEvents();
+    EXPECT_TRUE(menuActivo("mnuAbrDec"));
+}
+
+TEST_F(ImprimirGrabar, SinDeclaranteElegidoNoSeEjecuta) {
+    abrirDesdeMenu();
+    // The lists offer no run while nothing is chosen.
+    EXPECT_FALSE(control<QCheckBox>("chkImprimir")->isEnabled());
+    EXPECT_FALSE(control<QPushButton>("cmdAceptar")->isEnabled());
+    // The printer-options button does Accept's preparation first.
+    pulsar("cmdOpcImp");
+    ASSERT_EQ(pantalla_.avisos.size(), 1u);
+    EXPECT_EQ(prueba::TextoAviso(pantalla_.avisos[0]), "No se ha elegido ningún declarante.");
+}
+
+class DesdeDeclaraciones : public ImprimirGrabar {
+protected:
+    void abrir() {
+        auto& run = objImprGrabar();
+        run.ProcImprimir(1);
+        run.vBufferDeclarantes(rt::Variant(rt::VArray::Of({1})));
+        run.CodDecla(1);
+        run.Moneda("E");
+        run.Ejercicio(2011);
+        run.Periodo(6);
+        run.Periodicidad(2);
+        quelvo::objDeclarante().CargarDeclarante(1);
+        dialogo_ = frmImprimirGrabar_794::Abrir([this] { ++vueltas_; });
+        QApplication::processEvents();
+    }
+    int vueltas_ = 0;
+};
+
+TEST_F(DesdeDeclaraciones, MuestraLaDeclaracionYVuelveAlCerrar) {
+    abrir();
+    EXPECT_EQ(control<QLineEdit>("txtEjercicio")->text(), "2011");
+    EXPECT_EQ(control<QLineEdit>("txtDeclarados")->text(), "2");
+    EXPECT_EQ(control<QLineEdit>("txtMoneda")->text(), "Euros");
+    EXPECT_EQ(control<QLineEdit>("txtNifDeclarante")->text(), "12345678Z");
+    EXPECT_TRUE(control<QCheckBox>("chkGrabar")->isEnabled());
+    pulsar("cmdCancelar");
+    QApplication::processEvents();
+    EXPECT_EQ(vueltas_, 1);
+    EXPECT_TRUE(dialogo_.isNull());
+}
+
+TEST_F(DesdeDeclaraciones, LaFechaTecleadaSeConservaYSeComprueba) {
+    abrir();
+    auto fecha = control<QLineEdit>("txtFechaPresentacion");
+    EXPECT_FALSE(fecha->isEnabled());
+    EXPECT_EQ(fecha->text(), "__/__/____");
+    pulsar("chkImprimir");
+    pulsar("chkBorrador");
+    ASSERT_TRUE(fecha->isEnabled());
+    EXPECT_EQ(fecha->text(), QDate::currentDate().toString("dd/MM/yyyy"));
+    fecha->setText("31/12/2002");
+    pulsar("chkEtiquetas");
+    EXPECT_EQ(fecha->text(), "31/12/2002");
+    pulsar("cmdAceptar");
+    ASSERT_EQ(pantalla_.avisos.size(), 1u);
+    EXPECT_EQ(prueba::TextoAviso(pantalla_.avisos[0]), "La Fecha de presentación no puede ser anterior al 01/01/2003");
+    EXPECT_EQ(prueba::TituloAviso(pantalla_.avisos[0]), "Error en la Introducción de Datos");
+    EXPECT_TRUE(lienzo_.Trabajos().empty());
+    // Only labels need no date.
+    pulsar("chkBorrador");
+    EXPECT_FALSE(fecha->isEnabled());
+    EXPECT_EQ(fecha->text(), "__/__/____");
+}
+
+TEST_F(DesdeDeclaraciones, GrabaLaDeclaracionAbierta) {
+    abrir();
+    marcarGrabar("cmdAceptar");
+    pulsar("cmdAceptar");
+    const QByteArray escrito = Leer(fichero());
+    // The declarant's record and its two entries, no presenter's record.
+    EXPECT_EQ(escrito.count("\r\n"), 3);
+    EXPECT_TRUE(escrito.startsWith("17942011"));
+}
+
+TEST_F(DesdeDeclaraciones, ElBotonDeLaVentanaDeDeclaracionesAbreElDialogoYVuelve) {
+    quelvo::objDeclarante().CargarDeclarante(1);
+    quelvo::objDeclarante().Modo(1);
+    quelvo::objListaDeclaraciones().Modo(1);
+    quelvo::objListaDeclaraciones().CodDecla(0);
+    QPointer<quelvo::frmDeclaraciones_794> declaraciones = quelvo::MostrarDeclaraciones();
+    QApplication::processEvents();
+    auto lista = declaraciones->findChild<QTreeWidget*>("lsvDeclaraciones");
+    for (int i = 0; i < lista->topLevelItemCount(); ++i)
+        if (lista->topLevelItem(i)->text(0) == "1") lista->setCurrentItem(lista->topLevelItem(i));
+    declaraciones->findChild<QPushButton*>("cmdImprimir")->click();
+    QApplication::processEvents();
+    EXPECT_TRUE(declaraciones.isNull());
+    dialogo_ = principal_.findChild<frmImprimirGrabar_794*>();
+    ASSERT_NE(dialogo_, nullptr);
+    EXPECT_EQ(control<QLineEdit>("txtEjercicio")->text(), "2011");
+    EXPECT_EQ(control<QLineEdit>("txtPeriodo")->text(), quelvo::DescripcionPeriodo(6, 2));
+    EXPECT_EQ(control<QLineEdit>("txtMoneda")->text(), "Euros");
+    EXPECT_EQ(objImprGrabar().vBufferDeclarantes(), rt::Variant(rt::VArray::Of({1})));
+    pulsar("cmdCancelar");
+    QApplication::processEvents();
+    auto vuelta = principal_.findChild<quelvo::frmDeclaraciones_794*>();
+    ASSERT_NE(vuelta, nullptr);
+    EXPECT_EQ(vuelta->findChild<QTreeWidget*>("lsvDeclaraciones")->currentItem()->text(0), "1");
+    vuelta->close();
+}
+
+TEST_F(DesdeDeclaraciones, OpcionesDeImpresoraCanceladasNoEjecutanNada) {
+    abrir();
+    marcarGrabar("cmdAceptar");
+    for (bool aceptar : {false, true}) {
+        prueba::ConModal([&] { pulsar("cmdOpcImp"); },
+                         [&](QWidget* w) {
+                             if (auto d = qobject_cast<QPrintDialog*>(w))
+                                 QMetaObject::invokeMethod(d, aceptar ? "accept" : "reject");
+                         });
+        EXPECT_EQ(QFile::exists(fichero()), aceptar);
+    }
+}
+
+TEST_F(DesdeDeclaraciones, ElMenuConElDialogoDeUnaDeclaracionAbiertoLoSustituye) {
+    abrir();
+    QPointer<frmImprimirGrabar_794> anterior = dialogo_;
+    abrirDesdeMenu();
+    EXPECT_EQ(vueltas_, 1);  // the first went its way back
+    EXPECT_TRUE(anterior.isNull());
+    ASSERT_NE(dialogo_, nullptr);
+    auto selector = control<QWidget>("ctrdatos");
+    ASSERT_NE(selector, nullptr);
+    EXPECT_EQ(selector->findChild<QLineEdit*>("txtEjercicio")->text(), "2011");
+}
+
+TEST_F(DesdeDeclaraciones, ElProgresoCuentaLasCopiasConFechaYElFichero) {
+    abrir();
+    pulsar("chkImprimir");
+    for (const char* c : {"chkBorrador", "chkEtiquetas", "chkAdministracion"}) pulsar(c);
+    marcarGrabar("cmdAceptar");
+    // Draft, Administration's copy and the file, two entries each; labels do
+    // not count.
+    dialogo_->InicializarBarraDeProgreso(false);
+    EXPECT_EQ(quelvo::intTotalProgreso, 6);
+    dialogo_->InicializarBarraDeProgreso(true);
+    EXPECT_EQ(quelvo::intTotalProgreso, 2);
+    EXPECT_FALSE(principal_.isEnabled());
+    quelvo::intProgreso = quelvo::intTotalProgreso;
+    quelvo::AvanzarProgreso(0);
+    quelvo::HabilitarPrincipal();
+}
+
+TEST_F(DesdeDeclaraciones, ConBasesNegativasSoloSaleElBorrador) {
+    entorno_.sql("UPDATE tOperadores SET base = -5 WHERE codope = 1;");
+    abrir();
+    pulsar("chkImprimir");
+    for (const char* c : {"chkBorrador", "chkEtiquetas", "chkInteresado", "chkAdministracion"}) pulsar(c);
+    marcarGrabar("cmdAceptar");
+    pulsar("cmdAceptar");
+    // The draft's page, then the refusal from the printing gate and again
+    // from the writer; no labels, copies or file.
+    EXPECT_EQ(lienzo_.Trabajos().size(), 1u);
+    ASSERT_EQ(pantalla_.listas.size(), 2u);
+    EXPECT_EQ(pantalla_.listas[0], std::vector<int>{64});
+    EXPECT_EQ(pantalla_.listas[1], std::vector<int>{64});
+    EXPECT_FALSE(QFile::exists(fichero()));
+    EXPECT_TRUE(principal_.isEnabled());
+}
+
+TEST_F(DesdeDeclaraciones, ImprimeEnSuOrdenYLuegoGraba) {
+    abrir();
+    pulsar("chkImprimir");
+    for (const char* c : {"chkBorrador", "chkInteresado"}) pulsar(c);
+    marcarGrabar("cmdAceptar");
+    pulsar("cmdAceptar");
+    EXPECT_EQ(objImprGrabar().Impreso(), 2);  // the draft first, then the declarant's copy
+    EXPECT_GE(lienzo_.Trabajos().size(), 2u);
+    EXPECT_TRUE(pantalla_.avisos.empty());
+    EXPECT_TRUE(QFile::exists(fichero()));
+    EXPECT_EQ(objImprGrabar().FechaPresentacion(), QDate::currentDate().toString("dd/MM/yyyy"));
+    EXPECT_TRUE(principal_.isEnabled());
+}
+
+// A printer that fails at the first page it is sent.
+class LienzoQueFalla : public quelvo::LienzoGrabacion {
+protected:
+    void Emitir(const quelvo::Trabajo&) override {
+        throw rt::Error(482, "Quelvo", "Printer error");
+    }
+};
+
+TEST_F(DesdeDeclaraciones, UnFalloAlImprimirSeDiceYElFicheroSeGrabaIgual) {
+    LienzoQueFalla falla;
+    quelvo::EstablecerLienzoPruebas(&falla);
+    abrir();
+    pulsar("chkImprimir");
+    pulsar("chkBorrador");
+    marcarGrabar("cmdAceptar");
+    pulsar("cmdAceptar");
+    ASSERT_EQ(pantalla_.avisos.size(), 1u);
+    EXPECT_EQ(prueba::TextoAviso(pantalla_.avisos[0]),
+              "Se ha producido un error durante la impresión. Printer error");
+    EXPECT_EQ(prueba::TituloAviso(pantalla_.avisos[0]), "Error de impresión");
+    EXPECT_TRUE(QFile::exists(fichero()));
+    EXPECT_TRUE(principal_.isEnabled());
+    EXPECT_TRUE(control<QPushButton>("cmdAceptar")->isEnabled());
+    quelvo::EstablecerLienzoPruebas(&lienzo_);
+}
+
+TEST_F(DesdeDeclaraciones, EnEuskeraLaFechaVaPrimeroElAno) {
+    quelvo::lngIdioma = quelvo::kOffsetEuskera;
+    abrir();
+    auto fecha = control<QLineEdit>("txtFechaPresentacion");
+    EXPECT_EQ(fecha->text(), "____/__/__");
+    EXPECT_EQ(control<QCheckBox>("chkGrabar")->text(), quelvo::Cat(190));
+    pulsar("chkImprimir");
+    pulsar("chkInteresado");
+    EXPECT_EQ(fecha->text(), QDate::currentDate().toString("yyyy/MM/dd"));
+    fecha->setText("2002/12/31");
+    pulsar("cmdAceptar");
+    ASSERT_EQ(pantalla_.avisos.size(), 1u);
+    EXPECT_EQ(prueba::TextoAviso(pantalla_.avisos[0]),
+              "Aurkezpen data ezin da 01/01/2003\r\n baino lehenagokoa izan");
+    fecha->setText("2003/02/30");
+    pulsar("cmdAceptar");
+    ASSERT_EQ(pantalla_.avisos.size(), 2u);
+    EXPECT_EQ(prueba::TextoAviso(pantalla_.avisos[1]), "La Fecha de presentación introducida no es correcta");
+    quelvo::lngIdioma = 0;
+}
+
+}  // namespace
