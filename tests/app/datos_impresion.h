@@ -3,6 +3,9 @@
 #include <string>
 
 #include "entorno.h"
+#include "printing/cimprgrabar.h"
+#include "shell/frmBarraDeProgreso_794.h"
+#include "shell/objetos.h"
 
 namespace prueba {
 
@@ -36,6 +39,22 @@ inline void DatosColectiva(const prueba::Entorno& entorno) {
         " (3, 'DE', '', 'DE4', 'D', '4', 100, '', 0, 0, ''),"
         " (3, 'DE', '', 'DE5', 'E', '4', 100, '', 0, 0, ''),"
         " (4, 'IT', '', 'IT1', 'OTRO PERIODO', '1', 100, '', 0, 0, '');");
+}
+
+// The program's run object set for a collective run of those three
+// declarants printing the output `impreso`, with room in the progress.
+inline void RunColectivo(int32_t impreso) {
+    quelvo::intTotalProgreso = 1000;
+    quelvo::intProgreso = 0;
+    quelvo::cImprGrabar& run = quelvo::objImprGrabar();
+    run.Ejercicio(2009);
+    run.Periodo(3);
+    run.Periodicidad(2);
+    run.Moneda("P");
+    run.IndCol(1);
+    run.Impreso(impreso);
+    run.FechaPresentacion("28/10/2013");
+    run.vBufferDeclarantes(rt::Variant(rt::VArray::Of({12, 7, 31})));
 }
 
 }  // namespace prueba

@@ -88,17 +88,7 @@ protected:
             filas += std::string(i > 1 ? "," : "") + "(2, 'PT', '', 'PT" + std::to_string(100 + i) +
                      "', 'CLIENTE', '1', 100, '', 0, 0, '')";
         entorno.sql(filas + ";");
-        intTotalProgreso = 1000;
-        intProgreso = 0;
-        cImprGrabar& run = objImprGrabar();
-        run.Ejercicio(2009);
-        run.Periodo(3);
-        run.Periodicidad(2);
-        run.Moneda("P");
-        run.IndCol(1);
-        run.Impreso(3);
-        run.FechaPresentacion("28/10/2013");
-        run.vBufferDeclarantes(rt::Variant(rt::VArray::Of({12, 7, 31})));
+        prueba::RunColectivo(3);
     }
     void TearDown() override {
         EstablecerLienzoPruebas(nullptr);

@@ -28,17 +28,7 @@ protected:
     void SetUp() override {
         prueba::DatosColectiva(entorno);
         EstablecerLienzoPruebas(&lienzo);
-        intTotalProgreso = 1000;
-        intProgreso = 0;
-        cImprGrabar& run = objImprGrabar();
-        run.Ejercicio(2009);
-        run.Periodo(3);
-        run.Periodicidad(2);
-        run.Moneda("P");
-        run.IndCol(1);
-        run.Impreso(2);
-        run.FechaPresentacion("28/10/2013");
-        run.vBufferDeclarantes(Variant(VArray::Of({12, 7, 31})));
+        prueba::RunColectivo(2);
     }
     void TearDown() override {
         EstablecerLienzoPruebas(nullptr);
