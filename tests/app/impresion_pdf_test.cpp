@@ -8,7 +8,7 @@
 
 #include "datos_impresion.h"
 #include "entorno.h"
-#include "interaccion_falsa.h"
+#include "interaccion_prueba.h"
 #include "parties/cdeclarante.h"
 #include "printing/cimprgrabar.h"
 #include "printing/destino_impresion.h"
@@ -95,7 +95,7 @@ protected:
         intTotalProgreso = intProgreso = 0;
     }
     prueba::Entorno entorno;
-    prueba::InteraccionFalsa pantalla;
+    prueba::InteraccionPrueba pantalla;
     QTemporaryDir carpeta;
 };
 

@@ -5,7 +5,7 @@
 #include "datos_impresion.h"
 #include "entorno.h"
 #include "grabacion.h"
-#include "interaccion_falsa.h"
+#include "interaccion_prueba.h"
 #include "parties/cdeclarante.h"
 #include "parties/cpresentador.h"
 #include "quelvort/error.h"
@@ -35,7 +35,7 @@ protected:
         intTotalProgreso = intProgreso = 0;
     }
     prueba::Entorno entorno;
-    prueba::InteraccionFalsa pantalla;
+    prueba::InteraccionPrueba pantalla;
     LienzoGrabacion lienzo;
 };
 
