@@ -2,6 +2,8 @@
 // printing, the draft listing and the telematic submission.
 #include "declarations/clistadeclaraciones.h"
 #include "declarations/frmDeclaraciones_794.h"
+#include "printing/cimprgrabar.h"
+#include "printing/imprimir.h"
 #include "shell/objetos.h"
 
 namespace quelvo {
@@ -16,6 +18,11 @@ void frmDeclaraciones_794::ImprimirBorradorDeclarados() {
     const auto fila = FilaSeleccionada();
     if (!fila) return;
     objListaDeclaraciones().CodDecla(fila->clave);
+    cImprGrabar& run = objImprGrabar();
+    run.Moneda(fila->moneda);
+    run.Ejercicio(fila->ejercicio);
+    run.CodDecla(fila->clave);
+    quelvo::ImprimirBorradorDeclarados();
 }
 
 void frmDeclaraciones_794::EnvioTelematico() {}

@@ -6,6 +6,11 @@
 #include "entorno.h"
 #include "grabacion.h"
 #include "interaccion_prueba.h"
+#include <QPushButton>
+#include <QTest>
+
+#include "declarations/clistadeclaraciones.h"
+#include "declarations/frmDeclaraciones_794.h"
 #include "parties/cdeclarante.h"
 #include "parties/cpresentador.h"
 #include "quelvort/error.h"
@@ -128,6 +133,32 @@ TEST_F(ImprimirModeloPrueba, UnBorradorDeOtroDeclaranteEsUnError) {
     objImprGrabar().CodDecla(3);
     EXPECT_THROW(ImprimirBorradorDeclarados(), rt::Error);
     EXPECT_TRUE(lienzo.Trabajos().empty());
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ImprimirModeloPrueba, ElBotonDeBorradorDeLaVentanaDeDeclaraciones) {
+    objDeclarante().CargarDeclarante(31);
+    objDeclarante().Modo(1);
+    objListaDeclaraciones().CodDecla(3);
+    objImprGrabar().Ejercicio(0);
+    objImprGrabar().Moneda("E");
+    frmDeclaraciones_794 ventana;
+    ventana.show();
+    auto* boton = ventana.findChild<QPushButton*>("cmdImpBorradorDeclarados");
+    ASSERT_TRUE(boton);
+    ASSERT_TRUE(ventana.FilaSeleccionada());
+    ASSERT_EQ(ventana.FilaSeleccionada()->clave, 3);
+    ASSERT_TRUE(boton->isEnabled());
+    QTest::mouseClick(boton, Qt::LeftButton);
+    ASSERT_EQ(lienzo.Trabajos().size(), 1u);
+    EXPECT_TRUE(BuscarTexto(lienzo.Trabajos()[0], "DE5"));
+    // The run takes the selected declaration's exercise and currency.
+    EXPECT_EQ(objImprGrabar().Ejercicio(), 2009);
+    EXPECT_EQ(objImprGrabar().Moneda(), "P");
+    EXPECT_EQ(objImprGrabar().CodDecla(), 3);
 }
 
 }  // namespace
