@@ -2,6 +2,10 @@
 // poppler tools as a reader of the file would see it.
 #include <gtest/gtest.h>
 
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -14,6 +18,8 @@
 #include "printing/destino_impresion.h"
 #include "printing/imprimir.h"
 #include "printing/lienzo_qt.h"
+#include "quelvort/error.h"
+#include "shell/globales.h"
 #include "shell/frmBarraDeProgreso_794.h"
 #include "shell/objetos.h"
 
@@ -146,6 +152,45 @@ TEST_F(ImpresionPdf, UnaColectivaYUnBorradorDeVeintitres) {
     const auto p4 = Palabras(resumen, 4);
     EXPECT_TRUE(Hay(p4, "B01234567", 24, ArribaEnLinea(valores, 29.22), false));
     EXPECT_TRUE(Hay(Palabras(borrador, 3), "3/3", 180, 35, false));
+}
+
+// With no printer the output goes to a PDF in the work folder, which is
+// handed to the desktop's viewer; a viewer that cannot open it is reported
+// with the file's full path.
+class SinImpresora : public ImpresionPdf {
+protected:
+    void SetUp() override {
+        if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "this machine has a printer";
+        ImpresionPdf::SetUp();
+        EstablecerImpresora("ninguna");
+        QDesktopServices::setUrlHandler("file", &sinVisor, "metodoQueNoExiste");
+        ruta = QString::fromStdString(strRutaTrabajo) + "/794_Administracion.pdf";
+        QFile viejo(ruta);
+        ASSERT_TRUE(viejo.open(QIODevice::WriteOnly));
+        viejo.write("un impreso anterior");
+    }
+    void TearDown() override {
+        QDesktopServices::unsetUrlHandler("file");
+        EstablecerImpresora(QString());
+        ImpresionPdf::TearDown();
+    }
+    QObject sinVisor;
+    QString ruta;
+};
+
+TEST_F(SinImpresora, CadaSalidaEsUnPdfEnLaCarpetaDeTrabajo) {
+    ImprimirModelo();
+    EXPECT_EQ(Paginas(ruta), 4);
+    ASSERT_EQ(pantalla.avisos.size(), 1u);
+    EXPECT_TRUE(pantalla.avisos[0].contains(ruta)) << pantalla.avisos[0].toStdString();
+    EXPECT_EQ(QDir(QString::fromStdString(strRutaTrabajo)).entryList({"*.tmp"}, QDir::Hidden | QDir::Files).size(), 0);
+}
+
+TEST_F(SinImpresora, UnFalloDejaLasPaginasYaTerminadas) {
+    objImprGrabar().vBufferDeclarantes(rt::Variant(rt::VArray::Of({12, 99})));
+    EXPECT_THROW(ImprimirModelo(), rt::Error);
+    EXPECT_EQ(Paginas(ruta), 1);
+    EXPECT_TRUE(pantalla.avisos.empty());
 }
 
 }  // namespace
