@@ -9,6 +9,7 @@
 #include <QToolBar>
 
 #include "platform/rutas.h"
+#include "printing/comandos_impresion.h"
 #include "shell/arranque.h"
 #include "shell/ayuda.h"
 #include "shell/cactonline.h"
@@ -126,6 +127,7 @@ void MDI794::crearMenus() {
         frmAbout_794(this).exec();
         objGeneral().HabilitarMenu();
     });
+    ConectarComandosImpresion(*this);
 }
 
 void MDI794::crearBarra() {
