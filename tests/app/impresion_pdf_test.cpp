@@ -5,6 +5,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QRegularExpression>
@@ -191,6 +192,34 @@ TEST_F(SinImpresora, UnFalloDejaLasPaginasYaTerminadas) {
     EXPECT_THROW(ImprimirModelo(), rt::Error);
     EXPECT_EQ(Paginas(ruta), 1);
     EXPECT_TRUE(pantalla.avisos.empty());
+}
+
+// The printer back-end: each job is begun and ended on the printer, and
+// millimetres become the printer's dots from the printable area's corner.
+TEST(LienzoImpresoraPrueba, CadaTrabajoSeImprimeEnMilimetrosDesdeElAreaImprimible) {
+    QTemporaryDir carpeta;
+    const QString salida = carpeta.filePath("impresora.pdf");
+    QPrinter impresora(QPrinter::HighResolution);
+    impresora.setOutputFormat(QPrinter::PdfFormat);
+    impresora.setOutputFileName(salida);
+    impresora.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                        QMarginsF(10, 15, 10, 15), QPageLayout::Millimeter));
+    LienzoImpresora lienzo(impresora, "prueba");
+    lienzo.Fuente({"Arial", 30, false, false});
+    lienzo.Print(50, 100, "794");
+    lienzo.DrawWidth(9);
+    lienzo.Box(20, 20, 60, 40);
+    lienzo.EndDoc();
+    EXPECT_EQ(Paginas(salida), 1);
+    bool visto = false;
+    for (const Palabra& p : Palabras(salida, 1))
+        if (p.texto == "794") {
+            visto = true;
+            EXPECT_NEAR(p.xMin, 10 + 50, 1);
+            EXPECT_NEAR(p.yMin, 15 + 100, 1);
+        }
+    EXPECT_TRUE(visto);
+    EXPECT_TRUE(Ejecutar("pdffonts", {salida}).contains("LiberationSans"));
 }
 
 }  // namespace
