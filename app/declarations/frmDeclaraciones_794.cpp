@@ -36,6 +36,7 @@
 #include "shell/objetos.h"
 #include "shell/periodos.h"
 #include "shell/claves.h"
+#include "shell/controles.h"
 #include "shell/twips.h"
 #include "shell/valores.h"
 #include "shell/ventana_hija.h"
@@ -69,26 +70,6 @@ QString mayusculas(const QString& texto) {
 
 bool mesBimensual(int16_t mes) { return mes == 2 || mes == 5 || mes == 8 || mes == 11; }
 
-QPushButton* boton(QWidget* padre, const char* nombre) {
-    auto b = new QPushButton(padre);
-    b->setObjectName(nombre);
-    return b;
-}
-
-QLabel* etiqueta(QWidget* padre, const char* nombre) {
-    auto l = new QLabel(padre);
-    l->setObjectName(nombre);
-    return l;
-}
-
-QLabel* titulo(QWidget* padre, const char* nombre) {
-    QLabel* l = etiqueta(padre, nombre);
-    QFont negrita = l->font();
-    negrita.setBold(true);
-    l->setFont(negrita);
-    return l;
-}
-
 QFrame* marco(QWidget* padre, const char* nombre, QFrame::Shape forma = QFrame::Box) {
     auto f = new QFrame(padre);
     f->setObjectName(nombre);
@@ -104,13 +85,6 @@ QLineEdit* caja(QWidget* padre, const char* nombre, int largo, bool soloLectura)
     return c;
 }
 
-// A focus change inside the window (a modal list or another window taking
-// the focus is no leaving).
-bool dentroDeLaVentana(const QEvent* evento) {
-    const auto razon = static_cast<const QFocusEvent*>(evento)->reason();
-    return razon != Qt::ActiveWindowFocusReason && razon != Qt::PopupFocusReason;
-}
-
 }  // namespace
 
 frmDeclaraciones_794::frmDeclaraciones_794(QWidget* parent) : QWidget(parent) {
@@ -122,12 +96,12 @@ frmDeclaraciones_794::frmDeclaraciones_794(QWidget* parent) : QWidget(parent) {
 void frmDeclaraciones_794::crearControles() {
     auto principal = new QVBoxLayout(this);
 
-    lblTitDeclarante = titulo(this, "lblTitDeclarante");
+    lblTitDeclarante = NuevoTitulo(this, "lblTitDeclarante");
     principal->addWidget(lblTitDeclarante);
     auto declarante = new QGridLayout;
-    lblNif = etiqueta(this, "lblNif");
+    lblNif = NuevaEtiqueta(this, "lblNif");
     txtNif = caja(this, "txtNif", 20, true);
-    lblNombre = etiqueta(this, "lblNombre");
+    lblNombre = NuevaEtiqueta(this, "lblNombre");
     txtNombre = caja(this, "txtNombre", 40, true);
     txtNif->setFocusPolicy(Qt::NoFocus);
     txtNombre->setFocusPolicy(Qt::NoFocus);
@@ -138,7 +112,7 @@ void frmDeclaraciones_794::crearControles() {
     declarante->setColumnStretch(1, 1);
     principal->addLayout(declarante);
 
-    lblTitDeclaraciones = titulo(this, "lblTitDeclaraciones");
+    lblTitDeclaraciones = NuevoTitulo(this, "lblTitDeclaraciones");
     principal->addWidget(lblTitDeclaraciones);
 
     // Both panels share one place; only one shows.
@@ -148,7 +122,7 @@ void frmDeclaraciones_794::crearControles() {
 
     fraLista = marco(shpMarco1_2, "fraLista", QFrame::NoFrame);
     auto lista = new QVBoxLayout(fraLista);
-    lblLista = etiqueta(fraLista, "lblLista");
+    lblLista = NuevaEtiqueta(fraLista, "lblLista");
     lista->addWidget(lblLista);
     // The two headings stand over the exercise and period columns.
     auto cabecera = new QHBoxLayout;
@@ -156,11 +130,11 @@ void frmDeclaraciones_794::crearControles() {
     cabecera->addSpacing(Px(kAnchos[kIcono]) + 2);
     shpEjercicio = marco(fraLista, "shpEjercicio");
     shpEjercicio->setFixedWidth(Px(kAnchos[kEjercicio] + 10));
-    lblEjercicio = etiqueta(shpEjercicio, "lblEjercicio");
+    lblEjercicio = NuevaEtiqueta(shpEjercicio, "lblEjercicio");
     (new QHBoxLayout(shpEjercicio))->addWidget(lblEjercicio);
     shpEjercicio->layout()->setContentsMargins(2, 1, 2, 1);
     shpPeriodo = marco(fraLista, "shpPeriodo");
-    lblPeriodo = etiqueta(shpPeriodo, "lblPeriodo");
+    lblPeriodo = NuevaEtiqueta(shpPeriodo, "lblPeriodo");
     (new QHBoxLayout(shpPeriodo))->addWidget(lblPeriodo);
     shpPeriodo->layout()->setContentsMargins(2, 1, 2, 1);
     cabecera->addWidget(shpEjercicio);
@@ -179,11 +153,11 @@ void frmDeclaraciones_794::crearControles() {
     enMarco->addWidget(lsvDeclaraciones);
     lista->addWidget(shpMarco1_3, 1);
     auto botonesLista = new QHBoxLayout;
-    cmdAbrirD = boton(fraLista, "cmdAbrirD");
-    cmdBorrarD = boton(fraLista, "cmdBorrarD");
-    cmdImprimir = boton(fraLista, "cmdImprimir");
-    cmdImpBorradorDeclarados = boton(fraLista, "cmdImpBorradorDeclarados");
-    cmdTTCon = boton(fraLista, "cmdTTCon");
+    cmdAbrirD = NuevoBoton(fraLista, "cmdAbrirD");
+    cmdBorrarD = NuevoBoton(fraLista, "cmdBorrarD");
+    cmdImprimir = NuevoBoton(fraLista, "cmdImprimir");
+    cmdImpBorradorDeclarados = NuevoBoton(fraLista, "cmdImpBorradorDeclarados");
+    cmdTTCon = NuevoBoton(fraLista, "cmdTTCon");
     for (QPushButton* b : {cmdAbrirD, cmdBorrarD, cmdImprimir, cmdImpBorradorDeclarados, cmdTTCon})
         botonesLista->addWidget(b);
     lista->addLayout(botonesLista);
@@ -191,18 +165,18 @@ void frmDeclaraciones_794::crearControles() {
 
     fraNue = marco(shpMarco1_2, "fraNue");
     auto nueva = new QGridLayout(fraNue);
-    lblTitNueDec = titulo(fraNue, "lblTitNueDec");
-    lblNueEje = etiqueta(fraNue, "lblNueEje");
+    lblTitNueDec = NuevoTitulo(fraNue, "lblTitNueDec");
+    lblNueEje = NuevaEtiqueta(fraNue, "lblNueEje");
     txtNueEje = caja(fraNue, "txtNueEje", 4, false);
-    lblNuePeriodo = etiqueta(fraNue, "lblNuePeriodo");
+    lblNuePeriodo = NuevaEtiqueta(fraNue, "lblNuePeriodo");
     txtNuePeriodo = caja(fraNue, "txtNuePeriodo", 20, true);
     picPeriodo = new QToolButton(fraNue);
     picPeriodo->setObjectName("picPeriodo");
     picPeriodo->setFocusPolicy(Qt::StrongFocus);
     chkBimensual = new QCheckBox(fraNue);
     chkBimensual->setObjectName("chkBimensual");
-    cmdAceptar = boton(fraNue, "cmdAceptar");
-    cmdCancelar = boton(fraNue, "cmdCancelar");
+    cmdAceptar = NuevoBoton(fraNue, "cmdAceptar");
+    cmdCancelar = NuevoBoton(fraNue, "cmdCancelar");
     nueva->addWidget(lblTitNueDec, 0, 0, 1, 3);
     nueva->addWidget(lblNueEje, 1, 0);
     nueva->addWidget(txtNueEje, 1, 1);
@@ -218,10 +192,10 @@ void frmDeclaraciones_794::crearControles() {
     paneles->addWidget(fraNue, 0, 0, Qt::AlignCenter);
 
     auto botones = new QHBoxLayout;
-    cmdCrear = boton(this, "cmdCrear");
-    cmdCopiar = boton(this, "cmdCopiar");
-    cmdDeclarante = boton(this, "cmdDeclarante");
-    cmdCerrar = boton(this, "cmdCerrar");
+    cmdCrear = NuevoBoton(this, "cmdCrear");
+    cmdCopiar = NuevoBoton(this, "cmdCopiar");
+    cmdDeclarante = NuevoBoton(this, "cmdDeclarante");
+    cmdCerrar = NuevoBoton(this, "cmdCerrar");
     botones->addWidget(cmdCrear);
     botones->addWidget(cmdCopiar);
     botones->addStretch();
@@ -238,9 +212,7 @@ void frmDeclaraciones_794::crearControles() {
     txtNueEje->installEventFilter(this);
 
     auto conectar = [this](QPushButton* b, const char* evento, void (frmDeclaraciones_794::*manejador)()) {
-        connect(b, &QPushButton::clicked, this, [this, evento, manejador] {
-            Guardar(this, evento, [this, manejador] { (this->*manejador)(); });
-        });
+        AlPulsar(b, this, evento, [this, manejador] { (this->*manejador)(); });
     };
     conectar(cmdCrear, "frmDeclaraciones_794T.cmdCrear_Click", &frmDeclaraciones_794::cmdCrear_Click);
     conectar(cmdCopiar, "frmDeclaraciones_794T.cmdCopiar_Click", &frmDeclaraciones_794::cmdCopiar_Click);
@@ -298,25 +270,17 @@ bool frmDeclaraciones_794::eventFilter(QObject* objeto, QEvent* evento) {
             Guardar(this, "frmDeclaraciones_794T.lsvDeclaraciones_KeyPress", [this] { cmdAbrirD_Click(); });
             return true;
         }
-    } else if (objeto == txtNueEje && evento->type() == QEvent::FocusOut && dentroDeLaVentana(evento)) {
+    } else if (objeto == txtNueEje && FocoSaleDentro(evento)) {
         Guardar(this, "frmDeclaraciones_794T.txtNueEje_LostFocus", [this] { txtNueEje_LostFocus(); });
     }
     return QWidget::eventFilter(objeto, evento);
 }
 
 void frmDeclaraciones_794::InicializarLista() {
-    lsvDeclaraciones->clear();
-    lsvDeclaraciones->setColumnCount(kColumnas);
-    lsvDeclaraciones->setHeaderLabels(
-        {"Clave", "", Cat(139), Cat(102), Cat(223), "periodicidad", "bimensual"});
-    int total = 0;
-    for (int c = 0; c < kColumnas; ++c) {
-        lsvDeclaraciones->setColumnHidden(c, kAnchos[c] == 0);
-        if (kAnchos[c] > 0) lsvDeclaraciones->setColumnWidth(c, Px(kAnchos[c]));
-        total += Px(kAnchos[c]);
-    }
-    lsvDeclaraciones->header()->setStretchLastSection(false);
-    // Room for every visible column and for the scroll bar of a long list.
+    const int total = ColumnasLista(lsvDeclaraciones,
+                                    {"Clave", "", Cat(139), Cat(102), Cat(223), "periodicidad", "bimensual"},
+                                    {std::begin(kAnchos), std::end(kAnchos)});
+    // Room for the scroll bar of a long list.
     lsvDeclaraciones->setMinimumWidth(total + lsvDeclaraciones->verticalScrollBar()->sizeHint().width() +
                                       2 * lsvDeclaraciones->frameWidth());
 }
@@ -712,6 +676,9 @@ void frmDeclaraciones_794::Aceptar() {
     default:
         return;
     }
+    // A new declaration or a copy is in euros: the entry window shows the
+    // currency of the declaration it works on.
+    if (lista.Modo() != kAbrir) lista.MonedaOrigen(lista.Moneda());
     lista.Modo(kAbrir);
     objDeclarado().coddeclar(lista.CodDecla());
     MostrarDeclarados();

@@ -26,6 +26,7 @@
 #include "shell/catalogo.h"
 #include "shell/cgeneral.h"
 #include "shell/claves.h"
+#include "shell/controles.h"
 #include "shell/estilo.h"
 #include "shell/etiqueta.h"
 #include "shell/flujo_editor.h"
@@ -46,20 +47,6 @@ namespace {
 // number, name, key description, amount.
 enum Columna { kClave, kIcono, kPais, kNif, kNombre, kDescripcion, kImporte, kColumnas };
 constexpr int kAnchos[kColumnas] = {0, 250, 1200, 1200, 2200, 3500, 1600};
-
-QLabel* etiqueta(QWidget* padre, const char* nombre) {
-    auto l = new QLabel(padre);
-    l->setObjectName(nombre);
-    return l;
-}
-
-QLabel* titulo(QWidget* padre, const char* nombre) {
-    QLabel* l = etiqueta(padre, nombre);
-    QFont negrita = l->font();
-    negrita.setBold(true);
-    l->setFont(negrita);
-    return l;
-}
 
 QLineEdit* caja(QWidget* padre, const char* nombre, int largo, const char* tag) {
     auto c = new QLineEdit(padre);
@@ -84,12 +71,6 @@ QToolButton* selector(QWidget* padre, const char* nombre) {
     return b;
 }
 
-QPushButton* boton(QWidget* padre, const char* nombre) {
-    auto b = new QPushButton(padre);
-    b->setObjectName(nombre);
-    return b;
-}
-
 bool esBoton(const QWidget* control) { return control->objectName().toUpper().startsWith("CMD"); }
 
 void ponerImagen(QLabel* lugar, int numero) {
@@ -109,12 +90,12 @@ frmDeclarados_794::frmDeclarados_794(QWidget* parent) : QWidget(parent) {
 void frmDeclarados_794::crearControles() {
     auto principal = new QVBoxLayout(this);
 
-    lblTitDeclarante = titulo(this, "lblTitDeclarante");
+    lblTitDeclarante = NuevoTitulo(this, "lblTitDeclarante");
     principal->addWidget(lblTitDeclarante);
     auto declarante = new QGridLayout;
-    lblNifDeclarante = etiqueta(this, "lblNifDeclarante");
+    lblNifDeclarante = NuevaEtiqueta(this, "lblNifDeclarante");
     txtNifDeclarante = muestra(this, "txtNifDeclarante", "Cabecera");
-    lblNombreDeclarante = etiqueta(this, "lblNombreDeclarante");
+    lblNombreDeclarante = NuevaEtiqueta(this, "lblNombreDeclarante");
     txtNombreDeclarante = muestra(this, "txtNombreDeclarante", "Cabecera");
     declarante->addWidget(lblNifDeclarante, 0, 0);
     declarante->addWidget(txtNifDeclarante, 0, 1);
@@ -123,19 +104,19 @@ void frmDeclarados_794::crearControles() {
     declarante->setColumnStretch(3, 1);
     principal->addLayout(declarante);
 
-    lblTitDatosDeclaracion = titulo(this, "lblTitDatosDeclaracion");
+    lblTitDatosDeclaracion = NuevoTitulo(this, "lblTitDatosDeclaracion");
     principal->addWidget(lblTitDatosDeclaracion);
     auto declaracion = new QHBoxLayout;
-    lblEjercicio = etiqueta(this, "lblEjercicio");
+    lblEjercicio = NuevaEtiqueta(this, "lblEjercicio");
     txtEjercicio = muestra(this, "txtEjercicio", "Cabecera");
-    lblPeriodo = etiqueta(this, "lblPeriodo");
+    lblPeriodo = NuevaEtiqueta(this, "lblPeriodo");
     txtPer = muestra(this, "txtPer", "Cabecera");
-    lblMoneda = etiqueta(this, "lblMoneda");
+    lblMoneda = NuevaEtiqueta(this, "lblMoneda");
     txtMoneda = muestra(this, "txtMoneda", "Cabecera");
-    imgDeclaracion = etiqueta(this, "imgDeclaracion");
-    lblBimensual = etiqueta(this, "lblBimensual");
+    imgDeclaracion = NuevaEtiqueta(this, "imgDeclaracion");
+    lblBimensual = NuevaEtiqueta(this, "lblBimensual");
     txtBimensual = muestra(this, "txtBimensual", "Cabecera");
-    lblDeclarados = etiqueta(this, "lblDeclarados");
+    lblDeclarados = NuevaEtiqueta(this, "lblDeclarados");
     txtDeclarados = muestra(this, "txtDeclarados", "Cabecera");
     txtDeclarados->setAlignment(Qt::AlignRight);
     for (QWidget* w : std::initializer_list<QWidget*>{lblEjercicio, txtEjercicio, lblPeriodo, txtPer, lblMoneda,
@@ -144,23 +125,23 @@ void frmDeclarados_794::crearControles() {
         declaracion->addWidget(w);
     principal->addLayout(declaracion);
 
-    lblTitDeclarados = titulo(this, "lblTitDeclarados");
+    lblTitDeclarados = NuevoTitulo(this, "lblTitDeclarados");
     principal->addWidget(lblTitDeclarados);
     frmLista = new QFrame(this);
     frmLista->setObjectName("frmLista");
     frmLista->setFrameShape(QFrame::Box);
     auto lista = new QVBoxLayout(frmLista);
-    lblLista = etiqueta(frmLista, "lblLista");
+    lblLista = NuevaEtiqueta(frmLista, "lblLista");
     lista->addWidget(lblLista);
     // The header labels stand over the columns and sort the list.
     auto cabecera = new QHBoxLayout;
     cabecera->setSpacing(0);
     cabecera->addSpacing(Px(kAnchos[kIcono]) + 2);
-    lblPaisLista = etiqueta(frmLista, "lblPaisLista");
-    lblNifLista = etiqueta(frmLista, "lblNifLista");
-    lblNombreLista = etiqueta(frmLista, "lblNombreLista");
-    lblClaveLista = etiqueta(frmLista, "lblClaveLista");
-    lblImporteLista = etiqueta(frmLista, "lblImporteLista");
+    lblPaisLista = NuevaEtiqueta(frmLista, "lblPaisLista");
+    lblNifLista = NuevaEtiqueta(frmLista, "lblNifLista");
+    lblNombreLista = NuevaEtiqueta(frmLista, "lblNombreLista");
+    lblClaveLista = NuevaEtiqueta(frmLista, "lblClaveLista");
+    lblImporteLista = NuevaEtiqueta(frmLista, "lblImporteLista");
     int columna = kPais;
     for (QLabel* l : {lblPaisLista, lblNifLista, lblNombreLista, lblClaveLista, lblImporteLista}) {
         l->setFixedWidth(Px(kAnchos[columna++]));
@@ -187,9 +168,9 @@ void frmDeclarados_794::crearControles() {
     fraDeclarado->setObjectName("fraDeclarado");
     fraDeclarado->setFrameShape(QFrame::Box);
     auto detalle = new QGridLayout(fraDeclarado);
-    imgDeclarado = etiqueta(fraDeclarado, "imgDeclarado");
-    labelDeclarado = titulo(fraDeclarado, "labelDeclarado");
-    lblTitDeclarado = titulo(fraDeclarado, "lblTitDeclarado");
+    imgDeclarado = NuevaEtiqueta(fraDeclarado, "imgDeclarado");
+    labelDeclarado = NuevoTitulo(fraDeclarado, "labelDeclarado");
+    lblTitDeclarado = NuevoTitulo(fraDeclarado, "lblTitDeclarado");
     auto titulos = new QHBoxLayout;
     titulos->addWidget(imgDeclarado);
     titulos->addWidget(labelDeclarado);
@@ -197,7 +178,7 @@ void frmDeclarados_794::crearControles() {
     titulos->addWidget(lblTitDeclarado);
     detalle->addLayout(titulos, 0, 0, 1, 6);
 
-    lblPais = etiqueta(fraDeclarado, "lblPais");
+    lblPais = NuevaEtiqueta(fraDeclarado, "lblPais");
     txtPais = caja(fraDeclarado, "txtPais", 3, "PAISO");
     picPais = selector(fraDeclarado, "picPais");
     txtNombrePais = muestra(fraDeclarado, "txtNombrePais", "Cabecera");
@@ -206,21 +187,21 @@ void frmDeclarados_794::crearControles() {
     detalle->addWidget(picPais, 1, 2);
     detalle->addWidget(txtNombrePais, 1, 3, 1, 3);
 
-    lblNif = etiqueta(fraDeclarado, "lblNif");
+    lblNif = NuevaEtiqueta(fraDeclarado, "lblNif");
     txtNif = caja(fraDeclarado, "txtNif", 12, "NIFO");
     detalle->addWidget(lblNif, 2, 0);
     detalle->addWidget(txtNif, 2, 1, 1, 2);
-    lblNombre = etiqueta(fraDeclarado, "lblNombre");
+    lblNombre = NuevaEtiqueta(fraDeclarado, "lblNombre");
     txtNombre = caja(fraDeclarado, "txtNombre", 40, "RAZON");
     detalle->addWidget(lblNombre, 3, 0);
     detalle->addWidget(txtNombre, 3, 1, 1, 5);
 
-    lblClave = etiqueta(fraDeclarado, "lblClave");
+    lblClave = NuevaEtiqueta(fraDeclarado, "lblClave");
     txtClave = caja(fraDeclarado, "txtClave", 2, "CLAVEOPO");
     picClave = selector(fraDeclarado, "picClave");
     txtClaveComp = caja(fraDeclarado, "txtClaveComp", 2, "");
     txtClaveComp->hide();
-    lblClaveDes = etiqueta(fraDeclarado, "lblClaveDes");
+    lblClaveDes = NuevaEtiqueta(fraDeclarado, "lblClaveDes");
     txtClaveDes = muestra(fraDeclarado, "txtClaveDes", "Cabecera");
     detalle->addWidget(lblClave, 4, 0);
     detalle->addWidget(txtClave, 4, 1);
@@ -228,20 +209,20 @@ void frmDeclarados_794::crearControles() {
     detalle->addWidget(lblClaveDes, 4, 3);
     detalle->addWidget(txtClaveDes, 4, 4, 1, 2);
 
-    lblImporte = etiqueta(fraDeclarado, "lblImporte");
+    lblImporte = NuevaEtiqueta(fraDeclarado, "lblImporte");
     cnuImporte = new CajaImporte(fraDeclarado);
     cnuImporte->setObjectName("cnuImporte");
     Tag(cnuImporte, "IMPORTE");
     detalle->addWidget(lblImporte, 5, 0);
     detalle->addWidget(cnuImporte, 5, 1, 1, 2);
 
-    lblSigno = etiqueta(fraDeclarado, "lblSigno");
+    lblSigno = NuevaEtiqueta(fraDeclarado, "lblSigno");
     lblSigno->setText("Signo");
     txtSigno = caja(fraDeclarado, "txtSigno", 2, "SIGNOO");
     picSigno = selector(fraDeclarado, "picSigno");
-    lblEjer = etiqueta(fraDeclarado, "lblEjer");
+    lblEjer = NuevaEtiqueta(fraDeclarado, "lblEjer");
     txtEjer = caja(fraDeclarado, "txtEjer", 4, "EJERCICIOO");
-    lblPer = etiqueta(fraDeclarado, "lblPer");
+    lblPer = NuevaEtiqueta(fraDeclarado, "lblPer");
     txtPeriodo = caja(fraDeclarado, "txtPeriodo", 20, "PERIODOO");
     txtPeriodo->setReadOnly(true);
     picPeriodo = selector(fraDeclarado, "picPeriodo");
@@ -258,7 +239,7 @@ void frmDeclarados_794::crearControles() {
     Tag(shpTriangular, "Dummy");
     auto triangular = new QHBoxLayout(shpTriangular);
     triangular->setContentsMargins(4, 1, 4, 1);
-    lblTriangular = etiqueta(shpTriangular, "lblTriangular");
+    lblTriangular = NuevaEtiqueta(shpTriangular, "lblTriangular");
     chkTriangular = new QCheckBox(shpTriangular);
     chkTriangular->setObjectName("chkTriangular");
     triangular->addWidget(lblTriangular);
@@ -268,12 +249,12 @@ void frmDeclarados_794::crearControles() {
     principal->addWidget(fraDeclarado);
 
     auto botones = new QHBoxLayout;
-    cmdCrearDeclarado = boton(this, "cmdCrearDeclarado");
-    cmdEditar = boton(this, "cmdEditar");
-    cmdGuardar = boton(this, "cmdGuardar");
-    cmdCancelar = boton(this, "cmdCancelar");
-    cmdEliminar = boton(this, "cmdEliminar");
-    cmdCerrar = boton(this, "cmdCerrar");
+    cmdCrearDeclarado = NuevoBoton(this, "cmdCrearDeclarado");
+    cmdEditar = NuevoBoton(this, "cmdEditar");
+    cmdGuardar = NuevoBoton(this, "cmdGuardar");
+    cmdCancelar = NuevoBoton(this, "cmdCancelar");
+    cmdEliminar = NuevoBoton(this, "cmdEliminar");
+    cmdCerrar = NuevoBoton(this, "cmdCerrar");
     for (QPushButton* b : {cmdCrearDeclarado, cmdEditar, cmdGuardar, cmdCancelar, cmdEliminar})
         botones->addWidget(b);
     botones->addStretch();
@@ -295,9 +276,7 @@ void frmDeclarados_794::crearControles() {
 
 void frmDeclarados_794::conectar() {
     auto enlazar = [this](QPushButton* b, const char* evento, void (frmDeclarados_794::*manejador)()) {
-        connect(b, &QPushButton::clicked, this, [this, evento, manejador] {
-            Guardar(this, evento, [this, manejador] { (this->*manejador)(); });
-        });
+        AlPulsar(b, this, evento, [this, manejador] { (this->*manejador)(); });
     };
     enlazar(cmdCrearDeclarado, "frmDeclarados_794T.cmdCrearDeclarado_Click",
             &frmDeclarados_794::cmdCrearDeclarado_Click);
@@ -349,18 +328,8 @@ void frmDeclarados_794::Form_Activate() {
 }
 
 void frmDeclarados_794::InicializarLista() {
-    lsvDeclarados->clear();
-    lsvDeclarados->setColumnCount(kColumnas);
-    lsvDeclarados->setHeaderLabels(
-        {"Clave", "", Cat(250), Cat(225), Cat(238), Cat(110), Cat(206)});
-    int total = 0;
-    for (int c = 0; c < kColumnas; ++c) {
-        lsvDeclarados->setColumnHidden(c, kAnchos[c] == 0);
-        if (kAnchos[c] > 0) lsvDeclarados->setColumnWidth(c, Px(kAnchos[c]));
-        total += Px(kAnchos[c]);
-    }
-    lsvDeclarados->header()->setStretchLastSection(false);
-    lsvDeclarados->setMinimumWidth(total + 2 * lsvDeclarados->frameWidth() + 20);
+    ColumnasLista(lsvDeclarados, {"Clave", "", Cat(250), Cat(225), Cat(238), Cat(110), Cat(206)},
+                  {std::begin(kAnchos), std::end(kAnchos)});
 }
 
 void frmDeclarados_794::RellenarListaDeclarados() {

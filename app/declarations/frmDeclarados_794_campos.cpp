@@ -23,6 +23,7 @@
 #include "shell/catalogo.h"
 #include "shell/cgeneral.h"
 #include "shell/claves.h"
+#include "shell/controles.h"
 #include "shell/estilo.h"
 #include "shell/etiqueta.h"
 #include "shell/flujo_editor.h"
@@ -57,13 +58,6 @@ bool esUna(const QString& clave, std::initializer_list<const char*> lista) {
     return false;
 }
 
-// A focus change inside the window (a modal list or another window taking
-// the focus is no leaving).
-bool dentroDeLaVentana(const QEvent* evento) {
-    const auto razon = static_cast<const QFocusEvent*>(evento)->reason();
-    return razon != Qt::ActiveWindowFocusReason && razon != Qt::PopupFocusReason;
-}
-
 rt::Variant variante(const QString& texto) { return rt::Variant(texto.toStdString()); }
 
 }  // namespace
@@ -80,7 +74,7 @@ bool frmDeclarados_794::eventFilter(QObject* objeto, QEvent* evento) {
             return true;
         }
     }
-    if (evento->type() == QEvent::FocusOut && dentroDeLaVentana(evento)) {
+    if (FocoSaleDentro(evento)) {
         if (objeto == txtNif)
             Guardar(this, "frmDeclarados_794T.txtNif_LostFocus", [this] { txtNif_LostFocus(); });
         else if (objeto == txtNombre)

@@ -11,7 +11,8 @@
 
 #include "datos_grabacion.h"
 #include "entorno.h"
-#include "interaccion_falsa.h"
+#include "avisos.h"
+#include "interaccion_prueba.h"
 #include "parties/cdeclarante.h"
 #include "parties/cpresentador.h"
 #include "printing/cimprgrabar.h"
@@ -52,7 +53,7 @@ protected:
     bool grabar() { return quelvo::objImprGrabar().GrabarDeclaraciones(); }
 
     prueba::Entorno entorno_;
-    prueba::InteraccionFalsa pantalla_;
+    prueba::InteraccionPrueba pantalla_;
     QString ruta_;
 };
 
@@ -113,7 +114,7 @@ TEST_F(Grabacion, CadaRechazoDejaElFicheroAnteriorYDiceElPorque) {
         prueba::Entorno entorno;
         entorno.sql(prueba::kDatosGrabacion);
         if (*c.sql) entorno.sql(c.sql);
-        prueba::InteraccionFalsa pantalla;
+        prueba::InteraccionPrueba pantalla;
         colectiva2011();
         quelvo::objImprGrabar().vBufferDeclarantes(c.codigos);
         quelvo::objSelFichero().RutaFichero(entorno.carpeta() + "/794_CE11.txt");
@@ -123,18 +124,19 @@ TEST_F(Grabacion, CadaRechazoDejaElFicheroAnteriorYDiceElPorque) {
         EXPECT_EQ(Leer(entorno.carpeta() + "/794_CE11.txt"), "ANTERIOR\r\n");
         EXPECT_EQ(QDir(entorno.carpeta()).entryList({"794_CE11*"}, QDir::Files).size(), 1);
         if (c.aviso.isEmpty()) {
-            EXPECT_EQ(pantalla.UltimosErrores(), (std::vector<std::pair<int, int>>{{1, 64}}));
+            EXPECT_EQ(pantalla.ultimos(), std::vector<int>{64});
+            EXPECT_EQ(pantalla.ordinalesListas.back(), std::vector<int>{1});
             EXPECT_TRUE(pantalla.avisos.empty());
         } else {
             ASSERT_EQ(pantalla.avisos.size(), 1u);
-            EXPECT_TRUE(pantalla.avisos[0].first.contains(c.aviso))
-                << pantalla.avisos[0].first.toStdString();
+            EXPECT_TRUE(prueba::TextoAviso(pantalla.avisos[0]).contains(c.aviso))
+                << prueba::TextoAviso(pantalla.avisos[0]).toStdString();
         }
     }
 }
 
 // Stops at the progress window after the first declarant.
-class PantallaQueDetiene : public prueba::InteraccionFalsa {
+class PantallaQueDetiene : public prueba::InteraccionPrueba {
 public:
     bool AvanzarProgreso(int32_t pasos) override {
         pasosDados.push_back(pasos);

@@ -5,7 +5,8 @@
 #include <QFile>
 
 #include "entorno.h"
-#include "interaccion_falsa.h"
+#include "avisos.h"
+#include "interaccion_prueba.h"
 #include "printing/cimprgrabar.h"
 #include "printing/cselfichero.h"
 #include "shell/catalogo.h"
@@ -86,7 +87,7 @@ TEST(ImprGrabar, TotalDeclaradosCuentaLosDeclaradosDeLosCodigosDelPeriodo) {
 
 TEST(ImprGrabar, ExportarDteEscribeLosDeclarantesOExplicaElFallo) {
     prueba::Entorno entorno;
-    prueba::InteraccionFalsa pantalla;
+    prueba::InteraccionPrueba pantalla;
     entorno.sql("INSERT INTO TDeclarante VALUES"
                 " (4, '00000001R', 'UNO', 'CL', 'MAYOR', 1, '', '', '', '', 1, 1, 'LLODIO', 0, '', 0),"
                 " (9, '00000002W', 'DOS', 'CL', 'MAYOR', 2, '', '', '', '', 1, 1, 'LLODIO', 0, '', 0);");
@@ -106,9 +107,9 @@ TEST(ImprGrabar, ExportarDteEscribeLosDeclarantesOExplicaElFallo) {
     quelvo::objSelFichero().RutaFichero(entorno.carpeta() + "/no/existe/794_Declarantes.txt");
     run.ExportarDte();
     ASSERT_EQ(pantalla.avisos.size(), 1u);
-    EXPECT_TRUE(pantalla.avisos[0].first.startsWith(quelvo::Cat(306) + " "));
-    EXPECT_TRUE(pantalla.avisos[0].first.contains("no/existe")) << pantalla.avisos[0].first.toStdString();
-    EXPECT_EQ(pantalla.avisos[0].second, quelvo::Cat(308));
+    EXPECT_TRUE(prueba::TextoAviso(pantalla.avisos[0]).startsWith(quelvo::Cat(306) + " "));
+    EXPECT_TRUE(prueba::TextoAviso(pantalla.avisos[0]).contains("no/existe")) << prueba::TextoAviso(pantalla.avisos[0]).toStdString();
+    EXPECT_EQ(prueba::TituloAviso(pantalla.avisos[0]), quelvo::Cat(308));
 }
 
 TEST(SelFicheroObjeto, RecogerRutaURLSegunElTipoDeEnvio) {

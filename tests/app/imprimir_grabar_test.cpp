@@ -13,9 +13,12 @@
 #include <QTreeWidget>
 
 #include "datos_grabacion.h"
+#include "declarations/clistadeclaraciones.h"
+#include "declarations/frmDeclaraciones_794.h"
 #include "dialogos.h"
 #include "entorno.h"
-#include "interaccion_falsa.h"
+#include "avisos.h"
+#include "interaccion_prueba.h"
 #include "parties/cdeclarante.h"
 #include "printing/cimprgrabar.h"
 #include "printing/cselfichero.h"
@@ -26,6 +29,7 @@
 #include "shell/frmBarraDeProgreso_794.h"
 #include "shell/mdi794.h"
 #include "shell/objetos.h"
+#include "shell/periodos.h"
 
 using quelvo::frmImprimirGrabar_794;
 using quelvo::objImprGrabar;
@@ -86,7 +90,7 @@ protected:
     bool menuActivo(const char* nombre) { return principal_.Menu(nombre)->isEnabled(); }
 
     prueba::Entorno entorno_;
-    prueba::InteraccionFalsa pantalla_;
+    prueba::InteraccionPrueba pantalla_;
     quelvo::LienzoGrabacion lienzo_;
     quelvo::MDI794 principal_;
     QPointer<frmImprimirGrabar_794> dialogo_;
@@ -157,7 +161,7 @@ TEST_F(ImprimirGrabar, SinDeclaranteElegidoNoSeEjecuta) {
     // The printer-options button does Accept's preparation first.
     pulsar("cmdOpcImp");
     ASSERT_EQ(pantalla_.avisos.size(), 1u);
-    EXPECT_EQ(pantalla_.avisos[0].first, "No se ha elegido ningún declarante.");
+    EXPECT_EQ(prueba::TextoAviso(pantalla_.avisos[0]), "No se ha elegido ningún declarante.");
 }
 
 class DesdeDeclaraciones : public ImprimirGrabar {
@@ -205,8 +209,8 @@ TEST_F(DesdeDeclaraciones, LaFechaTecleadaSeConservaYSeComprueba) {
     EXPECT_EQ(fecha->text(), "31/12/2002");
     pulsar("cmdAceptar");
     ASSERT_EQ(pantalla_.avisos.size(), 1u);
-    EXPECT_EQ(pantalla_.avisos[0].first, "La Fecha de presentación no puede ser anterior al 01/01/2003");
-    EXPECT_EQ(pantalla_.avisos[0].second, "Error en la Introducción de Datos");
+    EXPECT_EQ(prueba::TextoAviso(pantalla_.avisos[0]), "La Fecha de presentación no puede ser anterior al 01/01/2003");
+    EXPECT_EQ(prueba::TituloAviso(pantalla_.avisos[0]), "Error en la Introducción de Datos");
     EXPECT_TRUE(lienzo_.Trabajos().empty());
     // Only labels need no date.
     pulsar("chkBorrador");
@@ -222,6 +226,33 @@ TEST_F(DesdeDeclaraciones, GrabaLaDeclaracionAbierta) {
     // The declarant's record and its two entries, no presenter's record.
     EXPECT_EQ(escrito.count("\r\n"), 3);
     EXPECT_TRUE(escrito.startsWith("17942011"));
+}
+
+TEST_F(DesdeDeclaraciones, ElBotonDeLaVentanaDeDeclaracionesAbreElDialogoYVuelve) {
+    quelvo::objDeclarante().CargarDeclarante(1);
+    quelvo::objDeclarante().Modo(1);
+    quelvo::objListaDeclaraciones().Modo(1);
+    quelvo::objListaDeclaraciones().CodDecla(0);
+    QPointer<quelvo::frmDeclaraciones_794> declaraciones = quelvo::MostrarDeclaraciones();
+    QApplication::processEvents();
+    auto lista = declaraciones->findChild<QTreeWidget*>("lsvDeclaraciones");
+    for (int i = 0; i < lista->topLevelItemCount(); ++i)
+        if (lista->topLevelItem(i)->text(0) == "1") lista->setCurrentItem(lista->topLevelItem(i));
+    declaraciones->findChild<QPushButton*>("cmdImprimir")->click();
+    QApplication::processEvents();
+    EXPECT_TRUE(declaraciones.isNull());
+    dialogo_ = principal_.findChild<frmImprimirGrabar_794*>();
+    ASSERT_NE(dialogo_, nullptr);
+    EXPECT_EQ(control<QLineEdit>("txtEjercicio")->text(), "2011");
+    EXPECT_EQ(control<QLineEdit>("txtPeriodo")->text(), quelvo::DescripcionPeriodo(6, 2));
+    EXPECT_EQ(control<QLineEdit>("txtMoneda")->text(), "Euros");
+    EXPECT_EQ(objImprGrabar().vBufferDeclarantes(), rt::Variant(rt::VArray::Of({1})));
+    pulsar("cmdCancelar");
+    QApplication::processEvents();
+    auto vuelta = principal_.findChild<quelvo::frmDeclaraciones_794*>();
+    ASSERT_NE(vuelta, nullptr);
+    EXPECT_EQ(vuelta->findChild<QTreeWidget*>("lsvDeclaraciones")->currentItem()->text(0), "1");
+    vuelta->close();
 }
 
 }  // namespace
