@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include "declarations/frmDeclaraciones_794.h"
 #include "platform/rutas.h"
 #include "printing/comandos_impresion.h"
 #include "shell/arranque.h"
@@ -22,6 +23,7 @@
 #include "shell/guarda.h"
 #include "shell/menus.h"
 #include "shell/objetos.h"
+#include "quelvort/convert.h"
 #include "quelvort/object.h"
 #include "zentalib/cMiscelaneos.h"
 #include "zentalib/cSaveAsRestore.h"
@@ -122,6 +124,10 @@ void MDI794::crearMenus() {
     EstablecerComando("mnuDescripAsisOnline", [this] { mnuDescripAsisOnline_Click(); });
     EstablecerComando("mnuAsisOnline", [this] { mnuAsisOnline_Click(); });
     EstablecerComando("mnuPreferencias", [this] { frmPreferencias_794(this).exec(); });
+    for (const char* reciente : {"mnuD1", "mnuD2", "mnuD3", "mnuD4"})
+        EstablecerComando(reciente, [this, reciente] {
+            AbrirDeclaracionesDe(rt::CLng(rt::Variant(Menu(reciente)->data().toString().toStdString())));
+        });
     EstablecerComando("mnuAcerca", [this] {
         DeshabilitarMenus();
         frmAbout_794(this).exec();
