@@ -5,6 +5,7 @@
 #include "parties/cdeclarante.h"
 #include "printing/cimprgrabar.h"
 #include "printing/frmImprimirGrabar_794.h"
+#include "printing/imprimir.h"
 #include "shell/objetos.h"
 
 namespace quelvo {
@@ -31,6 +32,11 @@ void frmDeclaraciones_794::ImprimirBorradorDeclarados() {
     const auto fila = FilaSeleccionada();
     if (!fila) return;
     objListaDeclaraciones().CodDecla(fila->clave);
+    cImprGrabar& run = objImprGrabar();
+    run.Moneda(fila->moneda);
+    run.Ejercicio(fila->ejercicio);
+    run.CodDecla(fila->clave);
+    quelvo::ImprimirBorradorDeclarados();
 }
 
 void frmDeclaraciones_794::EnvioTelematico() {}

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "grabacion.h"
+#include "printing/departamento.h"
 #include "printing/hoja_resumen.h"
 #include "shell/globales.h"
 
@@ -248,6 +249,17 @@ TEST_F(HojaResumenPrueba, ElPieConLaFechaEnAmbasLenguasYElEjemplar) {
     EXPECT_EQ(EnLinea(t, "Data", 55, 195).fuente, (FuenteLienzo{"Times New Roman", 8, false, true}));
 }
 
+TEST_F(HojaResumenPrueba, ElPieEnEuskeraDiceLoMismo) {
+    lngIdioma = kOffsetEuskera;
+    hoja.fechaPresentacion = "2013/10/28";
+    hoja.impreso = 1;
+    const auto& t = Pagina();
+    lngIdioma = 0;
+    EnLinea(t, "2013/10/28an /// 28/10/2013", 65, 195);
+    EXPECT_TRUE(BuscarTexto(t, "ZIRRIBORROA / BORRADOR"));
+    EnLinea(t, "Fecha", 55, 198);
+}
+
 TEST(FechaPresentacion, LaLineaNoDependeDeLaLenguaEnQueSeEscribio) {
     struct Caso {
         int32_t idioma;
@@ -266,6 +278,14 @@ TEST(FechaPresentacion, LaLineaNoDependeDeLaLenguaEnQueSeEscribio) {
         EXPECT_EQ(lngIdioma, c.idioma);
     }
     lngIdioma = 0;
+}
+
+TEST(Departamento, LasDosLineasCabenEnLaBandaMasEstrecha) {
+    const LineasDepartamento lineas = ObtenerDepartamento();
+    LienzoGrabacion l;
+    l.Fuente({"Arial", 7, false, false});
+    EXPECT_LT(l.TextWidth(lineas.euskera), 60);
+    EXPECT_LT(l.TextWidth(lineas.castellano), 60);
 }
 
 TEST(FechaPresentacion, RotulosDeLosEjemplares) {
