@@ -16,6 +16,7 @@
 #include "shell/caja_codigo.h"
 #include "shell/catalogo.h"
 #include "shell/cgeneral.h"
+#include "shell/controles.h"
 #include "shell/etiqueta.h"
 #include "shell/flujo_editor.h"
 #include "shell/objetos.h"
@@ -35,6 +36,14 @@ void ancho(QLineEdit* caja, int caracteres) {
     caja->setMinimumWidth(letra * caracteres + 12);
 }
 
+// What the window writes into a box shows whole: a stored value longer than
+// what may be typed (an imported one) is neither cut on screen nor, through
+// the copy of the boxes, in the record.
+void Mostrar(QLineEdit* caja, const QString& texto) {
+    if (texto.size() > caja->maxLength()) caja->setMaxLength(static_cast<int>(texto.size()));
+    caja->setText(texto);
+}
+
 // Label above its box, as one column of a row.
 void columna(QGridLayout* fila, int col, QLabel* etiqueta, QWidget* control, int estirar = 0) {
     if (etiqueta) fila->addWidget(etiqueta, 0, col);
@@ -48,11 +57,7 @@ EditorPersona::EditorPersona(const QString& nombre, const char* tagNombreContact
                              const char* tagTelContacto, QWidget* parent)
     : QWidget(parent) {
     setObjectName(nombre);
-    auto etiqueta = [this](const char* n) {
-        auto l = new QLabel(this);
-        l->setObjectName(n);
-        return l;
-    };
+    auto etiqueta = [this](const char* n) { return NuevaEtiqueta(this, n); };
     auto caja = [this](const char* n, const char* tag, int longitud) {
         auto c = new QLineEdit(this);
         c->setObjectName(n);
@@ -67,7 +72,7 @@ EditorPersona::EditorPersona(const QString& nombre, const char* tagNombreContact
         return b;
     };
 
-    lblTitDeclarante = etiqueta("lblTitDeclarante");
+    lblTitDeclarante = NuevoTitulo(this, "lblTitDeclarante");
     lblNIF = etiqueta("lblNIF");
     lblNombre = etiqueta("lblNombre");
     lblSiglas = etiqueta("lblSiglas");
@@ -106,10 +111,8 @@ EditorPersona::EditorPersona(const QString& nombre, const char* tagNombreContact
     txtTelNum = caja("txtTelNum", "TELEFO", 9);
     txtNomPdc = caja("txtNomPdc", tagNombreContacto, 40);
     txtTelPdc = caja("txtTelPdc", tagTelContacto, 9);
-    cmdAceptar = new QPushButton(this);
-    cmdAceptar->setObjectName("cmdAceptar");
-    cmdCancelar = new QPushButton(this);
-    cmdCancelar->setObjectName("cmdCancelar");
+    cmdAceptar = NuevoBoton(this, "cmdAceptar");
+    cmdCancelar = NuevoBoton(this, "cmdCancelar");
 
     // The names are the window's to write: grey and not editable.
     for (QLineEdit* nombreCodigo : {txtNomVia, txtNombreProv}) {
@@ -187,8 +190,7 @@ EditorPersona::EditorPersona(const QString& nombre, const char* tagNombreContact
 }
 
 QPushButton* EditorPersona::AnadirBoton(const char* nombre) {
-    auto b = new QPushButton(this);
-    b->setObjectName(nombre);
+    QPushButton* b = NuevoBoton(this, nombre);
     botones_->addWidget(b);
     return b;
 }
@@ -233,26 +235,26 @@ void EditorPersona::CaptionsComunes() {
 void EditorPersona::PresentarDatos(const QString& nombreContacto, int32_t telContacto) {
     const cDatosPersona& p = Persona();
     auto numero = [](int32_t v) { return v == 0 ? QString() : QString::number(v); };
-    txtNIF->setText(p.NIF());
-    txtNombre->setText(p.Nombre());
-    txtSiglas->setText(p.Siglas());
-    txtNomVia->setText(objGeneral().ObtenerVia(p.Siglas()));
-    txtViaPub->setText(p.domicilio());
-    txtNumero->setText(numero(p.numero()));
-    txtLetra->setText(p.letra());
-    txtEscalera->setText(p.Escal());
-    txtPiso->setText(p.piso());
-    txtMano->setText(p.mano());
+    Mostrar(txtNIF, p.NIF());
+    Mostrar(txtNombre, p.Nombre());
+    Mostrar(txtSiglas, p.Siglas());
+    Mostrar(txtNomVia, objGeneral().ObtenerVia(p.Siglas()));
+    Mostrar(txtViaPub, p.domicilio());
+    Mostrar(txtNumero, numero(p.numero()));
+    Mostrar(txtLetra, p.letra());
+    Mostrar(txtEscalera, p.Escal());
+    Mostrar(txtPiso, p.piso());
+    Mostrar(txtMano, p.mano());
     if (p.CodProvin() > 0) {
-        txtProvin->setText(QString::fromStdString(FormatoCeros(rt::Variant(p.CodProvin()), 2)));
-        txtNombreProv->setText(objGeneral().ObtenerProvincia(txtProvin->text()));
+        Mostrar(txtProvin, QString::fromStdString(FormatoCeros(rt::Variant(p.CodProvin()), 2)));
+        Mostrar(txtNombreProv, objGeneral().ObtenerProvincia(txtProvin->text()));
     }
-    txtCPost->setText(p.CPost() == 0 ? QString()
+    Mostrar(txtCPost, p.CPost() == 0 ? QString()
                                      : QString::fromStdString(FormatoCeros(rt::Variant(p.CPost()), 5)));
-    txtMunici->setText(p.municipio());
-    txtTelNum->setText(numero(p.Telefono()));
-    txtNomPdc->setText(nombreContacto);
-    txtTelPdc->setText(numero(telContacto));
+    Mostrar(txtMunici, p.municipio());
+    Mostrar(txtTelNum, numero(p.Telefono()));
+    Mostrar(txtNomPdc, nombreContacto);
+    Mostrar(txtTelPdc, numero(telContacto));
 }
 
 void EditorPersona::SelValorLista(QTreeWidget* lsv) {
@@ -262,8 +264,8 @@ void EditorPersona::SelValorLista(QTreeWidget* lsv) {
     if (lista == "PROV") {
         if (BC(rt::Variant(codigo.toStdString())) != p.CodProvin()) {
             p.CodProvin(rt::CInt(rt::Variant(codigo.toStdString())));
-            txtNombreProv->setText(TextoElegido(lsv));
-            txtProvin->setText(QString::fromStdString(FormatoCeros(rt::Variant(codigo.toStdString()), 2)));
+            Mostrar(txtNombreProv, TextoElegido(lsv));
+            Mostrar(txtProvin, QString::fromStdString(FormatoCeros(rt::Variant(codigo.toStdString()), 2)));
             p.Modificado(true);
         }
         DescargarContenedorLista();
@@ -271,8 +273,8 @@ void EditorPersona::SelValorLista(QTreeWidget* lsv) {
     } else if (lista == "SIGLAS") {
         if (codigo != p.Siglas()) {
             p.Siglas(codigo);
-            txtSiglas->setText(codigo);
-            txtNomVia->setText(TextoElegido(lsv));
+            Mostrar(txtSiglas, codigo);
+            Mostrar(txtNomVia, TextoElegido(lsv));
             p.Modificado(true);
         }
         DescargarContenedorLista();
@@ -282,14 +284,14 @@ void EditorPersona::SelValorLista(QTreeWidget* lsv) {
 
 void EditorPersona::txtProvin_LostFocus() {
     cDatosPersona& p = Persona();
-    if (txtProvin->text().size() == 1) txtProvin->setText("0" + txtProvin->text());
+    if (txtProvin->text().size() == 1) Mostrar(txtProvin, "0" + txtProvin->text());
     if (BC(rt::Variant(txtProvin->text().toStdString())) == p.CodProvin()) return;
     p.Modificado(true);
     // An empty box stood for no province: that is what comes back.
     const QString anterior =
         p.CodProvin() == 0 ? QString() : QString::fromStdString(FormatoCeros(rt::Variant(p.CodProvin()), 2));
     const QString nombre = provincia_->ComprobarOReponer(anterior);
-    if (!nombre.isEmpty()) txtNombreProv->setText(nombre);
+    if (!nombre.isEmpty()) Mostrar(txtNombreProv, nombre);
     p.CodProvin(static_cast<int16_t>(BC(rt::Variant(txtProvin->text().toStdString()))));
     MoverFoco(txtCPost);
 }
@@ -300,7 +302,7 @@ void EditorPersona::txtSiglas_LostFocus(bool marcar) {
     const QString nombre = siglas_->ComprobarOReponer(p.Siglas());
     if (!nombre.isEmpty()) {
         if (marcar) p.Modificado(true);
-        txtNomVia->setText(nombre);
+        Mostrar(txtNomVia, nombre);
     }
     p.Siglas(txtSiglas->text());
     MoverFoco(txtViaPub);

@@ -10,6 +10,7 @@
 #include "quelvort/error.h"
 #include "shell/catalogo.h"
 #include "shell/cgeneral.h"
+#include "shell/controles.h"
 #include "shell/estilo.h"
 #include "shell/flujo_editor.h"
 #include "shell/guarda.h"
@@ -23,16 +24,13 @@ namespace quelvo {
 
 frmDeclarante_794::frmDeclarante_794(QWidget* parent)
     : EditorPersona("frmDeclarante_794", "NOMPDC", "TELPDC", parent) {
-    labelAlta = new QLabel(this);
-    labelAlta->setObjectName("labelAlta");
+    labelAlta = NuevaEtiqueta(this, "labelAlta");
     AnadirAlTitulo(labelAlta);
     Preparar(true, kVolcarDeclarante,
              {txtNIF, txtNombre, txtSiglas, txtViaPub, txtNumero, txtLetra, txtEscalera, txtPiso, txtMano,
               txtProvin, txtNombreProv, txtCPost, txtMunici, txtTelNum, txtNomPdc, txtTelPdc});
-    connect(cmdAceptar, &QPushButton::clicked, this,
-            [this] { Guardar(this, "frmDeclarante_794T.cmdAceptar_Click", [this] { cmdAceptar_Click(); }); });
-    connect(cmdCancelar, &QPushButton::clicked, this,
-            [this] { Guardar(this, "frmDeclarante_794T.cmdCancelar_Click", [this] { cmdCancelar_Click(); }); });
+    AlPulsar(cmdAceptar, this, "frmDeclarante_794T.cmdAceptar_Click", [this] { cmdAceptar_Click(); });
+    AlPulsar(cmdCancelar, this, "frmDeclarante_794T.cmdCancelar_Click", [this] { cmdCancelar_Click(); });
     Guardar(this, "frmDeclarante_794T.Form_Load", [this] { Form_Load(); });
 }
 

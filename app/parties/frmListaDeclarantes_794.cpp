@@ -22,6 +22,7 @@
 #include "quelvort/strings.h"
 #include "shell/catalogo.h"
 #include "shell/cgeneral.h"
+#include "shell/controles.h"
 #include "shell/estilo.h"
 #include "shell/etiqueta.h"
 #include "shell/guarda.h"
@@ -69,10 +70,8 @@ public:
 
 frmListaDeclarantes_794::frmListaDeclarantes_794(QWidget* parent) : QWidget(parent) {
     setObjectName("frmListaDeclarantes_794");
-    imgDeclarantes = new QLabel(this);
-    imgDeclarantes->setObjectName("imgDeclarantes");
-    lblTitDeclte = new QLabel(this);
-    lblTitDeclte->setObjectName("lblTitDeclte");
+    imgDeclarantes = NuevaEtiqueta(this, "imgDeclarantes");
+    lblTitDeclte = NuevoTitulo(this, "lblTitDeclte");
 
     // The list with its header labels over the columns: placed by hand, as
     // the labels must sit over the columns they sort.
@@ -89,8 +88,7 @@ frmListaDeclarantes_794::frmListaDeclarantes_794(QWidget* parent) : QWidget(pare
     shpMarco1_ID = marco("shpMarco1_ID");
     shpMarco1_Nombre = marco("shpMarco1_Nombre");
     auto cabecera = [zona](const char* nombre) {
-        auto l = new QLabel(zona);
-        l->setObjectName(nombre);
+        QLabel* l = NuevaEtiqueta(zona, nombre);
         l->setCursor(Qt::PointingHandCursor);
         Tag(l, "Lista");
         return l;
@@ -111,10 +109,8 @@ frmListaDeclarantes_794::frmListaDeclarantes_794(QWidget* parent) : QWidget(pare
     lblNombre->installEventFilter(this);
     lsvDeclarantes->installEventFilter(this);
 
-    cmdAceptar = new QPushButton(this);
-    cmdAceptar->setObjectName("cmdAceptar");
-    cmdCancelar = new QPushButton(this);
-    cmdCancelar->setObjectName("cmdCancelar");
+    cmdAceptar = NuevoBoton(this, "cmdAceptar");
+    cmdCancelar = NuevoBoton(this, "cmdCancelar");
 
     auto principal = new QVBoxLayout(this);
     auto titulo = new QHBoxLayout;
@@ -128,12 +124,8 @@ frmListaDeclarantes_794::frmListaDeclarantes_794(QWidget* parent) : QWidget(pare
     botones->addWidget(cmdCancelar);
     principal->addLayout(botones);
 
-    connect(cmdAceptar, &QPushButton::clicked, this, [this] {
-        Guardar(this, "frmListaDeclarantes_794T.cmdAceptar_Click", [this] { cmdAceptar_Click(); });
-    });
-    connect(cmdCancelar, &QPushButton::clicked, this, [this] {
-        Guardar(this, "frmListaDeclarantes_794T.cmdCancelar_Click", [this] { cmdCancelar_Click(); });
-    });
+    AlPulsar(cmdAceptar, this, "frmListaDeclarantes_794T.cmdAceptar_Click", [this] { cmdAceptar_Click(); });
+    AlPulsar(cmdCancelar, this, "frmListaDeclarantes_794T.cmdCancelar_Click", [this] { cmdCancelar_Click(); });
     connect(lsvDeclarantes, &QTreeWidget::itemClicked, this, [this] {
         Guardar(this, "frmListaDeclarantes_794T.lsvDeclarantes_Click", [this] { PresentaBotones(); });
     });

@@ -9,6 +9,7 @@
 #include "quelvort/error.h"
 #include "shell/catalogo.h"
 #include "shell/cgeneral.h"
+#include "shell/controles.h"
 #include "shell/estilo.h"
 #include "shell/flujo_editor.h"
 #include "shell/guarda.h"
@@ -29,12 +30,9 @@ frmPresentador_794::frmPresentador_794(QWidget* parent)
     Preparar(false, kVolcarPresentador,
              {txtNIF, txtNombre, txtSiglas, txtViaPub, txtNumero, txtLetra, txtEscalera, txtPiso, txtMano,
               txtProvin, txtNombreProv, txtCPost, txtMunici, txtNomPdc});
-    const std::pair<QPushButton*, int> botones[] = {{cmdAceptar, 0}, {cmdCancelar, 1}, {cmdEliminar, 6}};
-    for (auto [boton, accion] : botones) {
-        const QByteArray evento = "frmPresentador_794T." + boton->objectName().toUtf8() + "_Click";
-        connect(boton, &QPushButton::clicked, this,
-                [this, evento, accion] { Guardar(this, evento.constData(), [this, accion] { Acciones(accion); }); });
-    }
+    AlPulsar(cmdAceptar, this, "frmPresentador_794T.cmdAceptar_Click", [this] { cmdAceptar_Click(); });
+    AlPulsar(cmdCancelar, this, "frmPresentador_794T.cmdCancelar_Click", [this] { cmdCancelar_Click(); });
+    AlPulsar(cmdEliminar, this, "frmPresentador_794T.cmdEliminar_Click", [this] { cmdEliminar_Click(); });
     Guardar(this, "frmPresentador_794T.Form_Load", [this] { Form_Load(); });
 }
 

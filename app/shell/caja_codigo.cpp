@@ -12,6 +12,7 @@
 
 #include "quelvort/strings.h"
 #include "shell/cgeneral.h"
+#include "shell/controles.h"
 #include "shell/frmContenedorLista_794.h"
 #include "shell/guarda.h"
 
@@ -25,13 +26,6 @@ bool esIntro(const QEvent* evento) {
     if (evento->type() != QEvent::KeyPress) return false;
     const int tecla = static_cast<const QKeyEvent*>(evento)->key();
     return tecla == Qt::Key_Return || tecla == Qt::Key_Enter;
-}
-
-// A focus change inside the window; the focus leaving with its window (a
-// modal list opening, another window activated) is none.
-bool dentroDeLaVentana(const QEvent* evento) {
-    const auto razon = static_cast<const QFocusEvent*>(evento)->reason();
-    return razon != Qt::ActiveWindowFocusReason && razon != Qt::PopupFocusReason;
 }
 
 }  // namespace
@@ -104,7 +98,7 @@ bool CajaCodigo::eventFilter(QObject* objeto, QEvent* evento) {
     if (objeto == caja_) {
         if (evento->type() == QEvent::FocusIn) {
             MostrarImagen(kImagenListaActiva);
-        } else if (evento->type() == QEvent::FocusOut && dentroDeLaVentana(evento)) {
+        } else if (FocoSaleDentro(evento)) {
             Guardado(caja_->objectName() + "_LostFocus", [this] { Salir(); });
         } else if (esIntro(evento)) {
             Guardado(caja_->objectName() + "_KeyPress", [this] {

@@ -58,11 +58,10 @@ bool FlujoEditor::DescartarCambios(bool modificado, int32_t idTexto) {
 bool FlujoEditor::eventFilter(QObject* objeto, QEvent* evento) {
     switch (evento->type()) {
     case QEvent::KeyRelease:
-        // Seen once: at the control, not again as it goes up to the window.
-        if (objeto == QApplication::focusWidget() || objeto == ventana_) {
-            if (!static_cast<QKeyEvent*>(evento)->isAutoRepeat()) Volcar("Form_KeyUp");
-            return true;
-        }
+        // Seen once, at the control that has the focus, and left to it (a
+        // button clicks on the release of Space).
+        if (objeto == QApplication::focusWidget() && !static_cast<QKeyEvent*>(evento)->isAutoRepeat())
+            Volcar("Form_KeyUp");
         break;
     case QEvent::KeyPress: {
         const int tecla = static_cast<QKeyEvent*>(evento)->key();

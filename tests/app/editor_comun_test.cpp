@@ -165,6 +165,8 @@ TEST_F(EditorComun, EnterMovesOnOnlyWhenAskedAndClicksButtons) {
         v.cmdAceptar->setFocus(Qt::TabFocusReason);
         QTest::keyClick(v.cmdAceptar, Qt::Key_Return);
         EXPECT_EQ(v.aceptar, 1);
+        QTest::keyClick(v.cmdAceptar, Qt::Key_Space);
+        EXPECT_EQ(v.aceptar, 2);
     }
 }
 

@@ -390,6 +390,24 @@ TEST_F(VentanasPartes, LongListWidensAndShiftsOnce) {
     EXPECT_LT(lista->width(), ancho);
 }
 
+TEST_F(VentanasPartes, AStoredValueLongerThanTheBoxIsNeitherShownCutNorStoredCut) {
+    const std::string largo = "COMPAÑIA DE SERVICIOS GENERALES DEL NORTE S.A.";  // 46 characters
+    declarantes("(9, 'X1234567L', '" + largo + "', 'CL', 'C', 1, 1, 'M')");
+    objDeclarante().CODDEC(9);
+    objDeclarante().Modo(1);
+    objDeclarante().Procedencia(1);
+    objDeclarante().InicializaDatos();
+    MostrarDeclarante();
+    asentar();
+    EXPECT_EQ(control(kEditor, "txtNombre")->text().toStdString(), largo);
+    QLineEdit* municipio = control(kEditor, "txtMunici");
+    municipio->selectAll();
+    teclear(kEditor, "txtMunici", "gasteiz");
+    pulsar(kEditor, "cmdAceptar");
+    EXPECT_EQ(ventana(kEditor), nullptr);
+    EXPECT_EQ(valor("SELECT nombred || '|' || municipiod FROM TDeclarante"), largo + "|GASTEIZ");
+}
+
 TEST_F(VentanasPartes, SingleDeclarantOpensStraightAndRecentEntriesOpenTheirs) {
     declarantes("(4, 'A1', 'UNO', 'CL', 'C', 1, 1, 'M')");
     menu("mnuAbrDec");
