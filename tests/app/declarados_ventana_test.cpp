@@ -20,6 +20,7 @@
 #include "entorno.h"
 #include "interaccion_prueba.h"
 #include "parties/cdeclarante.h"
+#include "quelvort/convert.h"
 #include "shell/caja_importe.h"
 #include "shell/objetos.h"
 #include "ventanas_declaraciones.h"
@@ -409,6 +410,26 @@ TEST_F(VentanaDeclarados, CancelWhileCreatingShowsTheLastEntry) {
     EXPECT_EQ(quelvo::objDeclaracion().ModoDeclaracion(), quelvo::kModoDescarga);
     EXPECT_EQ(quelvo::objDeclarado().codope(), 0);
     EXPECT_NE(VentanaAbierta("frmDeclaraciones_794"), nullptr);
+}
+
+TEST_F(VentanaDeclarados, MoreEntriesThanASixteenBitCounterHolds) {
+    entorno_.sql("INSERT INTO TDeclaraciones VALUES (9, 5, 2012, 6, 2, 'E', '');"
+                 "WITH RECURSIVE e(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM e WHERE i < 33000) "
+                 "INSERT INTO tOperadores (coddeclar, paiso, nifo, razon, claveopo, tipoopo, base) "
+                 "SELECT 9, 'DE', 100000000 + i, 'N' || i, 'E', 'N', 100 FROM e;");
+    auto& declaracion = quelvo::objListaDeclaraciones();
+    declaracion.CodDecla(9);
+    declaracion.Ejercicio(2012);
+    declaracion.Periodo(6);
+    declaracion.Periodicidad(2);
+    quelvo::MostrarDeclarados();
+    QWidget* v = VentanaAbierta("frmDeclarados_794");
+    ASSERT_NE(v, nullptr);
+    EXPECT_EQ(cuenta(v), "33000");
+    EXPECT_EQ(lista(v)->currentItem()->text(4), "N33000");
+    quelvo::objDeclaracion().ObtenerTotalDeclarados(9);
+    EXPECT_EQ(quelvo::objDeclaracion().NoTotalDeclarados(), "33000");
+    EXPECT_EQ(rt::CStr(quelvo::objDeclaracion().BufferTotalDeclarados()(1, 1)), "3300000");
 }
 
 }  // namespace
