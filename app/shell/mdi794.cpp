@@ -5,6 +5,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTimer>
 #include <QToolBar>
 
@@ -56,7 +57,16 @@ MDI794::MDI794(QWidget* parent) : QMainWindow(parent) {
     instancia = this;
     mdiArea_ = new QMdiArea(this);
     mdiArea_->setObjectName("mdiArea");
+    // A child larger than the area (a small screen, larger fonts) can still
+    // be scrolled to its every field.
+    mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdiArea_);
+    // Room for the editors at their natural size where the screen has it.
+    if (const QScreen* pantalla = screen()) {
+        const QSize disponible = pantalla->availableGeometry().size();
+        resize(qMin(disponible.width(), 1100), qMin(disponible.height(), 800));
+    }
     crearMenus();
     crearBarra();
     // No choice stored yet: the first run asks for the language.

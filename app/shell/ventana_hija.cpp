@@ -32,6 +32,9 @@ void MostrarHija(QWidget* ventana, std::function<void()> alActivar) {
     }
     if (marco) {
         marco->show();
+        // The area places a child wider or taller than itself partly off its
+        // left or top edge, where no scrolling reaches.
+        if (marco->x() < 0 || marco->y() < 0) marco->move(qMax(0, marco->x()), qMax(0, marco->y()));
         if (auto area = marco->mdiArea()) area->setActiveSubWindow(marco);
     } else {
         ventana->show();
