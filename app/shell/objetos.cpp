@@ -5,6 +5,7 @@
 #include "declarations/cdeclaracion.h"
 #include "declarations/cdeclarado.h"
 #include "declarations/clistadeclaraciones.h"
+#include "exchange/cimportacion.h"
 #include "parties/cdeclarante.h"
 #include "parties/cpresentador.h"
 #include "shell/cactonline.h"
@@ -22,6 +23,7 @@ struct Objetos {
     std::unique_ptr<cListaDeclaraciones> listaDeclaraciones;
     std::unique_ptr<cDeclaracion> declaracion;
     std::unique_ptr<cDeclarado> declarado;
+    std::unique_ptr<cImportacion> importacion;
 };
 
 Objetos& objetos() {
@@ -44,6 +46,7 @@ cPresentador& objPresentador() { return unico(objetos().presentador); }
 cListaDeclaraciones& objListaDeclaraciones() { return unico(objetos().listaDeclaraciones); }
 cDeclaracion& objDeclaracion() { return unico(objetos().declaracion); }
 cDeclarado& objDeclarado() { return unico(objetos().declarado); }
+cImportacion& objImportacion() { return unico(objetos().importacion); }
 
 void LiberarObjetos() { objetos() = Objetos{}; }
 

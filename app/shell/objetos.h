@@ -11,6 +11,7 @@ class cPresentador;
 class cListaDeclaraciones;
 class cDeclaracion;
 class cDeclarado;
+class cImportacion;
 
 cGeneral& objGeneral();
 cActOnline& objActOnline();
@@ -19,6 +20,7 @@ cPresentador& objPresentador();
 cListaDeclaraciones& objListaDeclaraciones();
 cDeclaracion& objDeclaracion();
 cDeclarado& objDeclarado();
+cImportacion& objImportacion();
 
 // Drops every single object, so the next use creates it afresh (tests).
 void LiberarObjetos();
