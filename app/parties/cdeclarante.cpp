@@ -72,28 +72,4 @@ void cDeclarante::CargarDeclarante(const rt::Variant& r) {
     TelefonoPd_ = telefonoPd;
 }
 
-int32_t cDeclarante::GuardarDeclarante() {
-    auto t = [](const QString& v) { return rt::Variant(v.trimmed().toStdString()); };
-    rt::VArray r(0, 15);
-    r.at(0) = CODDEC_;
-    r.at(1) = t(NIF());
-    r.at(2) = t(Nombre());
-    r.at(3) = t(Siglas());
-    r.at(4) = t(domicilio());
-    r.at(5) = numero();
-    r.at(6) = t(letra());
-    r.at(7) = t(Escal());
-    r.at(8) = t(piso());
-    r.at(9) = t(mano());
-    r.at(10) = rt::Variant(static_cast<int32_t>(CodProvin()));
-    r.at(11) = CPost();
-    r.at(12) = t(municipio());
-    r.at(13) = Telefono();
-    r.at(14) = t(NombrePd_);
-    r.at(15) = TelefonoPd_;
-    CODDEC_ = servidor()->GuardarDeclarante(r);
-    Modificado(false);
-    return CODDEC_;
-}
-
 }  // namespace quelvo

@@ -46,8 +46,6 @@ public:
     // Loads a record in the data server's load order that the caller already
     // holds; the server is not asked.
     void CargarDeclarante(const rt::Variant& vRegistro);
-    // Stores the declarant (a new one when CODDEC is 0) and answers its key.
-    int32_t GuardarDeclarante();
 
 private:
     int32_t AbrirBorrar_ = 0;
