@@ -5,6 +5,8 @@
 #include "quelvodat/territorio.h"
 #include "quelvort/convert.h"
 #include "quelvort/error.h"
+#include "quelvort/strings.h"
+#include "shell/interaccion.h"
 #include "shell/servidor.h"
 
 namespace quelvo {
@@ -70,6 +72,56 @@ void cDeclarante::CargarDeclarante(const rt::Variant& r) {
     Asignar(d);
     NombrePd_ = nombrePd;
     TelefonoPd_ = telefonoPd;
+}
+
+bool cDeclarante::ValidarDeclarante(bool blnNoMostrar, bool& blnNifRepetido, rt::Variant& vErrores) {
+    Hallazgos h = ValidarDatos(0);
+    // Asked every time; it counts only for a declarant not stored yet.
+    if (DeclaranteRepetido() >= 1 && Modo_ == 0) {
+        h.Anadir(9, 8);
+        blnNifRepetido = true;
+    }
+    if (h.Vacia()) {
+        vErrores = rt::Variant::Null();
+        return true;
+    }
+    if (blnNoMostrar) vErrores = h.Matriz();
+    else interaccion().MostrarErrores(h.Matriz());
+    return false;
+}
+
+int32_t cDeclarante::DeclaranteRepetido() {
+    const std::string nif = rt::UCase(rt::Trim(NIF().toStdString()));
+    if (nif.empty()) return 0;
+    auto server = servidor();
+    // The server finds NIFs that begin with the text; none means no equal
+    // one either, so the whole list is read only when there is a candidate.
+    if (server->NifRepetido(nif) == 0) return 0;
+    const rt::Variant lista = server->ObtenerDeclarantes();
+    if (!lista.isArray()) return 0;
+    for (int32_t i = 1; i <= rt::UBound(lista, 2); ++i)
+        if (rt::UCase(rt::Trim(rt::CStr(lista(1, i)))) == nif) return rt::CLng(lista(0, i));
+    return 0;
+}
+
+rt::Variant cDeclarante::RegistroGuardado() const {
+    auto t = [](const QString& q) { return rt::Variant(rt::Trim(q.toStdString())); };
+    auto n = [](int32_t v) { return rt::Variant(std::to_string(v)); };
+    return rt::VArray::Of({rt::Variant::Long(CODDEC_), t(NIF()), t(Nombre()), t(Siglas()),
+                           t(domicilio()), n(numero()), t(letra()), t(Escal()), t(piso()), t(mano()),
+                           n(CodProvin()), n(CPost()), t(municipio()), n(Telefono()), t(NombrePd_),
+                           n(TelefonoPd_)});
+}
+
+int32_t cDeclarante::GuardarDeclarante() {
+    const int32_t clave = servidor()->GuardarDeclarante(RegistroGuardado());
+    Modificado(false);
+    return clave;
+}
+
+void cDeclarante::EliminarDeclarante() {
+    servidor()->EliminarDeclarante(CODDEC_, true);
+    CODDEC_ = 0;
 }
 
 }  // namespace quelvo

@@ -41,11 +41,30 @@ public:
     // defaults of a new declarant, any other Modo leaves the fields alone.
     void InicializaDatos();
     void ObtenerDeclarantes();
+    // Checks the declarant; every check runs. No finding: true and
+    // `vErrores` Null. Findings: false, and with `blnNoMostrar` they come
+    // back in `vErrores`, otherwise the error list shows them and `vErrores`
+    // is left alone. A new declarant (Modo 0) whose NIF is stored already
+    // sets `blnNifRepetido` (never cleared here).
+    bool ValidarDeclarante(bool blnNoMostrar, bool& blnNifRepetido, rt::Variant& vErrores);
+    // Key of a stored declarant with the same NIF (blanks around and letter
+    // case aside, never a mere beginning); 0 when none or no NIF.
+    int32_t DeclaranteRepetido();
+    // Stores the declarant (a new one when CODDEC is 0) and answers the
+    // stored key; CODDEC stays as it was.
+    int32_t GuardarDeclarante();
+    // Deletes the declarant CODDEC with its declarations and their entries.
+    void EliminarDeclarante();
     // Loads the stored declarant with that key.
     void CargarDeclarante(int32_t lngCoddec);
     // Loads a record in the data server's load order that the caller already
     // holds; the server is not asked.
     void CargarDeclarante(const rt::Variant& vRegistro);
+    // The save record: 0 CODDEC, then the fields trimmed as text (numbers in
+    // digits), contact telephone last: 1 NIF, 2 Nombre, 3 Siglas,
+    // 4 domicilio, 5 numero, 6 letra, 7 Escal, 8 piso, 9 mano, 10 CodProvin,
+    // 11 CPost, 12 municipio, 13 Telefono, 14 NombrePd, 15 TelefonoPd.
+    rt::Variant RegistroGuardado() const;
 
 private:
     int32_t AbrirBorrar_ = 0;

@@ -3,9 +3,20 @@
 #include "parties/formato_ceros.h"
 #include "quelvodat/cPresentador.h"
 #include "quelvort/convert.h"
+#include "shell/interaccion.h"
 #include "shell/servidor.h"
 
 namespace quelvo {
+
+namespace {
+
+std::shared_ptr<quelvodat::_cPresentador> servidor() {
+    return CrearServidor<quelvodat::_cPresentador>("Quelvodat.cPresentador");
+}
+
+rt::Variant texto(const QString& q) { return rt::Variant(q.toStdString()); }
+
+}  // namespace
 
 void cPresentador::InicializaDatos() {
     Modificado(false);
@@ -14,7 +25,7 @@ void cPresentador::InicializaDatos() {
 
 void cPresentador::CargarPresentador() {
     rt::Variant vBuffer;
-    CrearServidor<quelvodat::_cPresentador>("Quelvodat.cPresentador")->CargarPresentador(vBuffer);
+    servidor()->CargarPresentador(vBuffer);
     CargarPresentador(vBuffer);
 }
 
@@ -35,6 +46,44 @@ void cPresentador::CargarPresentador(const rt::Variant& r) {
     Asignar(d);
     NombreP_ = nombreP;
     TelefonoP_ = telefonoP;
+}
+
+rt::Variant cPresentador::RegistroGuardado() const {
+    return rt::VArray::Of({rt::Variant::Long(CODPRES_), texto(NIF()), texto(Nombre()), texto(Siglas()),
+                           texto(domicilio()), rt::Variant::Long(numero()), texto(letra()),
+                           texto(Escal()), texto(piso()), texto(mano()),
+                           rt::Variant::Integer(CodProvin()), texto(municipio()),
+                           rt::Variant::Long(CPost()), rt::Variant::Long(Telefono()), texto(NombreP_),
+                           rt::Variant::Long(TelefonoP_)});
+}
+
+void cPresentador::GuardarPresentador() {
+    servidor()->GuardarPresentador(RegistroGuardado());
+    Modificado(false);
+}
+
+void cPresentador::EliminarPresentador() {
+    servidor()->EliminarPresentador(CODPRES_);
+    CODPRES_ = 0;
+}
+
+bool cPresentador::ValidarPresentador() {
+    Hallazgos h = ValidarDatos(45);
+    if (h.Vacia()) return true;
+    interaccion().MostrarErrores(h.Matriz());
+    return false;
+}
+
+rt::Variant cPresentador::CargarPresParaExport() const {
+    const std::string postal = std::to_string(CPost());
+    const std::string ultimas = postal.size() > 3 ? postal.substr(postal.size() - 3) : postal;
+    return rt::VArray::Of({rt::Variant::Long(CODPRES_), texto(NIF()), texto(Nombre()), texto(Siglas()),
+                           texto(domicilio()), rt::Variant::Long(numero()), texto(letra()),
+                           texto(Escal()), texto(piso()), texto(mano()),
+                           rt::Variant(FormatoCeros(rt::Variant(CodProvin()), 2)),
+                           rt::Variant(FormatoCeros(rt::Variant(ultimas), 3)), texto(municipio()),
+                           rt::Variant::Long(Telefono()), texto(NombreP_),
+                           rt::Variant::Long(TelefonoP_)});
 }
 
 }  // namespace quelvo

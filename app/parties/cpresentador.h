@@ -27,6 +27,22 @@ public:
     void CargarPresentador();
     // Loads a record in the data server's load order; Null changes nothing.
     void CargarPresentador(const rt::Variant& vBuffer);
+    // Stores the fields (the first presenter when CODPRES is 0); CODPRES
+    // stays as it was until the next load.
+    void GuardarPresentador();
+    // Deletes the stored presenter; CODPRES becomes 0, the other fields stay
+    // until the next load.
+    void EliminarPresentador();
+    // Checks the presenter; every check runs. Findings are shown in the error
+    // list and give false.
+    bool ValidarPresentador();
+    // The presenter for the submission file's presenter record: the save
+    // order's fields with 10 the province as two digits and 11 the last
+    // three postal digits, both as text.
+    rt::Variant CargarPresParaExport() const;
+    // The save record: the fields as held, each in its own type; municipality
+    // at 11 and postal code at 12.
+    rt::Variant RegistroGuardado() const;
 
 private:
     int32_t CODPRES_ = 0;

@@ -2,6 +2,9 @@
 
 #include "parties/formato_ceros.h"
 #include "quelvort/convert.h"
+#include "quelvort/strings.h"
+#include "shell/cgeneral.h"
+#include "shell/objetos.h"
 
 namespace quelvo {
 
@@ -19,6 +22,22 @@ cDatosPersona::Domicilio cDatosPersona::LeerDomicilio(const rt::Variant& r) {
     d.mano = Texto(r(9));
     d.municipio = Texto(r(12));
     return d;
+}
+
+Hallazgos cDatosPersona::ValidarDatos(int16_t codigoNif) const {
+    auto falta = [](const QString& texto) { return rt::Trim(texto.toStdString()).empty(); };
+    // 1001 reads as 01001: the first two digits are the province's.
+    const std::string prefijo = FormatoCeros(rt::Variant(d_.cpost), 5).substr(0, 2);
+    Hallazgos h;
+    h.Si(!objGeneral().ValidaNifCif(d_.nif, false), 1, codigoNif);
+    h.Si(falta(d_.nombre), 2, 1);
+    h.Si(d_.siglas.isEmpty(), 3, 2);
+    h.Si(falta(d_.domicilio), 4, 3);
+    h.Si(d_.codProvin == 0, 5, 4);
+    h.Si(d_.cpost == 0, 6, 5);
+    h.Si(prefijo != FormatoCeros(rt::Variant(d_.codProvin), 2), 7, 6);
+    h.Si(falta(d_.municipio), 8, 7);
+    return h;
 }
 
 QString cDatosPersona::Texto(const rt::Variant& v) {

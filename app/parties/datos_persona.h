@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "quelvort/variant.h"
+#include "shell/hallazgos.h"
 
 namespace quelvo {
 
@@ -42,6 +43,13 @@ public:
     void Telefono(int32_t v) { d_.telefono = v; }
 
 protected:
+    // The checks both objects make, in their order: 1 the NIF or CIF (error
+    // `codigoNif`), 2 the name, 3 the street type, 4 the street, 5 the
+    // province, 6 the postal code, 7 the postal code against the province,
+    // 8 the municipality. A name, street or municipality of blanks counts as
+    // missing.
+    Hallazgos ValidarDatos(int16_t codigoNif) const;
+
     // The shared fields as one value, so that a load converts them all before
     // it changes any.
     struct Domicilio {

@@ -27,6 +27,9 @@ const std::vector<Caso> kCasos = {
     {"X1234567L", false, true},  {"x1234567l", false, true},    {"Y1234567X", false, true},
     {"Z1234567R", false, true},  {"X1234567T", false, false},   {"W1234567L", false, false},
     {"X12345678L", false, false},
+    // K, L and M: seven digits and their letter, as a DNI of seven digits.
+    {"K1234567L", false, true},  {"l1234567l", false, true},    {"M0000000T", false, true},
+    {"K1234567T", false, false}, {"M12345678L", false, false},  {"L123456L", false, false},
     // CIF: either form of control for most letters.
     {"A58818501", false, true},  {"B12345674", false, true},    {"G12345674", false, true},
     {"G1234567D", false, true},  {"H76543214", false, true},    {"E11111119", false, true},

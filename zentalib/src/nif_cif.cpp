@@ -48,6 +48,14 @@ bool nieValido(const std::string& s) {
     return letraDni(numero) == s[8];
 }
 
+// Personal numbers of minors, Spaniards living abroad and foreigners without a
+// NIE: K, L or M, seven digits and the letter of those digits.
+bool nifKlmValido(const std::string& s) {
+    if (s.size() != 9 || !contiene("KLM", s[0]) || !digitos(std::string_view(s).substr(1, 7)))
+        return false;
+    return letraDni(std::string_view(s).substr(1, 7)) == s[8];
+}
+
 bool cifValido(const std::string& s) {
     if (s.size() != 9 || !contiene(kLetrasCif, s[0]) || !digitos(std::string_view(s).substr(1, 7)))
         return false;
@@ -74,7 +82,7 @@ bool cifValido(const std::string& s) {
 
 bool ValidarNifCif(std::string_view texto) {
     std::string s = normalizar(texto);
-    return dniValido(s) || nieValido(s) || cifValido(s);
+    return dniValido(s) || nieValido(s) || nifKlmValido(s) || cifValido(s);
 }
 
 bool ValidarNifSinLetra(std::string_view texto) {

@@ -5,7 +5,7 @@
 namespace zentalib {
 
 // True for a valid DNI (8 digits and its letter), NIE (X, Y or Z, 7 digits
-// and its letter) or CIF (organisation letter, 7 digits and its control
+// and its letter), personal NIF of K, L or M (7 digits and their letter) or CIF (organisation letter, 7 digits and its control
 // character). Blanks around the text are ignored, letter case too.
 bool ValidarNifCif(std::string_view texto);
 
