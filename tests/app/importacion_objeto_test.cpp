@@ -24,6 +24,16 @@ using quelvo::RegistroImportacion;
 
 namespace {
 
+// The screen's stand-in whose user may tick "don't show again" at a question.
+class Pantalla : public prueba::InteraccionFalsa {
+public:
+    bool Preguntar(const QString& texto, const QString& titulo) override {
+        if (marcarNoMostrar) quelvo::blnMostrarAviso = false;
+        return InteraccionFalsa::Preguntar(texto, titulo);
+    }
+    bool marcarNoMostrar = false;
+};
+
 // The log's lines as the user's editor shows them.
 std::vector<std::string> Registro() {
     if (!QFile::exists(QString::fromStdString(quelvo::RutaRegistroImportacion()))) return {};
@@ -56,7 +66,7 @@ protected:
     }
 
     prueba::Entorno entorno_;
-    prueba::InteraccionFalsa pantalla_;
+    Pantalla pantalla_;
 };
 
 TEST(RegistroImportacion, OneLinePerFindingInEachLanguage) {
@@ -235,7 +245,8 @@ TEST_F(ObjetoImportacion, ExistingDeclarantAskedAboutByTheLinesNif) {
     EXPECT_EQ(imp.ResultImp(), quelvo::kImpIgnorado);
     ASSERT_EQ(pantalla_.preguntas.size(), 1u);
     EXPECT_EQ(pantalla_.preguntas[0],
-              "Declarante repetido|Ya existe un declarante con el NIF 12345678Z¿Desea sobreescribirlo?");
+              std::make_pair(QString("Ya existe un declarante con el NIF 12345678Z¿Desea sobreescribirlo?"),
+                             QString("Declarante repetido")));
     EXPECT_EQ(Columna(prueba::kSqlDeclarantes), antes);
 
     // Accept overwrites it with the line's data, postal code whole.
@@ -261,7 +272,7 @@ TEST_F(ObjetoImportacion, DontShowAgainKeepsTheAnswerGiven) {
         pantalla_.preguntas.clear();
         pantalla_.respuesta = si;
         // The user ticks the box at the first question.
-        pantalla_.alPreguntar = [] { quelvo::blnMostrarAviso = false; };
+        pantalla_.marcarNoMostrar = true;
         quelvo::blnMostrarAviso = true;
         RegistroImportacion log;
         std::vector<int> resultados;
