@@ -1,6 +1,7 @@
 #include "shell/interaccion.h"
 
 #include "platform/sistema.h"
+#include "shell/frmBarraDeProgreso_794.h"
 #include "shell/frmListaErrores_794.h"
 #include "shell/mensajes.h"
 
@@ -24,6 +25,11 @@ public:
     std::unique_ptr<void, void (*)(void*)> Esperar() override {
         return {new plataforma::CursorEspera,
                 [](void* p) { delete static_cast<plataforma::CursorEspera*>(p); }};
+    }
+    bool AvanzarProgreso(int32_t pasos) override { return quelvo::AvanzarProgreso(pasos); }
+    void CompletarProgreso() override {
+        intProgreso = intTotalProgreso;
+        quelvo::AvanzarProgreso(intProgreso);
     }
 };
 

@@ -4,6 +4,7 @@
 // run with the screen's own implementation; tests install a fake, so every
 // validation runs without a window.
 #include <QString>
+#include <cstdint>
 #include <memory>
 
 #include "quelvort/variant.h"
@@ -22,6 +23,14 @@ public:
     virtual void Avisar(const QString& texto, const QString& titulo) = 0;
     // The hourglass while the returned object lives.
     virtual std::unique_ptr<void, void (*)(void*)> Esperar() = 0;
+    // Advances the shared progress window by `pasos`; true when the user has
+    // stopped it and the run must end. Without a screen nothing stops.
+    virtual bool AvanzarProgreso(int32_t pasos) {
+        (void)pasos;
+        return false;
+    }
+    // Brings the shared progress window to its end (it then closes).
+    virtual void CompletarProgreso() {}
 };
 
 // The one in force: the screen's, unless a test installed another.

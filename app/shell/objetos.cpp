@@ -8,6 +8,8 @@
 #include "exchange/cimportacion.h"
 #include "parties/cdeclarante.h"
 #include "parties/cpresentador.h"
+#include "printing/cimprgrabar.h"
+#include "printing/cselfichero.h"
 #include "shell/cactonline.h"
 #include "shell/cgeneral.h"
 
@@ -23,6 +25,8 @@ struct Objetos {
     std::unique_ptr<cListaDeclaraciones> listaDeclaraciones;
     std::unique_ptr<cDeclaracion> declaracion;
     std::unique_ptr<cDeclarado> declarado;
+    std::unique_ptr<cImprGrabar> imprGrabar;
+    std::unique_ptr<cSelFichero> selFichero;
     std::unique_ptr<cImportacion> importacion;
 };
 
@@ -46,6 +50,8 @@ cPresentador& objPresentador() { return unico(objetos().presentador); }
 cListaDeclaraciones& objListaDeclaraciones() { return unico(objetos().listaDeclaraciones); }
 cDeclaracion& objDeclaracion() { return unico(objetos().declaracion); }
 cDeclarado& objDeclarado() { return unico(objetos().declarado); }
+cImprGrabar& objImprGrabar() { return unico(objetos().imprGrabar); }
+cSelFichero& objSelFichero() { return unico(objetos().selFichero); }
 cImportacion& objImportacion() { return unico(objetos().importacion); }
 
 void LiberarObjetos() { objetos() = Objetos{}; }

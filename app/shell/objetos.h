@@ -11,6 +11,8 @@ class cPresentador;
 class cListaDeclaraciones;
 class cDeclaracion;
 class cDeclarado;
+class cImprGrabar;
+class cSelFichero;
 class cImportacion;
 
 cGeneral& objGeneral();
@@ -20,6 +22,11 @@ cPresentador& objPresentador();
 cListaDeclaraciones& objListaDeclaraciones();
 cDeclaracion& objDeclaracion();
 cDeclarado& objDeclarado();
+// The settings of the current print, record or send run.
+cImprGrabar& objImprGrabar();
+// The destination or source file of the current run.
+cSelFichero& objSelFichero();
+// The import state carried from line to line of an import file.
 cImportacion& objImportacion();
 
 // Drops every single object, so the next use creates it afresh (tests).
