@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include "exchange/comandos_intercambio.h"
 #include "platform/rutas.h"
 #include "shell/arranque.h"
 #include "shell/ayuda.h"
@@ -126,6 +127,7 @@ void MDI794::crearMenus() {
         frmAbout_794(this).exec();
         objGeneral().HabilitarMenu();
     });
+    ConectarComandosIntercambio(*this);
 }
 
 void MDI794::crearBarra() {

@@ -1,0 +1,14 @@
+#include "exchange/comandos_intercambio.h"
+
+#include "exchange/frmImpDtes_794.h"
+#include "exchange/frmImpSoporte_794.h"
+#include "shell/mdi794.h"
+
+namespace quelvo {
+
+void ConectarComandosIntercambio(MDI794& principal) {
+    principal.EstablecerComando("mnuImpDec", [] { frmImpDtes_794::Mostrar(); });
+    principal.EstablecerComando("mnuImpSop", [] { frmImpSoporte_794::Mostrar(); });
+}
+
+}  // namespace quelvo

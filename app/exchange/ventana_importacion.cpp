@@ -1,0 +1,235 @@
+#include "exchange/ventana_importacion.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "exchange/cimportacion.h"
+#include "exchange/registro_importacion.h"
+#include "platform/sistema.h"
+#include "quelvort/error.h"
+#include "quelvort/textfile.h"
+#include "shell/catalogo.h"
+#include "shell/cgeneral.h"
+#include "shell/estilo.h"
+#include "shell/globales.h"
+#include "shell/guarda.h"
+#include "shell/interaccion.h"
+#include "shell/mensajes.h"
+#include "shell/menus.h"
+#include "shell/objetos.h"
+#include "shell/ventana_hija.h"
+
+namespace quelvo {
+
+namespace {
+
+constexpr char kTituloErrorDatos[] = "Error en la Introducción de Datos";
+
+// Both paths name one file (a link or another spelling of the same path).
+bool MismoFichero(const QString& a, const QString& b) {
+    const QFileInfo fa(a), fb(b);
+    const QString ca = fa.canonicalFilePath(), cb = fb.canonicalFilePath();
+    if (!ca.isEmpty() && !cb.isEmpty()) return ca == cb;
+    return fa.absoluteFilePath() == fb.absoluteFilePath();
+}
+
+// One run of the import object, ended however the run ends.
+class Ejecucion {
+public:
+    Ejecucion() { objImportacion().IniciarImportacion(); }
+    Ejecucion(const Ejecucion&) = delete;
+    Ejecucion& operator=(const Ejecucion&) = delete;
+    ~Ejecucion() {
+        try {
+            objImportacion().TerminarImportacion();
+        } catch (...) {
+        }
+    }
+};
+
+}  // namespace
+
+VentanaImportacion::VentanaImportacion(const char* nombre, const QString& rutaPorDefecto,
+                                       QWidget* parent)
+    : QWidget(parent) {
+    setObjectName(nombre);
+    auto boton = [this](const char* n) {
+        auto b = new QPushButton(this);
+        b->setObjectName(n);
+        return b;
+    };
+    cmdImportar = boton("cmdImportar");
+    cmdCerrar = boton("cmdCerrar");
+    cmdEditarErrores = boton("cmdEditarErrores");
+    cmdEditarErrores->setEnabled(false);
+    txtRuta_ = new QLineEdit(rutaPorDefecto, this);
+    txtRuta_->setObjectName("ctrSelFichero");
+    ctrSelFichero = txtRuta_;
+    objGeneral().ctlSelFichero = ctrSelFichero;
+    const QString lugar = QString(nombre) + "T.";
+    auto manejar = [this, lugar](QPushButton* b, const char* evento, void (VentanaImportacion::*m)()) {
+        const QByteArray donde = (lugar + evento).toUtf8();
+        connect(b, &QPushButton::clicked, this,
+                [this, donde, m] { Guardar(this, donde.constData(), [this, m] { (this->*m)(); }); });
+    };
+    manejar(cmdImportar, "cmdImportar_Click", &VentanaImportacion::cmdImportar_Click);
+    manejar(cmdCerrar, "cmdCerrar_Click", &VentanaImportacion::cmdCerrar_Click);
+    manejar(cmdEditarErrores, "cmdEditarErrores_Click", &VentanaImportacion::cmdEditarErrores_Click);
+}
+
+QLabel* VentanaImportacion::Etiqueta(const char* nombre) {
+    auto l = new QLabel(this);
+    l->setObjectName(nombre);
+    return l;
+}
+
+void VentanaImportacion::Disponer(const char* marco, std::initializer_list<QWidget*> arriba,
+                                  const char* resultados, QLayout* cuentas, QLayout* debajo) {
+    auto exterior = new QFrame(this);
+    exterior->setObjectName(marco);
+    exterior->setFrameShape(QFrame::Box);
+    auto v = new QVBoxLayout(exterior);
+    for (QWidget* w : arriba) v->addWidget(w);
+    v->addWidget(ctrSelFichero);
+    auto marcoResultados = new QFrame(exterior);
+    marcoResultados->setObjectName(resultados);
+    marcoResultados->setFrameShape(QFrame::Box);
+    auto r = new QVBoxLayout(marcoResultados);
+    r->addLayout(cuentas);
+    r->addWidget(cmdEditarErrores);
+    v->addWidget(marcoResultados);
+    if (debajo) v->addLayout(debajo);
+    // With the close button hidden after a run the import button stands in
+    // the middle.
+    auto botones = new QHBoxLayout;
+    botones->addStretch();
+    botones->addWidget(cmdImportar);
+    botones->addWidget(cmdCerrar);
+    botones->addStretch();
+    v->addLayout(botones);
+    auto todo = new QVBoxLayout(this);
+    todo->addWidget(exterior);
+}
+
+QString VentanaImportacion::RutaFichero() const { return txtRuta_->text().trimmed(); }
+
+void VentanaImportacion::CargarComun() {
+    DeshabilitarMenusSalvoAyuda();
+    cmdImportar->setText(Cat(300));
+    cmdCerrar->setText(Cat(112));
+    cmdEditarErrores->setText(Cat(137));
+}
+
+void VentanaImportacion::cmdImportar_Click() {
+    if (terminada_) {
+        CerrarHija(this);
+        return;
+    }
+    cmdCerrar->setText(Cat(111));
+    Importar();
+}
+
+void VentanaImportacion::Importar() {
+    const QString ruta = RutaFichero();
+    if (MismoFichero(ruta, QString::fromStdString(RutaRegistroImportacion()))) {
+        interaccion().Avisar(lngIdioma == 0
+                                 ? "El archivo de errores de la importación no se puede importar."
+                                 : "Inportazioaren akats artxiboa ezin da inportatu.",
+                             kTituloErrorDatos);
+        cmdCerrar->setText(Cat(112));
+        return;
+    }
+    try {
+        Ejecucion ejecucion;
+        if (!Preparar()) {
+            cmdCerrar->setText(Cat(112));
+            return;
+        }
+        const std::string fichero = ruta.toStdString();
+        Preanalizar(fichero);
+        rt::TextFileReader lectura(fichero);
+        RegistroImportacion registro;
+        cmdImportar->setEnabled(false);
+        importando_ = true;
+        Bloquear(true);
+        std::string linea;
+        int32_t numero = 0;
+        try {
+            while (!blnCancelar_ && lectura.ReadLine(linea)) {
+                ++numero;
+                ImportarLinea(linea, registro, numero);
+                ActualizarContadores(registro, numero);
+                // The window repaints and a cancel arrives between lines.
+                QCoreApplication::processEvents();
+            }
+        } catch (...) {
+            // The log keeps what was written before the failure.
+            registro.Cerrar();
+            throw;
+        }
+        registro.Cerrar();
+    } catch (const rt::Error& e) {
+        Fallo(e);
+        return;
+    } catch (const std::exception& e) {
+        Fallo(rt::Error(0, "Quelvo", e.what()));
+        return;
+    }
+    Finalizar();
+}
+
+void VentanaImportacion::Finalizar() {
+    importando_ = false;
+    Bloquear(false);
+    blnMostrarAviso = false;
+    if (HayErroresQueVer()) cmdEditarErrores->setEnabled(true);
+    cmdCerrar->hide();
+    cmdImportar->setText(Cat(112));
+    cmdImportar->setEnabled(true);
+    terminada_ = true;
+    blnCancelar_ = false;
+    if (cerrarAlTerminar_) CerrarHija(this);
+}
+
+void VentanaImportacion::Fallo(const rt::Error& e) {
+    importando_ = false;
+    Bloquear(false);
+    blnMostrarAviso = false;
+    blnCancelar_ = false;
+    const int32_t id = e.Number == rt::err::FileNotFound ? 231 : 268;
+    interaccion().Avisar(Cat(id) + " " + QString::fromStdString(e.Description), Cat(172));
+    CerrarHija(this);
+}
+
+void VentanaImportacion::cmdCerrar_Click() {
+    blnCancelar_ = true;
+    if (!importando_) CerrarHija(this);
+}
+
+void VentanaImportacion::cmdEditarErrores_Click() {
+    QString error;
+    if (!plataforma::AbrirDocumento(QString::fromStdString(RutaRegistroImportacion()), &error))
+        interaccion().Avisar(error, windowTitle());
+}
+
+void VentanaImportacion::closeEvent(QCloseEvent* evento) {
+    if (importando_) {
+        // A close during a run asks for a cancel; the window goes when the
+        // run has stopped.
+        blnCancelar_ = true;
+        cerrarAlTerminar_ = true;
+        evento->ignore();
+        return;
+    }
+    evento->accept();
+    Guardar(this, (objectName() + "T.Form_Unload").toUtf8().constData(),
+            [] { objGeneral().HabilitarMenu(); });
+}
+
+}  // namespace quelvo

@@ -1,0 +1,85 @@
+#pragma once
+// What the three import windows share: the path box, the import, close and
+// edit-errors buttons with their states, the run over the file's lines that
+// keeps the window responsive and stops between lines on a cancel, the
+// failure message and the error log.
+#include <QWidget>
+#include <cstdint>
+#include <string>
+
+class QCloseEvent;
+class QFrame;
+class QLabel;
+class QLayout;
+class QLineEdit;
+class QPushButton;
+
+namespace rt {
+class Error;
+}
+
+namespace quelvo {
+
+class RegistroImportacion;
+
+class VentanaImportacion : public QWidget {
+    Q_OBJECT
+
+public:
+    QWidget* ctrSelFichero = nullptr;
+    QPushButton* cmdImportar = nullptr;
+    QPushButton* cmdCerrar = nullptr;
+    QPushButton* cmdEditarErrores = nullptr;
+
+    // A run is under way.
+    bool Importando() const { return importando_; }
+    // The file chosen in the path box.
+    QString RutaFichero() const;
+
+public slots:
+    void cmdImportar_Click();
+    void cmdCerrar_Click();
+    void cmdEditarErrores_Click();
+
+protected:
+    // Builds the buttons and the path box (proposing `rutaPorDefecto`); the
+    // window lays them out.
+    VentanaImportacion(const char* nombre, const QString& rutaPorDefecto, QWidget* parent);
+
+    // The steps of a run, in this order: Preparar (false ends it before any
+    // file is read), Preanalizar (the bars' maxima and the layout), then
+    // ImportarLinea and ActualizarContadores for every line; Bloquear(true)
+    // before the first line and Bloquear(false) after the last.
+    virtual bool Preparar() { return true; }
+    virtual void Preanalizar(const std::string& ruta) = 0;
+    virtual void ImportarLinea(std::string& linea, RegistroImportacion& registro,
+                               int32_t numero) = 0;
+    virtual void ActualizarContadores(RegistroImportacion& registro, int32_t numero) = 0;
+    virtual void Bloquear(bool bloqueado) { (void)bloqueado; }
+    // After a run: whether the log holds something for the user to see.
+    virtual bool HayErroresQueVer() const = 0;
+
+    // Loading and unloading that every import window does.
+    void CargarComun();
+    // A label of the window with that name.
+    QLabel* Etiqueta(const char* nombre);
+    // Lays the window out in its frame `marco`: `arriba` (title, selectors)
+    // and the path box, the results frame `resultados` holding `cuentas`,
+    // the edit-errors button, `debajo` (may be null), then the two buttons.
+    void Disponer(const char* marco, std::initializer_list<QWidget*> arriba,
+                  const char* resultados, QLayout* cuentas, QLayout* debajo);
+    void closeEvent(QCloseEvent* evento) override;
+
+private:
+    void Importar();
+    void Fallo(const rt::Error& e);
+    void Finalizar();
+
+    QLineEdit* txtRuta_ = nullptr;
+    bool blnCancelar_ = false;
+    bool importando_ = false;
+    bool terminada_ = false;
+    bool cerrarAlTerminar_ = false;
+};
+
+}  // namespace quelvo
