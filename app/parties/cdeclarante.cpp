@@ -6,7 +6,6 @@
 #include "quelvort/convert.h"
 #include "quelvort/error.h"
 #include "quelvort/strings.h"
-#include "shell/interaccion.h"
 #include "shell/servidor.h"
 
 namespace quelvo {
@@ -85,8 +84,8 @@ bool cDeclarante::ValidarDeclarante(bool blnNoMostrar, bool& blnNifRepetido, rt:
         vErrores = rt::Variant::Null();
         return true;
     }
-    if (blnNoMostrar) vErrores = h.Matriz();
-    else interaccion().MostrarErrores(h.Matriz());
+    if (!blnNoMostrar) return h.Mostrar();
+    vErrores = h.Matriz();
     return false;
 }
 

@@ -3,7 +3,6 @@
 #include "parties/formato_ceros.h"
 #include "quelvodat/cPresentador.h"
 #include "quelvort/convert.h"
-#include "shell/interaccion.h"
 #include "shell/servidor.h"
 
 namespace quelvo {
@@ -68,10 +67,7 @@ void cPresentador::EliminarPresentador() {
 }
 
 bool cPresentador::ValidarPresentador() {
-    Hallazgos h = ValidarDatos(45);
-    if (h.Vacia()) return true;
-    interaccion().MostrarErrores(h.Matriz());
-    return false;
+    return ValidarDatos(45).Mostrar();
 }
 
 rt::Variant cPresentador::CargarPresParaExport() const {

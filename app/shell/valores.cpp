@@ -28,4 +28,16 @@ double BC(const rt::Variant& valor) {
     }
 }
 
+
+QString FormatoImporte(double importe) {
+    const double centesimas = rt::RoundHalfAwayFromZero(importe * 100);
+    const bool negativo = centesimas < 0;
+    const long long total = static_cast<long long>(std::abs(centesimas));
+    QString enteros = QString::number(total / 100);
+    for (qsizetype i = enteros.size() - 3; i > 0; i -= 3) enteros.insert(i, '.');
+    const QString resultado =
+        enteros + ',' + QString::number(total % 100).rightJustified(2, '0');
+    return negativo ? "-" + resultado : resultado;
+}
+
 }  // namespace quelvo

@@ -1,6 +1,8 @@
 #pragma once
 // Numbers in text boxes: zero shows as a blank box and a blank box reads as
 // zero.
+#include <QString>
+
 #include "quelvort/variant.h"
 
 namespace quelvo {
@@ -14,5 +16,11 @@ rt::Variant CB(rt::Variant& valor);
 // blanks are not removed first. A value that is no number raises, with
 // "General.BC" in front of the description.
 double BC(const rt::Variant& valor);
+
+
+// An amount in currency units as the program shows it, "#,###,###,###,##0.00"
+// in Spanish conventions: "1.234.567,89", "0,00", "-5,00"; rounded to
+// hundredths, halves away from zero.
+QString FormatoImporte(double importe);
 
 }  // namespace quelvo

@@ -12,7 +12,7 @@
 #include "entorno.h"
 #include "exchange/cimportacion.h"
 #include "exchange/registro_importacion.h"
-#include "interaccion_falsa.h"
+#include "interaccion_prueba.h"
 #include "quelvort/textfile.h"
 #include "shell/catalogo.h"
 #include "shell/globales.h"
@@ -25,11 +25,11 @@ using quelvo::RegistroImportacion;
 namespace {
 
 // The screen's stand-in whose user may tick "don't show again" at a question.
-class Pantalla : public prueba::InteraccionFalsa {
+class Pantalla : public prueba::InteraccionPrueba {
 public:
     bool Preguntar(const QString& texto, const QString& titulo) override {
         if (marcarNoMostrar) quelvo::blnMostrarAviso = false;
-        return InteraccionFalsa::Preguntar(texto, titulo);
+        return InteraccionPrueba::Preguntar(texto, titulo);
     }
     bool marcarNoMostrar = false;
 };
@@ -245,8 +245,7 @@ TEST_F(ObjetoImportacion, ExistingDeclarantAskedAboutByTheLinesNif) {
     EXPECT_EQ(imp.ResultImp(), quelvo::kImpIgnorado);
     ASSERT_EQ(pantalla_.preguntas.size(), 1u);
     EXPECT_EQ(pantalla_.preguntas[0],
-              std::make_pair(QString("Ya existe un declarante con el NIF 12345678Z¿Desea sobreescribirlo?"),
-                             QString("Declarante repetido")));
+              "Declarante repetido|Ya existe un declarante con el NIF 12345678Z¿Desea sobreescribirlo?");
     EXPECT_EQ(Columna(prueba::kSqlDeclarantes), antes);
 
     // Accept overwrites it with the line's data, postal code whole.

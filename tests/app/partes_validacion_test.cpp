@@ -8,7 +8,7 @@
 
 #include "boundary/consulta_db.h"
 #include "entorno.h"
-#include "interaccion_falsa.h"
+#include "interaccion_prueba.h"
 #include "parties/cdeclarante.h"
 #include "parties/cpresentador.h"
 #include "quelvort/convert.h"
@@ -18,11 +18,28 @@ using Pares = std::vector<std::pair<int, int>>;
 
 namespace {
 
+// The (ordinal, code) pairs of a findings array; none for Null.
+Pares pares(const Variant& v) {
+    Pares r;
+    if (!v.isArray()) return r;
+    for (int32_t j = 0; j <= rt::UBound(v, 2); ++j) r.emplace_back(rt::CInt(v(0, j)), rt::CInt(v(1, j)));
+    return r;
+}
+
+// The pairs of the last error list shown; none when none was.
+Pares mostrados(const prueba::InteraccionPrueba& p) {
+    Pares r;
+    if (p.listas.empty()) return r;
+    for (size_t j = 0; j < p.listas.back().size(); ++j)
+        r.emplace_back(p.ordinalesListas.back()[j], p.listas.back()[j]);
+    return r;
+}
+
 class Partes : public ::testing::Test {
 protected:
     std::string valor(const std::string& consulta) { return prueba::Valor(quelvo::strRutaMod, consulta); }
     prueba::Entorno entorno_;
-    prueba::InteraccionFalsa pantalla_;
+    prueba::InteraccionPrueba pantalla_;
 };
 
 // A declarant or presenter that passes every check.
@@ -73,20 +90,20 @@ TEST_F(Partes, DeclarantChecksInOrderShownOrReturned) {
             c.romper(d);
             bool repetido = false;
             Variant errores("as passed");
-            pantalla_.errores.clear();
+            pantalla_.listas.clear(), pantalla_.ordinalesListas.clear();
             const bool ok = d.ValidarDeclarante(noMostrar, repetido, errores);
             EXPECT_EQ(ok, c.declarante.empty());
             EXPECT_FALSE(repetido);
             if (ok) {
                 EXPECT_TRUE(errores.isNull());
-                EXPECT_TRUE(pantalla_.errores.empty());
+                EXPECT_TRUE(pantalla_.listas.empty());
             } else if (noMostrar) {
-                EXPECT_EQ(prueba::ParesHallazgos(errores), c.declarante);
-                EXPECT_TRUE(pantalla_.errores.empty());
+                EXPECT_EQ(pares(errores), c.declarante);
+                EXPECT_TRUE(pantalla_.listas.empty());
             } else {
                 EXPECT_EQ(errores, Variant("as passed"));
-                ASSERT_EQ(pantalla_.errores.size(), 1u);
-                EXPECT_EQ(pantalla_.UltimosErrores(), c.declarante);
+                ASSERT_EQ(pantalla_.listas.size(), 1u);
+                EXPECT_EQ(mostrados(pantalla_), c.declarante);
             }
         }
     }
@@ -101,10 +118,10 @@ TEST_F(Partes, PresenterChecksTheSameWithItsOwnNifCode) {
         Pares esperado = c.declarante;
         for (auto& par : esperado)
             if (par.second == 0) par.second = 45;
-        pantalla_.errores.clear();
+        pantalla_.listas.clear(), pantalla_.ordinalesListas.clear();
         EXPECT_EQ(p.ValidarPresentador(), esperado.empty());
-        EXPECT_EQ(pantalla_.UltimosErrores(), esperado);
-        EXPECT_EQ(pantalla_.errores.size(), esperado.empty() ? 0u : 1u);
+        EXPECT_EQ(mostrados(pantalla_), esperado);
+        EXPECT_EQ(pantalla_.listas.size(), esperado.empty() ? 0u : 1u);
     }
 }
 
@@ -128,7 +145,7 @@ TEST_F(Partes, RepeatedNifCountsOnlyForANewDeclarantAndOnlyWhole) {
         Variant errores;
         EXPECT_EQ(d.ValidarDeclarante(true, repetido, errores), modo == 1);
         EXPECT_EQ(repetido, modo == 0);
-        EXPECT_EQ(prueba::ParesHallazgos(errores), (modo == 0 ? Pares{{9, 8}} : Pares{}));
+        EXPECT_EQ(pares(errores), (modo == 0 ? Pares{{9, 8}} : Pares{}));
     }
     // Everything wrong at once, in check order (province and postal code 0
     // agree on their first two digits).
@@ -139,7 +156,7 @@ TEST_F(Partes, RepeatedNifCountsOnlyForANewDeclarantAndOnlyWhole) {
     bool repetido = false;
     Variant errores;
     EXPECT_FALSE(d.ValidarDeclarante(true, repetido, errores));
-    EXPECT_EQ(prueba::ParesHallazgos(errores),
+    EXPECT_EQ(pares(errores),
               (Pares{{1, 0}, {2, 1}, {3, 2}, {4, 3}, {5, 4}, {6, 5}, {8, 7}, {9, 8}}));
 }
 

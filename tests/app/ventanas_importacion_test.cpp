@@ -21,7 +21,7 @@
 #include "exchange/frmImpDtes_794.h"
 #include "exchange/frmImpSoporte_794.h"
 #include "exchange/registro_importacion.h"
-#include "interaccion_falsa.h"
+#include "interaccion_prueba.h"
 #include "quelvort/textfile.h"
 #include "shell/globales.h"
 #include "shell/mdi794.h"
@@ -95,7 +95,7 @@ protected:
     }
 
     prueba::Entorno entorno_;
-    prueba::InteraccionFalsa pantalla_;
+    prueba::InteraccionPrueba pantalla_;
 };
 
 TEST_F(VentanasImportacion, DeclarantFileCountsEveryOutcome) {
@@ -236,7 +236,7 @@ TEST_F(VentanasImportacion, MissingFileAndTheLogItselfAreRefused) {
     ElegirFichero(v, QString::fromStdString(quelvo::RutaRegistroImportacion()));
     Pulsar(v, "cmdImportar");
     ASSERT_EQ(pantalla_.avisos.size(), 1u);
-    EXPECT_EQ(pantalla_.avisos[0].second, "Error en la Introducción de Datos");
+    EXPECT_TRUE(pantalla_.avisos[0].startsWith("Error en la Introducción de Datos|"));
     EXPECT_EQ(v->findChild<QPushButton*>("cmdImportar")->text(), "Importar");
     EXPECT_EQ(v->findChild<QPushButton*>("cmdCerrar")->text(), "Cerrar");
 
@@ -247,9 +247,8 @@ TEST_F(VentanasImportacion, MissingFileAndTheLogItselfAreRefused) {
     Descargar();
     EXPECT_TRUE(v.isNull());
     ASSERT_EQ(pantalla_.avisos.size(), 2u);
-    EXPECT_EQ(pantalla_.avisos[1].second, "Error de importación");
-    EXPECT_TRUE(pantalla_.avisos[1].first.startsWith(
-        "No se encuentra el archivo desde el que se desea importar.  "));
+    EXPECT_TRUE(pantalla_.avisos[1].startsWith(
+        "Error de importación|No se encuentra el archivo desde el que se desea importar.  "));
     EXPECT_EQ(Registro(), std::vector<std::string>{"anterior"});
 
     // A second opening imports again.
