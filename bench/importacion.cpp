@@ -1,6 +1,7 @@
 // The import of a whole submission file into an empty database through the
-// import object, line by line as the desktop's import dialog drives it: a new
-// object per line, the import state carried from one to the next.
+// import object, line by line as the desktop's import dialog drives it: a run
+// around the lines, a new object per line, the import state carried from one
+// to the next.
 //   bench_importacion [file]   (default: the file bench_exportacion keeps with
 //                               "bench_exportacion 100 1000 <file>")
 #include <cstdio>
@@ -43,6 +44,9 @@ int main(int argc, char** argv) {
         long lineas = 0, aceptadas = 0;
 
         bench::Cronometro importar;
+        auto run = rt::CreateObjectAs<_cImportacion>("Quelvodat.cImportacion");
+        run->mdbmod(mod);
+        run->IniciarImportacion();
         rt::TextFileReader lector(fichero);
         std::string linea;
         while (lector.ReadLine(linea)) {
@@ -68,6 +72,7 @@ int main(int argc, char** argv) {
             ++lineas;
             if (resultado == 0) ++aceptadas;
         }
+        run->TerminarImportacion();
         bench::informar("import through cImportacion (lines)", lineas, importar.segundos());
         std::printf("  lines with result 0: %ld of %ld\n", aceptadas, lineas);
     } catch (const rt::Error& e) {

@@ -50,9 +50,10 @@ void cImportacion::IniciarImportacion() {
     Convertir_ = false;
     Estatal_ = false;
     respuestaAviso_ = 0;
+    servidor()->IniciarImportacion();
 }
 
-void cImportacion::TerminarImportacion() {}
+void cImportacion::TerminarImportacion() { servidor()->TerminarImportacion(); }
 
 std::string cImportacion::ConvertirLinea(const std::string& linea) {
     const std::string tipo = rt::Left(linea, 1);

@@ -64,10 +64,12 @@ public:
     void Ejercicio(int32_t v) { Ejercicio_ = v; }
 
     // Starts a run: nothing an earlier run left (outcome, kind, declaration,
-    // conversion, refusal, layout, the remembered answer) reaches this one.
-    // The target declaration of an entry import is set after this.
+    // conversion, refusal, layout, the remembered answer) reaches this one,
+    // and the data server commits the run's lines together. The target
+    // declaration of an entry import is set after this.
     void IniciarImportacion();
-    // Ends the run after its last line, a cancel or a failure.
+    // Ends the run after its last line, a cancel or a failure: the lines
+    // still pending are committed (a failure to do so is raised).
     void TerminarImportacion();
 
     // One line of a declarant exchange file. A declarant whose NIF exists is

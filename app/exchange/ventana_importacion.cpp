@@ -39,18 +39,27 @@ bool MismoFichero(const QString& a, const QString& b) {
     return fa.absoluteFilePath() == fb.absoluteFilePath();
 }
 
-// One run of the import object, ended however the run ends.
+// One run of the import object. Terminar ends it and raises when its last
+// lines cannot be committed; a run left by a failure is ended on the way out,
+// the failure being reported already.
 class Ejecucion {
 public:
     Ejecucion() { objImportacion().IniciarImportacion(); }
     Ejecucion(const Ejecucion&) = delete;
     Ejecucion& operator=(const Ejecucion&) = delete;
     ~Ejecucion() {
-        try {
-            objImportacion().TerminarImportacion();
-        } catch (...) {
-        }
+        if (abierta_) try {
+                objImportacion().TerminarImportacion();
+            } catch (...) {
+            }
     }
+    void Terminar() {
+        abierta_ = false;
+        objImportacion().TerminarImportacion();
+    }
+
+private:
+    bool abierta_ = true;
 };
 
 }  // namespace
@@ -174,6 +183,7 @@ void VentanaImportacion::Importar() {
             throw;
         }
         registro.Cerrar();
+        ejecucion.Terminar();
     } catch (const rt::Error& e) {
         Fallo(e);
         return;

@@ -10,6 +10,7 @@
 
 #include "exchange/comandos_intercambio.h"
 #include "platform/rutas.h"
+#include "quelvodat/cDatosGenerales.h"
 #include "shell/arranque.h"
 #include "shell/ayuda.h"
 #include "shell/cactonline.h"
@@ -22,6 +23,7 @@
 #include "shell/guarda.h"
 #include "shell/menus.h"
 #include "shell/objetos.h"
+#include "shell/servidor.h"
 #include "quelvort/object.h"
 #include "zentalib/cMiscelaneos.h"
 #include "zentalib/cSaveAsRestore.h"
@@ -258,6 +260,9 @@ bool MDI794::CopiaSeguridad(bool restaurar) {
     objComun->BDLectura(strRutaLec);
     objComun->BDTabla("TGENERAL");
     objComun->BDCampo("BACKUP_TVC");
+    // The data server keeps the user database open: it lets go of it, with
+    // everything written into the file, before the file is copied or replaced.
+    CrearServidor<quelvodat::_cDatosGenerales>("Quelvodat.cDatosGenerales")->CerrarConexiones();
     return restaurar ? objComun->CrearRestore() : objComun->CrearBackup();
 }
 

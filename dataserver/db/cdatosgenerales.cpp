@@ -129,16 +129,18 @@ int16_t cDatosGenerales::ObtenerActOnline() {
     return tabla.ObtenerActOnline();
 }
 
-void cDatosGenerales::CambiarIdioma(const std::string& sidioma) {
+void cDatosGenerales::CambiarIdioma(const std::string& sidioma) try {
     UsoBD uso(bd794mod, mdbmod_);
     sqlite::Transaction tx(uso.base());
     cTPersonalizacion tabla;
     tabla.Idioma(sidioma);
     tabla.GuardarIdioma();
     tx.commit();
+} catch (...) {
+    RelanzarConUbicacion("cDatosGenerales.CambiarIdioma");
 }
 
-rt::Variant cDatosGenerales::GuardarActOnline(int16_t intActOnline) {
+rt::Variant cDatosGenerales::GuardarActOnline(int16_t intActOnline) try {
     UsoBD uso(bd794mod, mdbmod_);
     sqlite::Transaction tx(uso.base());
     cTPersonalizacion tabla;
@@ -146,6 +148,8 @@ rt::Variant cDatosGenerales::GuardarActOnline(int16_t intActOnline) {
     tabla.GuardarActOnline();
     tx.commit();
     return {};
+} catch (...) {
+    RelanzarConUbicacion("cDatosGenerales.GuardarActOnline");
 }
 
 std::string cDatosGenerales::ObtenerURLAct() {
@@ -159,6 +163,10 @@ int32_t cDatosGenerales::ObtenerAnoPais(const std::string& strPais) {
     cTDeclarados tabla;
     tabla.datTDeclarados_paiso(strPais);
     return tabla.ObtenerAnoPais();
+}
+
+void cDatosGenerales::CerrarConexiones() {
+    ConUbicacion("cDatosGenerales.CerrarConexiones", [] { ConexionCompartida().CerrarTodo(); });
 }
 
 QUELVO_CREATABLE(cDatosGenerales)

@@ -21,6 +21,7 @@ public:
     rt::Variant GuardarActOnline(int16_t intActOnline) override;
     std::string ObtenerURLAct() override;
     int32_t ObtenerAnoPais(const std::string& strPais) override;
+    void CerrarConexiones() override;
 };
 
 }  // namespace quelvodat

@@ -16,13 +16,15 @@ rt::Variant cDeclaraciones::ObtenerDeclaraciones(int32_t lngDeclarante) {
     });
 }
 
-void cDeclaraciones::EliminarDeclaracion(int32_t lngDeclaracion) {
+void cDeclaraciones::EliminarDeclaracion(int32_t lngDeclaracion) try {
     UsoBD uso(bd794mod, mdbmod_);
     cTDeclaraciones tabla;
     tabla.datTDeclaraciones_CodDecla(lngDeclaracion);
     sqlite::Transaction tx(uso.base());
     tabla.Borrar();
     tx.commit();
+} catch (...) {
+    RelanzarConUbicacion("cDeclaraciones.EliminarDeclaracion");
 }
 
 int32_t cDeclaraciones::GuardarDeclaracion(int32_t lngEjercicio, const std::string& strMoneda,

@@ -26,7 +26,7 @@ bool cDeclarado::DeclaradosCoincidentes(int32_t lngCodDecl, const std::string& s
     });
 }
 
-int32_t cDeclarado::GuardarDeclarado(const rt::Variant& vBufferResultado) {
+int32_t cDeclarado::GuardarDeclarado(const rt::Variant& vBufferResultado) try {
     const auto& v = vBufferResultado;
     // Every value is converted before the database is touched.
     cTDeclarados tabla;
@@ -54,6 +54,8 @@ int32_t cDeclarado::GuardarDeclarado(const rt::Variant& vBufferResultado) {
         tabla.Modificar();
     tx.commit();
     return codope;
+} catch (...) {
+    RelanzarConUbicacion("cdeclarado.GuardarDeclarado");
 }
 
 rt::Variant cDeclarado::ObtenerDeclarados(int32_t lngDeclaracion) {

@@ -37,7 +37,7 @@ void cDeclarante::CargarDeclarante(int32_t lngCoddec, rt::Variant& vBufferResult
     vBufferResultado = std::move(r);
 }
 
-int32_t cDeclarante::GuardarDeclarante(const rt::Variant& vBufferResultado) {
+int32_t cDeclarante::GuardarDeclarante(const rt::Variant& vBufferResultado) try {
     const auto& v = vBufferResultado;
     // Every value is converted before any statement runs.
     cTDeclarante tabla;
@@ -66,6 +66,8 @@ int32_t cDeclarante::GuardarDeclarante(const rt::Variant& vBufferResultado) {
         tabla.Modificar();
     tx.commit();
     return tabla.datTDeclarante_coddec();
+} catch (...) {
+    RelanzarConUbicacion("cDeclarante.GuardarDeclarante");
 }
 
 void cDeclarante::EliminarDeclarante(int32_t SecDte, bool bDeclaraciones) {

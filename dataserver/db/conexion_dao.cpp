@@ -1,17 +1,40 @@
 #include "conexion_dao.h"
 
+#include <exception>
+
 #include "quelvort/class_registry.h"
 
 namespace quelvodat {
 
 namespace {
 constexpr int32_t kObjectNotSet = 91;
+
+// Runs f and answers its failure, so that what must follow runs first.
+template <typename F>
+std::exception_ptr Fallo(F&& f) {
+    try {
+        f();
+    } catch (...) {
+        return std::current_exception();
+    }
+    return nullptr;
 }
 
+// Closes a handle; one whose file is no longer at its path leaves the log
+// by that name alone, since it may belong to the file now there.
+void Soltar(std::unique_ptr<sqlite::Database>& slot) {
+    if (slot && !slot->stillAtPath()) slot->leaveLogOnClose();
+    slot.reset();
+}
+}  // namespace
+
 cConexionDAO::~cConexionDAO() {
-    // Closing at the end never fails: whatever is open is simply let go.
-    mod_.reset();
-    lec_.reset();
+    // The end of the thread or of the library: what a run left pending is
+    // kept, and nothing may fail here.
+    try {
+        CerrarTodo();
+    } catch (...) {
+    }
 }
 
 std::unique_ptr<sqlite::Database>& cConexionDAO::handle(BD which) {
@@ -36,13 +59,36 @@ void cConexionDAO::InicializaBD(const std::string& sdbname) {
 
 void cConexionDAO::AbrirBD(const std::string& m_dbname) {
     auto& slot = handle(selector_);
-    // The earlier handle of the same database is replaced, and so closed.
-    slot.reset();
+    // One stat per call: the handle serves only the file it opened.
+    if (slot && slot->path() == m_dbname && (usos(selector_) > 0 || slot->stillAtPath())) return;
+    if (slot) {
+        // Lines a run stored count as stored: they go to the file the handle
+        // opened, wherever it is now.
+        auto fallo = Fallo([&] {
+            if (selector_ == bd794mod) ConfirmarPendientes();
+        });
+        Soltar(slot);
+        if (fallo) std::rethrow_exception(fallo);
+    }
     auto mode = selector_ == bd794mod ? sqlite::Mode::ReadWrite : sqlite::Mode::ReadOnly;
     slot = std::make_unique<sqlite::Database>(m_dbname, mode);
 }
 
-void cConexionDAO::Cerrar() { handle(selector_).reset(); }
+void cConexionDAO::Cerrar() {
+    // A run's pending lines are committed, as at every close.
+    auto fallo = Fallo([&] {
+        if (selector_ == bd794mod) ConfirmarPendientes();
+    });
+    Soltar(handle(selector_));
+    if (fallo) std::rethrow_exception(fallo);
+}
+
+void cConexionDAO::CerrarTodo() {
+    auto fallo = Fallo([&] { TerminarLote(); });
+    Soltar(mod_);
+    Soltar(lec_);
+    if (fallo) std::rethrow_exception(fallo);
+}
 
 sqlite::Database& cConexionDAO::BaseSeleccionada() {
     auto& slot = handle(selector_);
@@ -59,6 +105,46 @@ std::unique_ptr<Recordset> cConexionDAO::openRecordset(std::string_view sql,
     return BaseSeleccionada().query(sql, valores);
 }
 
+void cConexionDAO::ConfirmarPendientes() {
+    // Only between lines: a line in progress is never cut in two.
+    if (!pendientes_ || lineasEnCurso_ > 0) return;
+    pendientes_ = false;
+    if (!mod_ || !mod_->inTransaction()) return;
+    try {
+        mod_->execute("COMMIT");
+    } catch (...) {
+        // The lines are lost; the handle must not stay inside their transaction.
+        sqlite3_exec(mod_->handle(), "ROLLBACK", nullptr, nullptr, nullptr);
+        throw;
+    }
+}
+
+void cConexionDAO::IniciarLote() {
+    ConfirmarPendientes();
+    lote_ = true;
+}
+
+void cConexionDAO::TerminarLote() {
+    lote_ = false;
+    ConfirmarPendientes();
+}
+
+void cConexionDAO::EmpezarLinea(bool nuevaDeclaracion) {
+    if (lote_ && lineasEnCurso_ == 0) {
+        auto& db = *mod_;
+        const auto ahora = std::chrono::steady_clock::now();
+        if (pendientes_ && (nuevaDeclaracion || ahora - inicioPendientes_ > kEdadMaximaLote))
+            ConfirmarPendientes();
+        // The engine may have rolled the pending lines back after a failure.
+        if (!db.inTransaction()) {
+            db.execute("BEGIN IMMEDIATE");
+            pendientes_ = true;
+            inicioPendientes_ = ahora;
+        }
+    }
+    ++lineasEnCurso_;
+}
+
 cConexionDAO& ConexionCompartida() {
     thread_local cConexionDAO conexion;
     return conexion;
@@ -67,14 +153,63 @@ cConexionDAO& ConexionCompartida() {
 UsoBD::UsoBD(BD which, const std::string& path)
     : conexion_(ConexionCompartida()), which_(which), previous_(conexion_.Selector()) {
     conexion_.mdb(which);
-    conexion_.InicializaBD(path);
+    try {
+        conexion_.InicializaBD(path);
+    } catch (...) {
+        conexion_.mdb(previous_);
+        throw;
+    }
+    ++conexion_.usos(which_);
 }
 
 UsoBD::~UsoBD() {
-    conexion_.mdb(which_);
-    conexion_.Cerrar();
+    --conexion_.usos(which_);
     // A member that called another goes on with its own database selected.
     conexion_.mdb(previous_);
+}
+
+UnidadDeLinea::UnidadDeLinea(const std::string& mdbmod, bool nuevaDeclaracion)
+    : uso_(bd794mod, mdbmod), excepciones_(std::uncaught_exceptions()) {
+    auto& conexion = uso_.conexion();
+    conexion.EmpezarLinea(nuevaDeclaracion);
+    try {
+        tx_.emplace(uso_.base());
+    } catch (...) {
+        conexion.AcabarLinea();
+        throw;
+    }
+}
+
+void UnidadDeLinea::Confirmar() {
+    if (!tx_) return;
+    struct Fin {
+        UnidadDeLinea& u;
+        ~Fin() {
+            u.tx_.reset();
+            u.uso_.conexion().AcabarLinea();
+        }
+    } fin{*this};
+    tx_->commit();
+}
+
+UnidadDeLinea::~UnidadDeLinea() noexcept(false) {
+    if (!tx_) return;
+    if (std::uncaught_exceptions() > excepciones_) {
+        tx_.reset();
+        uso_.conexion().AcabarLinea();
+        return;
+    }
+    Confirmar();
+}
+
+void RelanzarConUbicacion(std::string_view location) {
+    try {
+        throw;
+    } catch (const rt::Error& e) {
+        throw rt::WithLocationBlank(e, location);
+    } catch (const std::exception& e) {
+        throw rt::WithLocationBlank(rt::Error(51, "Quelvodat", e.what()), location);
+    }
 }
 
 QUELVO_CREATABLE(cConexionDAO)

@@ -1,7 +1,17 @@
 #pragma once
 // The connection class and the call pattern every public member follows:
-// select a database, open it afresh, run the table object's SQL, close.
+// select a database, open it (or take the handle kept open since an earlier
+// call), run the table object's SQL.
+//
+// Handles stay open between calls, one per thread and database, and are
+// reused only while their path still names the file they opened: a file
+// replaced or deleted behind an open handle is noticed at the next call and
+// opened again. CerrarTodo closes them, checkpointing the log into the file,
+// before anything else handles the file (backup, restore, upgrade) and when
+// the library is unloaded.
+#include <chrono>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -32,19 +42,53 @@ public:
     bool Abierta(BD which) const;
     BD Selector() const { return selector_; }
 
+    // Commits an import run's pending lines and closes both databases, the
+    // user database's log checkpointed into its file. Both are closed even
+    // when the commit fails; its error is raised afterwards.
+    void CerrarTodo();
+
+    // An import run on the user database (open): its lines are committed
+    // together, when a line starts a new declaration, when the pending lines
+    // are older than kEdadMaximaLote, and when the run ends or everything is
+    // closed. Starting a run commits what an earlier one left pending.
+    void IniciarLote();
+    void TerminarLote();
+    bool EnLote() const { return lote_; }
+
 private:
+    friend class UnidadDeLinea;
+    friend class UsoBD;
     std::unique_ptr<sqlite::Database>& handle(BD which);
+    int& usos(BD which) { return which == bd794mod ? usosMod_ : usosLec_; }
+    // Commits the pending lines of the run, if any.
+    void ConfirmarPendientes();
+    void EmpezarLinea(bool nuevaDeclaracion);
+    void AcabarLinea() { --lineasEnCurso_; }
 
     BD selector_ = bd794mod;
     std::unique_ptr<sqlite::Database> mod_;
     std::unique_ptr<sqlite::Database> lec_;
+    // Uses (UsoBD) in progress per database: an inner use takes the handle
+    // the outermost one found at its path.
+    int usosMod_ = 0;
+    int usosLec_ = 0;
+    bool lote_ = false;
+    // The run's pending lines: a transaction of the run open on mod_.
+    bool pendientes_ = false;
+    int lineasEnCurso_ = 0;
+    std::chrono::steady_clock::time_point inicioPendientes_;
 };
+
+// How long the lines of a run may wait for their commit: it bounds what a
+// crash can lose and how long another process waits for the database.
+inline constexpr std::chrono::milliseconds kEdadMaximaLote{500};
 
 // The calling thread's one connection, created on first use.
 cConexionDAO& ConexionCompartida();
 
-// One public member's use of a database: selects it and opens it afresh on
-// the shared connection, and closes it again on every path.
+// One public member's use of a database: selects it on the shared
+// connection and opens it unless its handle is open already; the selector is
+// put back as it was afterwards.
 class UsoBD {
 public:
     UsoBD(BD which, const std::string& path);
@@ -61,16 +105,42 @@ private:
     BD previous_;
 };
 
+// One imported line on the user database: everything it stores is one unit,
+// kept whole when the line returns and undone whole when it fails. Alone it
+// is one write transaction (BEGIN IMMEDIATE: what the line reads stays true
+// until its changes are committed); inside an import run it is a savepoint of
+// the run's pending lines; inside another line it is part of that line.
+class UnidadDeLinea {
+public:
+    // nuevaDeclaracion: the line starts a declaration (a record 1), so the
+    // run's pending lines are committed before it.
+    UnidadDeLinea(const std::string& mdbmod, bool nuevaDeclaracion);
+    // Keeps what the line stored now; a failing commit raises.
+    void Confirmar();
+    // Keeps it unless an exception is leaving the scope, and undoes it then.
+    ~UnidadDeLinea() noexcept(false);
+    UnidadDeLinea(const UnidadDeLinea&) = delete;
+    UnidadDeLinea& operator=(const UnidadDeLinea&) = delete;
+
+private:
+    UsoBD uso_;
+    int excepciones_;
+    std::optional<sqlite::Transaction> tx_;
+};
+
+// Raises the exception being handled again with the member's location and
+// one blank in front of its description (an exception that is not an Error
+// becomes error 51). For a catch block or a function-try-block of a member.
+[[noreturn]] void RelanzarConUbicacion(std::string_view location);
+
 // Runs a public member's body; an error leaving it gets the member's location
 // and one blank in front of its description.
 template <typename Body>
 decltype(auto) ConUbicacion(std::string_view location, Body&& body) {
     try {
         return body();
-    } catch (const rt::Error& e) {
-        throw rt::WithLocationBlank(e, location);
-    } catch (const std::exception& e) {
-        throw rt::WithLocationBlank(rt::Error(51, "Quelvodat", e.what()), location);
+    } catch (...) {
+        RelanzarConUbicacion(location);
     }
 }
 

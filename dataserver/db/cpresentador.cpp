@@ -32,7 +32,7 @@ void cPresentador::CargarPresentador(rt::Variant& vBufferResultado) {
     vBufferResultado = std::move(r);
 }
 
-int32_t cPresentador::GuardarPresentador(const rt::Variant& vBufferResultado) {
+int32_t cPresentador::GuardarPresentador(const rt::Variant& vBufferResultado) try {
     const auto& v = vBufferResultado;
     // Every value is converted before any statement runs.
     cTPresentador tabla;
@@ -70,6 +70,8 @@ int32_t cPresentador::GuardarPresentador(const rt::Variant& vBufferResultado) {
     }
     tx.commit();
     return 0;
+} catch (...) {
+    RelanzarConUbicacion("cPresentador.GuardarPresentador");
 }
 
 void cPresentador::EliminarPresentador(int32_t lngCodpres) {

@@ -78,9 +78,12 @@ bool cTraspaso::Traspaso() {
         // Start-up calls this before anything reads the user database, so a
         // first run gets its database here.
         CrearBaseUsuarioSiFalta(mdbmod_);
+        // The upgrade works on the file alone: nothing of ours holds it open.
+        ConexionCompartida().CerrarTodo();
         sqlite::Database db(mdbmod_, sqlite::Mode::ReadWrite);
         sqlite::Transaction tx(db);
         for (const auto* mejora : {&kDeclaraciones, &kOperadores}) Mejorar(db, *mejora);
+        CrearIndicesQueFalten(db);
         tx.commit();
         return false;
     });

@@ -55,7 +55,8 @@ int32_t cDeclaraciones::DuplicarDeclaracion(int32_t lngEjercicio, uint8_t btePer
                                             const std::string& strMoneda,
                                             int32_t lngCodDeclaOrigen,
                                             const std::string& strConversor,
-                                            const std::string& strBimensual, int32_t intEjerOrg) {
+                                            const std::string& strBimensual,
+                                            int32_t intEjerOrg) try {
     cTDeclaraciones tabla;
     tabla.datTDeclaraciones_CodDecla(lngCodDeclaOrigen);
     tabla.datTDeclaraciones_Ejercicio(lngEjercicio);
@@ -77,6 +78,8 @@ int32_t cDeclaraciones::DuplicarDeclaracion(int32_t lngEjercicio, uint8_t btePer
                                   btePeriodo, btePeriodicidad, intEjerOrg);
     tx.commit();
     return nueva;
+} catch (...) {
+    RelanzarConUbicacion("cDeclaraciones.DuplicarDeclaracion");
 }
 
 int32_t cTDeclaraciones::DuplicarDeclaracion() {

@@ -128,4 +128,24 @@ void ReconstruirTabla(sqlite::Database& db, std::string_view tabla,
     for (const auto& indice : definicion.indices) db.execute(indice);
 }
 
+void CrearIndicesQueFalten(sqlite::Database& db) {
+    sqlite::Database esquema(":memory:", sqlite::Mode::Create);
+    esquema.executeScript(kEsquemaBaseUsuario);
+    auto indices = esquema.query(
+        "SELECT name, tbl_name, sql FROM sqlite_master WHERE type = 'index' AND sql IS NOT NULL");
+    for (; !indices->Eof(); indices->MoveNext()) {
+        const std::string tabla = indices->Field(1).str();
+        auto existe = db.query(
+            "SELECT 1 FROM sqlite_master WHERE type = 'index' AND name = ? COLLATE NOCASE",
+            {indices->Field(0)});
+        if (!existe->Eof()) continue;
+        // A table of a layout we do not know is left as it is.
+        auto actuales = ColumnasDeTabla(esquema, tabla);
+        auto columnas = ColumnasDeTabla(db, NombreTablaEnBase(db, tabla));
+        bool conocida = columnas.size() == actuales.size();
+        for (const auto& columna : actuales) conocida = conocida && ContieneColumna(columnas, columna);
+        if (conocida) db.execute(indices->Field(2).str());
+    }
+}
+
 }  // namespace quelvodat

@@ -35,4 +35,8 @@ struct ValorColumna {
 void ReconstruirTabla(sqlite::Database& db, std::string_view tabla,
                       const std::vector<ValorColumna>& valores);
 
+// Makes the indexes of the current schema that the database lacks (by name),
+// for a database made before they were added.
+void CrearIndicesQueFalten(sqlite::Database& db);
+
 }  // namespace quelvodat

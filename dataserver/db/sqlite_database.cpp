@@ -1,11 +1,16 @@
 #include "sqlite_database.h"
 
+#include <sys/stat.h>
+
 #include <limits>
 
 namespace quelvodat::sqlite {
 
 namespace {
 constexpr int kBusyTimeoutMs = 5000;
+// Every statement text of the library is fixed, so this bound is never
+// reached in use; it only keeps a handle's memory in check.
+constexpr size_t kMaxIdleStatements = 256;
 
 bool onlyBlanks(const char* p, const char* end) {
     for (; p < end && *p; ++p)
@@ -40,12 +45,16 @@ Database::Database(const std::string& path, Mode mode) : path_(path) {
     RegisterSpanishCollation(db_);
     try {
         // Any query proves the file is a database before we go on.
-        query("SELECT count(*) FROM sqlite_master");
+        executeScript("SELECT count(*) FROM sqlite_master");
         if (mode != Mode::ReadOnly) {
-            query("PRAGMA journal_mode=WAL");
-            // Each call closes its database, and the close checkpoints with a
-            // sync: a commit-time sync as well would only slow every save.
-            execute("PRAGMA synchronous=NORMAL");
+            executeScript("PRAGMA journal_mode=WAL");
+            // A change a member reports as made is on the disk.
+            executeScript("PRAGMA synchronous=FULL");
+        }
+        struct stat st {};
+        if (path != ":memory:" && ::stat(path.c_str(), &st) == 0) {
+            device_ = st.st_dev;
+            inode_ = st.st_ino;
         }
     } catch (...) {
         sqlite3_close(db_);
@@ -55,23 +64,58 @@ Database::Database(const std::string& path, Mode mode) : path_(path) {
 }
 
 Database::~Database() {
+    for (auto& [sql, stmt] : idle_) sqlite3_finalize(stmt);
     if (db_) sqlite3_close_v2(db_);
+}
+
+bool Database::stillAtPath() const {
+    struct stat st {};
+    if (::stat(path_.c_str(), &st) != 0) return false;
+    return st.st_dev == device_ && st.st_ino == inode_;
+}
+
+void Database::leaveLogOnClose() {
+    sqlite3_db_config(db_, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+}
+
+void Database::giveBack(std::string sql, sqlite3_stmt* stmt) noexcept {
+    sqlite3_reset(stmt);
+    sqlite3_clear_bindings(stmt);
+    if (idle_.size() >= kMaxIdleStatements) {
+        sqlite3_finalize(stmt);
+        return;
+    }
+    try {
+        auto [it, added] = idle_.try_emplace(std::move(sql), stmt);
+        // The same text in use twice at once: one copy is enough to keep.
+        if (!added) sqlite3_finalize(stmt);
+    } catch (...) {
+        sqlite3_finalize(stmt);
+    }
 }
 
 void Database::raise(int code) const { throw EngineError(code, sqlite3_errmsg(db_)); }
 
 Statement Database::prepare(std::string_view sql) {
+    std::string text(sql);
+    if (auto idle = idle_.find(text); idle != idle_.end()) {
+        sqlite3_stmt* stmt = idle->second;
+        idle_.erase(idle);
+        return Statement(*this, stmt, std::move(text));
+    }
     sqlite3_stmt* stmt = nullptr;
     const char* tail = nullptr;
-    int rc = sqlite3_prepare_v2(db_, sql.data(), static_cast<int>(sql.size()), &stmt, &tail);
+    int rc = sqlite3_prepare_v3(db_, sql.data(), static_cast<int>(sql.size()),
+                                SQLITE_PREPARE_PERSISTENT, &stmt, &tail);
     if (rc != SQLITE_OK) raise(rc);
-    Statement statement(*this, stmt);
     if (!stmt) throw EngineError(SQLITE_MISUSE, "empty statement");
     // One statement per call: values never reach SQL as text, and nothing can
-    // ride along behind a statement.
-    if (!onlyBlanks(tail, sql.data() + sql.size()))
+    // ride along behind a statement. Such a text is never kept for reuse.
+    if (!onlyBlanks(tail, sql.data() + sql.size())) {
+        sqlite3_finalize(stmt);
         throw EngineError(SQLITE_MISUSE, "more than one statement in one call");
-    return statement;
+    }
+    return Statement(*this, stmt, std::move(text));
 }
 
 int64_t Database::execute(std::string_view sql, const std::vector<rt::Variant>& values) {
@@ -113,10 +157,11 @@ void Database::executeScript(const std::string& sql) {
 int64_t Database::lastInsertRowId() const { return sqlite3_last_insert_rowid(db_); }
 
 Statement::~Statement() {
-    if (stmt_) sqlite3_finalize(stmt_);
+    if (stmt_) db_->giveBack(std::move(sql_), stmt_);
 }
 
-Statement::Statement(Statement&& other) noexcept : db_(other.db_), stmt_(other.stmt_) {
+Statement::Statement(Statement&& other) noexcept
+    : db_(other.db_), stmt_(other.stmt_), sql_(std::move(other.sql_)) {
     other.stmt_ = nullptr;
 }
 
@@ -176,14 +221,21 @@ rt::Variant Statement::column(int index) const {
     }
 }
 
-Transaction::Transaction(Database& db) : db_(db) { db_.execute("BEGIN IMMEDIATE"); }
+Transaction::Transaction(Database& db) : db_(db), nested_(db.inTransaction()) {
+    db_.execute(nested_ ? "SAVEPOINT paso" : "BEGIN IMMEDIATE");
+}
 
 Transaction::~Transaction() {
-    if (!done_) sqlite3_exec(db_.handle(), "ROLLBACK", nullptr, nullptr, nullptr);
+    if (done_) return;
+    // The engine may have rolled the whole transaction back already (a full
+    // disk, say): then there is nothing left to undo.
+    if (!db_.inTransaction()) return;
+    sqlite3_exec(db_.handle(), nested_ ? "ROLLBACK TO paso; RELEASE paso" : "ROLLBACK", nullptr,
+                 nullptr, nullptr);
 }
 
 void Transaction::commit() {
-    db_.execute("COMMIT");
+    db_.execute(nested_ ? "RELEASE paso" : "COMMIT");
     done_ = true;
 }
 

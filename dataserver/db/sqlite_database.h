@@ -3,11 +3,13 @@
 // statement and a transaction, none of which can leak. Engine failures are
 // raised as rt::Error with the engine's own code and message.
 #include <sqlite3.h>
+#include <sys/types.h>
 
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "quelvodat/recordset.h"
@@ -30,13 +32,18 @@ class Statement;
 class Database {
 public:
     // Opens an existing file (Create also makes a missing one). A user
-    // database runs in WAL mode with a busy timeout; every handle has the
-    // Spanish collation "ES".
+    // database runs in WAL mode with a busy timeout, and a commit reaches the
+    // disk before it returns (synchronous=FULL: one sync of the log per
+    // commit); every handle has the Spanish collation "ES".
     Database(const std::string& path, Mode mode);
+    // Closing checkpoints the log into the database file when this is the
+    // file's last connection.
     ~Database();
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
 
+    // The statement of that text, prepared once per handle: a statement
+    // handed back by an earlier call is reset and reused.
     Statement prepare(std::string_view sql);
     // One statement with bound values; the number of rows it changed.
     int64_t execute(std::string_view sql, const std::vector<rt::Variant>& values = {});
@@ -49,17 +56,36 @@ public:
     int64_t lastInsertRowId() const;
     const std::string& path() const { return path_; }
     sqlite3* handle() const { return db_; }
+    // A transaction is open on the handle.
+    bool inTransaction() const { return sqlite3_get_autocommit(db_) == 0; }
+    // The path still names the file this handle opened (same device and
+    // inode): false once it was deleted or another file was put in its place.
+    bool stillAtPath() const;
+    // Closing will leave the log as it is: for a handle whose file is no
+    // longer at its path, where the log by that name may be another file's.
+    void leaveLogOnClose();
 
     [[noreturn]] void raise(int code) const;
 
 private:
+    friend class Statement;
+    // A statement coming back from its use: kept for the next prepare of the
+    // same text.
+    void giveBack(std::string sql, sqlite3_stmt* stmt) noexcept;
+
     sqlite3* db_ = nullptr;
     std::string path_;
+    dev_t device_ = 0;
+    ino_t inode_ = 0;
+    std::unordered_map<std::string, sqlite3_stmt*> idle_;
 };
 
+// A prepared statement in use; destroyed, it goes back to its database's
+// idle statements, reset and with its values cleared.
 class Statement {
 public:
-    Statement(const Database& db, sqlite3_stmt* stmt) : db_(&db), stmt_(stmt) {}
+    Statement(Database& db, sqlite3_stmt* stmt, std::string sql)
+        : db_(&db), stmt_(stmt), sql_(std::move(sql)) {}
     ~Statement();
     Statement(Statement&& other) noexcept;
     Statement(const Statement&) = delete;
@@ -78,12 +104,17 @@ public:
     rt::Variant column(int index) const;
 
 private:
-    const Database* db_;
+    Database* db_;
     sqlite3_stmt* stmt_;
+    std::string sql_;
 };
 
-// BEGIN IMMEDIATE on construction; rolled back on destruction unless
-// committed, so a failure leaves nothing half done.
+// BEGIN IMMEDIATE on construction (the write lock is taken before anything
+// is read, so what the transaction reads stays true until it commits);
+// rolled back on destruction unless committed, so a failure leaves nothing
+// half done. Inside a transaction already open on the handle it is a
+// savepoint of it: committing releases the savepoint, and the changes reach
+// the disk with the outer transaction.
 class Transaction {
 public:
     explicit Transaction(Database& db);
@@ -94,6 +125,7 @@ public:
 
 private:
     Database& db_;
+    bool nested_;
     bool done_ = false;
 };
 

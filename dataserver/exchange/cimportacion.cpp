@@ -34,6 +34,17 @@ rt::Variant Plano(const rt::Variant& vBufferValores, int32_t lngCodigo) {
 
 void cImportacion::declaracion(const std::string& valor) { declaracion_ = rt::CLng(valor); }
 
+void cImportacion::IniciarImportacion() {
+    ConUbicacion("cImportacion.IniciarImportacion", [&] {
+        UsoBD uso(bd794mod, mdbmod_);
+        uso.conexion().IniciarLote();
+    });
+}
+
+void cImportacion::TerminarImportacion() {
+    ConUbicacion("cImportacion.TerminarImportacion", [] { ConexionCompartida().TerminarLote(); });
+}
+
 uint8_t cImportacion::importDte(const std::string& strLineaLectura, rt::Variant& vBufferValores,
                                 rt::Variant& vBufferErrores) {
     vBufferErrores = Importacion::SinHallazgos();
@@ -46,6 +57,7 @@ uint8_t cImportacion::importDte(const std::string& strLineaLectura, rt::Variant&
     vBufferErrores = Importacion::ValidarDte(valores, Importacion::kLimiteDte);
     if (!Importacion::EstaLibre(vBufferErrores)) return Importacion::resultado::kErroresCampos;
 
+    UnidadDeLinea unidad(mdbmod_, false);
     int32_t codigo = BuscarDeclarante(rt::Trim(Importacion::pasos::Texto(valores(1, 0))));
     vBufferValores = Plano(valores, codigo);
     if (codigo > 0) return Importacion::resultado::kExistente;

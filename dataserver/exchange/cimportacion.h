@@ -33,6 +33,8 @@ public:
     void Periodicidad(uint8_t valor) override { periodicidad_ = valor; }
     uint8_t Periodicidad() const override { return periodicidad_; }
 
+    void IniciarImportacion() override;
+    void TerminarImportacion() override;
     uint8_t importDte(const std::string& strLineaLectura, rt::Variant& vBufferValores,
                       rt::Variant& vBufferErrores) override;
     void importSpte(const std::string& strLineaLectura, rt::Variant& vBufferErrores,
@@ -58,6 +60,8 @@ private:
     int32_t GuardarDeclarante(const rt::Variant& vBufferValores);
     void ActualizarNombre(int32_t lngCodigo, const std::string& strNombre);
     void GuardarDeclaracionImp(const rt::Variant& vBufferValores, int32_t lngDeclarante);
+    // The stores of a checked record 1; answers its result.
+    uint8_t GuardarDte_Cion(const rt::Variant& vBufferValores);
 
     // Record 2 (importar_declarado.cpp): the line read, refused or handed to
     // the import of the declaration's layout (exercise before 2010 or not).

@@ -1,6 +1,7 @@
 // Record 2 of a submission file or of a file of declared entries: one entry
 // of the current declaration.
 #include "db/cdeclarado.h"
+#include "db/conexion_dao.h"
 #include "exchange/buffer_errores.h"
 #include "exchange/cimportacion.h"
 #include "exchange/claves_importacion.h"
@@ -71,6 +72,8 @@ void cImportacion::ImportarRegistro2(const std::string& strLinea, int32_t lngEje
         return;
     }
     const int32_t ejercicio = blnEjercicioDeLinea ? *ejercicioLinea : lngEjercicio;
+    // The duplicate check and the store are one unit.
+    UnidadDeLinea unidad(mdbmod_, false);
     resultado_ = ejercicio < 2010
                      ? ImportarDeclaradoAnt(linea, *ejercicioLinea, ejercicio, vBufferErrores)
                      : ImportarDeclarado2010(linea, *ejercicioLinea, ejercicio, vBufferErrores);

@@ -115,33 +115,30 @@ uint8_t cImportacion::ImportarDte_Cion(const std::string& strLineaLectura,
     const rt::Variant valores = CortarDteCion(linea);
     vBufferErrores = Importacion::ValidarDte(valores, Importacion::kLimiteDteCion);
     if (!Importacion::EstaLibre(vBufferErrores)) return kErroresCampos;
+    // The lookup, the checks against the stored declarations and the stores
+    // are one unit: another process sees all of it or none.
+    UnidadDeLinea unidad(mdbmod_, true);
     if (!ComprobarDeclaracion(valores, vBufferErrores)) return kSinDeclaracion;
+    const uint8_t resultado = GuardarDte_Cion(valores);
+    unidad.Confirmar();
     rechazarDeclaracion_ = false;
+    return resultado;
+}
 
+uint8_t cImportacion::GuardarDte_Cion(const rt::Variant& valores) {
     const std::string nif = rt::Trim(Texto(Valor(valores, "NIF")));
     int32_t codigo = BuscarDeclarante(nif);
-    uint8_t resultado;
-    if (codigo > 0) {
+    uint8_t resultado = kGuardado;
+    if (codigo == 0) {
+        codigo = GuardarDeclarante(valores);
+    } else if (rt::Len(nif) == 9) {
+        ActualizarNombre(codigo, Texto(Valor(valores, "Nombre")));
+        resultado = kExistente;
+    } else {
         resultado = kDeclaranteSinCambio;
-        if (rt::Len(nif) == 9) {
-            ActualizarNombre(codigo, Texto(Valor(valores, "Nombre")));
-            resultado = kExistente;
-        }
-        GuardarDeclaracionImp(valores, codigo);
-        return resultado;
     }
-    codigo = GuardarDeclarante(valores);
-    try {
-        GuardarDeclaracionImp(valores, codigo);
-    } catch (...) {
-        // A refused record stores neither its declarant nor its declaration.
-        cDeclarante declarantes;
-        declarantes.mdbmod(mdbmod_);
-        declarantes.EliminarDeclarante(codigo, true);
-        rechazarDeclaracion_ = true;
-        throw;
-    }
-    return kGuardado;
+    GuardarDeclaracionImp(valores, codigo);
+    return resultado;
 }
 
 bool cImportacion::ComprobarDeclaracion(const rt::Variant& vBufferValores,

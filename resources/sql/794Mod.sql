@@ -69,6 +69,8 @@ CREATE TABLE tOperadores (
     periodicidad INTEGER DEFAULT 0
 );
 CREATE INDEX tOperadores_coddeclar ON tOperadores (coddeclar);
+-- The duplicate check of a new entry looks up its NIF within its declaration.
+CREATE INDEX tOperadores_coddeclar_nifo ON tOperadores (coddeclar, nifo COLLATE NOCASE);
 
 CREATE TABLE tgeneral (
     Idioma    TEXT,

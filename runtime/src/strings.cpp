@@ -111,7 +111,8 @@ int32_t InStr(int32_t start, std::string_view s, std::string_view find) {
 }
 
 std::string Replace(std::string_view s, std::string_view find, std::string_view with) {
-    if (find.empty()) return std::string(s);
+    // Most texts hold nothing to replace: a plain search settles them.
+    if (find.empty() || s.find(find) == std::string_view::npos) return std::string(s);
     std::string out;
     out.reserve(s.size());
     // Match only where a character starts, so a search cannot land inside one.

@@ -16,6 +16,8 @@ std::size_t Decode(std::string_view s, std::size_t pos, char32_t& cp);
 // as one character of its own, so text that is not clean UTF-8 still splits
 // without ever cutting a valid character.
 inline std::size_t Step(std::string_view s, std::size_t pos) {
+    // Most text is ASCII: one byte, one character, no decoding.
+    if (pos < s.size() && static_cast<unsigned char>(s[pos]) < 0x80) return 1;
     char32_t cp;
     const std::size_t n = Decode(s, pos, cp);
     return n != 0 ? n : 1;

@@ -49,8 +49,11 @@ protected:
     // Every line of a fixture through `paso`, inside one run; the (kind,
     // outcome) of each line.
     template <class Paso>
-    std::vector<std::pair<int, int>> Recorrer(const std::string& fichero, Paso paso) {
+    std::vector<std::pair<int, int>> Recorrer(const std::string& fichero, Paso paso,
+                                              bool estatal = false) {
         cImportacion& imp = quelvo::objImportacion();
+        imp.IniciarImportacion();
+        imp.Estatal(estatal);
         RegistroImportacion log;
         std::vector<std::pair<int, int>> salidas;
         int32_t n = 0;
@@ -58,6 +61,7 @@ protected:
             (imp.*paso)(linea, log, ++n);
             salidas.emplace_back(imp.ImpAct(), imp.ResultImp());
         }
+        imp.TerminarImportacion();
         log.Cerrar();
         return salidas;
     }
@@ -202,9 +206,7 @@ TEST_F(ObjetoImportacion, BadLinesAreLoggedWithTheirFindings) {
 }
 
 TEST_F(ObjetoImportacion, NationalLinesAreConverted) {
-    quelvo::objImportacion().IniciarImportacion();
-    quelvo::objImportacion().Estatal(true);
-    auto salidas = Recorrer("estatal_2010.txt", &cImportacion::importSoporte);
+    auto salidas = Recorrer("estatal_2010.txt", &cImportacion::importSoporte, true);
     for (const auto& s : salidas) EXPECT_NE(s.second, 3);
     EXPECT_EQ(Columna("SELECT count(*) FROM tOperadores"), std::vector<std::string>{"6"});
 }
@@ -246,13 +248,16 @@ TEST_F(ObjetoImportacion, ExistingDeclarantAskedAboutByTheLinesNif) {
     ASSERT_EQ(pantalla_.preguntas.size(), 1u);
     EXPECT_EQ(pantalla_.preguntas[0],
               "Declarante repetido|Ya existe un declarante con el NIF 12345678Z¿Desea sobreescribirlo?");
+    imp.TerminarImportacion();
     EXPECT_EQ(Columna(prueba::kSqlDeclarantes), antes);
 
     // Accept overwrites it with the line's data, postal code whole.
     pantalla_.respuesta = true;
     linea = lineas[0];
+    imp.IniciarImportacion();
     imp.ImportarDtes(linea, log, 2);
     EXPECT_EQ(imp.ResultImp(), quelvo::kImpSustituido);
+    imp.TerminarImportacion();
     EXPECT_EQ(Columna(prueba::kSqlDeclarantes).at(0),
               "B12345674|COMERCIAL ARABA SL|CL|MAYOR|12|B|1|3|D|1|1|VITORIA-GAST|945112233|"
               "JON ETXEBERRIA|600111222");
@@ -280,6 +285,7 @@ TEST_F(ObjetoImportacion, DontShowAgainKeepsTheAnswerGiven) {
             imp.ImportarDtes(linea, log, ++n);
             resultados.push_back(imp.ResultImp());
         }
+        imp.TerminarImportacion();
         const int esperado = si ? quelvo::kImpSustituido : quelvo::kImpIgnorado;
         EXPECT_EQ(resultados, std::vector<int>(3, esperado));
         EXPECT_EQ(pantalla_.preguntas.size(), 1u);
@@ -290,6 +296,7 @@ TEST_F(ObjetoImportacion, DontShowAgainKeepsTheAnswerGiven) {
         quelvo::blnMostrarAviso = false;
         std::string linea = lineas[0];
         imp.ImportarDtes(linea, log, 1);
+        imp.TerminarImportacion();
         EXPECT_EQ(imp.ResultImp(), quelvo::kImpIgnorado);
     }
 }
@@ -303,6 +310,7 @@ TEST_F(ObjetoImportacion, ARunStartsFromAClearedState) {
     imp.CodDecla(9);
     imp.ImpAct(3);
     imp.IniciarImportacion();
+    imp.TerminarImportacion();
     EXPECT_EQ(imp.ResultImp(), 0);
     EXPECT_FALSE(imp.RecDeclaracion());
     EXPECT_FALSE(imp.Convertir());

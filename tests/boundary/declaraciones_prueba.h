@@ -98,9 +98,9 @@ protected:
     int64_t Cuenta(const std::string& tabla) {
         return std::stoll(Valor("SELECT count(*) FROM " + tabla));
     }
-    // The library runs the user database in WAL mode; the log goes away only
-    // when the last handle on the file is closed.
-    bool Cerrada() const { return !std::filesystem::exists(mod_ + "-wal"); }
+    // The call is over with the database: the library keeps its handle open
+    // but holds no transaction, so another connection can write at once.
+    bool Cerrada() const { return SinTransaccionAbierta(mod_); }
 
     void Fallan(const std::vector<Fallo>& fallos) {
         for (const auto& f : fallos) {

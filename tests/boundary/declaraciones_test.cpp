@@ -65,8 +65,9 @@ TEST_F(Declaraciones, DeleteTakesTheEntriesAllOrNothing) {
 
     Sql("CREATE TRIGGER no_borrar BEFORE DELETE ON TDeclaraciones "
         "BEGIN SELECT RAISE(ABORT, 'bloqueada'); END;");
-    // No handler: the engine's text arrives as it came.
-    EXPECT_EQ(prueba::ErrorDe([&] { d_->EliminarDeclaracion(11); }).Description, "bloqueada");
+    // A change that fails says where, as every other error does.
+    EXPECT_EQ(prueba::ErrorDe([&] { d_->EliminarDeclaracion(11); }).Description,
+              "cDeclaraciones.EliminarDeclaracion bloqueada");
     EXPECT_EQ(Cuenta("tOperadores"), 1);
     EXPECT_TRUE(Cerrada());
 }
@@ -189,8 +190,9 @@ TEST_F(Declaraciones, FailuresCarryTheMemberLocationAndCloseTheDatabase) {
         {"cDeclaraciones.ObtenerMonedaDcion ", [&] { d_->ObtenerMonedaDcion(1); }},
         {"cDeclaraciones.ObtenerTotalDeclaradosVarDtes ",
          [&] { d_->ObtenerTotalDeclaradosVarDtes(prueba::Arreglo({1}), 2009, 12); }},
-        {"no such table", [&] { d_->EliminarDeclaracion(1); }},
-        {"no such table", [&] { d_->DuplicarDeclaracion(2010, 3, 2, "E", 1, "", "", 2010); }},
+        {"cDeclaraciones.EliminarDeclaracion no such table", [&] { d_->EliminarDeclaracion(1); }},
+        {"cDeclaraciones.DuplicarDeclaracion no such table",
+         [&] { d_->DuplicarDeclaracion(2010, 3, 2, "E", 1, "", "", 2010); }},
     });
 }
 

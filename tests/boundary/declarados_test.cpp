@@ -189,7 +189,7 @@ TEST_F(Declarados, FailuresCarryTheMemberLocationAndCloseTheDatabase) {
         {"cdeclarado.CargarDeclarado cTDeclarados.CargarDeclarado ",
          [&] { d_->CargarDeclarado(1); }},
         {"cdeclarado.EliminarDeclarado ", [&] { d_->EliminarDeclarado(1); }},
-        {"no such table", [&] { Guardar(); }},
+        {"cdeclarado.GuardarDeclarado no such table", [&] { Guardar(); }},
     });
 }
 

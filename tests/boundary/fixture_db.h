@@ -48,6 +48,15 @@ inline Tabla Consultar(const std::string& ruta, const std::string& sql) {
 
 inline void EjecutarSql(const std::string& ruta, const std::string& sql) { Consultar(ruta, sql); }
 
+// No connection holds a transaction on the file: a write lock is had at once.
+inline bool SinTransaccionAbierta(const std::string& ruta) {
+    sqlite3* db = nullptr;
+    bool libre = sqlite3_open_v2(ruta.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK &&
+                 sqlite3_exec(db, "BEGIN IMMEDIATE; ROLLBACK", nullptr, nullptr, nullptr) == SQLITE_OK;
+    sqlite3_close(db);
+    return libre;
+}
+
 // carpeta/794Mod.mdb with the current schema and its settings row.
 inline std::string CrearBaseUsuarioPrueba(const std::filesystem::path& carpeta) {
     std::ifstream in(std::string(QUELVO_SOURCE_DIR) + "/resources/sql/794Mod.sql");

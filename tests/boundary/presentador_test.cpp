@@ -120,12 +120,13 @@ TEST_F(Presentador, DeletingTheStoredKeyEmptiesTheTable) {
     EXPECT_EQ(Cargar()(0), Variant(0));
 }
 
-TEST_F(Presentador, ErrorsCarryTheLocationOfDeleteOnly) {
+TEST_F(Presentador, ErrorsOfChangesCarryTheirLocation) {
     Sql("DROP TABLE TPresentador;");
     Fallan({
         {"cPresentador.EliminarPresentador no such table", [&] { pre_->EliminarPresentador(1); }},
         {"no such table", [&] { Cargar(); }},
-        {"no such table", [&] { pre_->GuardarPresentador(Guardado()); }},
+        {"cPresentador.GuardarPresentador no such table",
+         [&] { pre_->GuardarPresentador(Guardado()); }},
     });
 }
 

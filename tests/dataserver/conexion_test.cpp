@@ -25,7 +25,7 @@ protected:
     std::string mod_, lec_;
 };
 
-// A member in the usual pattern: reads the user database and closes it.
+// A member in the usual pattern: reads the user database.
 int32_t ContarFilas(const std::string& ruta) {
     return ConUbicacion("cPrueba.Contar", [&] {
         UsoBD uso(bd794mod, ruta);
@@ -33,20 +33,28 @@ int32_t ContarFilas(const std::string& ruta) {
     });
 }
 
-TEST_F(Conexion, EveryUseClosesWhatItOpenedAndRestoresTheSelector) {
+TEST_F(Conexion, HandlesStayOpenBetweenUsesAndTheSelectorIsRestored) {
     EXPECT_EQ(ContarFilas(mod_), 2);
-    EXPECT_FALSE(ConexionCompartida().Abierta(bd794mod));
+    ASSERT_TRUE(ConexionCompartida().Abierta(bd794mod));
+    sqlite3* handle = ConexionCompartida().BaseSeleccionada().handle();
     UsoBD mod(bd794mod, mod_);
+    EXPECT_EQ(mod.base().handle(), handle);
     {
         UsoBD lec(bd794lec, lec_);
         EXPECT_EQ(lec.conexion().openRecordset("SELECT * FROM r")->RecordCount(), 1);
-        EXPECT_TRUE(ConexionCompartida().Abierta(bd794mod));
+        EXPECT_EQ(ConexionCompartida().Selector(), bd794lec);
     }
-    EXPECT_FALSE(ConexionCompartida().Abierta(bd794lec));
+    EXPECT_EQ(ConexionCompartida().Selector(), bd794mod);
+    EXPECT_TRUE(ConexionCompartida().Abierta(bd794lec));
     EXPECT_EQ(mod.conexion().openRecordset("SELECT * FROM t")->RecordCount(), 2);
+    ConexionCompartida().CerrarTodo();
+    EXPECT_FALSE(ConexionCompartida().Abierta(bd794mod));
+    EXPECT_FALSE(ConexionCompartida().Abierta(bd794lec));
+    // Closed, the user database has its log checkpointed into the file.
+    EXPECT_FALSE(std::filesystem::exists(mod_ + "-wal"));
 }
 
-TEST_F(Conexion, FailuresCarryTheLocationAndLeaveNothingOpen) {
+TEST_F(Conexion, FailuresCarryTheLocationAndLeaveNoTransactionOpen) {
     std::string descripcion;
     EXPECT_EQ(NumeroDeError([&] {
                   ConUbicacion("cPrueba.Fallar", [&] {
@@ -56,7 +64,7 @@ TEST_F(Conexion, FailuresCarryTheLocationAndLeaveNothingOpen) {
               }, &descripcion),
               sqlite::kEngineErrorBase + SQLITE_ERROR);
     EXPECT_EQ(descripcion.rfind("cPrueba.Fallar no such table", 0), 0u) << descripcion;
-    EXPECT_FALSE(ConexionCompartida().Abierta(bd794mod));
+    EXPECT_FALSE(ConexionCompartida().BaseSeleccionada().inTransaction());
     EXPECT_EQ(ContarFilas(mod_), 2);
 
     EXPECT_EQ(NumeroDeError([] { ContarFilas(""); }, &descripcion),

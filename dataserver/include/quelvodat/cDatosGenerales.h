@@ -44,6 +44,15 @@ public:
     // From when member state strPais counts: exercise * 100 + period (2004
     // and 5 give 200405); 0 for an unknown code.
     virtual int32_t ObtenerAnoPais(const std::string& strPais) = 0;
+
+    // The data server keeps its databases open between calls. This closes
+    // every database the calling thread's data server holds: an import run's
+    // pending lines are committed, and the user database's log is written
+    // into its file, so the file alone holds everything. Call it right
+    // before the user database is handed to anything else (a backup, a
+    // restore). The next call opens the databases again. The paths are not
+    // read.
+    virtual void CerrarConexiones() = 0;
 };
 
 }  // namespace quelvodat

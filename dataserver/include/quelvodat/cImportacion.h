@@ -5,7 +5,9 @@
 //
 // The desktop creates an object per line, copies the import state into its
 // properties, calls one entry point and copies the state back out; the object
-// keeps nothing between lines. A new object holds 0, False or "" in every
+// keeps nothing between lines. Around the lines of a file it runs an import
+// run (IniciarImportacion, TerminarImportacion), which lets many lines share
+// one commit. A new object holds 0, False or "" in every
 // property, which is the state at the start of a file: every run must start
 // from it, so that nothing of an earlier run (a declaration, the conversion
 // flag, a refusal) reaches the new one.
@@ -72,6 +74,23 @@ public:
     virtual void Periodicidad(uint8_t valor) = 0;
     virtual uint8_t Periodicidad() const = 0;
 
+    // An import run: IniciarImportacion before the first line of a file,
+    // TerminarImportacion after its last line, after a cancel and after a
+    // failure. Inside a run the stored lines are committed together: before
+    // every record 1, when the pending lines are half a second old, and when
+    // the run ends (or the data server closes its databases). Each line
+    // stays all or nothing, so a crash loses at most the lines since the
+    // last commit and never part of a line or a declaration without its
+    // record 1. Without a run every line is committed on its own.
+    //
+    // The run belongs to the calling thread's connection to mdbmod, not to
+    // the object: the objects of its lines need not be the one that started
+    // it. A failing commit raises with the member's location (the lines since
+    // the previous commit are then not stored). Starting a run while one is
+    // open commits its pending lines; ending none does nothing.
+    virtual void IniciarImportacion() = 0;
+    virtual void TerminarImportacion() = 0;
+
     // A line of the declarant exchange file; answers 0, 1, 3 or 6. On 0 and 1
     // vBufferValores is the line's values (0 To 17) in the order NIF, name,
     // street type, street, number, letter, stair, floor, door, province,
@@ -93,7 +112,10 @@ public:
                                  bool blnEstatal, int32_t lngDeclaracion,
                                  int32_t lngEjercicio) = 0;
     // A record-1 line: its declarant and a new declaration; answers 0, 1, 2,
-    // 3, 4 or 6.
+    // 3, 4 or 6. The declarant lookup, the checks against the stored
+    // declarations and the inserts run in one write transaction, so two
+    // processes importing the same file store each declarant and
+    // declaration once.
     virtual uint8_t ImportarDte_Cion(const std::string& strLineaLectura,
                                      rt::Variant& vBufferErrores) = 0;
     // Whether the declaration of a record-1 buffer (0 To 18, 0 To 1) can be
