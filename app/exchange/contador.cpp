@@ -20,8 +20,7 @@ Contador::Contador(QWidget* padre, const char* numero, const char* barra, QColor
         bpgBarra->setStyleSheet(QString("QProgressBar::chunk { background-color: %1; }").arg(color.name()));
 }
 
-void Contador::Sumar() {
-    ++valor_;
+void Contador::Mostrar() {
     lblNumero->setText(QString::number(valor_));
     bpgBarra->setValue(std::min(valor_, bpgBarra->maximum()));
 }

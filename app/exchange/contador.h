@@ -16,8 +16,10 @@ public:
     // `color` is valid, that colour.
     Contador(QWidget* padre, const char* numero, const char* barra, QColor color = QColor());
 
-    // One more line of this count.
-    void Sumar();
+    // One more line of this count; shown at the next Mostrar.
+    void Sumar() { ++valor_; }
+    // The number and the bar as the count stands.
+    void Mostrar();
     // The bar's maximum; 0 sets 1.
     void Maximo(int32_t n);
     int32_t Valor() const { return valor_; }

@@ -56,6 +56,7 @@ frmImpDtes_794::frmImpDtes_794(QWidget* parent)
     }
     Disponer("shpMarco1", {lblTitImportar}, "shpMarco1_Resultados", cuentas, nullptr);
 
+    Contadores({Importados.get(), Ignorados.get(), Sustituidos.get(), Erroneos.get(), Total.get()});
     CargarComun();
     AñadirCaptions();
     AplicarEstilo(this);

@@ -83,6 +83,9 @@ frmImpSoporte_794::frmImpSoporte_794(QWidget* parent)
     total->addStretch();
     Disponer("shpMarco1", {lblTitDeclaraciones}, "shpMarco1_Resultados", cuentas, total);
 
+    Contadores({DteImp.get(), DteIgn.get(), DteSus.get(), DteErr.get(), DteTotal.get(),
+                 DeclaImp.get(), DeclaIgn.get(), DeclaSus.get(), DeclaErr.get(), DeclaTotal.get(),
+                 Total.get()});
     CargarComun();
     AñadirCaptions();
     AplicarEstilo(this);

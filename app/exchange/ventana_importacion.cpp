@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -10,6 +11,7 @@
 #include <QPushButton>
 
 #include "exchange/cimportacion.h"
+#include "exchange/contador.h"
 #include "exchange/registro_importacion.h"
 #include "platform/sistema.h"
 #include "quelvort/error.h"
@@ -30,6 +32,8 @@ namespace quelvo {
 namespace {
 
 constexpr char kTituloErrorDatos[] = "Error en la Introducción de Datos";
+// Milliseconds between two refreshes of the window during a run.
+constexpr qint64 kRefresco = 40;
 
 // Both paths name one file (a link or another spelling of the same path).
 bool MismoFichero(const QString& a, const QString& b) {
@@ -169,15 +173,23 @@ void VentanaImportacion::Importar() {
         Bloquear(true);
         std::string linea;
         int32_t numero = 0;
+        QElapsedTimer reloj;
+        reloj.start();
         try {
             while (!blnCancelar_ && lectura.ReadLine(linea)) {
                 ++numero;
                 ImportarLinea(linea, registro, numero);
                 ActualizarContadores(registro, numero);
-                // The window repaints and a cancel arrives between lines.
-                QCoreApplication::processEvents();
+                // The window repaints and a cancel arrives between lines:
+                // after the first line, then whenever a screen refresh is due.
+                if (numero == 1 || reloj.elapsed() >= kRefresco) {
+                    MostrarContadores();
+                    QCoreApplication::processEvents();
+                    reloj.restart();
+                }
             }
         } catch (...) {
+            MostrarContadores();
             // The log keeps what was written before the failure.
             registro.Cerrar();
             throw;
@@ -194,7 +206,12 @@ void VentanaImportacion::Importar() {
     Finalizar();
 }
 
+void VentanaImportacion::MostrarContadores() {
+    for (Contador* c : contadores_) c->Mostrar();
+}
+
 void VentanaImportacion::Finalizar() {
+    MostrarContadores();
     importando_ = false;
     Bloquear(false);
     blnMostrarAviso = false;

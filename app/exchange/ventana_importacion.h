@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 class QCloseEvent;
 class QFrame;
@@ -20,6 +21,7 @@ class Error;
 
 namespace quelvo {
 
+class Contador;
 class RegistroImportacion;
 
 class VentanaImportacion : public QWidget {
@@ -59,6 +61,9 @@ protected:
     // After a run: whether the log holds something for the user to see.
     virtual bool HayErroresQueVer() const = 0;
 
+    // The window's counts, shown as the run goes.
+    void Contadores(std::initializer_list<Contador*> contadores) { contadores_ = contadores; }
+
     // Loading and unloading that every import window does.
     void CargarComun();
     // A label of the window with that name.
@@ -74,8 +79,10 @@ private:
     void Importar();
     void Fallo(const rt::Error& e);
     void Finalizar();
+    void MostrarContadores();
 
     QLineEdit* txtRuta_ = nullptr;
+    std::vector<Contador*> contadores_;
     bool blnCancelar_ = false;
     bool importando_ = false;
     bool terminada_ = false;
