@@ -22,8 +22,12 @@ void cDeclaracion::NoTotalDeclarados(const QString& v) {
 }
 
 void cDeclaracion::ObtenerTotalDeclarados(int32_t lngCodDecla) {
+    ObtenerTotalDeclarados(lngCodDecla, objListaDeclaraciones().Ejercicio());
+}
+
+void cDeclaracion::ObtenerTotalDeclarados(int32_t lngCodDecla, int32_t lngEjercicio) {
     try {
-        const int16_t ejercicio = rt::CInt(rt::Variant(objListaDeclaraciones().Ejercicio()));
+        const int16_t ejercicio = rt::CInt(rt::Variant(lngEjercicio));
         rt::Variant totales = servidor()->ObtenerTotalDeclarados(lngCodDecla, ejercicio);
         // Counted before anything is kept, so a bad answer changes nothing.
         int32_t cuenta = 0;
@@ -36,6 +40,14 @@ void cDeclaracion::ObtenerTotalDeclarados(int32_t lngCodDecla) {
         NoTotalDeclarados_ = cuenta;
     } catch (const rt::Error& e) {
         throw rt::WithLocationLineBefore(e, "cDeclaracion.ObtenerTotalDeclarados");
+    }
+}
+
+QString cDeclaracion::ObtenerBimensualidad(int32_t lngCodDecla) {
+    try {
+        return QString::fromStdString(servidor()->ObtenerBimensualidad(lngCodDecla));
+    } catch (const rt::Error& e) {
+        throw rt::WithLocationLineBefore(e, "cDeclaracion.ObtenerBimensualidad");
     }
 }
 

@@ -36,6 +36,11 @@ public:
     // by the declarations list's exercise, into BufferTotalDeclarados and
     // NoTotalDeclarados.
     void ObtenerTotalDeclarados(int32_t lngCodDecla);
+    // The same, grouped by the layout of exercise lngEjercicio (printing
+    // passes the run's exercise).
+    void ObtenerTotalDeclarados(int32_t lngCodDecla, int32_t lngEjercicio);
+    // "X" when declaration lngCodDecla is marked bimonthly, else "".
+    QString ObtenerBimensualidad(int32_t lngCodDecla);
     // The latest declaration of the user database as one row (0 exercise,
     // 1 period, 2 currency, 3 periodicity, 4 Empty), or Null when none
     // qualifies. blnSoloEuros False lets every declaration qualify.

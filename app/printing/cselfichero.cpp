@@ -3,6 +3,7 @@
 #include "printing/cimprgrabar.h"
 #include "quelvodat/cDatosGenerales.h"
 #include "quelvort/error.h"
+#include "shell/globales.h"
 #include "shell/objetos.h"
 #include "shell/servidor.h"
 
@@ -19,6 +20,11 @@ QString cSelFichero::RecogerRutaURL() {
     } catch (const rt::Error& e) {
         throw rt::WithLocationLineBefore(e, "cSelFichero.RecogerRutaURL");
     }
+}
+
+QString FicheroPresentacionPorDefecto(int32_t ejercicio) {
+    return QString::fromStdString(strRutaTrabajo) + "/794_CE" + QString::number(ejercicio).right(2) +
+           ".txt";
 }
 
 }  // namespace quelvo

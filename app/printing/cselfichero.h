@@ -2,6 +2,7 @@
 // The file a run writes or reads: the path proposed to the path box, the path
 // the user chose, and whether the user cancelled the choice.
 #include <QString>
+#include <cstdint>
 
 namespace quelvo {
 
@@ -30,5 +31,9 @@ private:
     bool Cancelar_ = false;
     bool Colectiva_ = false;
 };
+
+// The submission file proposed for an exercise: 794_CE and the exercise's
+// last two digits, in the work folder.
+QString FicheroPresentacionPorDefecto(int32_t ejercicio);
 
 }  // namespace quelvo

@@ -1,5 +1,6 @@
 #pragma once
-// The printing run of the print and record dialog.
+// The printing runs: the summary form and the medium label of the print and
+// record dialog, and the draft listing of the declarations window.
 
 namespace quelvo {
 
@@ -7,5 +8,9 @@ namespace quelvo {
 // 2 declarant's copy, 3 Administration's copy) for the run object's
 // declarants, exercise and period.
 void ImprimirModelo();
+
+// Prints the draft listing of the entries of the run object's declaration
+// (CodDecla, Ejercicio, Moneda) for the current declarant.
+void ImprimirBorradorDeclarados();
 
 }  // namespace quelvo

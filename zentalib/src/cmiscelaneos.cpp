@@ -2,6 +2,7 @@
 
 #include "asistencia_online.h"
 #include "caracteres_importacion.h"
+#include "departamento.h"
 #include "nif_cif.h"
 #include "quelvort/class_registry.h"
 #include "quelvort/convert.h"
@@ -33,6 +34,8 @@ std::string cMiscelaneos::ValidarCaracErrEnImp(const std::string& strLinea,
                                                const std::string& strSustituto) {
     return PrepararLineaImportada(strLinea, strSustituto);
 }
+
+std::string cMiscelaneos::HaciendaFiscalidad() { return NombreDepartamento(idioma_); }
 
 void cMiscelaneos::MostrarOnlineInfo() { MostrarDescripcionAsistencia(parent_, idioma_); }
 

@@ -11,6 +11,7 @@ public:
 
     void Idioma(int32_t idioma) override { idioma_ = idioma; }
     void Parent(std::intptr_t ventana) override { parent_ = ventana; }
+    std::string HaciendaFiscalidad() override;
     void MostrarOnlineInfo() override;
     void AccesoAyuOnline() override;
 

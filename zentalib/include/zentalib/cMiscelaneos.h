@@ -30,6 +30,10 @@ public:
     // that this header stays free of Qt (the data server includes it).
     virtual void Idioma(int32_t idioma) = 0;
     virtual void Parent(std::intptr_t ventana) = 0;
+    // The tax department's name, one line, in the language last set through
+    // Idioma: Basque for 1000 (the printed forms) and for 10000, Spanish
+    // for any other value.
+    virtual std::string HaciendaFiscalidad() = 0;
     // A modal window describing the service.
     virtual void MostrarOnlineInfo() = 0;
     // Opens the service's page in the browser; a failure is shown to the

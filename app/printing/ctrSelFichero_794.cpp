@@ -1,0 +1,69 @@
+#include "printing/ctrSelFichero_794.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+
+#include "printing/cselfichero.h"
+#include "shell/estilo.h"
+#include "shell/guarda.h"
+#include "shell/objetos.h"
+
+namespace quelvo {
+
+ctrSelFichero_794::ctrSelFichero_794(QWidget* parent) : QWidget(parent) {
+    setObjectName("ctrSelFichero_794");
+    auto exterior = new QHBoxLayout(this);
+    exterior->setContentsMargins(0, 0, 0, 0);
+    shpMarcoExplorador = new QFrame(this);
+    shpMarcoExplorador->setObjectName("shpMarcoExplorador");
+    shpMarcoExplorador->setFrameShape(QFrame::Box);
+    exterior->addWidget(shpMarcoExplorador);
+    auto fila = new QHBoxLayout(shpMarcoExplorador);
+    lblRuta = new QLabel(shpMarcoExplorador);
+    lblRuta->setObjectName("lblRuta");
+    lblRuta->setMinimumWidth(320);
+    lblRuta->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    fila->addWidget(lblRuta, 1);
+    cmdExplorar = new QPushButton("...", shpMarcoExplorador);
+    cmdExplorar->setObjectName("cmdExplorar");
+    fila->addWidget(cmdExplorar);
+    connect(cmdExplorar, &QPushButton::clicked, this, [this] {
+        Guardar(this, "ctrSelFichero_794T.cmdExplorar_Click", [this] { cmdExplorar_Click(); });
+    });
+    UserControl_Initialize();
+}
+
+void ctrSelFichero_794::UserControl_Initialize() {
+    AplicarEstilo(this);
+    cSelFichero& sel = objSelFichero();
+    sel.Cancelar(false);
+    lblRuta->setText(sel.RutaPorDefecto());
+    sel.RutaFichero(sel.RutaPorDefecto());
+}
+
+QString ctrSelFichero_794::RutaFichero() const { return lblRuta->text(); }
+
+void ctrSelFichero_794::cmdExplorar_Click() {
+    // The file need not exist: the box chooses where a run writes as well as
+    // what it reads.
+    QFileDialog dialogo(window());
+    dialogo.setObjectName("cdbExplorador");
+    dialogo.setFileMode(QFileDialog::AnyFile);
+    dialogo.setAcceptMode(QFileDialog::AcceptOpen);
+    dialogo.setOption(QFileDialog::ReadOnly, false);
+    dialogo.setNameFilters({"All Files (*.*)", "Text Document (*.dat *.txt)"});
+    dialogo.selectNameFilter("All Files (*.*)");
+    const QFileInfo actual(lblRuta->text());
+    if (!lblRuta->text().isEmpty()) {
+        dialogo.setDirectory(actual.absolutePath());
+        dialogo.selectFile(actual.fileName());
+    }
+    if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty()) return;
+    lblRuta->setText(QFileInfo(dialogo.selectedFiles().constFirst()).absoluteFilePath());
+}
+
+}  // namespace quelvo

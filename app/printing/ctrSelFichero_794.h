@@ -1,0 +1,34 @@
+#pragma once
+// The path box: a path the user cannot type in and a browse button. It takes
+// the file selector's proposal when it starts; the host window reads
+// RutaFichero when the user accepts.
+#include <QString>
+#include <QWidget>
+
+class QFrame;
+class QLabel;
+class QPushButton;
+
+namespace quelvo {
+
+class ctrSelFichero_794 : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit ctrSelFichero_794(QWidget* parent = nullptr);
+
+    // The path shown.
+    QString RutaFichero() const;
+
+    QFrame* shpMarcoExplorador = nullptr;
+    QLabel* lblRuta = nullptr;
+    QPushButton* cmdExplorar = nullptr;
+
+public slots:
+    void cmdExplorar_Click();
+
+private:
+    void UserControl_Initialize();
+};
+
+}  // namespace quelvo

@@ -1,0 +1,49 @@
+#pragma once
+// Where one printed document goes: the printer chosen in the print dialog,
+// else the system's default printer, else (no printer configured) a PDF file
+// in the work folder that is opened in the desktop's viewer. Tests draw on a
+// canvas of their own instead.
+#include <QString>
+#include <memory>
+
+#include "printing/lienzo.h"
+
+class QPrinter;
+
+namespace quelvo {
+
+// The printer the user chose in the printer dialog; "" for the default one.
+void EstablecerImpresora(const QString& nombre);
+QString ImpresoraElegida();
+
+// Every document is drawn on `lienzo` (not owned) while it is set; nullptr
+// gives the real destinations back.
+void EstablecerLienzoPruebas(Lienzo* lienzo);
+
+class LienzoPdf;
+
+// One printed document (the pages of one output, the label, the draft
+// listing). Pages already ended stay sent when a later one fails.
+class DocumentoImpreso {
+public:
+    // nombre: the PDF's file name without extension ("794_Borrador").
+    explicit DocumentoImpreso(const QString& nombre);
+    ~DocumentoImpreso();
+    DocumentoImpreso(const DocumentoImpreso&) = delete;
+    DocumentoImpreso& operator=(const DocumentoImpreso&) = delete;
+
+    Lienzo& lienzo() { return *lienzo_; }
+    // Sends the pending job; a PDF is put in place and opened in the viewer
+    // (a failure to open it is shown with its full path).
+    void Terminar();
+    // The PDF's path when the document goes to a file, else "".
+    QString RutaPdf() const;
+
+private:
+    std::unique_ptr<QPrinter> impresora_;
+    std::unique_ptr<Lienzo> propio_;
+    LienzoPdf* pdf_ = nullptr;
+    Lienzo* lienzo_ = nullptr;
+};
+
+}  // namespace quelvo

@@ -1,0 +1,137 @@
+#include "printing/lienzo_qt.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <filesystem>
+#include <system_error>
+
+#include "printing/fuentes.h"
+#include "printing/imagenes.h"
+#include "quelvort/error.h"
+
+namespace quelvo {
+
+namespace {
+
+constexpr double kResolucionPdf = 1200;
+
+struct Escala {
+    double x, y;
+    QPointF punto(double mmx, double mmy) const { return {mmx * x, mmy * y}; }
+    QRectF caja(double x1, double y1, double x2, double y2) const {
+        return QRectF(punto(x1, y1), punto(x2, y2)).normalized();
+    }
+};
+
+[[noreturn]] void FalloFichero(const QString& ruta, const std::string& motivo) {
+    throw rt::Error(rt::err::PathFileAccess, "Quelvo",
+                    "No se ha podido escribir el fichero " + ruta.toStdString() + ": " + motivo);
+}
+
+}  // namespace
+
+void DibujarTrabajo(QPainter& pintor, const Trabajo& trabajo) {
+    QPaintDevice* dispositivo = pintor.device();
+    const Escala e{dispositivo->logicalDpiX() / 25.4, dispositivo->logicalDpiY() / 25.4};
+    pintor.save();
+    pintor.setRenderHint(QPainter::Antialiasing);
+    for (const Operacion& op : trabajo) {
+        switch (op.tipo) {
+            case Operacion::Tipo::Texto: {
+                const QFont fuente = FuenteQt(op.fuente);
+                pintor.setFont(fuente);
+                pintor.setPen(Qt::black);
+                const double ascenso = QFontMetricsF(fuente, dispositivo).ascent();
+                const QPointF origen = e.punto(op.x1, op.y1);
+                pintor.drawText(QPointF(origen.x(), origen.y() + ascenso), op.texto);
+                break;
+            }
+            case Operacion::Tipo::Linea:
+            case Operacion::Tipo::Caja: {
+                QPen pluma(Qt::black, op.grosor * kMilimetrosPorUnidadTrazo * e.x, Qt::SolidLine,
+                           Qt::SquareCap, Qt::MiterJoin);
+                pintor.setPen(pluma);
+                pintor.setBrush(Qt::NoBrush);
+                if (op.tipo == Operacion::Tipo::Linea)
+                    pintor.drawLine(e.punto(op.x1, op.y1), e.punto(op.x2, op.y2));
+                else
+                    pintor.drawRect(e.caja(op.x1, op.y1, op.x2, op.y2));
+                break;
+            }
+            case Operacion::Tipo::CajaRellena:
+                pintor.fillRect(e.caja(op.x1, op.y1, op.x2, op.y2), QColor(op.color));
+                break;
+            case Operacion::Tipo::Imagen:
+                pintor.drawImage(e.caja(op.x1, op.y1, op.x2, op.y2), ImagenFormulario(op.texto));
+                break;
+        }
+    }
+    pintor.restore();
+}
+
+LienzoImpresora::LienzoImpresora(QPrinter& impresora, const QString& documento)
+    : impresora_(impresora) {
+    impresora_.setDocName(documento);
+    impresora_.setFullPage(false);
+}
+
+void LienzoImpresora::Emitir(const Trabajo& trabajo) {
+    QPainter pintor;
+    if (!pintor.begin(&impresora_))
+        throw rt::Error(rt::err::PathFileAccess, "Quelvo",
+                        "No se ha podido imprimir en " + impresora_.printerName().toStdString());
+    DibujarTrabajo(pintor, trabajo);
+    pintor.end();
+}
+
+LienzoPdf::LienzoPdf(const QString& ruta) : ruta_(ruta) {
+    const QFileInfo destino(ruta);
+    temporal_ = destino.absoluteDir().filePath("." + destino.fileName() + ".tmp");
+    escritor_ = std::make_unique<QPdfWriter>(temporal_);
+    escritor_->setResolution(static_cast<int>(kResolucionPdf));
+    escritor_->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                         QMarginsF(kMargen, kMargen, kMargen, kMargen),
+                                         QPageLayout::Millimeter));
+    escritor_->setTitle(destino.completeBaseName());
+    escritor_->setCreator(QStringLiteral("Quelvo"));
+}
+
+LienzoPdf::~LienzoPdf() {
+    if (pintor_.isActive()) pintor_.end();
+    escritor_.reset();
+    QFile::remove(temporal_);
+}
+
+void LienzoPdf::Emitir(const Trabajo& trabajo) {
+    if (terminado_) FalloFichero(ruta_, "el fichero ya está cerrado");
+    if (paginas_ == 0) {
+        if (!pintor_.begin(escritor_.get())) FalloFichero(ruta_, "no se puede crear");
+    } else {
+        escritor_->newPage();
+    }
+    DibujarTrabajo(pintor_, trabajo);
+    ++paginas_;
+}
+
+bool LienzoPdf::Terminar() {
+    if (terminado_) return true;
+    if (paginas_ == 0) return false;
+    terminado_ = true;
+    pintor_.end();
+    escritor_.reset();
+    QFile escrito(temporal_);
+    if (!escrito.open(QIODevice::ReadOnly) || !escrito.read(5).startsWith("%PDF-"))
+        FalloFichero(ruta_, "el fichero generado no es un PDF");
+    escrito.close();
+    std::error_code fallo;
+    std::filesystem::rename(temporal_.toStdString(), ruta_.toStdString(), fallo);
+    if (fallo) FalloFichero(ruta_, fallo.message());
+    return true;
+}
+
+}  // namespace quelvo

@@ -1,0 +1,60 @@
+#pragma once
+// The canvas on real paper: each finished job is drawn with QPainter on a
+// printer or into a PDF file, millimetres turned into the device's dots (the
+// painter is never scaled, so point sizes stay true).
+#include <QPainter>
+#include <QString>
+#include <memory>
+
+#include "printing/lienzo.h"
+
+class QPrinter;
+class QPdfWriter;
+
+namespace quelvo {
+
+// Draws one job on a painter that is active on its device.
+void DibujarTrabajo(QPainter& pintor, const Trabajo& trabajo);
+
+// Each job is one print job of the printer (begun and ended around it).
+class LienzoImpresora : public Lienzo {
+public:
+    // The printer stays the caller's.
+    LienzoImpresora(QPrinter& impresora, const QString& documento);
+
+protected:
+    void Emitir(const Trabajo& trabajo) override;
+
+private:
+    QPrinter& impresora_;
+};
+
+// Each job is one A4 page of a PDF file. The file is written aside and put in
+// place by Terminar; a canvas dropped unfinished leaves the target as it was.
+class LienzoPdf : public Lienzo {
+public:
+    explicit LienzoPdf(const QString& ruta);
+    ~LienzoPdf() override;
+
+    // Closes the file and puts it at its path; false when no page was drawn
+    // (nothing is written then). Raises when the file cannot be written.
+    bool Terminar();
+    int Paginas() const { return paginas_; }
+    const QString& Ruta() const { return ruta_; }
+
+    // Margins of the printable area on the page, in millimetres.
+    static constexpr double kMargen = 6.5;
+
+protected:
+    void Emitir(const Trabajo& trabajo) override;
+
+private:
+    QString ruta_;
+    QString temporal_;
+    std::unique_ptr<QPdfWriter> escritor_;
+    QPainter pintor_;
+    int paginas_ = 0;
+    bool terminado_ = false;
+};
+
+}  // namespace quelvo
