@@ -5,7 +5,7 @@
 //   bench_importacion_dialogo [file]   (default: the file bench_exportacion
 //                                       keeps with "bench_exportacion 100 1000 <file>")
 #include <QApplication>
-#include <QLineEdit>
+#include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <cstdio>
@@ -94,7 +94,8 @@ int main(int argc, char** argv) {
 
         quelvo::strRutaMod = BaseVacia(dir, "794Mod.mdb");
         auto ventana = quelvo::frmImpSoporte_794::Mostrar();
-        ventana->findChild<QLineEdit*>("ctrSelFichero")->setText(QString::fromStdString(fichero));
+        ventana->findChild<QWidget*>("ctrSelFichero")->findChild<QLabel*>("lblRuta")->setText(
+        QString::fromStdString(fichero));
         bench::Cronometro dialogo;
         ventana->findChild<QPushButton*>("cmdImportar")->click();
         const double segundosDialogo = dialogo.segundos();

@@ -8,7 +8,6 @@
 
 #include "exchange/cimportacion.h"
 #include "exchange/preanalisis.h"
-#include "printing/cselfichero.h"
 #include "shell/catalogo.h"
 #include "shell/estilo.h"
 #include "shell/globales.h"
@@ -22,17 +21,13 @@ namespace {
 
 QPointer<frmImpDtes_794> unica;
 
-QString RutaPropuesta() {
-    objSelFichero().RutaPorDefecto(QString::fromStdString(strRutaTrabajo) + "/794_Declarantes.txt");
-    return objSelFichero().RutaPorDefecto();
-}
-
 }  // namespace
 
 frmImpDtes_794* frmImpDtes_794::Mostrar() { return MostrarUnica(unica); }
 
 frmImpDtes_794::frmImpDtes_794(QWidget* parent)
-    : VentanaImportacion("frmImpDtes_794", RutaPropuesta(), parent) {
+    : VentanaImportacion("frmImpDtes_794", parent) {
+    AñadirSelectorFichero("794_Declarantes.txt");
     lblTitImportar = Etiqueta("lblTitImportar");
     lblTitResultados = Etiqueta("lblTitResultados");
     lblTitResultados->setAlignment(Qt::AlignCenter);

@@ -9,7 +9,6 @@
 #include "exchange/cimportacion.h"
 #include "exchange/preanalisis.h"
 #include "exchange/registro_importacion.h"
-#include "printing/cselfichero.h"
 #include "shell/catalogo.h"
 #include "shell/estilo.h"
 #include "shell/globales.h"
@@ -22,17 +21,13 @@ namespace {
 
 QPointer<frmImpSoporte_794> unica;
 
-QString RutaPropuesta() {
-    objSelFichero().RutaPorDefecto(QString::fromStdString(strRutaTrabajo) + "/794_Telematica.txt");
-    return objSelFichero().RutaPorDefecto();
-}
-
 }  // namespace
 
 frmImpSoporte_794* frmImpSoporte_794::Mostrar() { return MostrarUnica(unica); }
 
 frmImpSoporte_794::frmImpSoporte_794(QWidget* parent)
-    : VentanaImportacion("frmImpSoporte_794", RutaPropuesta(), parent) {
+    : VentanaImportacion("frmImpSoporte_794", parent) {
+    AñadirSelectorFichero("794_Telematica.txt");
     lblTitDeclaraciones = Etiqueta("lblTitDeclaraciones");
     lblTitResultados = Etiqueta("lblTitResultados");
     lblTitResultados->setAlignment(Qt::AlignCenter);

@@ -7,13 +7,14 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 
 #include "exchange/cimportacion.h"
 #include "exchange/contador.h"
 #include "exchange/registro_importacion.h"
 #include "platform/sistema.h"
+#include "printing/cselfichero.h"
+#include "printing/ctrSelFichero_794.h"
 #include "quelvort/error.h"
 #include "quelvort/textfile.h"
 #include "shell/catalogo.h"
@@ -68,9 +69,7 @@ private:
 
 }  // namespace
 
-VentanaImportacion::VentanaImportacion(const char* nombre, const QString& rutaPorDefecto,
-                                       QWidget* parent)
-    : QWidget(parent) {
+VentanaImportacion::VentanaImportacion(const char* nombre, QWidget* parent) : QWidget(parent) {
     setObjectName(nombre);
     auto boton = [this](const char* n) {
         auto b = new QPushButton(this);
@@ -81,10 +80,6 @@ VentanaImportacion::VentanaImportacion(const char* nombre, const QString& rutaPo
     cmdCerrar = boton("cmdCerrar");
     cmdEditarErrores = boton("cmdEditarErrores");
     cmdEditarErrores->setEnabled(false);
-    txtRuta_ = new QLineEdit(rutaPorDefecto, this);
-    txtRuta_->setObjectName("ctrSelFichero");
-    ctrSelFichero = txtRuta_;
-    objGeneral().ctlSelFichero = ctrSelFichero;
     const QString lugar = QString(nombre) + "T.";
     auto manejar = [this, lugar](QPushButton* b, const char* evento, void (VentanaImportacion::*m)()) {
         const QByteArray donde = (lugar + evento).toUtf8();
@@ -94,6 +89,14 @@ VentanaImportacion::VentanaImportacion(const char* nombre, const QString& rutaPo
     manejar(cmdImportar, "cmdImportar_Click", &VentanaImportacion::cmdImportar_Click);
     manejar(cmdCerrar, "cmdCerrar_Click", &VentanaImportacion::cmdCerrar_Click);
     manejar(cmdEditarErrores, "cmdEditarErrores_Click", &VentanaImportacion::cmdEditarErrores_Click);
+}
+
+void VentanaImportacion::AñadirSelectorFichero(const QString& fichero) {
+    objSelFichero().RutaPorDefecto(QString::fromStdString(strRutaTrabajo) + "/" + fichero);
+    rutaBox_ = new ctrSelFichero_794(this);
+    rutaBox_->setObjectName("ctrSelFichero");
+    ctrSelFichero = rutaBox_;
+    objGeneral().ctlSelFichero = ctrSelFichero;
 }
 
 QLabel* VentanaImportacion::Etiqueta(const char* nombre) {
@@ -130,7 +133,7 @@ void VentanaImportacion::Disponer(const char* marco, std::initializer_list<QWidg
     todo->addWidget(exterior);
 }
 
-QString VentanaImportacion::RutaFichero() const { return txtRuta_->text().trimmed(); }
+QString VentanaImportacion::RutaFichero() const { return rutaBox_->RutaFichero().trimmed(); }
 
 void VentanaImportacion::CargarComun() {
     DeshabilitarMenusSalvoAyuda();

@@ -12,7 +12,6 @@ class QCloseEvent;
 class QFrame;
 class QLabel;
 class QLayout;
-class QLineEdit;
 class QPushButton;
 
 namespace rt {
@@ -22,6 +21,7 @@ class Error;
 namespace quelvo {
 
 class Contador;
+class ctrSelFichero_794;
 class RegistroImportacion;
 
 class VentanaImportacion : public QWidget {
@@ -44,9 +44,10 @@ public slots:
     void cmdEditarErrores_Click();
 
 protected:
-    // Builds the buttons and the path box (proposing `rutaPorDefecto`); the
-    // window lays them out.
-    VentanaImportacion(const char* nombre, const QString& rutaPorDefecto, QWidget* parent);
+    // Builds the buttons; the window adds the path box and lays them out.
+    VentanaImportacion(const char* nombre, QWidget* parent);
+    // The path box, proposing `fichero` in the work folder.
+    void AñadirSelectorFichero(const QString& fichero);
 
     // The steps of a run, in this order: Preparar (false ends it before any
     // file is read), Preanalizar (the bars' maxima and the layout), then
@@ -81,7 +82,7 @@ private:
     void Finalizar();
     void MostrarContadores();
 
-    QLineEdit* txtRuta_ = nullptr;
+    ctrSelFichero_794* rutaBox_ = nullptr;
     std::vector<Contador*> contadores_;
     bool blnCancelar_ = false;
     bool importando_ = false;

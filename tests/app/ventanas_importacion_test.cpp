@@ -43,7 +43,7 @@ QString EnTrabajo(const std::string& fixture) {
 }
 
 void ElegirFichero(QWidget* ventana, const QString& ruta) {
-    ventana->findChild<QLineEdit*>("ctrSelFichero")->setText(ruta);
+    ventana->findChild<QWidget*>("ctrSelFichero")->findChild<QLabel*>("lblRuta")->setText(ruta);
 }
 
 void Pulsar(QWidget* ventana, const char* boton) {
@@ -126,7 +126,7 @@ TEST_F(VentanasImportacion, DeclarantFileCountsEveryOutcome) {
     for (const Caso& c : casos) {
         pantalla_.respuesta = c.respuesta;
         QPointer<quelvo::frmImpDtes_794> v = quelvo::frmImpDtes_794::Mostrar();
-        EXPECT_EQ(v->findChild<QLineEdit*>("ctrSelFichero")->text(),
+        EXPECT_EQ(v->findChild<QWidget*>("ctrSelFichero")->findChild<QLabel*>("lblRuta")->text(),
                   QString::fromStdString(quelvo::strRutaTrabajo) + "/794_Declarantes.txt");
         ElegirFichero(v, EnTrabajo(c.fichero));
         Pulsar(v, "cmdImportar");
