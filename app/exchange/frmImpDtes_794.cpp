@@ -27,7 +27,7 @@ frmImpDtes_794* frmImpDtes_794::Mostrar() { return MostrarUnica(unica); }
 
 frmImpDtes_794::frmImpDtes_794(QWidget* parent)
     : VentanaImportacion("frmImpDtes_794", parent) {
-    AñadirSelectorFichero("794_Declarantes.txt");
+    AñadirSelectorFichero(EnTrabajo("794_Declarantes.txt"));
     lblTitImportar = Etiqueta("lblTitImportar");
     lblTitResultados = Etiqueta("lblTitResultados");
     lblTitResultados->setAlignment(Qt::AlignCenter);

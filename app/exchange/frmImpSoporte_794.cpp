@@ -27,7 +27,7 @@ frmImpSoporte_794* frmImpSoporte_794::Mostrar() { return MostrarUnica(unica); }
 
 frmImpSoporte_794::frmImpSoporte_794(QWidget* parent)
     : VentanaImportacion("frmImpSoporte_794", parent) {
-    AñadirSelectorFichero("794_Telematica.txt");
+    AñadirSelectorFichero(EnTrabajo("794_Telematica.txt"));
     lblTitDeclaraciones = Etiqueta("lblTitDeclaraciones");
     lblTitResultados = Etiqueta("lblTitResultados");
     lblTitResultados->setAlignment(Qt::AlignCenter);

@@ -15,6 +15,7 @@
 #include "platform/sistema.h"
 #include "printing/cselfichero.h"
 #include "printing/ctrSelFichero_794.h"
+#include "printing/titulos.h"
 #include "quelvort/error.h"
 #include "quelvort/textfile.h"
 #include "shell/catalogo.h"
@@ -32,7 +33,6 @@ namespace quelvo {
 
 namespace {
 
-constexpr char kTituloErrorDatos[] = "Error en la Introducción de Datos";
 // Milliseconds between two refreshes of the window during a run.
 constexpr qint64 kRefresco = 40;
 
@@ -91,12 +91,16 @@ VentanaImportacion::VentanaImportacion(const char* nombre, QWidget* parent) : QW
     manejar(cmdEditarErrores, "cmdEditarErrores_Click", &VentanaImportacion::cmdEditarErrores_Click);
 }
 
-void VentanaImportacion::AñadirSelectorFichero(const QString& fichero) {
-    objSelFichero().RutaPorDefecto(QString::fromStdString(strRutaTrabajo) + "/" + fichero);
+void VentanaImportacion::AñadirSelectorFichero(const QString& ruta) {
+    objSelFichero().RutaPorDefecto(ruta);
     rutaBox_ = new ctrSelFichero_794(this);
     rutaBox_->setObjectName("ctrSelFichero");
     ctrSelFichero = rutaBox_;
     objGeneral().ctlSelFichero = ctrSelFichero;
+}
+
+QString VentanaImportacion::EnTrabajo(const char* fichero) {
+    return QString::fromStdString(strRutaTrabajo) + "/" + fichero;
 }
 
 QLabel* VentanaImportacion::Etiqueta(const char* nombre) {
@@ -157,7 +161,7 @@ void VentanaImportacion::Importar() {
         interaccion().Avisar(lngIdioma == 0
                                  ? "El archivo de errores de la importación no se puede importar."
                                  : "Inportazioaren akats artxiboa ezin da inportatu.",
-                             kTituloErrorDatos);
+                             kTituloErrorIntroduccion);
         cmdCerrar->setText(Cat(112));
         return;
     }

@@ -35,6 +35,8 @@ public:
 
     // A run is under way.
     bool Importando() const { return importando_; }
+    // A run has ended: the import button closes the window.
+    bool Terminada() const { return terminada_; }
     // The file chosen in the path box.
     QString RutaFichero() const;
 
@@ -46,8 +48,10 @@ public slots:
 protected:
     // Builds the buttons; the window adds the path box and lays them out.
     VentanaImportacion(const char* nombre, QWidget* parent);
-    // The path box, proposing `fichero` in the work folder.
-    void AñadirSelectorFichero(const QString& fichero);
+    // The path box, proposing `ruta`.
+    void AñadirSelectorFichero(const QString& ruta);
+    // A file of that name in the work folder.
+    static QString EnTrabajo(const char* fichero);
 
     // The steps of a run, in this order: Preparar (false ends it before any
     // file is read), Preanalizar (the bars' maxima and the layout), then

@@ -18,7 +18,9 @@
 #include "boundary/consulta_db.h"
 #include "boundary/importacion_prueba.h"
 #include "entorno.h"
+#include "exchange/frmImpDeclarados_794.h"
 #include "exchange/frmImpDtes_794.h"
+#include <QTreeWidget>
 #include "exchange/frmImpSoporte_794.h"
 #include "exchange/registro_importacion.h"
 #include "interaccion_prueba.h"
@@ -264,7 +266,8 @@ TEST_F(VentanasImportacion, MenuEntriesOpenOneWindowEachInsideTheMainWindow) {
         const char* menu;
         const char* ventana;
     };
-    for (const Caso& c : {Caso{"mnuImpDec", "frmImpDtes_794"}, {"mnuImpSop", "frmImpSoporte_794"}}) {
+    for (const Caso& c : {Caso{"mnuImpDec", "frmImpDtes_794"}, {"mnuImpSop", "frmImpSoporte_794"},
+                          {"mnuImpDe", "frmImpDeclarados_794"}}) {
         mdi.Menu(c.menu)->trigger();
         mdi.Menu(c.menu)->setEnabled(true);
         mdi.Menu(c.menu)->trigger();
@@ -280,6 +283,87 @@ TEST_F(VentanasImportacion, MenuEntriesOpenOneWindowEachInsideTheMainWindow) {
         EXPECT_TRUE(mdi.mdiArea()->subWindowList().isEmpty());
         EXPECT_TRUE(mdi.Menu("mnuNueDec")->isEnabled());
     }
+}
+
+}  // namespace
+
+namespace {
+
+// A declarant with an annual 2010 declaration in euros, chosen in the
+// entry import window's selector.
+class ImportacionDeclarados : public VentanasImportacion {
+protected:
+    void SetUp() override {
+        entorno_.sql(
+            "INSERT INTO TDeclarante (coddec, dni_cifd, nombred) VALUES (1, 'B12345674', 'COMERCIAL');"
+            "INSERT INTO TDeclaraciones (coddecla, coddecr, ejercicio, periodo, periodicidad, moneda) "
+            "VALUES (7, 1, 2010, 12, 3, 'E');");
+    }
+    QPointer<quelvo::frmImpDeclarados_794> Abrir() {
+        QPointer<quelvo::frmImpDeclarados_794> v = quelvo::frmImpDeclarados_794::Mostrar();
+        QApplication::processEvents();
+        return v;
+    }
+    static void Elegir(quelvo::frmImpDeclarados_794* v) {
+        auto org = v->ctrdatos->lsvOrg;
+        org->setCurrentItem(org->topLevelItem(0));
+        Pulsar(v, "cmdUD");
+    }
+    std::vector<std::string> Entradas() const {
+        return prueba::Columna(quelvo::strRutaMod,
+                               "SELECT coddeclar || '|' || nifo FROM tOperadores ORDER BY codope");
+    }
+};
+
+TEST_F(ImportacionDeclarados, EntriesGoIntoTheChosenDeclaration) {
+    auto v = Abrir();
+    EXPECT_EQ(v->findChild<QWidget*>("ctrSelFichero")->findChild<QLabel*>("lblRuta")->text(),
+              QString::fromStdString(quelvo::strRutaTrabajo) + "/794_CE10.txt");
+    EXPECT_FALSE(v->cmdImportar->isEnabled());
+    Elegir(v);
+    ASSERT_TRUE(v->cmdImportar->isEnabled());
+    ElegirFichero(v, EnTrabajo("soporte_2010.txt"));
+    // The choice cannot change while the run goes on.
+    bool selectorDuranteLaImportacion = true;
+    QTimer::singleShot(0, v, [&] { selectorDuranteLaImportacion = v->ctrdatos->isEnabled(); });
+    Pulsar(v, "cmdImportar");
+    EXPECT_FALSE(selectorDuranteLaImportacion);
+    EXPECT_EQ(Leer(v, {"labelOpeNoImp", "labelOpeNoErr", "labelOpeNoTotal", "labelNoTotal"}),
+              (Cuentas{{"labelOpeNoImp", 7}, {"labelOpeNoErr", 0}, {"labelOpeNoTotal", 7},
+                       {"labelNoTotal", 10}}));
+    Terminada(v);
+    EXPECT_TRUE(v->ctrdatos->isEnabled());
+    EXPECT_EQ(Entradas().size(), 7u);
+    for (const std::string& e : Entradas()) EXPECT_EQ(e.substr(0, 2), "7|");
+}
+
+TEST_F(ImportacionDeclarados, UnrecognisedAndBadLinesAreLogged) {
+    auto v = Abrir();
+    Elegir(v);
+    ElegirFichero(v, EnTrabajo("malas_lineas_2010.txt"));
+    Pulsar(v, "cmdImportar");
+    const Cuentas c = Leer(v, {"labelOpeNoImp", "labelOpeNoErr", "labelOpeNoTotal", "labelNoTotal"});
+    EXPECT_EQ(c.at("labelNoTotal"), 23);
+    EXPECT_GT(c.at("labelOpeNoErr"), 0);
+    EXPECT_TRUE(EditarErrores(v));
+    auto log = Registro();
+    EXPECT_EQ(std::count(log.begin(), log.end(),
+                         std::string("Lerroa 5No se reconoce el formato del registro")),
+              1);
+}
+
+TEST_F(ImportacionDeclarados, NoDeclarationChosenIsRefusedBeforeAnythingIsRead) {
+    auto v = Abrir();
+    Elegir(v);
+    // The chosen declarant's declaration is gone meanwhile.
+    entorno_.sql("DELETE FROM TDeclaraciones");
+    ElegirFichero(v, EnTrabajo("soporte_2010.txt"));
+    Pulsar(v, "cmdImportar");
+    ASSERT_EQ(pantalla_.avisos.size(), 1u);
+    EXPECT_TRUE(pantalla_.avisos[0].startsWith("Error en la Introducción de Datos|"));
+    EXPECT_EQ(v->cmdImportar->text(), "Importar");
+    EXPECT_EQ(v->cmdCerrar->text(), "Cerrar");
+    EXPECT_TRUE(Entradas().empty());
 }
 
 }  // namespace
