@@ -267,7 +267,7 @@ TEST_F(VentanasImportacion, MenuEntriesOpenOneWindowEachInsideTheMainWindow) {
         const char* ventana;
     };
     for (const Caso& c : {Caso{"mnuImpDec", "frmImpDtes_794"}, {"mnuImpSop", "frmImpSoporte_794"},
-                          {"mnuImpDe", "frmImpDeclarados_794"}}) {
+                          {"mnuImpDe", "frmImpDeclarados_794"}, {"mnuExpDec", "frmExporDtes_794"}}) {
         mdi.Menu(c.menu)->trigger();
         mdi.Menu(c.menu)->setEnabled(true);
         mdi.Menu(c.menu)->trigger();
@@ -278,7 +278,7 @@ TEST_F(VentanasImportacion, MenuEntriesOpenOneWindowEachInsideTheMainWindow) {
         // Only help is on while the window is open.
         EXPECT_FALSE(mdi.Menu("mnuNueDec")->isEnabled());
         EXPECT_TRUE(mdi.Menu("mnuConInd")->isEnabled());
-        Pulsar(v, "cmdCerrar");
+        Pulsar(v, c.menu == std::string("mnuExpDec") ? "cmdCancelar" : "cmdCerrar");
         Descargar();
         EXPECT_TRUE(mdi.mdiArea()->subWindowList().isEmpty());
         EXPECT_TRUE(mdi.Menu("mnuNueDec")->isEnabled());
