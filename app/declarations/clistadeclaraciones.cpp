@@ -67,6 +67,8 @@ bool cListaDeclaraciones::ValidarNuevaDeclaracion(bool blnSinMostrar) {
     if (Periodo_ == 0) hallazgos.Anadir(1, 39);
     if (Moneda().isEmpty()) hallazgos.Anadir(2, 18);
     if (Ejercicio_ < kEjercicioMinimo || Ejercicio_ > kEjercicioMaximo) hallazgos.Anadir(3, 10);
+    // Months exist from 2010 only.
+    if (Periodo_ != 0 && Periodicidad_ == 1 && Ejercicio_ < kEjercicioMeses) hallazgos.Anadir(2, 61);
     if (!BufferDeclaraciones_.isNull()) {
         const rt::Variant& b = BufferDeclaraciones_;
         for (int32_t i = 1; i <= rt::UBound(b, 2); ++i) {

@@ -56,7 +56,8 @@ public:
     // Deletes declaration CodDecla with its entries; CodDecla becomes 0.
     void EliminarDeclaracion();
     // Checks the declaration that Ejercicio, Periodo, Periodicidad and Moneda
-    // describe, against the rules and the listed declarations. On findings
+    // describe, against the rules (a month only from 2010) and the listed
+    // declarations. On findings
     // they are shown unless blnSinMostrar, and the answer is false.
     bool ValidarNuevaDeclaracion(bool blnSinMostrar);
     // Copies declaration CodDecla with its entries into a new one with the

@@ -295,10 +295,10 @@ void frmExporDtes_794::cmdAceptar_Click() {
         objImprGrabar().vBufferDeclarantes(rt::Variant(std::move(codigos)));
         objImprGrabar().ExportarDte();
     }
-    CerrarHija(this);
+    DescargarHija(this);
 }
 
-void frmExporDtes_794::cmdCancelar_Click() { CerrarHija(this); }
+void frmExporDtes_794::cmdCancelar_Click() { DescargarHija(this); }
 
 void frmExporDtes_794::closeEvent(QCloseEvent* evento) {
     evento->accept();

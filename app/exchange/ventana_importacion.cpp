@@ -148,7 +148,7 @@ void VentanaImportacion::CargarComun() {
 
 void VentanaImportacion::cmdImportar_Click() {
     if (terminada_) {
-        CerrarHija(this);
+        DescargarHija(this);
         return;
     }
     cmdCerrar->setText(Cat(111));
@@ -228,7 +228,7 @@ void VentanaImportacion::Finalizar() {
     cmdImportar->setEnabled(true);
     terminada_ = true;
     blnCancelar_ = false;
-    if (cerrarAlTerminar_) CerrarHija(this);
+    if (cerrarAlTerminar_) DescargarHija(this);
 }
 
 void VentanaImportacion::Fallo(const rt::Error& e) {
@@ -238,12 +238,12 @@ void VentanaImportacion::Fallo(const rt::Error& e) {
     blnCancelar_ = false;
     const int32_t id = e.Number == rt::err::FileNotFound ? 231 : 268;
     interaccion().Avisar(Cat(id) + " " + QString::fromStdString(e.Description), Cat(172));
-    CerrarHija(this);
+    DescargarHija(this);
 }
 
 void VentanaImportacion::cmdCerrar_Click() {
     blnCancelar_ = true;
-    if (!importando_) CerrarHija(this);
+    if (!importando_) DescargarHija(this);
 }
 
 void VentanaImportacion::cmdEditarErrores_Click() {

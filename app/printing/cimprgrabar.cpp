@@ -155,9 +155,7 @@ bool cImprGrabar::GrabarDeclaraciones() {
     // Every refusal comes before the file is touched.
     const rt::Variant codigos = vBufferDeclarantes_;
     if (!HayDeclarantes(codigos)) {
-        interaccion().Avisar(lngIdioma == 0 ? "No se ha elegido ningún declarante."
-                                            : "Ez da aitortzailerik aukeratu.",
-                             kTituloErrorIntroduccion);
+        interaccion().Avisar(TextoSinDeclarantes(), kTituloErrorIntroduccion);
         return false;
     }
     const bool colectiva = IndCol_ == 1;

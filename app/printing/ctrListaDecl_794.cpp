@@ -21,6 +21,7 @@
 #include "declarations/cdeclaracion.h"
 #include "declarations/clistadeclaraciones.h"
 #include "printing/cimprgrabar.h"
+#include "printing/controles.h"
 #include "printing/cselfichero.h"
 #include "printing/titulos.h"
 #include "quelvort/convert.h"
@@ -40,22 +41,10 @@ namespace quelvo {
 
 namespace {
 
-QFrame* Marco(QWidget* padre, const char* nombre) {
-    auto marco = new QFrame(padre);
-    marco->setObjectName(nombre);
-    marco->setFrameShape(QFrame::Box);
-    return marco;
-}
-
-QLabel* Rotulo(QWidget* padre, const char* nombre) {
-    auto rotulo = new QLabel(padre);
-    rotulo->setObjectName(nombre);
-    return rotulo;
-}
+QLabel* Rotulo(QWidget* padre, const char* nombre) { return Control<QLabel>(padre, nombre); }
 
 QPushButton* Boton(QWidget* padre, const char* nombre, QStyle::StandardPixmap imagen) {
-    auto boton = new QPushButton(padre);
-    boton->setObjectName(nombre);
+    auto boton = Control<QPushButton>(padre, nombre);
     boton->setIcon(QApplication::style()->standardIcon(imagen));
     return boton;
 }
@@ -141,28 +130,25 @@ ctrListaDecl_794::ctrListaDecl_794(AnfitrionListaDecl* anfitrion, QWidget* paren
     todo->addLayout(criterios);
     todo->addLayout(listas, 1);
 
-    auto guardado = [this](const char* evento, void (ctrListaDecl_794::*manejador)()) {
-        return [this, evento, manejador] { Guardar(this, evento, [&] { (this->*manejador)(); }); };
-    };
     connect(cmdUD, &QPushButton::clicked, this,
-            guardado("ctrListaDecl_794T.cmdUD_Click", &ctrListaDecl_794::cmdUD_Click));
+            Guardado(this, "ctrListaDecl_794T.cmdUD_Click", &ctrListaDecl_794::cmdUD_Click));
     connect(cmdVD, &QPushButton::clicked, this,
-            guardado("ctrListaDecl_794T.cmdVD_Click", &ctrListaDecl_794::cmdVD_Click));
+            Guardado(this, "ctrListaDecl_794T.cmdVD_Click", &ctrListaDecl_794::cmdVD_Click));
     connect(cmdUI, &QPushButton::clicked, this,
-            guardado("ctrListaDecl_794T.cmdUI_Click", &ctrListaDecl_794::cmdUI_Click));
+            Guardado(this, "ctrListaDecl_794T.cmdUI_Click", &ctrListaDecl_794::cmdUI_Click));
     connect(cmdVI, &QPushButton::clicked, this,
-            guardado("ctrListaDecl_794T.cmdVI_Click", &ctrListaDecl_794::cmdVI_Click));
+            Guardado(this, "ctrListaDecl_794T.cmdVI_Click", &ctrListaDecl_794::cmdVI_Click));
     connect(picEjercicio, &QToolButton::clicked, this,
-            guardado("ctrListaDecl_794T.picEjercicio_Click", &ctrListaDecl_794::picEjercicio_Click));
+            Guardado(this, "ctrListaDecl_794T.picEjercicio_Click", &ctrListaDecl_794::picEjercicio_Click));
     connect(picPeriodo, &QToolButton::clicked, this,
-            guardado("ctrListaDecl_794T.picPeriodo_Click", &ctrListaDecl_794::picPeriodo_Click));
+            Guardado(this, "ctrListaDecl_794T.picPeriodo_Click", &ctrListaDecl_794::picPeriodo_Click));
     for (QRadioButton* opcion : {optEuros, optPesetas})
         connect(opcion, &QRadioButton::toggled, this, [this](bool elegida) {
             if (elegida)
                 Guardar(this, "ctrListaDecl_794T.optMoneda_Click", [this] { optMoneda_Click(); });
         });
     connect(txtEjercicio, &QLineEdit::editingFinished, this,
-            guardado("ctrListaDecl_794T.txtEjercicio_Validate",
+            Guardado(this, "ctrListaDecl_794T.txtEjercicio_Validate",
                      &ctrListaDecl_794::txtEjercicio_Validate));
     for (QLabel* cabecera : {lblNumOrg, lblNomOrg}) {
         cabecera->setCursor(Qt::PointingHandCursor);
@@ -402,7 +388,10 @@ rt::Variant ctrListaDecl_794::CargarDtes() {
     run.Periodo(ValorPeriodo(txtPeriodo->text()));
     run.Periodicidad(TipoPeriodo(txtPeriodo->text()));
     const int n = lsvDes->topLevelItemCount();
-    if (n == 0) return {};
+    if (n == 0) {
+        interaccion().Avisar(TextoSinDeclarantes(), kTituloErrorIntroduccion);
+        return {};
+    }
     rt::VArray codigos(0, n - 1);
     for (int i = 0; i < n; ++i)
         codigos.at(i) = rt::CLng(rt::Variant(lsvDes->topLevelItem(i)->text(0).toStdString()));

@@ -60,7 +60,7 @@ public:
     // Move buttons and the host's action controls for the state of the lists.
     void PresentarBotonesListas();
     // Copies the criteria into the run object and answers the chosen codes
-    // (Long, 1-D from 0, in list order); Empty after telling the user when
+    // (Long, 1-D from 0, in list order); Empty, after telling the user, when
     // the exercise box is blank or nothing is chosen.
     rt::Variant CargarDtes();
     // The declaration of the selected chosen declarant for the criteria.

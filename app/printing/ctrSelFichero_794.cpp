@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "printing/controles.h"
 #include "printing/cselfichero.h"
 #include "shell/estilo.h"
 #include "shell/guarda.h"
@@ -18,9 +19,7 @@ ctrSelFichero_794::ctrSelFichero_794(QWidget* parent) : QWidget(parent) {
     setObjectName("ctrSelFichero_794");
     auto exterior = new QHBoxLayout(this);
     exterior->setContentsMargins(0, 0, 0, 0);
-    shpMarcoExplorador = new QFrame(this);
-    shpMarcoExplorador->setObjectName("shpMarcoExplorador");
-    shpMarcoExplorador->setFrameShape(QFrame::Box);
+    shpMarcoExplorador = Marco(this, "shpMarcoExplorador");
     exterior->addWidget(shpMarcoExplorador);
     auto fila = new QHBoxLayout(shpMarcoExplorador);
     lblRuta = new QLabel(shpMarcoExplorador);
@@ -31,9 +30,8 @@ ctrSelFichero_794::ctrSelFichero_794(QWidget* parent) : QWidget(parent) {
     cmdExplorar = new QPushButton("...", shpMarcoExplorador);
     cmdExplorar->setObjectName("cmdExplorar");
     fila->addWidget(cmdExplorar);
-    connect(cmdExplorar, &QPushButton::clicked, this, [this] {
-        Guardar(this, "ctrSelFichero_794T.cmdExplorar_Click", [this] { cmdExplorar_Click(); });
-    });
+    connect(cmdExplorar, &QPushButton::clicked, this,
+            Guardado(this, "ctrSelFichero_794T.cmdExplorar_Click", &ctrSelFichero_794::cmdExplorar_Click));
     UserControl_Initialize();
 }
 

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "printing/cimprgrabar.h"
+#include "printing/controles.h"
 #include "printing/cselfichero.h"
 #include "printing/ctrSelFichero_794.h"
 #include "shell/catalogo.h"
@@ -22,14 +23,10 @@ frmSelFichero_794::frmSelFichero_794(QWidget* parent) : QDialog(parent) {
     setObjectName("frmSelFichero_794");
     setModal(true);
     auto exterior = new QVBoxLayout(this);
-    shp = new QFrame(this);
-    shp->setObjectName("shp");
-    shp->setFrameShape(QFrame::Box);
+    shp = Marco(this, "shp");
     exterior->addWidget(shp);
     auto borde = new QVBoxLayout(shp);
-    shpMarco1 = new QFrame(shp);
-    shpMarco1->setObjectName("shpMarco1");
-    shpMarco1->setFrameShape(QFrame::Box);
+    shpMarco1 = Marco(shp, "shpMarco1");
     borde->addWidget(shpMarco1);
     auto marco = new QVBoxLayout(shpMarco1);
 
@@ -72,15 +69,12 @@ frmSelFichero_794::frmSelFichero_794(QWidget* parent) : QDialog(parent) {
     botones->addWidget(cmdCancelar);
     marco->addLayout(botones);
 
-    connect(cmdAceptar, &QPushButton::clicked, this, [this] {
-        Guardar(this, "frmSelFichero_794T.cmdAceptar_Click", [this] { cmdAceptar_Click(); });
-    });
-    connect(cmdCancelar, &QPushButton::clicked, this, [this] {
-        Guardar(this, "frmSelFichero_794T.cmdCancelar_Click", [this] { cmdCancelar_Click(); });
-    });
-    connect(chkColectiva, &QCheckBox::toggled, this, [this] {
-        Guardar(this, "frmSelFichero_794T.chkColectiva_Click", [this] { chkColectiva_Click(); });
-    });
+    connect(cmdAceptar, &QPushButton::clicked, this,
+            Guardado(this, "frmSelFichero_794T.cmdAceptar_Click", &frmSelFichero_794::cmdAceptar_Click));
+    connect(cmdCancelar, &QPushButton::clicked, this,
+            Guardado(this, "frmSelFichero_794T.cmdCancelar_Click", &frmSelFichero_794::cmdCancelar_Click));
+    connect(chkColectiva, &QCheckBox::toggled, this,
+            Guardado(this, "frmSelFichero_794T.chkColectiva_Click", &frmSelFichero_794::chkColectiva_Click));
     Form_Load();
 }
 

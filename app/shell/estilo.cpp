@@ -115,6 +115,16 @@ void AplicarEstilo(QWidget* ventana) {
     }
 }
 
+void ColorFondo(QWidget* control, unsigned rgb) {
+    const QColor color = QColor::fromRgb(rgb);
+    if (qobject_cast<QLineEdit*>(control) || qobject_cast<QAbstractItemView*>(control)) {
+        Colorear(control, QPalette::Base, color.rgb());
+        return;
+    }
+    control->setAutoFillBackground(true);
+    Colorear(control, QPalette::Window, color.rgb());
+}
+
 void SeleccionarPrimero(QTreeWidget* lista) { Seleccionar(lista, 1, true); }
 
 void SeleccionarUltimo(QTreeWidget* lista) {

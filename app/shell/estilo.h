@@ -13,6 +13,14 @@ namespace quelvo {
 // lacks its property raises error 438.
 void AplicarEstilo(QWidget* ventana);
 
+// Background of boxes that cannot be edited and of those that can.
+inline constexpr unsigned kFondoNoEditable = 0xE0E0E0;
+inline constexpr unsigned kFondoEditable = 0xFFFFFF;
+
+// Paints the control's background (a box's or list's writing area, any
+// other control's face).
+void ColorFondo(QWidget* control, unsigned rgb);
+
 // Select item 1, the last item or item n (from 1) of a list view and scroll
 // it into view (the last two only when the list is visible). An empty list is
 // left alone; n outside the items raises error 9.

@@ -34,7 +34,9 @@ bool AvanzarProgreso(int32_t pasos) {
     if (suma < std::numeric_limits<int32_t>::min() || suma > std::numeric_limits<int32_t>::max())
         throw rt::Error::Runtime(rt::err::Overflow);
     intProgreso = static_cast<int32_t>(suma);
-    return BarraDeProgreso().ActivarProgreso();
+    const bool detenido = BarraDeProgreso().ActivarProgreso();
+    if (detenido) blnProgresoDetenido = true;
+    return detenido;
 }
 
 frmBarraDeProgreso_794::frmBarraDeProgreso_794(QWidget* parent)

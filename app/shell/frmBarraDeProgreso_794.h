@@ -15,6 +15,10 @@ inline int32_t intTotalProgreso = 0;
 // Steps done so far: reset to 0 by the job and by the window's unloading.
 inline int32_t intProgreso = 0;
 
+// True from a step that answered a Cancel until the next job clears it: a
+// job of several parts stops its later parts too.
+inline bool blnProgresoDetenido = false;
+
 // Adds `pasos` to intProgreso (a sum beyond 32 bits raises overflow) and
 // advances the window; true when the user has pressed Cancel, and the job
 // must stop.

@@ -6,23 +6,22 @@ namespace quelvo {
 
 std::vector<int16_t> Hallazgos::Codigos() const {
     std::vector<int16_t> codigos;
-    for (const auto& fila : hallazgos_) codigos.push_back(fila.second);
+    for (const auto& fila : filas_) codigos.push_back(fila.second);
     return codigos;
 }
 
 rt::Variant Hallazgos::Matriz() const {
-    if (hallazgos_.empty()) return rt::Variant::Null();
-    const auto n = static_cast<int32_t>(hallazgos_.size());
-    rt::VArray m({0, 1}, {0, n - 1});
-    for (int32_t j = 0; j < n; ++j) {
-        m.at(0, j) = rt::Variant::Integer(hallazgos_[static_cast<size_t>(j)].first);
-        m.at(1, j) = rt::Variant::Integer(hallazgos_[static_cast<size_t>(j)].second);
+    if (filas_.empty()) return {};
+    rt::VArray matriz({0, 1}, {0, static_cast<int32_t>(filas_.size()) - 1});
+    for (size_t j = 0; j < filas_.size(); ++j) {
+        matriz.at(0, static_cast<int32_t>(j)) = rt::Variant::Integer(filas_[j].first);
+        matriz.at(1, static_cast<int32_t>(j)) = rt::Variant::Integer(filas_[j].second);
     }
-    return m;
+    return rt::Variant(std::move(matriz));
 }
 
 bool Hallazgos::Mostrar() const {
-    if (hallazgos_.empty()) return true;
+    if (filas_.empty()) return true;
     interaccion().MostrarErrores(Matriz());
     return false;
 }

@@ -11,6 +11,7 @@
 #include "exchange/comandos_intercambio.h"
 #include "platform/rutas.h"
 #include "quelvodat/cDatosGenerales.h"
+#include "printing/comandos_impresion.h"
 #include "shell/arranque.h"
 #include "shell/ayuda.h"
 #include "shell/cactonline.h"
@@ -130,6 +131,7 @@ void MDI794::crearMenus() {
         objGeneral().HabilitarMenu();
     });
     ConectarComandosIntercambio(*this);
+    ConectarComandosImpresion(*this);
 }
 
 void MDI794::crearBarra() {

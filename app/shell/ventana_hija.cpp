@@ -10,20 +10,23 @@ namespace quelvo {
 
 void MostrarHija(QWidget* ventana) {
     ventana->setAttribute(Qt::WA_DeleteOnClose);
-    if (MDI794* mdi = MDI794::Instancia()) {
-        QMdiSubWindow* marco = mdi->mdiArea()->addSubWindow(ventana);
-        marco->setObjectName(ventana->objectName() + "_marco");
-        marco->setWindowTitle(ventana->windowTitle());
+    if (MDI794* principal = MDI794::Instancia()) {
+        QMdiSubWindow* marco = principal->mdiArea()->addSubWindow(ventana);
+        marco->setAttribute(Qt::WA_DeleteOnClose);
+        marco->setObjectName(ventana->objectName());
         marco->show();
-        mdi->mdiArea()->setActiveSubWindow(marco);
-    } else {
-        ventana->show();
+        principal->mdiArea()->setActiveSubWindow(marco);
+        return;
     }
+    ventana->show();
 }
 
-void CerrarHija(QWidget* ventana) {
-    if (auto marco = qobject_cast<QMdiSubWindow*>(ventana->parentWidget())) marco->close();
-    else ventana->close();
+void DescargarHija(QWidget* ventana) {
+    if (auto marco = qobject_cast<QMdiSubWindow*>(ventana->parentWidget())) {
+        marco->close();
+        return;
+    }
+    ventana->close();
 }
 
 }  // namespace quelvo

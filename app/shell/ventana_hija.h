@@ -1,19 +1,22 @@
 #pragma once
-// Modeless windows live in the main window's MDI area; without a main window
-// (tests) they stand on their own.
+// The windows that hand over to each other (declarant editor and picker,
+// declarations, declared entries, print dialog) are modeless children of the
+// main window, loaded afresh each time they are shown and freed when closed.
 #include <QPointer>
 #include <QWidget>
 
 namespace quelvo {
 
-// Shows the window as a child of the main window's MDI area, or on its own.
-// The window is deleted when it closes.
+// Shows the window modeless: inside the main window when there is one, as a
+// window of its own otherwise. It is deleted when it closes.
 void MostrarHija(QWidget* ventana);
-// Closes a window shown by MostrarHija, with its MDI frame.
-void CerrarHija(QWidget* ventana);
 
-// The program's one window of a kind: shown and brought forward, opened anew
-// when it is not open (or is closing).
+// Closes the window (its frame inside the main window too); it is deleted
+// once the current event is over.
+void DescargarHija(QWidget* ventana);
+
+// The program's one window of a kind (the dialogs opened from the menus):
+// shown and brought forward, opened anew when it is not open or is closing.
 template <class Ventana>
 Ventana* MostrarUnica(QPointer<Ventana>& unica) {
     if (!unica || unica->isHidden()) {

@@ -9,8 +9,10 @@
 #include <filesystem>
 #include <fstream>
 
+#include "datos_grabacion.h"
 #include "entorno.h"
-#include "interaccion_falsa.h"
+#include "avisos.h"
+#include "interaccion_prueba.h"
 #include "parties/cdeclarante.h"
 #include "parties/cpresentador.h"
 #include "printing/cimprgrabar.h"
@@ -24,43 +26,13 @@ using rt::VArray;
 
 namespace {
 
-// Two eras: a collective run of 2011 (a rectification, an entry of another
-// period of the same exercise that must not be counted) and a run of 2001 in
-// pesetas; names with an apostrophe (stored as an acute accent) and an Ñ.
-constexpr char kDatos[] = R"(
-INSERT INTO TPresentador VALUES (1,'B01234567','ASESORÍA GARCÍA Y ASOCIADOS S.L.','CL',
- 'PORTAL DE CASTILLA',12,'N','1','3','D',1,1001,'VITORIA-GASTEIZ',945123456,'IÑAKI LÓPEZ DE ARBINA',0);
-INSERT INTO TDeclarante VALUES
- (1,'12345678Z','O´NEILL PEÑA SL','CL','MAYOR',7,'','','','',1,1,'VITORIA-GASTEIZ',945111222,'ANE IBÁÑEZ',0),
- (2,'00000001R','IBAÑEZ Y CIA SA','CL','NUEVA',1,'','','','',1,400,'LLODIO',0,'',0),
- (3,'00000002W','D´ARTAGNAN ARABA SL','AV','GASTEIZ',3,'','','','',1,8,'VITORIA-GASTEIZ',945333444,'PEDRO ÑÚÑEZ',0);
-INSERT INTO TDeclaraciones (coddecla,coddecr,ejercicio,periodo,periodicidad,moneda,bimensual) VALUES
- (1,1,2011,6,2,'E',''), (2,2,2011,6,2,'E',''), (3,3,2011,6,2,'E',''), (4,1,2011,6,1,'E',''),
- (5,1,2001,12,3,'P','');
-INSERT INTO tOperadores (codope,coddeclar,paiso,paisaux,nifo,razon,tipoopo,claveopo,base,signoo,
- ejercicioo,periodoo,triangularo,periodicidad) VALUES
- (1,1,'DE','','123456789','MÜLLER GMBH','N','E',123456,' ',0,0,' ',0),
- (2,1,'PT','','123456789','LISBOA LDA','R','S',20000,'-',2010,12,' ',2),
- (3,3,'FR','','12345678901','LYON SA','N','A',50000,' ',0,0,' ',0),
- (4,4,'IT','','12345678901','JUNIO SRL','N','E',100,' ',0,0,' ',0),
- (5,5,'FR','','12345678901','LYON SA','N','1',100000,' ',0,0,' ',0),
- (6,5,'IT','','12345678901','D´ANGELO SRL','N','2',16638600,' ',0,0,'X',0),
- (7,5,'PT','','123456789','LISBOA LDA','R','3',50000,'-',2000,6,' ',2);
-)";
-
-QByteArray Leer(const QString& ruta) {
-    QFile f(ruta);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<no existe>");
-}
-
-QByteArray Esperado(const char* nombre) {
-    return Leer(QString(QUELVO_FIXTURES_DIR) + "/grabacion/" + nombre);
-}
+using prueba::Esperado;
+using prueba::Leer;
 
 class Grabacion : public ::testing::Test {
 protected:
     void SetUp() override {
-        entorno_.sql(kDatos);
+        entorno_.sql(prueba::kDatosGrabacion);
         ruta_ = entorno_.carpeta() + "/794_CE11.txt";
         quelvo::objSelFichero().RutaFichero(ruta_);
         colectiva2011();
@@ -81,7 +53,7 @@ protected:
     bool grabar() { return quelvo::objImprGrabar().GrabarDeclaraciones(); }
 
     prueba::Entorno entorno_;
-    prueba::InteraccionFalsa pantalla_;
+    prueba::InteraccionPrueba pantalla_;
     QString ruta_;
 };
 
@@ -140,9 +112,9 @@ TEST_F(Grabacion, CadaRechazoDejaElFicheroAnteriorYDiceElPorque) {
     for (const Rechazo& c : casos) {
         SCOPED_TRACE(c.nombre);
         prueba::Entorno entorno;
-        entorno.sql(kDatos);
+        entorno.sql(prueba::kDatosGrabacion);
         if (*c.sql) entorno.sql(c.sql);
-        prueba::InteraccionFalsa pantalla;
+        prueba::InteraccionPrueba pantalla;
         colectiva2011();
         quelvo::objImprGrabar().vBufferDeclarantes(c.codigos);
         quelvo::objSelFichero().RutaFichero(entorno.carpeta() + "/794_CE11.txt");
@@ -152,18 +124,19 @@ TEST_F(Grabacion, CadaRechazoDejaElFicheroAnteriorYDiceElPorque) {
         EXPECT_EQ(Leer(entorno.carpeta() + "/794_CE11.txt"), "ANTERIOR\r\n");
         EXPECT_EQ(QDir(entorno.carpeta()).entryList({"794_CE11*"}, QDir::Files).size(), 1);
         if (c.aviso.isEmpty()) {
-            EXPECT_EQ(pantalla.UltimosErrores(), (std::vector<std::pair<int, int>>{{1, 64}}));
+            EXPECT_EQ(pantalla.ultimos(), std::vector<int>{64});
+            EXPECT_EQ(pantalla.ordinalesListas.back(), std::vector<int>{1});
             EXPECT_TRUE(pantalla.avisos.empty());
         } else {
             ASSERT_EQ(pantalla.avisos.size(), 1u);
-            EXPECT_TRUE(pantalla.avisos[0].first.contains(c.aviso))
-                << pantalla.avisos[0].first.toStdString();
+            EXPECT_TRUE(prueba::TextoAviso(pantalla.avisos[0]).contains(c.aviso))
+                << prueba::TextoAviso(pantalla.avisos[0]).toStdString();
         }
     }
 }
 
 // Stops at the progress window after the first declarant.
-class PantallaQueDetiene : public prueba::InteraccionFalsa {
+class PantallaQueDetiene : public prueba::InteraccionPrueba {
 public:
     bool AvanzarProgreso(int32_t pasos) override {
         pasosDados.push_back(pasos);

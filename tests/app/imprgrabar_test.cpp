@@ -1,8 +1,15 @@
 // The run object's settings and its count of a run's declared entries.
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
+
 #include "entorno.h"
+#include "avisos.h"
+#include "interaccion_prueba.h"
 #include "printing/cimprgrabar.h"
+#include "printing/cselfichero.h"
+#include "shell/catalogo.h"
 #include "quelvort/error.h"
 #include "shell/objetos.h"
 
@@ -76,6 +83,46 @@ TEST(ImprGrabar, TotalDeclaradosCuentaLosDeclaradosDeLosCodigosDelPeriodo) {
     run.vBufferDeclarantes(Variant(VArray::Of({12, 7, 31})));
     run.TotalDeclarados();
     EXPECT_EQ(run.NoTotalDeclarados(), 3);
+}
+
+TEST(ImprGrabar, ExportarDteEscribeLosDeclarantesOExplicaElFallo) {
+    prueba::Entorno entorno;
+    prueba::InteraccionPrueba pantalla;
+    entorno.sql("INSERT INTO TDeclarante VALUES"
+                " (4, '00000001R', 'UNO', 'CL', 'MAYOR', 1, '', '', '', '', 1, 1, 'LLODIO', 0, '', 0),"
+                " (9, '00000002W', 'DOS', 'CL', 'MAYOR', 2, '', '', '', '', 1, 1, 'LLODIO', 0, '', 0);");
+    quelvo::cImprGrabar run;
+    run.vBufferDeclarantes(Variant(VArray::Of({9, 4})));
+    const QString ruta = entorno.carpeta() + "/794_Declarantes.txt";
+    quelvo::objSelFichero().RutaFichero(ruta);
+    run.ExportarDte();
+    EXPECT_TRUE(pantalla.avisos.empty());
+    QFile f(ruta);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lineas = f.readAll().split('\n');
+    ASSERT_EQ(lineas.size(), 3);  // two lines and the end of the last
+    EXPECT_TRUE(lineas[0].contains("00000002W"));
+    EXPECT_TRUE(lineas[1].contains("00000001R"));
+
+    quelvo::objSelFichero().RutaFichero(entorno.carpeta() + "/no/existe/794_Declarantes.txt");
+    run.ExportarDte();
+    ASSERT_EQ(pantalla.avisos.size(), 1u);
+    EXPECT_TRUE(prueba::TextoAviso(pantalla.avisos[0]).startsWith(quelvo::Cat(306) + " "));
+    EXPECT_TRUE(prueba::TextoAviso(pantalla.avisos[0]).contains("no/existe")) << prueba::TextoAviso(pantalla.avisos[0]).toStdString();
+    EXPECT_EQ(prueba::TituloAviso(pantalla.avisos[0]), quelvo::Cat(308));
+}
+
+TEST(SelFicheroObjeto, RecogerRutaURLSegunElTipoDeEnvio) {
+    prueba::Entorno entorno;
+    quelvo::objImprGrabar().TipoEnvio(1);
+    const QString sinCertificado = quelvo::objSelFichero().RecogerRutaURL();
+    quelvo::objImprGrabar().TipoEnvio(2);
+    const QString conCertificado = quelvo::objSelFichero().RecogerRutaURL();
+    EXPECT_TRUE(sinCertificado.startsWith("https://arbeko.example/"));
+    EXPECT_TRUE(conCertificado.startsWith("https://arbeko.example/"));
+    EXPECT_NE(sinCertificado, conCertificado);
+    quelvo::objImprGrabar().TipoEnvio(300);
+    EXPECT_THROW(quelvo::objSelFichero().RecogerRutaURL(), rt::Error);
 }
 
 }  // namespace

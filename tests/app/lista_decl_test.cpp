@@ -9,7 +9,8 @@
 #include <QTreeWidget>
 
 #include "entorno.h"
-#include "interaccion_falsa.h"
+#include "avisos.h"
+#include "interaccion_prueba.h"
 #include "printing/cimprgrabar.h"
 #include "printing/cselfichero.h"
 #include "printing/ctrListaDecl_794.h"
@@ -61,7 +62,7 @@ protected:
     void elegirFila(QTreeWidget* lista, int i) { lista->setCurrentItem(lista->topLevelItem(i)); }
 
     prueba::Entorno entorno_;
-    prueba::InteraccionFalsa pantalla_;
+    prueba::InteraccionPrueba pantalla_;
     AnfitrionPrueba anfitrion_;
     std::unique_ptr<quelvo::ctrListaDecl_794> control_;
     QTreeWidget* org_ = nullptr;
@@ -101,9 +102,9 @@ TEST_F(ListaDecl, UnNifErroneoDeshaceTodaLaEleccion) {
     elegirFila(org_, 1);  // 0030, the bad NIF
     pulsar("cmdUD");
     ASSERT_EQ(pantalla_.avisos.size(), 1u);
-    EXPECT_EQ(pantalla_.avisos[0].first,
+    EXPECT_EQ(prueba::TextoAviso(pantalla_.avisos[0]),
               "El NIF 12345678A es erroneo o carece de dígito de control ");
-    EXPECT_EQ(pantalla_.avisos[0].second, "NIF Erroneo");
+    EXPECT_EQ(prueba::TituloAviso(pantalla_.avisos[0]), "NIF Erroneo");
     EXPECT_EQ(des_->topLevelItemCount(), 0);
     EXPECT_EQ(org_->topLevelItemCount(), 4);
     EXPECT_FALSE(anfitrion_.acciones);
@@ -144,7 +145,7 @@ TEST_F(ListaDecl, UnEjercicioEnBlancoAvisaYNoDaDeclarantes) {
     caja->setText("");
     EXPECT_TRUE(control_->CargarDtes().isEmpty());
     ASSERT_EQ(pantalla_.avisos.size(), 1u);
-    EXPECT_EQ(pantalla_.avisos[0].first, "Se debe seleccionar el ejercicio");
+    EXPECT_EQ(prueba::TextoAviso(pantalla_.avisos[0]), "Se debe seleccionar el ejercicio");
 }
 
 TEST_F(ListaDecl, OtroEjercicioTecleadoRellenaLaListaYProponeSuFichero) {

@@ -1,0 +1,643 @@
+#include "declarations/frmDeclarados_794.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "declarations/cdeclaracion.h"
+#include "declarations/cdeclarado.h"
+#include "declarations/clistadeclaraciones.h"
+#include "quelvort/convert.h"
+#include "quelvort/error.h"
+#include "shell/caja_codigo.h"
+#include "shell/caja_importe.h"
+#include "shell/catalogo.h"
+#include "shell/cgeneral.h"
+#include "shell/claves.h"
+#include "shell/controles.h"
+#include "shell/estilo.h"
+#include "shell/etiqueta.h"
+#include "shell/flujo_editor.h"
+#include "shell/guarda.h"
+#include "shell/imagenes.h"
+#include "shell/interaccion.h"
+#include "shell/objetos.h"
+#include "shell/periodos.h"
+#include "shell/twips.h"
+#include "shell/valores.h"
+#include "shell/ventana_hija.h"
+
+namespace quelvo {
+
+namespace {
+
+// Columns of the list: the key (hidden), the entry picture, country, VAT
+// number, name, key description, amount.
+enum Columna { kClave, kIcono, kPais, kNif, kNombre, kDescripcion, kImporte, kColumnas };
+constexpr int kAnchos[kColumnas] = {0, 250, 1200, 1200, 2200, 3500, 1600};
+
+QLineEdit* caja(QWidget* padre, const char* nombre, int largo, const char* tag) {
+    auto c = new QLineEdit(padre);
+    c->setObjectName(nombre);
+    if (largo > 0) c->setMaxLength(largo);
+    Tag(c, tag);
+    return c;
+}
+
+// A box only the program fills.
+QLineEdit* muestra(QWidget* padre, const char* nombre, const char* tag) {
+    QLineEdit* c = caja(padre, nombre, 0, tag);
+    c->setReadOnly(true);
+    c->setFocusPolicy(Qt::NoFocus);
+    return c;
+}
+
+QToolButton* selector(QWidget* padre, const char* nombre) {
+    auto b = new QToolButton(padre);
+    b->setObjectName(nombre);
+    b->setFocusPolicy(Qt::StrongFocus);
+    return b;
+}
+
+bool esBoton(const QWidget* control) { return control->objectName().toUpper().startsWith("CMD"); }
+
+void ponerImagen(QLabel* lugar, int numero) {
+    lugar->setPixmap(ImagenMDI16(numero).pixmap(16, 16));
+    lugar->setProperty("Imagen", numero);
+}
+
+}  // namespace
+
+frmDeclarados_794::frmDeclarados_794(QWidget* parent) : QWidget(parent) {
+    setObjectName("frmDeclarados_794");
+    crearControles();
+    conectar();
+    Form_Load();
+}
+
+void frmDeclarados_794::crearControles() {
+    auto principal = new QVBoxLayout(this);
+
+    lblTitDeclarante = NuevoTitulo(this, "lblTitDeclarante");
+    principal->addWidget(lblTitDeclarante);
+    auto declarante = new QGridLayout;
+    lblNifDeclarante = NuevaEtiqueta(this, "lblNifDeclarante");
+    txtNifDeclarante = muestra(this, "txtNifDeclarante", "Cabecera");
+    lblNombreDeclarante = NuevaEtiqueta(this, "lblNombreDeclarante");
+    txtNombreDeclarante = muestra(this, "txtNombreDeclarante", "Cabecera");
+    declarante->addWidget(lblNifDeclarante, 0, 0);
+    declarante->addWidget(txtNifDeclarante, 0, 1);
+    declarante->addWidget(lblNombreDeclarante, 0, 2);
+    declarante->addWidget(txtNombreDeclarante, 0, 3);
+    declarante->setColumnStretch(3, 1);
+    principal->addLayout(declarante);
+
+    lblTitDatosDeclaracion = NuevoTitulo(this, "lblTitDatosDeclaracion");
+    principal->addWidget(lblTitDatosDeclaracion);
+    auto declaracion = new QHBoxLayout;
+    lblEjercicio = NuevaEtiqueta(this, "lblEjercicio");
+    txtEjercicio = muestra(this, "txtEjercicio", "Cabecera");
+    lblPeriodo = NuevaEtiqueta(this, "lblPeriodo");
+    txtPer = muestra(this, "txtPer", "Cabecera");
+    lblMoneda = NuevaEtiqueta(this, "lblMoneda");
+    txtMoneda = muestra(this, "txtMoneda", "Cabecera");
+    imgDeclaracion = NuevaEtiqueta(this, "imgDeclaracion");
+    lblBimensual = NuevaEtiqueta(this, "lblBimensual");
+    txtBimensual = muestra(this, "txtBimensual", "Cabecera");
+    lblDeclarados = NuevaEtiqueta(this, "lblDeclarados");
+    txtDeclarados = muestra(this, "txtDeclarados", "Cabecera");
+    txtDeclarados->setAlignment(Qt::AlignRight);
+    for (QWidget* w : std::initializer_list<QWidget*>{lblEjercicio, txtEjercicio, lblPeriodo, txtPer, lblMoneda,
+                                                      txtMoneda, imgDeclaracion, lblBimensual, txtBimensual,
+                                                      lblDeclarados, txtDeclarados})
+        declaracion->addWidget(w);
+    principal->addLayout(declaracion);
+
+    lblTitDeclarados = NuevoTitulo(this, "lblTitDeclarados");
+    principal->addWidget(lblTitDeclarados);
+    frmLista = new QFrame(this);
+    frmLista->setObjectName("frmLista");
+    frmLista->setFrameShape(QFrame::Box);
+    auto lista = new QVBoxLayout(frmLista);
+    lblLista = NuevaEtiqueta(frmLista, "lblLista");
+    lista->addWidget(lblLista);
+    // The header labels stand over the columns and sort the list.
+    auto cabecera = new QHBoxLayout;
+    cabecera->setSpacing(0);
+    cabecera->addSpacing(Px(kAnchos[kIcono]) + 2);
+    lblPaisLista = NuevaEtiqueta(frmLista, "lblPaisLista");
+    lblNifLista = NuevaEtiqueta(frmLista, "lblNifLista");
+    lblNombreLista = NuevaEtiqueta(frmLista, "lblNombreLista");
+    lblClaveLista = NuevaEtiqueta(frmLista, "lblClaveLista");
+    lblImporteLista = NuevaEtiqueta(frmLista, "lblImporteLista");
+    int columna = kPais;
+    for (QLabel* l : {lblPaisLista, lblNifLista, lblNombreLista, lblClaveLista, lblImporteLista}) {
+        l->setFixedWidth(Px(kAnchos[columna++]));
+        l->setFrameShape(QFrame::Panel);
+        cabecera->addWidget(l);
+    }
+    for (QLabel* l : {lblPaisLista, lblNifLista, lblNombreLista, lblClaveLista}) {
+        l->setCursor(Qt::PointingHandCursor);
+        l->installEventFilter(this);
+    }
+    cabecera->addStretch();
+    lista->addLayout(cabecera);
+    lsvDeclarados = new QTreeWidget(frmLista);
+    lsvDeclarados->setObjectName("lsvDeclarados");
+    lsvDeclarados->setRootIsDecorated(false);
+    lsvDeclarados->setHeaderHidden(true);
+    lsvDeclarados->setSelectionMode(QAbstractItemView::SingleSelection);
+    lsvDeclarados->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lsvDeclarados->setUniformRowHeights(true);
+    lista->addWidget(lsvDeclarados, 1);
+    principal->addWidget(frmLista, 1);
+
+    fraDeclarado = new QFrame(this);
+    fraDeclarado->setObjectName("fraDeclarado");
+    fraDeclarado->setFrameShape(QFrame::Box);
+    auto detalle = new QGridLayout(fraDeclarado);
+    imgDeclarado = NuevaEtiqueta(fraDeclarado, "imgDeclarado");
+    labelDeclarado = NuevoTitulo(fraDeclarado, "labelDeclarado");
+    lblTitDeclarado = NuevoTitulo(fraDeclarado, "lblTitDeclarado");
+    auto titulos = new QHBoxLayout;
+    titulos->addWidget(imgDeclarado);
+    titulos->addWidget(labelDeclarado);
+    titulos->addStretch();
+    titulos->addWidget(lblTitDeclarado);
+    detalle->addLayout(titulos, 0, 0, 1, 6);
+
+    lblPais = NuevaEtiqueta(fraDeclarado, "lblPais");
+    txtPais = caja(fraDeclarado, "txtPais", 3, "PAISO");
+    picPais = selector(fraDeclarado, "picPais");
+    txtNombrePais = muestra(fraDeclarado, "txtNombrePais", "Cabecera");
+    detalle->addWidget(lblPais, 1, 0);
+    detalle->addWidget(txtPais, 1, 1);
+    detalle->addWidget(picPais, 1, 2);
+    detalle->addWidget(txtNombrePais, 1, 3, 1, 3);
+
+    lblNif = NuevaEtiqueta(fraDeclarado, "lblNif");
+    txtNif = caja(fraDeclarado, "txtNif", 12, "NIFO");
+    detalle->addWidget(lblNif, 2, 0);
+    detalle->addWidget(txtNif, 2, 1, 1, 2);
+    lblNombre = NuevaEtiqueta(fraDeclarado, "lblNombre");
+    txtNombre = caja(fraDeclarado, "txtNombre", 40, "RAZON");
+    detalle->addWidget(lblNombre, 3, 0);
+    detalle->addWidget(txtNombre, 3, 1, 1, 5);
+
+    lblClave = NuevaEtiqueta(fraDeclarado, "lblClave");
+    txtClave = caja(fraDeclarado, "txtClave", 2, "CLAVEOPO");
+    picClave = selector(fraDeclarado, "picClave");
+    txtClaveComp = caja(fraDeclarado, "txtClaveComp", 2, "");
+    txtClaveComp->hide();
+    lblClaveDes = NuevaEtiqueta(fraDeclarado, "lblClaveDes");
+    txtClaveDes = muestra(fraDeclarado, "txtClaveDes", "Cabecera");
+    detalle->addWidget(lblClave, 4, 0);
+    detalle->addWidget(txtClave, 4, 1);
+    detalle->addWidget(picClave, 4, 2);
+    detalle->addWidget(lblClaveDes, 4, 3);
+    detalle->addWidget(txtClaveDes, 4, 4, 1, 2);
+
+    lblImporte = NuevaEtiqueta(fraDeclarado, "lblImporte");
+    cnuImporte = new CajaImporte(fraDeclarado);
+    cnuImporte->setObjectName("cnuImporte");
+    Tag(cnuImporte, "IMPORTE");
+    detalle->addWidget(lblImporte, 5, 0);
+    detalle->addWidget(cnuImporte, 5, 1, 1, 2);
+
+    lblSigno = NuevaEtiqueta(fraDeclarado, "lblSigno");
+    lblSigno->setText("Signo");
+    txtSigno = caja(fraDeclarado, "txtSigno", 2, "SIGNOO");
+    picSigno = selector(fraDeclarado, "picSigno");
+    lblEjer = NuevaEtiqueta(fraDeclarado, "lblEjer");
+    txtEjer = caja(fraDeclarado, "txtEjer", 4, "EJERCICIOO");
+    lblPer = NuevaEtiqueta(fraDeclarado, "lblPer");
+    txtPeriodo = caja(fraDeclarado, "txtPeriodo", 20, "PERIODOO");
+    txtPeriodo->setReadOnly(true);
+    picPeriodo = selector(fraDeclarado, "picPeriodo");
+    auto rectificacion = new QHBoxLayout;
+    for (QWidget* w : std::initializer_list<QWidget*>{txtSigno, picSigno, lblEjer, txtEjer, lblPer, txtPeriodo,
+                                                      picPeriodo})
+        rectificacion->addWidget(w);
+    detalle->addWidget(lblSigno, 6, 0);
+    detalle->addLayout(rectificacion, 6, 1, 1, 5);
+
+    shpTriangular = new QFrame(fraDeclarado);
+    shpTriangular->setObjectName("shpTriangular");
+    shpTriangular->setFrameShape(QFrame::Box);
+    Tag(shpTriangular, "Dummy");
+    auto triangular = new QHBoxLayout(shpTriangular);
+    triangular->setContentsMargins(4, 1, 4, 1);
+    lblTriangular = NuevaEtiqueta(shpTriangular, "lblTriangular");
+    chkTriangular = new QCheckBox(shpTriangular);
+    chkTriangular->setObjectName("chkTriangular");
+    triangular->addWidget(lblTriangular);
+    triangular->addWidget(chkTriangular);
+    detalle->addWidget(shpTriangular, 5, 3, 1, 2, Qt::AlignLeft);
+    detalle->setColumnStretch(5, 1);
+    principal->addWidget(fraDeclarado);
+
+    auto botones = new QHBoxLayout;
+    cmdCrearDeclarado = NuevoBoton(this, "cmdCrearDeclarado");
+    cmdEditar = NuevoBoton(this, "cmdEditar");
+    cmdGuardar = NuevoBoton(this, "cmdGuardar");
+    cmdCancelar = NuevoBoton(this, "cmdCancelar");
+    cmdEliminar = NuevoBoton(this, "cmdEliminar");
+    cmdCerrar = NuevoBoton(this, "cmdCerrar");
+    for (QPushButton* b : {cmdCrearDeclarado, cmdEditar, cmdGuardar, cmdCancelar, cmdEliminar})
+        botones->addWidget(b);
+    botones->addStretch();
+    botones->addWidget(cmdCerrar);
+    principal->addLayout(botones);
+
+    pais_ = new CajaCodigo(this, this, txtPais, picPais, "Pais", {2000, 250, 1050});
+    clave_ = new CajaCodigo(this, this, txtClave, picClave, "ClaveDes", {8000, 0, 2000});
+    signo_ = new CajaCodigo(this, this, txtSigno, picSigno, "Signo", {300, 0, 1000});
+    periodo_ = new CajaCodigo(this, this, txtPeriodo, picPeriodo, "Periodo", {1800, 0, 1150});
+    flujo_ = new FlujoEditor(this, true);
+    // Keys before 2010 are digits; from 2010 a typed letter is looked up too.
+    if (objListaDeclaraciones().Ejercicio() < 2010) flujo_->SoloDigitos({txtEjer, txtClave});
+    else flujo_->SoloDigitos({txtEjer});
+    if (objListaDeclaraciones().Ejercicio() >= 2010) txtClave->setMaxLength(1);
+    flujo_->SeleccionarAlEntrar({txtPais, txtClave, txtSigno});
+    flujo_->AnadirCajas({pais_, clave_, signo_, periodo_});
+}
+
+void frmDeclarados_794::conectar() {
+    auto enlazar = [this](QPushButton* b, const char* evento, void (frmDeclarados_794::*manejador)()) {
+        AlPulsar(b, this, evento, [this, manejador] { (this->*manejador)(); });
+    };
+    enlazar(cmdCrearDeclarado, "frmDeclarados_794T.cmdCrearDeclarado_Click",
+            &frmDeclarados_794::cmdCrearDeclarado_Click);
+    enlazar(cmdEditar, "frmDeclarados_794T.cmdEditar_Click", &frmDeclarados_794::cmdEditar_Click);
+    enlazar(cmdGuardar, "frmDeclarados_794T.cmdGuardar_Click", &frmDeclarados_794::cmdGuardar_Click);
+    enlazar(cmdCancelar, "frmDeclarados_794T.cmdCancelar_Click", &frmDeclarados_794::cmdCancelar_Click);
+    enlazar(cmdEliminar, "frmDeclarados_794T.cmdEliminar_Click", &frmDeclarados_794::cmdEliminar_Click);
+    enlazar(cmdCerrar, "frmDeclarados_794T.cmdCerrar_Click", &frmDeclarados_794::cmdCerrar_Click);
+    connect(chkTriangular, &QCheckBox::toggled, this, [this] {
+        Guardar(this, "frmDeclarados_794T.chkTriangular_Click", [this] { chkTriangular_Click(); });
+    });
+    connect(lsvDeclarados, &QTreeWidget::currentItemChanged, this, [this] {
+        if (llenando_) return;
+        Guardar(this, "frmDeclarados_794T.lsvDeclarados_ItemClick", [this] { lsvDeclarados_ItemClick(); });
+    });
+    connect(lsvDeclarados, &QTreeWidget::itemDoubleClicked, this, [this] {
+        Guardar(this, "frmDeclarados_794T.lsvDeclarados_DblClick", [this] {
+            if (cmdEditar->isVisible() && cmdEditar->isEnabled()) cmdEditar_Click();
+        });
+    });
+    connect(cnuImporte, &CajaImporte::Salida, this, [this] {
+        Guardar(this, "frmDeclarados_794T.cnuImporte_LostFocus", [this] { cnuImporte_LostFocus(); });
+    });
+    pais_->AlSalir([this] { txtPais_LostFocus(); });
+    signo_->AlSalir([this] { txtSigno_LostFocus(); });
+    clave_->AlSalir([this] { txtClave_LostFocus(); });
+    for (QLineEdit* c : {txtNif, txtNombre, txtEjer}) c->installEventFilter(this);
+}
+
+void frmDeclarados_794::Form_Load() {
+    auto espera = interaccion().Esperar();
+    AplicarEstilo(this);
+    InicializarLista();
+    MedirLista();
+    objDeclaracion().ModoDeclaracion(kModoConsulta);
+    CargarTextos();
+    AplicarModo();
+}
+
+void frmDeclarados_794::showEvent(QShowEvent* evento) {
+    QWidget::showEvent(evento);
+    QTimer::singleShot(0, this, [this] {
+        Guardar(this, "frmDeclarados_794T.Form_Activate", [this] { Form_Activate(); });
+    });
+}
+
+void frmDeclarados_794::Form_Activate() {
+    if (lsvDeclarados->topLevelItemCount() > 0 && lsvDeclarados->isEnabled()) lsvDeclarados->setFocus();
+}
+
+void frmDeclarados_794::InicializarLista() {
+    ColumnasLista(lsvDeclarados, {"Clave", "", Cat(250), Cat(225), Cat(238), Cat(110), Cat(206)},
+                  {std::begin(kAnchos), std::end(kAnchos)});
+}
+
+void frmDeclarados_794::RellenarListaDeclarados() {
+    try {
+        cDeclarado& declarado = objDeclarado();
+        llenando_ = true;
+        struct Fin {
+            bool& bandera;
+            ~Fin() { bandera = false; }
+        } fin{llenando_};
+        lsvDeclarados->setUpdatesEnabled(false);
+        struct Pintar {
+            QWidget* lista;
+            ~Pintar() { lista->setUpdatesEnabled(true); }
+        } pintar{lsvDeclarados};
+        lsvDeclarados->clear();
+        AjustarAnchoLista();
+        const rt::Variant& b = declarado.BufferDeclarados();
+        if (!b.isArray()) {
+            txtDeclarados->setText("0");
+            MostrarCabecera();
+            return;
+        }
+        const QIcon icono = ImagenMDI16(kImagenDeclarado);
+        const int32_t n = rt::UBound(b, 2);
+        QList<QTreeWidgetItem*> filas;
+        filas.reserve(n);
+        auto texto = [&](int32_t campo, int32_t fila) {
+            const rt::Variant& v = b(campo, fila);
+            return v.isNull() ? QString() : QString::fromStdString(rt::CStr(v));
+        };
+        for (int32_t i = 1; i <= n; ++i) {
+            auto fila = new QTreeWidgetItem;
+            const QString clave = texto(0, i);
+            fila->setText(kClave, clave);
+            fila->setText(kIcono, clave);
+            fila->setIcon(kIcono, icono);
+            fila->setText(kPais, texto(1, i));
+            fila->setText(kNif, texto(2, i));
+            fila->setText(kNombre, texto(3, i));
+            const QString claveOp = texto(4, i);
+            const QString tipo = texto(6, i);
+            auto descripcion = descripciones_.constFind(claveOp + "|" + tipo);
+            if (descripcion == descripciones_.constEnd())
+                descripcion = descripciones_.insert(claveOp + "|" + tipo, DescripcionClave(claveOp, tipo));
+            fila->setText(kDescripcion, *descripcion);
+            const rt::Variant& base = b(5, i);
+            const double importe = base.isNull() || texto(5, i).trimmed().isEmpty() ? 0 : rt::CDbl(base);
+            fila->setText(kImporte, FormatoImporte(importe / 100));
+            fila->setTextAlignment(kImporte, Qt::AlignRight | Qt::AlignVCenter);
+            filas.append(fila);
+        }
+        lsvDeclarados->addTopLevelItems(filas);
+        txtDeclarados->setText(QString::number(lsvDeclarados->topLevelItemCount()));
+        Ordenar();
+
+        QTreeWidgetItem* elegida = nullptr;
+        if (declarado.codope() != 0) {
+            const QString buscada = QString::number(declarado.codope());
+            for (int j = 0; j < lsvDeclarados->topLevelItemCount() && !elegida; ++j)
+                if (lsvDeclarados->topLevelItem(j)->text(kClave) == buscada)
+                    elegida = lsvDeclarados->topLevelItem(j);
+        }
+        if (elegida) {
+            SeleccionarElemento(lsvDeclarados, lsvDeclarados->indexOfTopLevelItem(elegida) + 1);
+        } else {
+            SeleccionarUltimo(lsvDeclarados);
+            declarado.codope(rt::CLng(rt::Variant(lsvDeclarados->currentItem()->text(kClave).toStdString())));
+            declarado.CargarDeclarado();
+        }
+        if (QTreeWidgetItem* actual = lsvDeclarados->currentItem()) lsvDeclarados->scrollToItem(actual);
+        MostrarCabecera();
+    } catch (const rt::Error& e) {
+        throw rt::WithLocationLineAfter(e, "frmDeclarados_794.RellenarListaDeclarados");
+    }
+}
+
+void frmDeclarados_794::Ordenar() {
+    if (claveOrden_ >= 0) lsvDeclarados->sortItems(claveOrden_, Qt::AscendingOrder);
+}
+
+void frmDeclarados_794::MostrarDeclarado() {
+    cDeclarado& d = objDeclarado();
+    const int32_t ejercicio = objListaDeclaraciones().Ejercicio();
+    if (!d.paiso().trimmed().isEmpty()) {
+        txtPais->setText(d.paiso());
+        txtNombrePais->setText(objGeneral().ObtenerPais(d.paiso().toUpper()));
+    } else {
+        txtPais->clear();
+        txtNombrePais->clear();
+    }
+    txtNif->setText(d.nifo());
+    txtNombre->setText(d.razon());
+    const QString clave = d.claveopo();
+    if (ejercicio >= 2010) {
+        txtClave->setText(clave);
+        txtClaveComp->setText(clave + d.tipoopo());
+        txtClaveDes->setText(DescripcionClave(clave, d.tipoopo()).toUpper());
+    } else if (clave > "0") {
+        txtClave->setText(clave);
+        txtClaveDes->setText(DescripcionClave(clave, "").toUpper());
+    } else {
+        txtClave->clear();
+        txtClaveDes->clear();
+    }
+    cnuImporte->Valor(d.importe() == 0 ? QString() : QString::fromStdString(rt::CStr(rt::Variant(d.importe()))));
+    txtSigno->setText(d.Signo());
+    txtPeriodo->setText(DescripcionPeriodo(d.Periodoo(), d.Periodicidad()));
+    txtEjer->setText(d.Ejercicio() == 0 ? QString() : QString::number(d.Ejercicio()));
+    chkTriangular->setChecked(d.Triangularo() == "X");
+}
+
+void frmDeclarados_794::AplicarModo() {
+    cDeclarado& d = objDeclarado();
+    const cListaDeclaraciones& lista = objListaDeclaraciones();
+    switch (objDeclaracion().ModoDeclaracion()) {
+    case kModoConsulta: {
+        d.ObtenerDeclarados(lista.CodDecla());
+        ColorearLista();
+        MostrarModoLista();
+        if (!d.BufferDeclarados().isNull() && lsvDeclarados->currentItem())
+            d.codope(rt::CLng(rt::Variant(lsvDeclarados->currentItem()->text(kClave).toStdString())));
+        if (lista.Ejercicio() >= 2010) {
+            lblTriangular->hide();
+            chkTriangular->hide();
+            shpTriangular->hide();
+        }
+        MostrarDeclarado();
+        blnEnEdicion = false;
+        break;
+    }
+    case kModoEdicion:
+        MostrarModoEdicion();
+        ColorearDetalle();
+        blnEnEdicion = true;
+        break;
+    case kModoAlta:
+        d.ObtenerDeclarados(lista.CodDecla());
+        MostrarModoEdicion();
+        ColorearDetalle();
+        MostrarDeclarado();
+        blnEnEdicion = true;
+        break;
+    case kModoTrasBaja:
+        d.ObtenerDeclarados(lista.CodDecla());
+        MostrarModoLista();
+        if (d.BufferDeclarados().isNull()) {
+            d.InicializarDeclarado();
+        } else if (lsvDeclarados->currentItem()) {
+            d.codope(rt::CLng(rt::Variant(lsvDeclarados->currentItem()->text(kClave).toStdString())));
+            d.CargarDeclarado();
+        }
+        MostrarDeclarado();
+        break;
+    default:
+        break;
+    }
+}
+
+void frmDeclarados_794::ColorearLista() {
+    fraDeclarado->setEnabled(false);
+    for (QWidget* control : findChildren<QWidget*>()) {
+        if (Tag(control).isEmpty()) continue;
+        ColorFondo(control, kFondoNoEditable);
+        if (Tag(control).toUpper() == "DUMMY") control->setAutoFillBackground(true);
+    }
+    ponerImagen(imgDeclarado, kImagenDeclarado);
+    labelDeclarado->setText(Cat(120));
+}
+
+void frmDeclarados_794::ColorearDetalle() {
+    fraDeclarado->setEnabled(true);
+    for (QWidget* control : findChildren<QWidget*>()) {
+        const QString tag = Tag(control).toUpper();
+        if (tag.isEmpty() || tag == "CABECERA") continue;
+        if (tag == "DUMMY") {
+            control->setAutoFillBackground(false);
+            continue;
+        }
+        ColorFondo(control, kFondoEditable);
+    }
+    HabilitarRectificacion();
+    const bool alta = objDeclaracion().ModoDeclaracion() == kModoAlta;
+    ponerImagen(imgDeclarado, alta ? kImagenAlta : kImagenEdicion);
+    labelDeclarado->setText(Cat(alta ? 107 : 135));
+}
+
+void frmDeclarados_794::MostrarModoLista() {
+    lsvDeclarados->setVisible(true);
+    RellenarListaDeclarados();
+    const bool conFilas = !objDeclarado().BufferDeclarados().isNull();
+    lsvDeclarados->setEnabled(conFilas);
+    ColorFondo(lsvDeclarados, conFilas ? kFondoEditable : kFondoNoEditable);
+    ColorFondo(frmLista, conFilas ? kFondoEditable : kFondoNoEditable);
+    for (QWidget* control : findChildren<QWidget*>()) {
+        if (!esBoton(control)) continue;
+        const QString nombre = control->objectName().toUpper();
+        control->setVisible(nombre != "CMDGUARDAR" && nombre != "CMDCANCELAR");
+    }
+    objDeclarado().Modificado(false);
+    HabilitarBotones();
+}
+
+void frmDeclarados_794::MostrarModoEdicion() {
+    lsvDeclarados->setEnabled(false);
+    ColorFondo(lsvDeclarados, kFondoNoEditable);
+    ColorFondo(frmLista, kFondoNoEditable);
+    for (QWidget* control : findChildren<QWidget*>()) {
+        if (!esBoton(control)) continue;
+        const QString nombre = control->objectName().toUpper();
+        control->setVisible(nombre == "CMDGUARDAR" || nombre == "CMDCANCELAR");
+    }
+    HabilitarBotones();
+}
+
+void frmDeclarados_794::HabilitarBotones() {
+    const bool conFilas = !objDeclarado().BufferDeclarados().isNull();
+    const bool modificado = objDeclarado().Modificado();
+    for (QWidget* control : findChildren<QWidget*>()) {
+        if (!esBoton(control)) continue;
+        const QString nombre = control->objectName().toUpper();
+        if (nombre == "CMDGUARDAR")
+            control->setEnabled(modificado);
+        else if (conFilas)
+            control->setEnabled(true);
+        else
+            control->setEnabled(nombre == "CMDCREARDECLARADO" || nombre == "CMDCERRAR" || nombre == "CMDCANCELAR");
+    }
+    AjustarLongitudNif();
+}
+
+void frmDeclarados_794::lsvDeclarados_ItemClick() {
+    QTreeWidgetItem* fila = lsvDeclarados->currentItem();
+    if (!fila || objDeclaracion().ModoDeclaracion() == kModoEdicion ||
+        objDeclaracion().ModoDeclaracion() == kModoAlta)
+        return;
+    objDeclarado().codope(rt::CLng(rt::Variant(fila->text(kClave).toStdString())));
+    objDeclarado().CargarDeclarado();
+    MostrarDeclarado();
+}
+
+void frmDeclarados_794::cmdCrearDeclarado_Click() {
+    objDeclaracion().ModoDeclaracion(kModoAlta);
+    objDeclarado().InicializarDeclarado();
+    AplicarModo();
+    txtPais->setFocus();
+}
+
+void frmDeclarados_794::cmdEditar_Click() {
+    objDeclaracion().ModoDeclaracion(kModoEdicion);
+    AplicarModo();
+    txtPais->setFocus();
+}
+
+void frmDeclarados_794::cmdGuardar_Click() {
+    ConfirmarFoco();
+    cDeclarado& d = objDeclarado();
+    if (!d.ValidarDeclarado()) return;
+    d.codope(d.GuardarDeclarado(txtPeriodo->text()));
+    objDeclaracion().ModoDeclaracion(kModoConsulta);
+    AplicarModo();
+    lsvDeclarados->setFocus();
+}
+
+void frmDeclarados_794::cmdCancelar_Click() {
+    cDeclarado& d = objDeclarado();
+    d.InicializarDeclarado();
+    objDeclaracion().ModoDeclaracion(kModoConsulta);
+    AplicarModo();
+    d.CargarDeclarado();
+    MostrarDeclarado();
+}
+
+void frmDeclarados_794::cmdEliminar_Click() {
+    if (!interaccion().Preguntar(Cat(302), Cat(169))) return;
+    QTreeWidgetItem* actual = lsvDeclarados->currentItem();
+    if (!actual) return;
+    // The row below on screen becomes the current entry.
+    const int indice = lsvDeclarados->indexOfTopLevelItem(actual);
+    int32_t siguiente = 0;
+    if (indice + 1 < lsvDeclarados->topLevelItemCount())
+        siguiente = rt::CLng(rt::Variant(lsvDeclarados->topLevelItem(indice + 1)->text(kClave).toStdString()));
+    cDeclarado& d = objDeclarado();
+    d.codope(rt::CLng(rt::Variant(actual->text(kClave).toStdString())));
+    d.EliminarDeclarado();
+    objDeclaracion().ModoDeclaracion(kModoTrasBaja);
+    if (siguiente != 0) d.codope(siguiente);
+    AplicarModo();
+    if (QTreeWidgetItem* nuevo = lsvDeclarados->currentItem()) lsvDeclarados->scrollToItem(nuevo);
+}
+
+void frmDeclarados_794::cmdCerrar_Click() { Cerrar(1); }
+
+void frmDeclarados_794::chkTriangular_Click() {
+    if (!blnEnEdicion) return;
+    cDeclarado& d = objDeclarado();
+    const QString marca = chkTriangular->isChecked() ? "X" : "";
+    if (marca != d.Triangularo().trimmed()) {
+        d.Triangularo(chkTriangular->isChecked() ? "X" : " ");
+        d.Modificado(true);
+    }
+    HabilitarBotones();
+}
+
+frmDeclarados_794* MostrarDeclarados() {
+    auto ventana = new frmDeclarados_794;
+    MostrarHija(ventana);
+    return ventana;
+}
+
+}  // namespace quelvo

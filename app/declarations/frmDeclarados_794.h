@@ -1,0 +1,178 @@
+#pragma once
+// The declared-entry window: the entries of one declaration in a list, the
+// current entry in a detail frame, the commands Create, Edit, Save, Cancel,
+// Delete and Close, and the count of entries kept up to date.
+#include <QHash>
+#include <QString>
+#include <QWidget>
+#include <cstdint>
+
+#include "shell/frmContenedorLista_794.h"
+
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QToolButton;
+class QTreeWidget;
+
+namespace quelvo {
+
+class CajaCodigo;
+class CajaImporte;
+class FlujoEditor;
+
+class frmDeclarados_794 : public QWidget, public PropietarioLista {
+    Q_OBJECT
+
+public:
+    explicit frmDeclarados_794(QWidget* parent = nullptr);
+
+    // A pick made in one of the four drop-down lists.
+    void SelValorLista(QTreeWidget* lsv) override;
+
+public slots:
+    void cmdCrearDeclarado_Click();
+    void cmdEditar_Click();
+    void cmdGuardar_Click();
+    void cmdCancelar_Click();
+    void cmdEliminar_Click();
+    void cmdCerrar_Click();
+    void chkTriangular_Click();
+
+protected:
+    void showEvent(QShowEvent* evento) override;
+    void closeEvent(QCloseEvent* evento) override;
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+
+private:
+    // Modes, list and buttons.
+    void crearControles();
+    void conectar();
+    void Form_Load();
+    void Form_Activate();
+    void InicializarLista();
+    void RellenarListaDeclarados();
+    void MostrarDeclarado();
+    void AplicarModo();
+    void ColorearLista();
+    void MostrarModoLista();
+    void MostrarModoEdicion();
+    void ColorearDetalle();
+    void HabilitarBotones();
+    void lsvDeclarados_ItemClick();
+    // The sort the user chose by a header label; none keeps the entries in
+    // the order they were made.
+    void Ordenar();
+
+    // Fields, pickers and window furniture.
+    void MostrarCabecera();
+    void AjustarAnchoLista();
+    void MedirLista();
+    void CargarTextos();
+    void Cerrar(int32_t modo);
+    void AjustarLongitudNif();
+    void HabilitarRectificacion();
+    void txtNif_LostFocus();
+    void txtNombre_LostFocus();
+    void txtEjer_LostFocus();
+    void cnuImporte_LostFocus();
+    void txtPais_LostFocus();
+    void txtSigno_LostFocus();
+    void txtClave_LostFocus();
+    // Takes what is typed in the focused box as leaving it would.
+    void ConfirmarFoco();
+    void OrdenarPor(int columna);
+    // The rectification boxes: enabled white or disabled grey; cleared
+    // empties them and the entry's rectified exercise, period and sign.
+    void AbrirRectificacion(bool abrir);
+    void LimpiarRectificacion();
+    void Descargar();
+
+    QLabel* lblTitDeclarante = nullptr;
+    QLabel* lblNifDeclarante = nullptr;
+    QLineEdit* txtNifDeclarante = nullptr;
+    QLabel* lblNombreDeclarante = nullptr;
+    QLineEdit* txtNombreDeclarante = nullptr;
+    QLabel* lblTitDatosDeclaracion = nullptr;
+    QLabel* lblEjercicio = nullptr;
+    QLineEdit* txtEjercicio = nullptr;
+    QLabel* lblPeriodo = nullptr;
+    QLineEdit* txtPer = nullptr;
+    QLabel* lblMoneda = nullptr;
+    QLineEdit* txtMoneda = nullptr;
+    QLabel* imgDeclaracion = nullptr;
+    QLabel* lblBimensual = nullptr;
+    QLineEdit* txtBimensual = nullptr;
+    QLabel* lblDeclarados = nullptr;
+    QLineEdit* txtDeclarados = nullptr;
+    QLabel* lblTitDeclarados = nullptr;
+    QFrame* frmLista = nullptr;
+    QLabel* lblLista = nullptr;
+    QLabel* lblPaisLista = nullptr;
+    QLabel* lblNifLista = nullptr;
+    QLabel* lblNombreLista = nullptr;
+    QLabel* lblClaveLista = nullptr;
+    QLabel* lblImporteLista = nullptr;
+    QTreeWidget* lsvDeclarados = nullptr;
+    QFrame* fraDeclarado = nullptr;
+    QLabel* lblTitDeclarado = nullptr;
+    QLabel* imgDeclarado = nullptr;
+    QLabel* labelDeclarado = nullptr;
+    QLabel* lblPais = nullptr;
+    QLineEdit* txtPais = nullptr;
+    QToolButton* picPais = nullptr;
+    QLineEdit* txtNombrePais = nullptr;
+    QLabel* lblNif = nullptr;
+    QLineEdit* txtNif = nullptr;
+    QLabel* lblNombre = nullptr;
+    QLineEdit* txtNombre = nullptr;
+    QLabel* lblClave = nullptr;
+    QLineEdit* txtClave = nullptr;
+    QToolButton* picClave = nullptr;
+    QLineEdit* txtClaveComp = nullptr;
+    QLabel* lblClaveDes = nullptr;
+    QLineEdit* txtClaveDes = nullptr;
+    QLabel* lblImporte = nullptr;
+    CajaImporte* cnuImporte = nullptr;
+    QLabel* lblSigno = nullptr;
+    QLineEdit* txtSigno = nullptr;
+    QToolButton* picSigno = nullptr;
+    QLabel* lblEjer = nullptr;
+    QLineEdit* txtEjer = nullptr;
+    QLabel* lblPer = nullptr;
+    QLineEdit* txtPeriodo = nullptr;
+    QToolButton* picPeriodo = nullptr;
+    QFrame* shpTriangular = nullptr;
+    QLabel* lblTriangular = nullptr;
+    QCheckBox* chkTriangular = nullptr;
+    QPushButton* cmdCrearDeclarado = nullptr;
+    QPushButton* cmdEditar = nullptr;
+    QPushButton* cmdGuardar = nullptr;
+    QPushButton* cmdCancelar = nullptr;
+    QPushButton* cmdEliminar = nullptr;
+    QPushButton* cmdCerrar = nullptr;
+
+    CajaCodigo* pais_ = nullptr;
+    CajaCodigo* clave_ = nullptr;
+    CajaCodigo* signo_ = nullptr;
+    CajaCodigo* periodo_ = nullptr;
+    FlujoEditor* flujo_ = nullptr;
+
+    bool blnEnEdicion = false;
+    bool llenando_ = false;
+    bool descargada_ = false;
+    // List widths kept at load: as designed, and with room for the scroll bar.
+    int anchoLista_ = 0;
+    int anchoListaBarra_ = 0;
+    // The column the user sorted by (from 0); -1 for none.
+    int claveOrden_ = -1;
+    // Descriptions of the keys met while filling the list.
+    QHash<QString, QString> descripciones_;
+};
+
+// Loads the window afresh on the current declaration and shows it.
+frmDeclarados_794* MostrarDeclarados();
+
+}  // namespace quelvo

@@ -1,0 +1,10 @@
+#pragma once
+// The main window is disabled while a print, record or send run works, and
+// enabled again at its end.
+
+namespace quelvo {
+
+void DeshabilitarPrincipal();
+void HabilitarPrincipal();
+
+}  // namespace quelvo

@@ -1,0 +1,44 @@
+#include "shell/imagenes.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QPixmap>
+#include <QStyle>
+
+namespace quelvo {
+
+namespace {
+
+// A currency mark: the sign drawn on a coloured disc.
+QIcon marcaMoneda(const QString& signo, const QColor& fondo) {
+    QPixmap dibujo(16, 16);
+    dibujo.fill(Qt::transparent);
+    QPainter pintor(&dibujo);
+    pintor.setRenderHint(QPainter::Antialiasing);
+    pintor.setBrush(fondo);
+    pintor.setPen(Qt::NoPen);
+    pintor.drawEllipse(0, 0, 16, 16);
+    QFont letra = pintor.font();
+    letra.setPixelSize(11);
+    letra.setBold(true);
+    pintor.setFont(letra);
+    pintor.setPen(Qt::white);
+    pintor.drawText(dibujo.rect(), Qt::AlignCenter, signo);
+    return QIcon(dibujo);
+}
+
+}  // namespace
+
+QIcon ImagenMDI16(int numero) {
+    QStyle* estilo = QApplication::style();
+    switch (numero) {
+    case kImagenEuros: return marcaMoneda(QString::fromUtf8("€"), QColor(0, 90, 160));
+    case kImagenPesetas: return marcaMoneda("P", QColor(150, 90, 0));
+    case kImagenAlta: return estilo->standardIcon(QStyle::SP_FileDialogNewFolder);
+    case kImagenEdicion: return estilo->standardIcon(QStyle::SP_FileDialogDetailedView);
+    case kImagenDeclarado: return estilo->standardIcon(QStyle::SP_FileIcon);
+    default: return {};
+    }
+}
+
+}  // namespace quelvo

@@ -1,0 +1,202 @@
+// The entry window on a declaration of 40,000 entries: opening it (list
+// filled), clicking a row, sorting by a header, and the totals of the
+// declaration; each beside the data server's own list of those entries,
+// measured in the same run.
+#include <sqlite3.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QTreeWidget>
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "declarations/cdeclaracion.h"
+#include "declarations/cdeclarado.h"
+#include "declarations/clistadeclaraciones.h"
+#include "declarations/frmDeclarados_794.h"
+#include "medida.h"
+#include "parties/cdeclarante.h"
+#include "quelvodat/cDeclarado.h"
+#include "quelvodat/cTraspaso.h"
+#include "quelvort/convert.h"
+#include "quelvort/error.h"
+#include "quelvort/object.h"
+#include "shell/interaccion.h"
+#include "shell/globales.h"
+#include "shell/objetos.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int32_t kDeclaracion = 1;
+
+void Llenar(const std::string& ruta, int32_t entradas) {
+    sqlite3* db = nullptr;
+    if (sqlite3_open(ruta.c_str(), &db) != SQLITE_OK) throw std::runtime_error("open " + ruta);
+    const std::string sql =
+        "BEGIN;"
+        "INSERT INTO TDeclarante (coddec, dni_cifd, nombred, viad, domiciliod, numerod, letrad, escalerad, "
+        "pisod, manod, cod, codpostald, municipiod, telefonod, nombrepd, telefonopd) VALUES (1, "
+        "'B01234567', 'TALLERES ARABA SL', 'CL', 'MAYOR', 1, ' ', ' ', ' ', ' ', 1, 1, 'VITORIA-GASTEIZ', "
+        "945000000, 'CONTACTO', 600000000);"
+        "INSERT INTO TDeclaraciones (coddecla, coddecr, ejercicio, periodo, periodicidad, moneda, bimensual) "
+        "VALUES (1, 1, 2012, 12, 2, 'E', '');"
+        "WITH RECURSIVE e(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM e WHERE i < " +
+        std::to_string(entradas) +
+        " - 1) "
+        "INSERT INTO tOperadores (coddeclar, paiso, paisaux, nifo, razon, tipoopo, claveopo, base, signoo, "
+        "ejercicioo, periodoo, triangularo, periodicidad) "
+        "SELECT 1, 'DE', '', 100000000 + (i * 7919) % 900000000, 'PROVEEDOR ' || i, "
+        "CASE WHEN i % 10 = 0 THEN 'R' ELSE 'N' END, substr('EATSI', i % 5 + 1, 1), 123456 + i, "
+        "CASE WHEN i % 10 = 0 THEN '-' ELSE ' ' END, CASE WHEN i % 10 = 0 THEN 2011 ELSE 0 END, "
+        "CASE WHEN i % 10 = 0 THEN 12 ELSE 0 END, ' ', CASE WHEN i % 10 = 0 THEN 2 ELSE 0 END FROM e;"
+        "COMMIT;";
+    char* error = nullptr;
+    const int rc = sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &error);
+    const std::string texto = error ? error : "";
+    sqlite3_free(error);
+    sqlite3_close(db);
+    if (rc != SQLITE_OK) throw std::runtime_error("fill: " + texto);
+}
+
+// No window may wait for an answer in a benchmark: findings or questions
+// end the run.
+class SinPantalla : public quelvo::Interaccion {
+public:
+    void MostrarErrores(const rt::Variant&) override { throw std::runtime_error("the entry was refused"); }
+    bool Preguntar(const QString&, const QString&) override { return true; }
+    void Avisar(const QString&, const QString&) override {}
+    std::unique_ptr<void, void (*)(void*)> Esperar() override { return {nullptr, [](void*) {}}; }
+};
+
+void Procesar() {
+    QApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QApplication::processEvents();
+}
+
+// The best of `veces` runs, in seconds.
+double Mejor(int veces, const std::function<void()>& prueba) {
+    double mejor = 1e30;
+    for (int i = 0; i < veces; ++i) {
+        bench::Cronometro reloj;
+        prueba();
+        mejor = std::min(mejor, reloj.segundos());
+    }
+    return mejor;
+}
+
+void Linea(const char* que, double segundos, double referencia) {
+    std::printf("%-52s %8.3f s   %6.2f x reference\n", que, segundos, segundos / referencia);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const int32_t entradas = argc > 1 ? std::atoi(argv[1]) : 40000;
+    const std::string tablas = rt::ProgramFolder() + "/Tablas/";
+    const std::string mod = tablas + "bench-entries-794Mod.mdb";
+    auto limpiar = [&] {
+        for (const char* sufijo : {"", "-wal", "-shm"}) fs::remove(mod + sufijo);
+    };
+    limpiar();
+    int resultado = 0;
+    SinPantalla sinPantalla;
+    quelvo::EstablecerInteraccion(&sinPantalla);
+    try {
+        auto traspaso = rt::CreateObjectAs<quelvodat::_cTraspaso>("Quelvodat.cTraspaso");
+        traspaso->mdbmod(mod);
+        traspaso->Traspaso();
+        Llenar(mod, entradas);
+        quelvo::strRutaTablas = tablas;
+        quelvo::strRutaMod = mod;
+        quelvo::strRutaLec = tablas + "794Lec.mdb";
+
+        quelvo::objDeclarante().CargarDeclarante(1);
+        auto& lista = quelvo::objListaDeclaraciones();
+        lista.CodDecla(kDeclaracion);
+        lista.Ejercicio(2012);
+        lista.Periodo(12);
+        lista.Periodicidad(2);
+        lista.MonedaOrigen("E");
+        quelvo::objDeclarado().coddeclar(kDeclaracion);
+
+        // Reference: the data server's own list of the entries.
+        int32_t filas = 0;
+        const double referencia = Mejor(3, [&] {
+            auto servidor = rt::CreateObjectAs<quelvodat::_cDeclarado>("Quelvodat.cDeclarado");
+            servidor->mdbmod(mod);
+            filas = rt::UBound(servidor->ObtenerDeclarados(kDeclaracion), 2);
+        });
+        std::printf("%d entries in one declaration\n", filas);
+        std::printf("%-52s %8.3f s\n", "reference: cDeclarado.ObtenerDeclarados", referencia);
+
+        quelvo::frmDeclarados_794* ventana = nullptr;
+        const double abrir = Mejor(3, [&] {
+            if (ventana) {
+                ventana->close();
+                Procesar();
+            }
+            ventana = quelvo::MostrarDeclarados();
+            Procesar();
+        });
+        auto lsv = ventana->findChild<QTreeWidget*>("lsvDeclarados");
+        if (lsv->topLevelItemCount() != filas) throw std::runtime_error("the list lacks entries");
+        Linea("open the entry window (list filled, shown)", abrir, referencia);
+
+        int fila = 0;
+        const double clic = Mejor(5, [&] {
+            fila += filas / 7;
+            lsv->setCurrentItem(lsv->topLevelItem(fila % filas));
+            Procesar();
+        });
+        Linea("click a row (entry loaded and shown)", clic, referencia);
+
+        auto cabecera = ventana->findChild<QLabel*>("lblNifLista");
+        const double ordenar = Mejor(3, [&] {
+            QMouseEvent soltar(QEvent::MouseButtonRelease, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton,
+                               Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(cabecera, &soltar);
+            Procesar();
+        });
+        Linea("sort by the VAT-number header", ordenar, referencia);
+
+        // Save an edited entry: checked, stored, and the list refilled.
+        int vez = 0;
+        const double guardar = Mejor(3, [&] {
+            ventana->cmdEditar_Click();
+            quelvo::objDeclarado().razon(QString("PROVEEDOR CAMBIADO %1").arg(++vez));
+            quelvo::objDeclarado().Modificado(true);
+            ventana->cmdGuardar_Click();
+            Procesar();
+        });
+        if (quelvo::objDeclaracion().ModoDeclaracion() != quelvo::kModoConsulta)
+            throw std::runtime_error("the edited entry was not saved");
+        Linea("save an edited entry (checked, stored, relisted)", guardar, referencia);
+
+        const double totales = Mejor(3, [&] { quelvo::objDeclaracion().ObtenerTotalDeclarados(kDeclaracion); });
+        if (quelvo::objDeclaracion().NoTotalDeclarados() != QString::number(filas))
+            throw std::runtime_error("the totals miss entries");
+        Linea("totals of the declaration (ObtenerTotalDeclarados)", totales, referencia);
+        ventana->close();
+        Procesar();
+    } catch (const rt::Error& e) {
+        std::fprintf(stderr, "error %d: %s\n", e.Number, e.Description.c_str());
+        resultado = 1;
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "error: %s\n", e.what());
+        resultado = 1;
+    }
+    quelvo::LiberarObjetos();
+    quelvo::EstablecerInteraccion(nullptr);
+    limpiar();
+    return resultado;
+}

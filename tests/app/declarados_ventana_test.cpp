@@ -1,0 +1,414 @@
+// The declared-entry window driven by its controls: a declaration's whole
+// road (create, three entries, edit, delete, copy, delete the source), the
+// boxes and their pickers, and the modes' enabling.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QToolButton>
+#include <QTreeWidget>
+
+#include "boundary/consulta_db.h"
+#include "declarations/cdeclaracion.h"
+#include "declarations/cdeclarado.h"
+#include "declarations/clistadeclaraciones.h"
+#include "declarations/frmDeclaraciones_794.h"
+#include "declarations/frmDeclarados_794.h"
+#include "entorno.h"
+#include "interaccion_prueba.h"
+#include "parties/cdeclarante.h"
+#include "shell/caja_importe.h"
+#include "shell/objetos.h"
+#include "ventanas_declaraciones.h"
+
+using namespace prueba;
+
+namespace {
+
+class VentanaDeclarados : public ::testing::Test {
+protected:
+    void SetUp() override {
+        entorno_.sql("INSERT INTO TDeclarante VALUES (5, 'B01234567', 'TALLERES ÑANDÚ SL', 'CL', 'MAYOR', 1, "
+                     "'', '', '', '', 1, 1, 'VITORIA', 945123456, '', 0);");
+        quelvo::objDeclarante().CargarDeclarante(5);
+        quelvo::objDeclarante().Modo(1);
+        quelvo::objListaDeclaraciones().Modo(1);
+    }
+    void TearDown() override { CerrarVentanas(); }
+
+    std::string valor(const std::string& sql) { return Valor(quelvo::strRutaMod, sql); }
+    std::vector<std::string> columna(const std::string& sql) { return Columna(quelvo::strRutaMod, sql); }
+
+    // Opens the entry window on a stored declaration, as the declarations
+    // window's Edit does.
+    QWidget* abrir(int ejercicio, int periodo, int periodicidad) {
+        entorno_.sql("INSERT INTO TDeclaraciones VALUES (9, 5, " + std::to_string(ejercicio) + ", " +
+                     std::to_string(periodo) + ", " + std::to_string(periodicidad) + ", 'E', '');");
+        auto& lista = quelvo::objListaDeclaraciones();
+        lista.CodDecla(9);
+        lista.Ejercicio(ejercicio);
+        lista.Periodo(static_cast<uint8_t>(periodo));
+        lista.Periodicidad(static_cast<uint8_t>(periodicidad));
+        lista.MonedaOrigen("E");
+        quelvo::objDeclarado().coddeclar(9);
+        quelvo::MostrarDeclarados();
+        return VentanaAbierta("frmDeclarados_794");
+    }
+    void entradas(int n) {
+        for (int i = 1; i <= n; ++i)
+            entorno_.sql("INSERT INTO tOperadores (coddeclar, paiso, nifo, razon, claveopo, tipoopo, base, "
+                         "signoo, ejercicioo, periodoo, triangularo, periodicidad) VALUES (9, 'DE', '" +
+                         std::to_string(100000000 + i) + "', 'N" + std::to_string(i) + "', 'E', 'N', " +
+                         std::to_string(i * 100) + ", '', 0, 0, '', 0);");
+    }
+
+    static QLineEdit* caja(QWidget* v, const char* nombre) { return Control<QLineEdit>(v, nombre); }
+    static QTreeWidget* lista(QWidget* v) { return Control<QTreeWidget>(v, "lsvDeclarados"); }
+    static QString cuenta(QWidget* v) { return caja(v, "txtDeclarados")->text(); }
+
+    // One entry typed in: country, VAT number, name, key from the picker,
+    // amount; then saved.
+    void teclearEntrada(QWidget* v, const QString& pais, const QString& nif, const QString& nombre,
+                        const QString& clave, const QString& importe) {
+        Pulsar(v, "cmdCrearDeclarado");
+        Escribir(caja(v, "txtPais"), pais, caja(v, "txtNif"));
+        Escribir(caja(v, "txtNif"), nif, caja(v, "txtNombre"));
+        Escribir(caja(v, "txtNombre"), nombre, caja(v, "txtNif"));
+        Elegir(Control<QToolButton>(v, "picClave"), clave);
+        Escribir(Control<quelvo::CajaImporte>(v, "cnuImporte"), importe, caja(v, "txtNif"));
+    }
+
+    Entorno entorno_;
+    InteraccionPrueba pantalla_;
+};
+
+TEST_F(VentanaDeclarados, TheWholeRoadOfADeclaration) {
+    // A 2011 first-quarter declaration made in the declarations window.
+    quelvo::MostrarDeclaraciones();
+    QWidget* d = VentanaAbierta("frmDeclaraciones_794");
+    ASSERT_NE(d, nullptr);
+    Pulsar(d, "cmdCrear");
+    Escribir(caja(d, "txtNueEje"), "2011", Control<QWidget>(d, "picPeriodo"));
+    Elegir(Control<QToolButton>(d, "picPeriodo"), "1ºTRIMESTRE");
+    Pulsar(d, "cmdAceptar");
+    EXPECT_EQ(valor("SELECT coddecr || '|' || ejercicio || '|' || periodo || '|' || periodicidad || '|' || "
+                    "moneda FROM TDeclaraciones"),
+              "5|2011|3|2|E");
+    const std::string primera = valor("SELECT coddecla FROM TDeclaraciones");
+    QWidget* v = VentanaAbierta("frmDeclarados_794");
+    ASSERT_NE(v, nullptr);
+    EXPECT_EQ(VentanaAbierta("frmDeclaraciones_794"), nullptr);
+    EXPECT_EQ(cuenta(v), "0");
+    EXPECT_EQ(caja(v, "txtEjercicio")->text(), "2011");
+    EXPECT_EQ(caja(v, "txtPer")->text(), "1ºTRIMESTRE");
+    EXPECT_EQ(caja(v, "txtMoneda")->text(), "Euros");
+
+    // Three entries: a triangular one, a rectification, a name with Ñ.
+    teclearEntrada(v, "de", "123456789", "EMPRESA UNO", "Entregas intracomunitarias triangulares", "1234,56");
+    Pulsar(v, "cmdGuardar");
+    EXPECT_TRUE(pantalla_.listas.empty());
+    EXPECT_EQ(cuenta(v), "1");
+    teclearEntrada(v, "DE", "987654321", "EMPRESA DOS", "(Rectificación) - Entregas intracomunitarias", "100");
+    Elegir(Control<QToolButton>(v, "picSigno"), "-");
+    Escribir(caja(v, "txtEjer"), "2010", caja(v, "txtNif"));
+    Elegir(Control<QToolButton>(v, "picPeriodo"), "4ºTRIMESTRE");
+    Pulsar(v, "cmdGuardar");
+    EXPECT_EQ(cuenta(v), "2");
+    teclearEntrada(v, "PL", "1234567890", QString::fromUtf8("muñoz y cía"), "Adquisiciones intracomunitarias",
+                   "50");
+    Pulsar(v, "cmdGuardar");
+    EXPECT_TRUE(pantalla_.listas.empty());
+    EXPECT_EQ(cuenta(v), "3");
+    const std::string filas =
+        "SELECT paiso || '|' || nifo || '|' || razon || '|' || claveopo || tipoopo || '|' || "
+        "CAST(base AS INTEGER) || '|' || signoo || '|' || ejercicioo || '|' || periodoo || '|' || periodicidad "
+        "FROM tOperadores WHERE coddeclar = " + primera + " ORDER BY codope";
+    EXPECT_EQ(columna(filas), (std::vector<std::string>{
+                                  "DE|123456789|EMPRESA UNO|TN|123456| |0|0|0",
+                                  "DE|987654321|EMPRESA DOS|ER|10000|-|2010|12|2",
+                                  "PL|1234567890|MUÑOZ Y CÍA|AN|5000| |0|0|0"}));
+    EXPECT_EQ(lista(v)->topLevelItem(0)->text(6), "1.234,56");
+
+    // Edit the first.
+    lista(v)->setCurrentItem(lista(v)->topLevelItem(0));
+    Procesar();
+    EXPECT_EQ(caja(v, "txtNombre")->text(), "EMPRESA UNO");
+    Pulsar(v, "cmdEditar");
+    Escribir(Control<quelvo::CajaImporte>(v, "cnuImporte"), "2000", caja(v, "txtNif"));
+    EXPECT_TRUE(Control<QWidget>(v, "cmdGuardar")->isEnabled());
+    Pulsar(v, "cmdGuardar");
+    EXPECT_TRUE(pantalla_.listas.empty());
+    EXPECT_EQ(valor("SELECT CAST(base AS INTEGER) FROM tOperadores WHERE razon = 'EMPRESA UNO'"), "200000");
+    EXPECT_EQ(lista(v)->topLevelItem(0)->text(6), "2.000,00");
+
+    // Delete the second: the third becomes current.
+    lista(v)->setCurrentItem(lista(v)->topLevelItem(1));
+    Procesar();
+    Pulsar(v, "cmdEliminar");
+    EXPECT_EQ(cuenta(v), "2");
+    EXPECT_EQ(valor("SELECT count(*) FROM tOperadores WHERE razon = 'EMPRESA DOS'"), "0");
+    EXPECT_EQ(lista(v)->currentItem()->text(4), "MUÑOZ Y CÍA");
+    EXPECT_EQ(caja(v, "txtNombre")->text(), "MUÑOZ Y CÍA");
+    EXPECT_EQ(std::to_string(quelvo::objDeclarado().codope()),
+              valor("SELECT codope FROM tOperadores WHERE paiso = 'PL'"));
+
+    // Back to the declarations, copy into the second quarter.
+    Pulsar(v, "cmdCerrar");
+    EXPECT_EQ(VentanaAbierta("frmDeclarados_794"), nullptr);
+    d = VentanaAbierta("frmDeclaraciones_794");
+    ASSERT_NE(d, nullptr);
+    Pulsar(d, "cmdCopiar");
+    EXPECT_EQ(caja(d, "txtNuePeriodo")->text(), "2ºTRIMESTRE");
+    Pulsar(d, "cmdAceptar");
+    const std::string copia = valor("SELECT coddecla FROM TDeclaraciones WHERE periodo = 6");
+    EXPECT_EQ(valor("SELECT count(*) FROM tOperadores WHERE coddeclar = " + copia), "2");
+    v = VentanaAbierta("frmDeclarados_794");
+    ASSERT_NE(v, nullptr);
+    EXPECT_EQ(cuenta(v), "2");
+    EXPECT_EQ(caja(v, "txtPer")->text(), "2ºTRIMESTRE");
+
+    // Delete the first declaration with its entries.
+    Pulsar(v, "cmdCerrar");
+    d = VentanaAbierta("frmDeclaraciones_794");
+    ASSERT_NE(d, nullptr);
+    auto declaraciones = Control<QTreeWidget>(d, "lsvDeclaraciones");
+    EXPECT_EQ(declaraciones->currentItem()->text(0).toStdString(), copia);
+    declaraciones->setCurrentItem(declaraciones->topLevelItem(0));
+    Procesar();
+    Pulsar(d, "cmdBorrarD");
+    EXPECT_EQ(columna("SELECT coddecla FROM TDeclaraciones"), std::vector<std::string>{copia});
+    EXPECT_EQ(valor("SELECT count(*) FROM tOperadores WHERE coddeclar = " + primera), "0");
+    EXPECT_EQ(valor("SELECT count(*) FROM tOperadores"), "2");
+}
+
+TEST_F(VentanaDeclarados, WithoutEntriesOnlyCreateCloseAndCancel) {
+    QWidget* v = abrir(2011, 3, 2);
+    EXPECT_EQ(cuenta(v), "0");
+    EXPECT_FALSE(lista(v)->isEnabled());
+    for (const char* b : {"cmdCrearDeclarado", "cmdCerrar"})
+        EXPECT_TRUE(Control<QWidget>(v, b)->isEnabled()) << b;
+    for (const char* b : {"cmdEditar", "cmdEliminar", "cmdGuardar"})
+        EXPECT_FALSE(Control<QWidget>(v, b)->isEnabled()) << b;
+    EXPECT_FALSE(Control<QWidget>(v, "cmdGuardar")->isVisible());
+    EXPECT_EQ(caja(v, "txtPais")->text(), "");
+    // 2010 and later: no triangular box in browse mode.
+    EXPECT_FALSE(Control<QWidget>(v, "chkTriangular")->isVisible());
+    // A failed check keeps the entry being made.
+    Pulsar(v, "cmdCrearDeclarado");
+    Escribir(caja(v, "txtNombre"), "SOLO NOMBRE", caja(v, "txtNif"));
+    Pulsar(v, "cmdGuardar");
+    EXPECT_EQ(pantalla_.ultimos(), (std::vector<int>{27, 47, 41}));
+    EXPECT_TRUE(Control<QWidget>(v, "cmdGuardar")->isVisible());
+    EXPECT_EQ(quelvo::objDeclaracion().ModoDeclaracion(), quelvo::kModoAlta);
+    EXPECT_EQ(caja(v, "txtNombre")->text(), "SOLO NOMBRE");
+    EXPECT_EQ(valor("SELECT count(*) FROM tOperadores"), "0");
+}
+
+TEST_F(VentanaDeclarados, CountryBoxChecksTheTypedCode) {
+    entradas(1);
+    QWidget* v = abrir(2011, 3, 2);
+    Pulsar(v, "cmdEditar");
+    quelvo::cDeclarado& d = quelvo::objDeclarado();
+    Escribir(caja(v, "txtPais"), "", caja(v, "txtNombre"));
+    EXPECT_EQ(caja(v, "txtPais")->text(), "DE");
+    EXPECT_FALSE(d.Modificado());
+    Escribir(caja(v, "txtPais"), "zz", caja(v, "txtNombre"));
+    EXPECT_EQ(caja(v, "txtPais")->text(), "DE");
+    EXPECT_FALSE(d.Modificado());
+    Escribir(caja(v, "txtPais"), "pl", caja(v, "txtNombre"));
+    EXPECT_EQ(d.paiso(), "PL");
+    EXPECT_EQ(caja(v, "txtNombrePais")->text(), "POLONIA");
+    EXPECT_TRUE(d.Modificado());
+    EXPECT_EQ(caja(v, "txtNif")->maxLength(), 10);
+    EXPECT_EQ(QApplication::focusWidget(), caja(v, "txtNif"));
+    // Picking the stored state keeps the VAT number; another empties it.
+    Elegir(Control<QToolButton>(v, "picPais"), "POLONIA");
+    EXPECT_EQ(caja(v, "txtNif")->text().toStdString(), "100000001");
+    Elegir(Control<QToolButton>(v, "picPais"), "ITALIA");
+    EXPECT_EQ(caja(v, "txtNif")->text(), "");
+    EXPECT_EQ(caja(v, "txtNif")->maxLength(), 11);
+}
+
+TEST_F(VentanaDeclarados, PlainBoxesCommitOnlyRealChanges) {
+    entradas(1);
+    QWidget* v = abrir(2009, 6, 2);
+    Pulsar(v, "cmdEditar");
+    quelvo::cDeclarado& d = quelvo::objDeclarado();
+    Escribir(caja(v, "txtEjer"), "", caja(v, "txtNombre"));
+    EXPECT_FALSE(d.Modificado());
+    Escribir(caja(v, "txtNombre"), "N1", caja(v, "txtNif"));
+    EXPECT_FALSE(d.Modificado());
+    auto importe = Control<quelvo::CajaImporte>(v, "cnuImporte");
+    EXPECT_EQ(importe->text(), "1,00");
+    Escribir(importe, "0", caja(v, "txtNif"));
+    EXPECT_EQ(importe->text(), "");
+    EXPECT_EQ(d.importe(), 0);
+    EXPECT_TRUE(d.Modificado());
+    EXPECT_TRUE(Control<QWidget>(v, "cmdGuardar")->isEnabled());
+    // Cancel reloads the stored entry.
+    Pulsar(v, "cmdCancelar");
+    EXPECT_EQ(importe->text(), "1,00");
+    EXPECT_EQ(d.importe(), 1);
+}
+
+TEST_F(VentanaDeclarados, RectificationBoxesFollowTheKey) {
+    struct Caso {
+        int ejercicio, periodo;
+        const char* clave;
+        bool rectificacion;
+        bool triangular;
+    };
+    const Caso casos[] = {
+        {2009, 6, "Rectificación a entregas", true, true},
+        {2009, 6, "Entregas intracomunitarias", false, true},
+        {2009, 6, "Adquisiciones intracomunitarias", false, false},
+        {2009, 6, "Rectificación a adquisiciones", true, false},
+        {2011, 6, "(Rectificación) - Entregas intracomunitarias", true, false},
+        {2011, 6, "Entregas intracomunitarias", false, true},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.clave);
+        entorno_.sql("DELETE FROM TDeclaraciones; DELETE FROM tOperadores;");
+        QWidget* v = abrir(c.ejercicio, c.periodo, 2);
+        Pulsar(v, "cmdCrearDeclarado");
+        quelvo::objDeclarado().Ejercicio(2008);
+        caja(v, "txtEjer")->setText("2008");
+        Elegir(Control<QToolButton>(v, "picClave"), c.clave);
+        for (const char* nombre : {"txtEjer", "txtPeriodo", "picPeriodo", "txtSigno", "picSigno"})
+            EXPECT_EQ(Control<QWidget>(v, nombre)->isEnabled(), c.rectificacion) << nombre;
+        EXPECT_EQ(caja(v, "txtEjer")->text().isEmpty(), !c.rectificacion);
+        EXPECT_EQ(quelvo::objDeclarado().Ejercicio(), c.rectificacion ? 2008 : 0);
+        EXPECT_EQ(Control<QWidget>(v, "chkTriangular")->isEnabled(), c.triangular);
+        CerrarVentanas();
+    }
+}
+
+TEST_F(VentanaDeclarados, TypedKeyReachesTheEntry) {
+    QWidget* v = abrir(2009, 6, 2);
+    Pulsar(v, "cmdCrearDeclarado");
+    quelvo::cDeclarado& d = quelvo::objDeclarado();
+    Escribir(caja(v, "txtClave"), "3", caja(v, "txtNif"));
+    EXPECT_EQ(d.claveopo(), "3");
+    EXPECT_EQ(d.tipoopo(), "R");
+    EXPECT_EQ(caja(v, "txtClaveDes")->text(), "RECTIFICACIÓN A ENTREGAS");
+    EXPECT_TRUE(caja(v, "txtEjer")->isEnabled());
+    Escribir(caja(v, "txtClave"), "7", caja(v, "txtNif"));
+    EXPECT_EQ(caja(v, "txtClave")->text(), "3");
+    EXPECT_EQ(d.claveopo(), "3");
+    // Only digits get into the key box before 2010.
+    Escribir(caja(v, "txtClave"), "a", caja(v, "txtNif"));
+    EXPECT_EQ(caja(v, "txtClave")->text(), "3");
+    CerrarVentanas();
+    entorno_.sql("DELETE FROM TDeclaraciones;");
+    v = abrir(2011, 6, 2);
+    Pulsar(v, "cmdCrearDeclarado");
+    // From 2010 a typed letter is looked up with the entry's type, here the
+    // rectification the entry object kept.
+    Escribir(caja(v, "txtClave"), "a", caja(v, "txtNif"));
+    EXPECT_EQ(quelvo::objDeclarado().claveopo(), "A");
+    EXPECT_EQ(quelvo::objDeclarado().tipoopo(), "R");
+    EXPECT_EQ(caja(v, "txtClaveDes")->text(), QString::fromUtf8("(RECTIFICACIÓN) - ADQUISICIONES INTRACOMUNITARIAS"));
+    EXPECT_EQ(caja(v, "txtClaveComp")->text(), "AR");
+    EXPECT_TRUE(caja(v, "txtEjer")->isEnabled());
+}
+
+TEST_F(VentanaDeclarados, SignBoxAcceptsListedOrEmpty) {
+    QWidget* v = abrir(2009, 6, 2);
+    Pulsar(v, "cmdCrearDeclarado");
+    Elegir(Control<QToolButton>(v, "picClave"), "Rectificación a entregas");
+    quelvo::cDeclarado& d = quelvo::objDeclarado();
+    Elegir(Control<QToolButton>(v, "picSigno"), "+");
+    EXPECT_EQ(d.Signo(), "+");
+    EXPECT_EQ(QApplication::focusWidget(), caja(v, "txtEjer"));
+    Escribir(caja(v, "txtSigno"), "x", caja(v, "txtNif"));
+    EXPECT_EQ(caja(v, "txtSigno")->text(), "+");
+    d.Modificado(false);
+    Escribir(caja(v, "txtSigno"), "", caja(v, "txtNif"));
+    EXPECT_EQ(d.Signo(), "");
+    EXPECT_TRUE(d.Modificado());
+}
+
+TEST_F(VentanaDeclarados, TriangularBoxActsOnlyWhileEditing) {
+    entradas(1);
+    QWidget* v = abrir(2009, 6, 2);
+    quelvo::cDeclarado& d = quelvo::objDeclarado();
+    auto triangular = Control<QCheckBox>(v, "chkTriangular");
+    EXPECT_TRUE(triangular->isVisible());
+    triangular->setChecked(true);
+    EXPECT_EQ(d.Triangularo(), "");
+    Pulsar(v, "cmdEditar");
+    triangular->setChecked(false);
+    triangular->setChecked(true);
+    EXPECT_EQ(d.Triangularo(), "X");
+    triangular->setChecked(false);
+    EXPECT_EQ(d.Triangularo(), " ");
+    EXPECT_TRUE(d.Modificado());
+    CerrarVentanas();
+    // A first quarter of 1993 takes no triangular mark at all.
+    entorno_.sql("DELETE FROM TDeclaraciones;");
+    v = abrir(1993, 3, 2);
+    Pulsar(v, "cmdCrearDeclarado");
+    EXPECT_FALSE(Control<QWidget>(v, "chkTriangular")->isEnabled());
+}
+
+TEST_F(VentanaDeclarados, SortingByAHeaderSurvivesADeletion) {
+    entradas(12);
+    entorno_.sql("UPDATE tOperadores SET nifo = 200 - codope;");
+    QWidget* v = abrir(2011, 3, 2);
+    EXPECT_EQ(cuenta(v), "12");
+    // The last entry is current at first; ten or more leave room for the bar.
+    EXPECT_EQ(lista(v)->currentItem()->text(4), "N12");
+    EXPECT_GT(lista(v)->minimumWidth(), 0);
+    auto cabecera = Control<QLabel>(v, "lblNifLista");
+    for (int vez = 0; vez < 2; ++vez) {
+        QMouseEvent soltar(QEvent::MouseButtonRelease, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton,
+                           Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(cabecera, &soltar);
+        EXPECT_EQ(lista(v)->topLevelItem(0)->text(4), "N12");
+    }
+    lista(v)->setCurrentItem(lista(v)->topLevelItem(0));
+    Procesar();
+    Pulsar(v, "cmdEliminar");
+    EXPECT_EQ(cuenta(v), "11");
+    EXPECT_EQ(lista(v)->topLevelItem(0)->text(4), "N11");
+    EXPECT_EQ(lista(v)->currentItem()->text(4), "N11");
+}
+
+TEST_F(VentanaDeclarados, DeletingTheLastRows) {
+    entradas(2);
+    QWidget* v = abrir(2011, 3, 2);
+    pantalla_.respuesta = false;
+    Pulsar(v, "cmdEliminar");
+    EXPECT_EQ(cuenta(v), "2");
+    pantalla_.respuesta = true;
+    Pulsar(v, "cmdEliminar");
+    EXPECT_EQ(cuenta(v), "1");
+    EXPECT_EQ(lista(v)->currentItem()->text(4), "N1");
+    Pulsar(v, "cmdEliminar");
+    EXPECT_EQ(cuenta(v), "0");
+    EXPECT_FALSE(lista(v)->isEnabled());
+    EXPECT_EQ(caja(v, "txtNombre")->text(), "");
+    EXPECT_EQ(quelvo::objDeclarado().codope(), 0);
+}
+
+TEST_F(VentanaDeclarados, CancelWhileCreatingShowsTheLastEntry) {
+    entradas(3);
+    QWidget* v = abrir(2011, 3, 2);
+    lista(v)->setCurrentItem(lista(v)->topLevelItem(0));
+    Procesar();
+    Pulsar(v, "cmdCrearDeclarado");
+    EXPECT_EQ(caja(v, "txtNombre")->text(), "");
+    Pulsar(v, "cmdCancelar");
+    EXPECT_EQ(caja(v, "txtNombre")->text(), "N3");
+    EXPECT_EQ(lista(v)->currentItem()->text(4), "N3");
+    // Closing the window empties the entry object.
+    Pulsar(v, "cmdCerrar");
+    EXPECT_EQ(quelvo::objDeclaracion().ModoDeclaracion(), quelvo::kModoDescarga);
+    EXPECT_EQ(quelvo::objDeclarado().codope(), 0);
+    EXPECT_NE(VentanaAbierta("frmDeclaraciones_794"), nullptr);
+}
+
+}  // namespace

@@ -1,0 +1,228 @@
+// The print and record dialog driven by objectName: choosing declarants,
+// recording, cancelling the destination, stopping the progress window, and
+// the main window's menus coming back however the dialog ends.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTreeWidget>
+
+#include "datos_grabacion.h"
+#include "dialogos.h"
+#include "entorno.h"
+#include "avisos.h"
+#include "interaccion_prueba.h"
+#include "parties/cdeclarante.h"
+#include "printing/cimprgrabar.h"
+#include "printing/cselfichero.h"
+#include "printing/destino_impresion.h"
+#include "printing/frmImprimirGrabar_794.h"
+#include "printing/frmSelFichero_794.h"
+#include "printing/lienzo.h"
+#include "shell/frmBarraDeProgreso_794.h"
+#include "shell/mdi794.h"
+#include "shell/objetos.h"
+
+using quelvo::frmImprimirGrabar_794;
+using quelvo::objImprGrabar;
+
+namespace {
+
+using prueba::Esperado;
+using prueba::Leer;
+
+class ImprimirGrabar : public ::testing::Test {
+protected:
+    void SetUp() override {
+        entorno_.sql(prueba::kDatosGrabacion);
+        // Without the monthly June declaration the latest one is the quarter.
+        entorno_.sql("DELETE FROM tOperadores WHERE coddeclar = 4;"
+                     "DELETE FROM TDeclaraciones WHERE coddecla = 4;");
+        quelvo::EstablecerLienzoPruebas(&lienzo_);
+        principal_.show();
+        principal_.activateWindow();
+        // The main window's first activation sets its menus before any dialog.
+        QTest::qWait(20);
+    }
+    void TearDown() override {
+        if (dialogo_) dialogo_->close();
+        QApplication::processEvents();
+        quelvo::EstablecerLienzoPruebas(nullptr);
+    }
+    QString fichero() const { return entorno_.carpeta() + "/794_CE11.txt"; }
+
+    // Opens the dialog from the main window's menu entry.
+    void abrirDesdeMenu() {
+        principal_.Menu("mnuGraImpOfi")->setEnabled(true);
+        principal_.Menu("mnuGraImpOfi")->trigger();
+        dialogo_ = principal_.findChild<frmImprimirGrabar_794*>();
+        ASSERT_NE(dialogo_, nullptr);
+        QApplication::processEvents();
+    }
+    template <typename T>
+    T* control(const char* nombre) {
+        return dialogo_->findChild<T*>(nombre);
+    }
+    void pulsar(const char* nombre) { control<QAbstractButton>(nombre)->click(); }
+    // Moves the available declarant with that code to the chosen list.
+    void elegir(const QString& codigo) {
+        auto org = control<QTreeWidget>("lsvOrg");
+        for (int i = 0; i < org->topLevelItemCount(); ++i)
+            if (org->topLevelItem(i)->text(0) == codigo) org->setCurrentItem(org->topLevelItem(i));
+        pulsar("cmdUD");
+    }
+    // Ticks recording and answers the destination window.
+    void marcarGrabar(const char* boton) {
+        prueba::ConModal([&] { pulsar("chkGrabar"); },
+                         [&](QWidget* w) {
+                             if (auto sel = qobject_cast<quelvo::frmSelFichero_794*>(w))
+                                 QTest::mouseClick(sel->findChild<QPushButton*>(boton), Qt::LeftButton);
+                         });
+    }
+    bool menuActivo(const char* nombre) { return principal_.Menu(nombre)->isEnabled(); }
+
+    prueba::Entorno entorno_;
+    prueba::InteraccionPrueba pantalla_;
+    quelvo::LienzoGrabacion lienzo_;
+    quelvo::MDI794 principal_;
+    QPointer<frmImprimirGrabar_794> dialogo_;
+};
+
+TEST_F(ImprimirGrabar, GrabaLaPresentacionColectivaElegidaYDevuelveLosMenus) {
+    abrirDesdeMenu();
+    EXPECT_FALSE(menuActivo("mnuAbrDec"));
+    EXPECT_FALSE(control<QCheckBox>("chkGrabar")->isEnabled());
+    pulsar("optColectiva");
+    for (const char* codigo : {"0001", "0002", "0003"}) elegir(codigo);
+    EXPECT_TRUE(control<QCheckBox>("chkGrabar")->isEnabled());
+    marcarGrabar("cmdAceptar");
+    ASSERT_TRUE(control<QCheckBox>("chkGrabar")->isChecked());
+    ASSERT_TRUE(control<QPushButton>("cmdAceptar")->isEnabled());
+    pulsar("cmdAceptar");
+    EXPECT_EQ(Leer(fichero()),
+              Esperado("794_CE11_colectiva.txt"));
+    EXPECT_TRUE(pantalla_.avisos.empty());
+    EXPECT_TRUE(principal_.isEnabled());
+    // The dialog stays for another run; Cancelar brings the menus back.
+    pulsar("cmdCancelar");
+    QApplication::processEvents();
+    EXPECT_TRUE(dialogo_.isNull());
+    EXPECT_TRUE(menuActivo("mnuAbrDec"));
+    EXPECT_EQ(objImprGrabar().Ejercicio(), 0);
+    EXPECT_EQ(objImprGrabar().Periodo(), 5);
+}
+
+TEST_F(ImprimirGrabar, CancelarElDestinoNoGrabaYElCierreDevuelveLosMenus) {
+    abrirDesdeMenu();
+    elegir("0001");
+    marcarGrabar("cmdCancelar");
+    EXPECT_FALSE(control<QCheckBox>("chkGrabar")->isChecked());
+    EXPECT_FALSE(control<QPushButton>("cmdAceptar")->isEnabled());
+    EXPECT_FALSE(QFile::exists(fichero()));
+    dialogo_->parentWidget()->close();
+    QApplication::processEvents();
+    EXPECT_TRUE(dialogo_.isNull());
+    EXPECT_TRUE(menuActivo("mnuAbrDec"));
+}
+
+TEST_F(ImprimirGrabar, DetenerLaBarraTerminaTodaLaEjecucion) {
+    abrirDesdeMenu();
+    elegir("0001");
+    pulsar("chkImprimir");
+    pulsar("chkBorrador");
+    marcarGrabar("cmdAceptar");
+    ASSERT_TRUE(control<QCheckBox>("chkBorrador")->isChecked());
+    ASSERT_TRUE(control<QCheckBox>("chkGrabar")->isChecked());
+    // The user's Cancel reaches the progress window at its first step.
+    quelvo::BarraDeProgreso().cmdCancelar_Click();
+    pulsar("cmdAceptar");
+    EXPECT_FALSE(QFile::exists(fichero()));
+    EXPECT_TRUE(lienzo_.Trabajos().empty());
+    EXPECT_TRUE(principal_.isEnabled());
+    EXPECT_TRUE(control<QPushButton>("cmdAceptar")->isEnabled());
+    pulsar("cmdCancelar");
+    QApplication::processEvents();
+    EXPECT_TRUE(menuActivo("mnuAbrDec"));
+}
+
+TEST_F(ImprimirGrabar, SinDeclaranteElegidoNoSeEjecuta) {
+    abrirDesdeMenu();
+    // The lists offer no run while nothing is chosen.
+    EXPECT_FALSE(control<QCheckBox>("chkImprimir")->isEnabled());
+    EXPECT_FALSE(control<QPushButton>("cmdAceptar")->isEnabled());
+    // The printer-options button does Accept's preparation first.
+    pulsar("cmdOpcImp");
+    ASSERT_EQ(pantalla_.avisos.size(), 1u);
+    EXPECT_EQ(prueba::TextoAviso(pantalla_.avisos[0]), "No se ha elegido ningún declarante.");
+}
+
+class DesdeDeclaraciones : public ImprimirGrabar {
+protected:
+    void abrir() {
+        auto& run = objImprGrabar();
+        run.ProcImprimir(1);
+        run.vBufferDeclarantes(rt::Variant(rt::VArray::Of({1})));
+        run.CodDecla(1);
+        run.Moneda("E");
+        run.Ejercicio(2011);
+        run.Periodo(6);
+        run.Periodicidad(2);
+        quelvo::objDeclarante().CargarDeclarante(1);
+        dialogo_ = frmImprimirGrabar_794::Abrir([this] { ++vueltas_; });
+        QApplication::processEvents();
+    }
+    int vueltas_ = 0;
+};
+
+TEST_F(DesdeDeclaraciones, MuestraLaDeclaracionYVuelveAlCerrar) {
+    abrir();
+    EXPECT_EQ(control<QLineEdit>("txtEjercicio")->text(), "2011");
+    EXPECT_EQ(control<QLineEdit>("txtDeclarados")->text(), "2");
+    EXPECT_EQ(control<QLineEdit>("txtMoneda")->text(), "Euros");
+    EXPECT_EQ(control<QLineEdit>("txtNifDeclarante")->text(), "12345678Z");
+    EXPECT_TRUE(control<QCheckBox>("chkGrabar")->isEnabled());
+    pulsar("cmdCancelar");
+    QApplication::processEvents();
+    EXPECT_EQ(vueltas_, 1);
+    EXPECT_TRUE(dialogo_.isNull());
+}
+
+TEST_F(DesdeDeclaraciones, LaFechaTecleadaSeConservaYSeComprueba) {
+    abrir();
+    auto fecha = control<QLineEdit>("txtFechaPresentacion");
+    EXPECT_FALSE(fecha->isEnabled());
+    EXPECT_EQ(fecha->text(), "__/__/____");
+    pulsar("chkImprimir");
+    pulsar("chkBorrador");
+    ASSERT_TRUE(fecha->isEnabled());
+    EXPECT_EQ(fecha->text(), QDate::currentDate().toString("dd/MM/yyyy"));
+    fecha->setText("31/12/2002");
+    pulsar("chkEtiquetas");
+    EXPECT_EQ(fecha->text(), "31/12/2002");
+    pulsar("cmdAceptar");
+    ASSERT_EQ(pantalla_.avisos.size(), 1u);
+    EXPECT_EQ(prueba::TextoAviso(pantalla_.avisos[0]), "La Fecha de presentación no puede ser anterior al 01/01/2003");
+    EXPECT_EQ(prueba::TituloAviso(pantalla_.avisos[0]), "Error en la Introducción de Datos");
+    EXPECT_TRUE(lienzo_.Trabajos().empty());
+    // Only labels need no date.
+    pulsar("chkBorrador");
+    EXPECT_FALSE(fecha->isEnabled());
+    EXPECT_EQ(fecha->text(), "__/__/____");
+}
+
+TEST_F(DesdeDeclaraciones, GrabaLaDeclaracionAbierta) {
+    abrir();
+    marcarGrabar("cmdAceptar");
+    pulsar("cmdAceptar");
+    const QByteArray escrito = Leer(fichero());
+    // The declarant's record and its two entries, no presenter's record.
+    EXPECT_EQ(escrito.count("\r\n"), 3);
+    EXPECT_TRUE(escrito.startsWith("17942011"));
+}
+
+}  // namespace

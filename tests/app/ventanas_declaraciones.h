@@ -1,0 +1,96 @@
+#pragma once
+// Driving the declarations and entry windows by their controls' names: the
+// windows they hand over to, boxes typed and left, picks in the drop-down.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+#include <QTreeWidget>
+#include <QWidget>
+
+#include "dialogos.h"
+#include "shell/frmContenedorLista_794.h"
+#include "teclado.h"
+
+namespace prueba {
+
+// Lets pending events run, deferred deletions included.
+inline void Procesar() {
+    for (int i = 0; i < 3; ++i) {
+        QApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
+// The open window of that name (none when it is not open), made active.
+inline QWidget* VentanaAbierta(const QString& nombre) {
+    Procesar();
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->objectName() != nombre || !w->isVisible()) continue;
+        w->activateWindow();
+        QApplication::setActiveWindow(w);
+        Procesar();
+        return w;
+    }
+    return nullptr;
+}
+
+template <typename T>
+T* Control(QWidget* ventana, const char* nombre) {
+    T* control = ventana ? ventana->findChild<T*>(nombre) : nullptr;
+    EXPECT_NE(control, nullptr) << nombre;
+    return control;
+}
+
+inline void Pulsar(QWidget* ventana, const char* boton) {
+    Control<QAbstractButton>(ventana, boton)->click();
+    Procesar();
+}
+
+// Types the text into the box as the user would (replacing what it held)
+// and leaves it for `siguiente`.
+inline void Escribir(QLineEdit* caja, const QString& texto, QWidget* siguiente) {
+    caja->setFocus(Qt::TabFocusReason);
+    Procesar();
+    caja->selectAll();
+    if (texto.isEmpty()) QTest::keyClick(caja, Qt::Key_Delete);
+    else Teclear(caja, texto);
+    siguiente->setFocus(Qt::TabFocusReason);
+    Procesar();
+}
+
+// Opens the drop-down with the button and picks the item with that text.
+inline void Elegir(QAbstractButton* boton, const QString& texto) {
+    bool encontrado = false;
+    QWidget* activa = boton->window();
+    ConModal([&] { boton->click(); },
+             [&](QWidget* modal) {
+                 auto lista = modal->findChild<QTreeWidget*>("lsvLista");
+                 if (!lista) return;
+                 for (int i = 0; i < lista->topLevelItemCount(); ++i) {
+                     QTreeWidgetItem* item = lista->topLevelItem(i);
+                     if (item->text(0).compare(texto, Qt::CaseInsensitive) != 0) continue;
+                     encontrado = true;
+                     lista->setCurrentItem(item);
+                     emit lista->itemClicked(item, 0);
+                     return;
+                 }
+             });
+    // The window the list was opened from is active again, as on a screen.
+    activa->activateWindow();
+    QApplication::setActiveWindow(activa);
+    Procesar();
+    EXPECT_TRUE(encontrado) << texto.toStdString();
+}
+
+// Closes every window the test left open.
+inline void CerrarVentanas() {
+    quelvo::DescargarContenedorLista();
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible()) w->close();
+    Procesar();
+}
+
+}  // namespace prueba
