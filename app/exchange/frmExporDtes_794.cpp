@@ -19,6 +19,7 @@
 #include "quelvort/convert.h"
 #include "quelvort/error.h"
 #include "shell/catalogo.h"
+#include "shell/controles.h"
 #include "shell/cgeneral.h"
 #include "shell/estilo.h"
 #include "shell/globales.h"
@@ -59,17 +60,10 @@ frmExporDtes_794* frmExporDtes_794::Mostrar() { return MostrarUnica(unica); }
 
 frmExporDtes_794::frmExporDtes_794(QWidget* parent) : QWidget(parent) {
     setObjectName("frmExporDtes_794");
-    auto etiqueta = [this](const char* nombre) {
-        auto l = new QLabel(this);
-        l->setObjectName(nombre);
-        return l;
-    };
+    auto etiqueta = [this](const char* nombre) { return NuevaEtiqueta(this, nombre); };
     auto boton = [this](const char* nombre, const char* evento, void (frmExporDtes_794::*m)()) {
-        auto b = new QPushButton(this);
-        b->setObjectName(nombre);
-        const QByteArray donde = QByteArray("frmExporDtes_794T.") + evento;
-        connect(b, &QPushButton::clicked, this,
-                [this, donde, m] { Guardar(this, donde.constData(), [this, m] { (this->*m)(); }); });
+        QPushButton* b = NuevoBoton(this, nombre);
+        AlPulsar(b, this, evento, [this, m] { (this->*m)(); });
         return b;
     };
     lblTitDeclarante = etiqueta("lblTitDeclarante");
@@ -86,16 +80,16 @@ frmExporDtes_794::frmExporDtes_794(QWidget* parent) : QWidget(parent) {
     }
     lsvOrg = CrearLista("lsvOrg");
     lsvDes = CrearLista("lsvDes");
-    cmdUD = boton("cmdUD", "cmdUD_Click", &frmExporDtes_794::cmdUD_Click);
-    cmdVD = boton("cmdVD", "cmdVD_Click", &frmExporDtes_794::cmdVD_Click);
-    cmdUI = boton("cmdUI", "cmdUI_Click", &frmExporDtes_794::cmdUI_Click);
-    cmdVI = boton("cmdVI", "cmdVI_Click", &frmExporDtes_794::cmdVI_Click);
+    cmdUD = boton("cmdUD", "frmExporDtes_794T.cmdUD_Click", &frmExporDtes_794::cmdUD_Click);
+    cmdVD = boton("cmdVD", "frmExporDtes_794T.cmdVD_Click", &frmExporDtes_794::cmdVD_Click);
+    cmdUI = boton("cmdUI", "frmExporDtes_794T.cmdUI_Click", &frmExporDtes_794::cmdUI_Click);
+    cmdVI = boton("cmdVI", "frmExporDtes_794T.cmdVI_Click", &frmExporDtes_794::cmdVI_Click);
     cmdUD->setText(">");
     cmdVD->setText(">>");
     cmdUI->setText("<");
     cmdVI->setText("<<");
-    cmdAceptar = boton("cmdAceptar", "cmdAceptar_Click", &frmExporDtes_794::cmdAceptar_Click);
-    cmdCancelar = boton("cmdCancelar", "cmdCancelar_Click", &frmExporDtes_794::cmdCancelar_Click);
+    cmdAceptar = boton("cmdAceptar", "frmExporDtes_794T.cmdAceptar_Click", &frmExporDtes_794::cmdAceptar_Click);
+    cmdCancelar = boton("cmdCancelar", "frmExporDtes_794T.cmdCancelar_Click", &frmExporDtes_794::cmdCancelar_Click);
 
     // One side: its heading, the column labels and the list, each framed.
     auto lado = [this](const char* marco, QLabel* titulo, const char* marcoId, QLabel* num,

@@ -15,6 +15,7 @@
 #include "printing/cselfichero.h"
 #include "printing/titulos.h"
 #include "shell/catalogo.h"
+#include "shell/controles.h"
 #include "shell/cgeneral.h"
 #include "shell/estilo.h"
 #include "shell/globales.h"
@@ -43,9 +44,9 @@ frmImpDeclarados_794::frmImpDeclarados_794(QWidget* parent)
     ctrdatos->Inicializar();
     AñadirSelectorFichero(FicheroPresentacionPorDefecto(objImprGrabar().Ejercicio()));
 
-    lblTitDeclarado = Etiqueta("lblTitDeclarado");
+    lblTitDeclarado = NuevaEtiqueta(this, "lblTitDeclarado");
     lblTitDeclarado->setAlignment(Qt::AlignCenter);
-    lblTitResultados = Etiqueta("lblTitResultados");
+    lblTitResultados = NuevaEtiqueta(this, "lblTitResultados");
     lblTitResultados->setAlignment(Qt::AlignCenter);
     DeclaImp = std::make_unique<Contador>(this, "labelOpeNoImp", "bpgDeclaImp");
     DeclaErr = std::make_unique<Contador>(this, "labelOpeNoErr", "bpgDeclaErr");
@@ -54,19 +55,19 @@ frmImpDeclarados_794::frmImpDeclarados_794(QWidget* parent)
 
     auto cuentas = new QGridLayout;
     cuentas->addWidget(lblTitResultados, 0, 0, 1, 3);
-    cuentas->addWidget(Etiqueta("lblDeclarados"), 1, 1, Qt::AlignCenter);
+    cuentas->addWidget(NuevaEtiqueta(this, "lblDeclarados"), 1, 1, Qt::AlignCenter);
     int fila = 2;
     for (auto [nombre, contador] : {std::pair{"labelImportados", DeclaImp.get()},
                                     {"labelErroneos", DeclaErr.get()},
                                     {"LabelTotales", DeclaTotal.get()}}) {
-        cuentas->addWidget(Etiqueta(nombre), fila, 0);
+        cuentas->addWidget(NuevaEtiqueta(this, nombre), fila, 0);
         cuentas->addWidget(contador->bpgBarra, fila, 1);
         cuentas->addWidget(contador->lblNumero, fila, 2);
         ++fila;
     }
     auto total = new QHBoxLayout;
     total->addStretch();
-    total->addWidget(Etiqueta("labelTotal"));
+    total->addWidget(NuevaEtiqueta(this, "labelTotal"));
     total->addWidget(Total->bpgBarra, 1);
     total->addWidget(Total->lblNumero);
     total->addStretch();

@@ -9,6 +9,7 @@
 #include "exchange/cimportacion.h"
 #include "exchange/preanalisis.h"
 #include "shell/catalogo.h"
+#include "shell/controles.h"
 #include "shell/estilo.h"
 #include "shell/globales.h"
 #include "shell/mensajes.h"
@@ -28,8 +29,8 @@ frmImpDtes_794* frmImpDtes_794::Mostrar() { return MostrarUnica(unica); }
 frmImpDtes_794::frmImpDtes_794(QWidget* parent)
     : VentanaImportacion("frmImpDtes_794", parent) {
     AñadirSelectorFichero(EnTrabajo("794_Declarantes.txt"));
-    lblTitImportar = Etiqueta("lblTitImportar");
-    lblTitResultados = Etiqueta("lblTitResultados");
+    lblTitImportar = NuevaEtiqueta(this, "lblTitImportar");
+    lblTitResultados = NuevaEtiqueta(this, "lblTitResultados");
     lblTitResultados->setAlignment(Qt::AlignCenter);
     Importados = std::make_unique<Contador>(this, "labelNoImportados", "bpgImportados", kVerde);
     Ignorados = std::make_unique<Contador>(this, "labelNoIgnorados", "bpgIgnorados", kVerde);
@@ -44,7 +45,7 @@ frmImpDtes_794::frmImpDtes_794(QWidget* parent)
          {std::pair{"labelImportados", Importados.get()}, {"labelIgnorados", Ignorados.get()},
           {"labelSustituidos", Sustituidos.get()}, {"labelErroneos", Erroneos.get()},
           {"labelTotal", Total.get()}}) {
-        cuentas->addWidget(Etiqueta(nombre), fila, 0);
+        cuentas->addWidget(NuevaEtiqueta(this, nombre), fila, 0);
         cuentas->addWidget(contador->bpgBarra, fila, 1);
         cuentas->addWidget(contador->lblNumero, fila, 2);
         ++fila;

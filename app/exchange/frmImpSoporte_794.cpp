@@ -10,6 +10,7 @@
 #include "exchange/preanalisis.h"
 #include "exchange/registro_importacion.h"
 #include "shell/catalogo.h"
+#include "shell/controles.h"
 #include "shell/estilo.h"
 #include "shell/globales.h"
 #include "shell/objetos.h"
@@ -28,8 +29,8 @@ frmImpSoporte_794* frmImpSoporte_794::Mostrar() { return MostrarUnica(unica); }
 frmImpSoporte_794::frmImpSoporte_794(QWidget* parent)
     : VentanaImportacion("frmImpSoporte_794", parent) {
     AñadirSelectorFichero(EnTrabajo("794_Telematica.txt"));
-    lblTitDeclaraciones = Etiqueta("lblTitDeclaraciones");
-    lblTitResultados = Etiqueta("lblTitResultados");
+    lblTitDeclaraciones = NuevaEtiqueta(this, "lblTitDeclaraciones");
+    lblTitResultados = NuevaEtiqueta(this, "lblTitResultados");
     lblTitResultados->setAlignment(Qt::AlignCenter);
     auto c = [this](const char* numero, const char* barra, QColor color = QColor()) {
         return std::make_unique<Contador>(this, numero, barra, color);
@@ -48,8 +49,8 @@ frmImpSoporte_794::frmImpSoporte_794(QWidget* parent)
 
     auto cuentas = new QGridLayout;
     cuentas->addWidget(lblTitResultados, 0, 0, 1, 5);
-    cuentas->addWidget(Etiqueta("labelDtes"), 1, 1, 1, 2, Qt::AlignCenter);
-    cuentas->addWidget(Etiqueta("labelDeclarados"), 1, 3, 1, 2, Qt::AlignCenter);
+    cuentas->addWidget(NuevaEtiqueta(this, "labelDtes"), 1, 1, 1, 2, Qt::AlignCenter);
+    cuentas->addWidget(NuevaEtiqueta(this, "labelDeclarados"), 1, 3, 1, 2, Qt::AlignCenter);
     struct Fila {
         const char* titulo;
         Contador* dte;
@@ -61,7 +62,7 @@ frmImpSoporte_794::frmImpSoporte_794(QWidget* parent)
                           {"labelSustituidos", DteSus.get(), DeclaSus.get()},
                           {"labelErroneos", DteErr.get(), DeclaErr.get()},
                           {"LabelTotales", DteTotal.get(), DeclaTotal.get()}}) {
-        cuentas->addWidget(Etiqueta(f.titulo), fila, 0);
+        cuentas->addWidget(NuevaEtiqueta(this, f.titulo), fila, 0);
         cuentas->addWidget(f.dte->bpgBarra, fila, 1);
         cuentas->addWidget(f.dte->lblNumero, fila, 2);
         cuentas->addWidget(f.decla->bpgBarra, fila, 3);
@@ -70,7 +71,7 @@ frmImpSoporte_794::frmImpSoporte_794(QWidget* parent)
     }
     auto total = new QHBoxLayout;
     total->addStretch();
-    QLabel* labelTotal = Etiqueta("labelTotal");
+    QLabel* labelTotal = NuevaEtiqueta(this, "labelTotal");
     labelTotal->setText("TOTAL:");
     total->addWidget(labelTotal);
     total->addWidget(Total->bpgBarra, 1);

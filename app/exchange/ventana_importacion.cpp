@@ -19,6 +19,7 @@
 #include "quelvort/error.h"
 #include "quelvort/textfile.h"
 #include "shell/catalogo.h"
+#include "shell/controles.h"
 #include "shell/cgeneral.h"
 #include "shell/estilo.h"
 #include "shell/globales.h"
@@ -71,24 +72,16 @@ private:
 
 VentanaImportacion::VentanaImportacion(const char* nombre, QWidget* parent) : QWidget(parent) {
     setObjectName(nombre);
-    auto boton = [this](const char* n) {
-        auto b = new QPushButton(this);
-        b->setObjectName(n);
-        return b;
-    };
-    cmdImportar = boton("cmdImportar");
-    cmdCerrar = boton("cmdCerrar");
-    cmdEditarErrores = boton("cmdEditarErrores");
+    cmdImportar = NuevoBoton(this, "cmdImportar");
+    cmdCerrar = NuevoBoton(this, "cmdCerrar");
+    cmdEditarErrores = NuevoBoton(this, "cmdEditarErrores");
     cmdEditarErrores->setEnabled(false);
-    const QString lugar = QString(nombre) + "T.";
-    auto manejar = [this, lugar](QPushButton* b, const char* evento, void (VentanaImportacion::*m)()) {
-        const QByteArray donde = (lugar + evento).toUtf8();
-        connect(b, &QPushButton::clicked, this,
-                [this, donde, m] { Guardar(this, donde.constData(), [this, m] { (this->*m)(); }); });
-    };
-    manejar(cmdImportar, "cmdImportar_Click", &VentanaImportacion::cmdImportar_Click);
-    manejar(cmdCerrar, "cmdCerrar_Click", &VentanaImportacion::cmdCerrar_Click);
-    manejar(cmdEditarErrores, "cmdEditarErrores_Click", &VentanaImportacion::cmdEditarErrores_Click);
+    eventos_[0] = QByteArray(nombre) + "T.cmdImportar_Click";
+    eventos_[1] = QByteArray(nombre) + "T.cmdCerrar_Click";
+    eventos_[2] = QByteArray(nombre) + "T.cmdEditarErrores_Click";
+    AlPulsar(cmdImportar, this, eventos_[0].constData(), [this] { cmdImportar_Click(); });
+    AlPulsar(cmdCerrar, this, eventos_[1].constData(), [this] { cmdCerrar_Click(); });
+    AlPulsar(cmdEditarErrores, this, eventos_[2].constData(), [this] { cmdEditarErrores_Click(); });
 }
 
 void VentanaImportacion::AñadirSelectorFichero(const QString& ruta) {
@@ -101,12 +94,6 @@ void VentanaImportacion::AñadirSelectorFichero(const QString& ruta) {
 
 QString VentanaImportacion::EnTrabajo(const char* fichero) {
     return QString::fromStdString(strRutaTrabajo) + "/" + fichero;
-}
-
-QLabel* VentanaImportacion::Etiqueta(const char* nombre) {
-    auto l = new QLabel(this);
-    l->setObjectName(nombre);
-    return l;
 }
 
 void VentanaImportacion::Disponer(const char* marco, std::initializer_list<QWidget*> arriba,

@@ -3,6 +3,7 @@
 // edit-errors buttons with their states, the run over the file's lines that
 // keeps the window responsive and stops between lines on a cancel, the
 // failure message and the error log.
+#include <QByteArray>
 #include <QWidget>
 #include <cstdint>
 #include <string>
@@ -71,8 +72,6 @@ protected:
 
     // Loading and unloading that every import window does.
     void CargarComun();
-    // A label of the window with that name.
-    QLabel* Etiqueta(const char* nombre);
     // Lays the window out in its frame `marco`: `arriba` (title, selectors)
     // and the path box, the results frame `resultados` holding `cuentas`,
     // the edit-errors button, `debajo` (may be null), then the two buttons.
@@ -88,6 +87,8 @@ private:
 
     ctrSelFichero_794* rutaBox_ = nullptr;
     std::vector<Contador*> contadores_;
+    // The click locations of the three buttons.
+    QByteArray eventos_[3];
     bool blnCancelar_ = false;
     bool importando_ = false;
     bool terminada_ = false;
