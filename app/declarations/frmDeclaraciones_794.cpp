@@ -282,7 +282,7 @@ void frmDeclaraciones_794::InicializarLista() {
                                     {std::begin(kAnchos), std::end(kAnchos)});
     // Room for the scroll bar of a long list.
     lsvDeclaraciones->setMinimumWidth(total + lsvDeclaraciones->verticalScrollBar()->sizeHint().width() +
-                                      2 * lsvDeclaraciones->frameWidth());
+                                      2 * lsvDeclaraciones->frameWidth() + 4);
 }
 
 void frmDeclaraciones_794::RellenarListaDeclaraciones() {
@@ -717,6 +717,15 @@ void frmDeclaraciones_794::closeEvent(QCloseEvent* evento) {
         Guardar(this, "frmDeclaraciones_794T.Form_Unload", [this] { VolverAlDeclarante(); });
     }
     QWidget::closeEvent(evento);
+}
+
+frmDeclaraciones_794* AbrirDeclaracionesDe(int32_t lngCoddec) {
+    cDeclarante& declarante = objDeclarante();
+    declarante.CODDEC(lngCoddec);
+    declarante.Modo(1);
+    objListaDeclaraciones().Modo(kAbrir);
+    declarante.InicializaDatos();
+    return MostrarDeclaraciones();
 }
 
 frmDeclaraciones_794* MostrarDeclaraciones() {

@@ -144,4 +144,9 @@ private:
 // Loads the window afresh for the current declarant and shows it.
 frmDeclaraciones_794* MostrarDeclaraciones();
 
+// Makes the declarant with that key current and shows its declarations (the
+// main window's recent-declarant entries); where the window returns to on
+// closing stays as it was.
+frmDeclaraciones_794* AbrirDeclaracionesDe(int32_t lngCoddec);
+
 }  // namespace quelvo

@@ -261,6 +261,18 @@ void frmDeclarados_794::crearControles() {
     botones->addWidget(cmdCerrar);
     principal->addLayout(botones);
 
+    // Short codes get short boxes; texts of either language fit theirs.
+    const QFontMetrics medida(font());
+    for (QLineEdit* corta : {txtPais, txtClave, txtSigno, txtEjer})
+        corta->setFixedWidth(medida.horizontalAdvance("WWWW") + 12);
+    txtEjercicio->setFixedWidth(medida.horizontalAdvance("88888") + 12);
+    txtPer->setMinimumWidth(medida.horizontalAdvance("4.HIRUHILEKOA") + 12);
+    txtPeriodo->setMinimumWidth(medida.horizontalAdvance("4.HIRUHILEKOA") + 12);
+    txtMoneda->setMinimumWidth(medida.horizontalAdvance("Pesetas") + 12);
+    txtClaveDes->setMinimumWidth(medida.horizontalAdvance(QString(44, 'N')));
+    txtNif->setMinimumWidth(medida.horizontalAdvance(QString(14, 'W')));
+    cnuImporte->setMinimumWidth(medida.horizontalAdvance("-99.999.999.999,99") + 16);
+
     pais_ = new CajaCodigo(this, this, txtPais, picPais, "Pais", {2000, 250, 1050});
     clave_ = new CajaCodigo(this, this, txtClave, picClave, "ClaveDes", {8000, 0, 2000});
     signo_ = new CajaCodigo(this, this, txtSigno, picSigno, "Signo", {300, 0, 1000});
@@ -328,8 +340,9 @@ void frmDeclarados_794::Form_Activate() {
 }
 
 void frmDeclarados_794::InicializarLista() {
-    ColumnasLista(lsvDeclarados, {"Clave", "", Cat(250), Cat(225), Cat(238), Cat(110), Cat(206)},
-                  {std::begin(kAnchos), std::end(kAnchos)});
+    const int total = ColumnasLista(lsvDeclarados, {"Clave", "", Cat(250), Cat(225), Cat(238), Cat(110), Cat(206)},
+                                    {std::begin(kAnchos), std::end(kAnchos)});
+    lsvDeclarados->setMinimumWidth(total + 2 * lsvDeclarados->frameWidth() + 4);
 }
 
 void frmDeclarados_794::RellenarListaDeclarados() {

@@ -8,7 +8,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QPrintDialog>
@@ -41,6 +40,7 @@
 #include "shell/interaccion.h"
 #include "shell/mdi794.h"
 #include "shell/menus.h"
+#include "shell/ventana_hija.h"
 #include "shell/objetos.h"
 #include "shell/periodos.h"
 
@@ -70,7 +70,6 @@ void TerminarProgreso() {
 frmImprimirGrabar_794::frmImprimirGrabar_794(std::function<void()> alCerrar, QWidget* parent)
     : QWidget(parent), alCerrar_(std::move(alCerrar)) {
     setObjectName("frmImprimirGrabar_794");
-    setAttribute(Qt::WA_DeleteOnClose);
     CrearControles();
     Form_Load();
 }
@@ -87,15 +86,9 @@ frmImprimirGrabar_794* frmImprimirGrabar_794::Abrir(std::function<void()> alCerr
     }
     auto ventana = new frmImprimirGrabar_794(std::move(alCerrar));
     abierta() = ventana;
-    if (MDI794* principal = MDI794::Instancia()) {
-        QMdiSubWindow* sub = principal->mdiArea()->addSubWindow(ventana);
-        sub->setAttribute(Qt::WA_DeleteOnClose);
-        // Room for every control in either language.
-        sub->adjustSize();
-        sub->show();
-    } else {
-        ventana->show();
-    }
+    MostrarHija(ventana);
+    // Room for every control in either language.
+    if (auto marco = qobject_cast<QMdiSubWindow*>(ventana->parentWidget())) marco->adjustSize();
     return ventana;
 }
 
@@ -559,8 +552,7 @@ void frmImprimirGrabar_794::CerrarFormulario() {
 void frmImprimirGrabar_794::Form_Unload() {
     objImprGrabar().InicializarDatos();
     if (objGeneral().ctlImpControl == ctrdatos) objGeneral().ctlImpControl = nullptr;
-    if (auto sub = qobject_cast<QMdiSubWindow*>(parentWidget())) sub->close();
-    else close();
+    DescargarHija(this);
 }
 
 }  // namespace quelvo

@@ -6,23 +6,10 @@
 #include "printing/formato.h"
 #include "printing/hoja_resumen.h"
 #include "printing/imprimir_general.h"
+#include "printing/rotulos.h"
 #include "shell/periodos.h"
 
 namespace quelvo {
-
-namespace {
-
-const QString kArial = QStringLiteral("Arial");
-const QString kTimes = QStringLiteral("Times New Roman");
-
-struct Rotulo {
-    const char* texto;
-    double x, y;
-};
-
-QString Puntos(int n) { return QString(n, QChar('.')); }
-
-}  // namespace
 
 void ImprimirCabecera(Lienzo& l) {
     l.FontName(kArial);
@@ -71,22 +58,22 @@ void ImprimirIdentificacion(Lienzo& l, const HojaResumen& hoja) {
     DibujarLinea(l, 99.56, 53.82, 99.56, 61.23);
     DibujarLinea(l, 89.51, 61.23, 89.51, 69.96);
 
-    static constexpr Rotulo kEuskera[] = {
-        {"NA / IFK", 12.36, 27.48},
-        {"Deiturak eta izena eta sozietatearen izena", 12.36, 33.98},
-        {"Helbidea: kalea edo plaza", 12.36, 46.08},
-        {"Udalerria", 12.36, 54.8},
-        {"Post. Kodea", 101.69, 54.8},
-        {"Probintzia", 12.36, 62.54},
-        {"Telefonoa", 92.42, 62.54},
-        {"EKITALDIA", 141.48, 35},
-        {"ALDIA", 141.48, 31},
-        {"Aurkezpen mota:", 141.48, 45.88},
-        {"Imprimakia", 149.06, 51.7},
-        {"Euskarria", 149.06, 60.42},
-        {"Banaka / Individual", 165.44, 60.43},
+    const std::initializer_list<Rotulo> kEuskera = {
+        {"NA / IFK", 12.36, 27.48, true},
+        {"Deiturak eta izena eta sozietatearen izena", 12.36, 33.98, true},
+        {"Helbidea: kalea edo plaza", 12.36, 46.08, true},
+        {"Udalerria", 12.36, 54.8, true},
+        {"Post. Kodea", 101.69, 54.8, true},
+        {"Probintzia", 12.36, 62.54, true},
+        {"Telefonoa", 92.42, 62.54, true},
+        {"EKITALDIA", 141.48, 35, true},
+        {"ALDIA", 141.48, 31, true},
+        {"Aurkezpen mota:", 141.48, 45.88, true},
+        {"Imprimakia", 149.06, 51.7, true},
+        {"Euskarria", 149.06, 60.42, true},
+        {"Banaka / Individual", 165.44, 60.43, true},
     };
-    static constexpr Rotulo kCastellano[] = {
+    const std::initializer_list<Rotulo> kCastellano = {
         {"DNI / CIF", 12.36, 29.05},
         {"Apellidos, Nombre y Razón Social", 12.62, 36.1},
         {"Domicilio: Calle o Plaza", 12.36, 47.93},
@@ -101,10 +88,8 @@ void ImprimirIdentificacion(Lienzo& l, const HojaResumen& hoja) {
         {"Soporte", 149.07, 62.56},
         {"Taldeka / Colectivo", 165.21, 64.4},
     };
-    l.FontItalic(true);
-    for (const Rotulo& r : kEuskera) ImprimirTextoLinea(l, r.x, r.y, QString::fromUtf8(r.texto));
-    l.FontItalic(false);
-    for (const Rotulo& r : kCastellano) ImprimirTextoLinea(l, r.x, r.y, QString::fromUtf8(r.texto));
+    Rotulos(l, kEuskera);
+    Rotulos(l, kCastellano);
 
     DibujarLinea(l, 162.2752, 58.08, 162.2752, 66.69);
     DibujarLinea(l, 162.2752, 58.08, 168.04, 58.08);

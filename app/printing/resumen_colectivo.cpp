@@ -5,28 +5,12 @@
 #include "printing/formato.h"
 #include "printing/hoja_resumen.h"
 #include "printing/imprimir_general.h"
+#include "printing/rotulos.h"
 #include "shell/fechas.h"
 
 namespace quelvo {
 
 namespace {
-
-const QString kArial = QStringLiteral("Arial");
-const QString kTimes = QStringLiteral("Times New Roman");
-
-struct Rotulo {
-    const char* texto;
-    double x, y;
-    bool cursiva;
-};
-
-void Rotulos(Lienzo& l, std::initializer_list<Rotulo> rotulos) {
-    for (const Rotulo& r : rotulos) {
-        l.FontItalic(r.cursiva);
-        ImprimirTextoLinea(l, r.x, r.y, QString::fromUtf8(r.texto));
-    }
-    l.FontItalic(false);
-}
 
 // A cell of the presenter's block: the rule that opens it (none when x1 is
 // 0), then its two captions.

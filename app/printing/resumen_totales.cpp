@@ -5,20 +5,12 @@
 #include "printing/formato.h"
 #include "printing/hoja_resumen.h"
 #include "printing/imprimir_general.h"
+#include "printing/rotulos.h"
 #include "printing/totales.h"
 
 namespace quelvo {
 
 namespace {
-
-const QString kArial = QStringLiteral("Arial");
-const QString kTimes = QStringLiteral("Times New Roman");
-
-struct Rotulo {
-    const char* texto;
-    double x, y;
-    bool cursiva;
-};
 
 struct Tramo {
     double x1, y1, x2, y2;
@@ -27,16 +19,6 @@ struct Tramo {
 void Lineas(Lienzo& l, std::initializer_list<Tramo> tramos) {
     for (const Tramo& t : tramos) DibujarLinea(l, t.x1, t.y1, t.x2, t.y2);
 }
-
-void Rotulos(Lienzo& l, std::initializer_list<Rotulo> rotulos) {
-    for (const Rotulo& r : rotulos) {
-        l.FontItalic(r.cursiva);
-        ImprimirTextoLinea(l, r.x, r.y, QString::fromUtf8(r.texto));
-    }
-    l.FontItalic(false);
-}
-
-QString Puntos(int n) { return QString(n, QChar('.')); }
 
 // The frame, picture strip and point both layouts share.
 void Marco(Lienzo& l) {

@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include "declarations/frmDeclaraciones_794.h"
 #include "exchange/comandos_intercambio.h"
 #include "platform/rutas.h"
 #include "quelvodat/cDatosGenerales.h"
@@ -24,6 +25,7 @@
 #include "shell/guarda.h"
 #include "shell/menus.h"
 #include "shell/objetos.h"
+#include "quelvort/convert.h"
 #include "shell/servidor.h"
 #include "quelvort/object.h"
 #include "zentalib/cMiscelaneos.h"
@@ -125,6 +127,10 @@ void MDI794::crearMenus() {
     EstablecerComando("mnuDescripAsisOnline", [this] { mnuDescripAsisOnline_Click(); });
     EstablecerComando("mnuAsisOnline", [this] { mnuAsisOnline_Click(); });
     EstablecerComando("mnuPreferencias", [this] { frmPreferencias_794(this).exec(); });
+    for (const char* reciente : {"mnuD1", "mnuD2", "mnuD3", "mnuD4"})
+        EstablecerComando(reciente, [this, reciente] {
+            AbrirDeclaracionesDe(rt::CLng(rt::Variant(Menu(reciente)->data().toString().toStdString())));
+        });
     EstablecerComando("mnuAcerca", [this] {
         DeshabilitarMenus();
         frmAbout_794(this).exec();

@@ -3,6 +3,7 @@
 // road from a new declaration through its entries to a copy and a delete.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -16,7 +17,9 @@
 #include "entorno.h"
 #include "interaccion_prueba.h"
 #include "parties/cdeclarante.h"
+#include "shell/cgeneral.h"
 #include "shell/imagenes.h"
+#include "shell/mdi794.h"
 #include "shell/objetos.h"
 #include "ventanas_declaraciones.h"
 
@@ -294,6 +297,31 @@ TEST_F(VentanaDeclaraciones, CloseRestoresTheDeclarant) {
     EXPECT_EQ(quelvo::objDeclarante().Modo(), 2);
     EXPECT_EQ(quelvo::objDeclarante().CODDEC(), 5);
     EXPECT_EQ(quelvo::objDeclarante().NIF(), "");
+}
+
+TEST_F(VentanaDeclaraciones, RecentDeclarantOpensItsDeclarationsInsideTheMainWindow) {
+    declaracion(1, 2012, 12, 3);
+    quelvo::objDeclarante().CODDEC(0);
+    quelvo::objListaDeclaraciones().Procedencia(1);
+    {
+        quelvo::MDI794 principal;
+        quelvo::objGeneral().HabilitarMenu();
+        principal.Menu("mnuD1")->trigger();
+        Procesar();
+        QWidget* v = principal.findChild<QWidget*>("frmDeclaraciones_794");
+        ASSERT_NE(v, nullptr);
+        EXPECT_EQ(Control<QLineEdit>(v, "txtNif")->text(), "12345678Z");
+        EXPECT_EQ(lista(v)->topLevelItemCount(), 1);
+        EXPECT_EQ(quelvo::objListaDeclaraciones().Procedencia(), 1);
+        // Only help while it is open; Close gives the menus back.
+        EXPECT_FALSE(principal.Menu("mnuAbrDec")->isEnabled());
+        EXPECT_TRUE(principal.Menu("mnuConInd")->isEnabled());
+        quelvo::objListaDeclaraciones().Procedencia(0);
+        Pulsar(v, "cmdCerrar");
+        EXPECT_EQ(principal.findChild<QWidget*>("frmDeclaraciones_794"), nullptr);
+        EXPECT_TRUE(principal.Menu("mnuAbrDec")->isEnabled());
+    }
+    Procesar();
 }
 
 }  // namespace

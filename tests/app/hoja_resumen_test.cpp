@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "grabacion.h"
+#include "printing/departamento.h"
 #include "printing/hoja_resumen.h"
 #include "shell/globales.h"
 
@@ -266,6 +267,14 @@ TEST(FechaPresentacion, LaLineaNoDependeDeLaLenguaEnQueSeEscribio) {
         EXPECT_EQ(lngIdioma, c.idioma);
     }
     lngIdioma = 0;
+}
+
+TEST(Departamento, LasDosLineasCabenEnLaBandaMasEstrecha) {
+    const LineasDepartamento lineas = ObtenerDepartamento();
+    LienzoGrabacion l;
+    l.Fuente({"Arial", 7, false, false});
+    EXPECT_LT(l.TextWidth(lineas.euskera), 60);
+    EXPECT_LT(l.TextWidth(lineas.castellano), 60);
 }
 
 TEST(FechaPresentacion, RotulosDeLosEjemplares) {

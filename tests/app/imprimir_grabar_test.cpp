@@ -13,6 +13,8 @@
 #include <QTreeWidget>
 
 #include "datos_grabacion.h"
+#include "declarations/clistadeclaraciones.h"
+#include "declarations/frmDeclaraciones_794.h"
 #include "dialogos.h"
 #include "entorno.h"
 #include "avisos.h"
@@ -27,6 +29,7 @@
 #include "shell/frmBarraDeProgreso_794.h"
 #include "shell/mdi794.h"
 #include "shell/objetos.h"
+#include "shell/periodos.h"
 
 using quelvo::frmImprimirGrabar_794;
 using quelvo::objImprGrabar;
@@ -223,6 +226,33 @@ TEST_F(DesdeDeclaraciones, GrabaLaDeclaracionAbierta) {
     // The declarant's record and its two entries, no presenter's record.
     EXPECT_EQ(escrito.count("\r\n"), 3);
     EXPECT_TRUE(escrito.startsWith("17942011"));
+}
+
+TEST_F(DesdeDeclaraciones, ElBotonDeLaVentanaDeDeclaracionesAbreElDialogoYVuelve) {
+    quelvo::objDeclarante().CargarDeclarante(1);
+    quelvo::objDeclarante().Modo(1);
+    quelvo::objListaDeclaraciones().Modo(1);
+    quelvo::objListaDeclaraciones().CodDecla(0);
+    QPointer<quelvo::frmDeclaraciones_794> declaraciones = quelvo::MostrarDeclaraciones();
+    QApplication::processEvents();
+    auto lista = declaraciones->findChild<QTreeWidget*>("lsvDeclaraciones");
+    for (int i = 0; i < lista->topLevelItemCount(); ++i)
+        if (lista->topLevelItem(i)->text(0) == "1") lista->setCurrentItem(lista->topLevelItem(i));
+    declaraciones->findChild<QPushButton*>("cmdImprimir")->click();
+    QApplication::processEvents();
+    EXPECT_TRUE(declaraciones.isNull());
+    dialogo_ = principal_.findChild<frmImprimirGrabar_794*>();
+    ASSERT_NE(dialogo_, nullptr);
+    EXPECT_EQ(control<QLineEdit>("txtEjercicio")->text(), "2011");
+    EXPECT_EQ(control<QLineEdit>("txtPeriodo")->text(), quelvo::DescripcionPeriodo(6, 2));
+    EXPECT_EQ(control<QLineEdit>("txtMoneda")->text(), "Euros");
+    EXPECT_EQ(objImprGrabar().vBufferDeclarantes(), rt::Variant(rt::VArray::Of({1})));
+    pulsar("cmdCancelar");
+    QApplication::processEvents();
+    auto vuelta = principal_.findChild<quelvo::frmDeclaraciones_794*>();
+    ASSERT_NE(vuelta, nullptr);
+    EXPECT_EQ(vuelta->findChild<QTreeWidget*>("lsvDeclaraciones")->currentItem()->text(0), "1");
+    vuelta->close();
 }
 
 }  // namespace

@@ -1,0 +1,225 @@
+// A collective run and a draft listing written as PDF files, checked with the
+// poppler tools as a reader of the file would see it.
+#include <gtest/gtest.h>
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include "datos_impresion.h"
+#include "entorno.h"
+#include "interaccion_prueba.h"
+#include "parties/cdeclarante.h"
+#include "printing/cimprgrabar.h"
+#include "printing/destino_impresion.h"
+#include "printing/imprimir.h"
+#include "printing/lienzo_qt.h"
+#include "quelvort/error.h"
+#include "shell/globales.h"
+#include "shell/frmBarraDeProgreso_794.h"
+#include "shell/objetos.h"
+
+namespace {
+
+using namespace quelvo;
+
+QString Ejecutar(const QString& programa, const QStringList& argumentos) {
+    QProcess p;
+    p.start(programa, argumentos);
+    EXPECT_TRUE(p.waitForFinished(30000)) << programa.toStdString();
+    EXPECT_EQ(p.exitCode(), 0) << programa.toStdString() << " " << p.readAllStandardError().toStdString();
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+int Paginas(const QString& pdf) {
+    const QRegularExpression paginas(R"(Pages:\s+(\d+))");
+    const auto m = paginas.match(Ejecutar("pdfinfo", {pdf}));
+    return m.hasMatch() ? m.captured(1).toInt() : -1;
+}
+
+// A word of pdftotext -bbox on one page, in millimetres from the page's
+// top-left corner.
+struct Palabra {
+    QString texto;
+    double xMin, yMin, xMax, yMax;
+};
+
+std::vector<Palabra> Palabras(const QString& pdf, int pagina) {
+    const QString html = Ejecutar("pdftotext", {"-bbox", "-f", QString::number(pagina), "-l",
+                                                QString::number(pagina), pdf, "-"});
+    const QRegularExpression palabra(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
+    std::vector<Palabra> palabras;
+    const double mm = 25.4 / 72;
+    for (auto it = palabra.globalMatch(html); it.hasNext();) {
+        const auto m = it.next();
+        palabras.push_back({m.captured(5), m.captured(1).toDouble() * mm, m.captured(2).toDouble() * mm,
+                            m.captured(3).toDouble() * mm, m.captured(4).toDouble() * mm});
+    }
+    return palabras;
+}
+
+// The page position of a canvas position.
+double Pagina(double mm) { return LienzoPdf::kMargen + mm; }
+
+// Whether the page has the word with its left edge (or centre) at x and its
+// top at y, within a millimetre.
+bool Hay(const std::vector<Palabra>& palabras, const QString& texto, double x, double yArriba, bool centrado) {
+    for (const Palabra& p : palabras) {
+        const double px = centrado ? (p.xMin + p.xMax) / 2 : p.xMin;
+        if (p.texto == texto && std::abs(px - Pagina(x)) < 1 && std::abs(p.yMin - Pagina(yArriba)) < 1)
+            return true;
+    }
+    return false;
+}
+
+// Top of a text placed on the line y in a font.
+double ArribaEnLinea(const FuenteLienzo& f, double y) {
+    LienzoGrabacion l;
+    l.Fuente(f);
+    return y - 0.35 * l.TextHeight(QString());
+}
+
+class ImpresionPdf : public ::testing::Test {
+protected:
+    void SetUp() override {
+        prueba::DatosColectiva(entorno);
+        std::string filas = "INSERT INTO tOperadores (coddeclar, paiso, paisaux, nifo, razon, claveopo,"
+                            " base, signoo, ejercicioo, periodoo, triangularo) VALUES ";
+        for (int i = 1; i <= 23; ++i)
+            filas += std::string(i > 1 ? "," : "") + "(2, 'PT', '', 'PT" + std::to_string(100 + i) +
+                     "', 'CLIENTE', '1', 100, '', 0, 0, '')";
+        entorno.sql(filas + ";");
+        prueba::RunColectivo(3);
+    }
+    void TearDown() override {
+        EstablecerLienzoPruebas(nullptr);
+        intTotalProgreso = intProgreso = 0;
+    }
+    prueba::Entorno entorno;
+    prueba::InteraccionPrueba pantalla;
+    QTemporaryDir carpeta;
+};
+
+TEST_F(ImpresionPdf, UnaColectivaYUnBorradorDeVeintitres) {
+    const QString resumen = carpeta.filePath("resumen.pdf");
+    const QString borrador = carpeta.filePath("borrador.pdf");
+    {
+        LienzoPdf pdf(resumen);
+        EstablecerLienzoPruebas(&pdf);
+        ImprimirModelo();
+        ASSERT_TRUE(pdf.Terminar());
+        EXPECT_EQ(pdf.Paginas(), 4);
+    }
+    {
+        LienzoPdf pdf(borrador);
+        EstablecerLienzoPruebas(&pdf);
+        objDeclarante().CargarDeclarante(7);
+        objImprGrabar().CodDecla(2);
+        ImprimirBorradorDeclarados();
+        ASSERT_TRUE(pdf.Terminar());
+    }
+    EstablecerLienzoPruebas(nullptr);
+
+    // One page per job: three declarants and the presenter; 23 entries.
+    EXPECT_EQ(Paginas(resumen), 4);
+    EXPECT_EQ(Paginas(borrador), 3);
+
+    // The Liberation faces, embedded; nothing else.
+    for (const QString& pdf : {resumen, borrador}) {
+        const QStringList lineas = Ejecutar("pdffonts", {pdf}).split('\n', Qt::SkipEmptyParts).mid(2);
+        ASSERT_FALSE(lineas.isEmpty());
+        for (const QString& linea : lineas) {
+            EXPECT_TRUE(linea.contains("Liberation")) << linea.toStdString();
+            EXPECT_TRUE(linea.contains(QRegularExpression(R"(\byes\b)"))) << linea.toStdString();
+        }
+    }
+    const QString fuentes = Ejecutar("pdffonts", {resumen});
+    EXPECT_TRUE(fuentes.contains("LiberationSans")) << fuentes.toStdString();
+    EXPECT_TRUE(fuentes.contains("LiberationSerif")) << fuentes.toStdString();
+
+    // The form number, the declarant's NIF and the year cells in place.
+    const auto p1 = Palabras(resumen, 1);
+    EXPECT_TRUE(Hay(p1, "794", 177.63, ArribaEnLinea({"Arial", 30, false, false}, 7), false));
+    const FuenteLienzo valores{"Arial", 8, true, false};
+    EXPECT_TRUE(Hay(p1, "11111111H", 24, ArribaEnLinea(valores, 29.22), false));
+    EXPECT_TRUE(Hay(p1, "0", 181.6, ArribaEnLinea(valores, 30.54), true));
+    EXPECT_TRUE(Hay(p1, "9", 189.92, ArribaEnLinea(valores, 30.54), true));
+    const auto p4 = Palabras(resumen, 4);
+    EXPECT_TRUE(Hay(p4, "B01234567", 24, ArribaEnLinea(valores, 29.22), false));
+    EXPECT_TRUE(Hay(Palabras(borrador, 3), "3/3", 180, 35, false));
+}
+
+// With no printer the output goes to a PDF in the work folder, which is
+// handed to the desktop's viewer; a viewer that cannot open it is reported
+// with the file's full path.
+class SinImpresora : public ImpresionPdf {
+protected:
+    void SetUp() override {
+        if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "this machine has a printer";
+        ImpresionPdf::SetUp();
+        EstablecerImpresora("ninguna");
+        QDesktopServices::setUrlHandler("file", &sinVisor, "metodoQueNoExiste");
+        ruta = QString::fromStdString(strRutaTrabajo) + "/794_Administracion.pdf";
+        QFile viejo(ruta);
+        ASSERT_TRUE(viejo.open(QIODevice::WriteOnly));
+        viejo.write("un impreso anterior");
+    }
+    void TearDown() override {
+        QDesktopServices::unsetUrlHandler("file");
+        EstablecerImpresora(QString());
+        ImpresionPdf::TearDown();
+    }
+    QObject sinVisor;
+    QString ruta;
+};
+
+TEST_F(SinImpresora, CadaSalidaEsUnPdfEnLaCarpetaDeTrabajo) {
+    ImprimirModelo();
+    EXPECT_EQ(Paginas(ruta), 4);
+    ASSERT_EQ(pantalla.avisos.size(), 1u);
+    EXPECT_TRUE(pantalla.avisos[0].contains(ruta)) << pantalla.avisos[0].toStdString();
+    EXPECT_EQ(QDir(QString::fromStdString(strRutaTrabajo)).entryList({"*.tmp"}, QDir::Hidden | QDir::Files).size(), 0);
+}
+
+TEST_F(SinImpresora, UnFalloDejaLasPaginasYaTerminadas) {
+    objImprGrabar().vBufferDeclarantes(rt::Variant(rt::VArray::Of({12, 99})));
+    EXPECT_THROW(ImprimirModelo(), rt::Error);
+    EXPECT_EQ(Paginas(ruta), 1);
+    EXPECT_TRUE(pantalla.avisos.empty());
+}
+
+// The printer back-end: each job is begun and ended on the printer, and
+// millimetres become the printer's dots from the printable area's corner.
+TEST(LienzoImpresoraPrueba, CadaTrabajoSeImprimeEnMilimetrosDesdeElAreaImprimible) {
+    QTemporaryDir carpeta;
+    const QString salida = carpeta.filePath("impresora.pdf");
+    QPrinter impresora(QPrinter::HighResolution);
+    impresora.setOutputFormat(QPrinter::PdfFormat);
+    impresora.setOutputFileName(salida);
+    impresora.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                        QMarginsF(10, 15, 10, 15), QPageLayout::Millimeter));
+    LienzoImpresora lienzo(impresora, "prueba");
+    lienzo.Fuente({"Arial", 30, false, false});
+    lienzo.Print(50, 100, "794");
+    lienzo.DrawWidth(9);
+    lienzo.Box(20, 20, 60, 40);
+    lienzo.EndDoc();
+    EXPECT_EQ(Paginas(salida), 1);
+    bool visto = false;
+    for (const Palabra& p : Palabras(salida, 1))
+        if (p.texto == "794") {
+            visto = true;
+            EXPECT_NEAR(p.xMin, 10 + 50, 1);
+            EXPECT_NEAR(p.yMin, 15 + 100, 1);
+        }
+    EXPECT_TRUE(visto);
+    EXPECT_TRUE(Ejecutar("pdffonts", {salida}).contains("LiberationSans"));
+}
+
+}  // namespace
