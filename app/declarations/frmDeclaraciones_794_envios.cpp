@@ -18,18 +18,28 @@
 
 namespace quelvo {
 
+namespace {
+
+// A run of the current declarant on that declaration.
+cImprGrabar& EjecucionDeLaDeclaracion(const FilaDeclaracion& fila) {
+    cImprGrabar& run = objImprGrabar();
+    run.vBufferDeclarantes(rt::Variant(rt::VArray::Of({objDeclarante().CODDEC()})));
+    run.CodDecla(fila.clave);
+    run.Moneda(fila.moneda);
+    run.Ejercicio(fila.ejercicio);
+    run.Periodo(fila.periodo);
+    run.Periodicidad(fila.periodicidad);
+    return run;
+}
+
+}  // namespace
+
 void frmDeclaraciones_794::Imprimir() {
     const auto fila = FilaSeleccionada();
     if (!fila) return;
     objListaDeclaraciones().CodDecla(fila->clave);
-    cImprGrabar& run = objImprGrabar();
+    cImprGrabar& run = EjecucionDeLaDeclaracion(*fila);
     run.ProcImprimir(1);
-    run.vBufferDeclarantes(rt::Variant(rt::VArray::Of({objDeclarante().CODDEC()})));
-    run.CodDecla(fila->clave);
-    run.Moneda(fila->moneda);
-    run.Ejercicio(fila->ejercicio);
-    run.Periodo(fila->periodo);
-    run.Periodicidad(fila->periodicidad);
     // The dialog takes this window's place; closing it brings a fresh one
     // back on the same declaration.
     Descargar();
@@ -50,19 +60,13 @@ void frmDeclaraciones_794::ImprimirBorradorDeclarados() {
 void frmDeclaraciones_794::EnvioTelematico() {
     const auto fila = FilaSeleccionada();
     if (!fila) return;
-    cImprGrabar& run = objImprGrabar();
+    cImprGrabar& run = EjecucionDeLaDeclaracion(*fila);
     // A send with a certificate or operative key; the run is a plain one
     // again however this ends.
     run.TipoEnvio(2);
     struct AlTerminar {
         ~AlTerminar() { objImprGrabar().TipoEnvio(0); }
     } alTerminar;
-    run.vBufferDeclarantes(rt::Variant(rt::VArray::Of({objDeclarante().CODDEC()})));
-    run.CodDecla(fila->clave);
-    run.Moneda(fila->moneda);
-    run.Ejercicio(fila->ejercicio);
-    run.Periodo(fila->periodo);
-    run.Periodicidad(fila->periodicidad);
     run.IndCol(0);
     run.UnDte(true);
     cSelFichero& sel = objSelFichero();

@@ -123,16 +123,6 @@ protected:
         return Abierta("frmDeclarados_794");
     }
 
-    void Entrada(QWidget* v, const QString& pais, const QString& nif, const QString& nombre,
-                 const QString& clave, const QString& importe) {
-        Pulsar(v, "cmdCrearDeclarado");
-        Escribir(caja(v, "txtPais"), pais, caja(v, "txtNif"));
-        Escribir(caja(v, "txtNif"), nif, caja(v, "txtNombre"));
-        Escribir(caja(v, "txtNombre"), nombre, caja(v, "txtNif"));
-        Elegir(Control<QToolButton>(v, "picClave"), clave);
-        Escribir(Control<quelvo::CajaImporte>(v, "cnuImporte"), importe, caja(v, "txtNif"));
-    }
-
     // The window a menu entry opens inside the main window.
     QWidget* Menu(const char* entrada) {
         principal_.Menu(entrada)->setEnabled(true);
@@ -190,9 +180,9 @@ TEST_F(ExtremoAExtremo, AStatementRecordedPrintedSentExportedAndImportedElsewher
     // The first declaration: a triangular entry and a rectification.
     QWidget* v = Declaracion(uno);
     ASSERT_NE(v, nullptr);
-    Entrada(v, "DE", "123456789", "MULLER GMBH", "Entregas intracomunitarias triangulares", "1234,56");
+    TeclearEntrada(v, "DE", "123456789", "MULLER GMBH", "Entregas intracomunitarias triangulares", "1234,56");
     Pulsar(v, "cmdGuardar");
-    Entrada(v, "FR", "AB123456789", "DUPONT SARL", "(Rectificación) - Entregas intracomunitarias", "100");
+    TeclearEntrada(v, "FR", "AB123456789", "DUPONT SARL", "(Rectificación) - Entregas intracomunitarias", "100");
     Elegir(Control<QToolButton>(v, "picSigno"), "-");
     Escribir(caja(v, "txtEjer"), "2010", caja(v, "txtNif"));
     Elegir(Control<QToolButton>(v, "picPeriodo"), "4ºTRIMESTRE");
@@ -202,7 +192,7 @@ TEST_F(ExtremoAExtremo, AStatementRecordedPrintedSentExportedAndImportedElsewher
     // The second: one acquisition.
     v = Declaracion(dos);
     ASSERT_NE(v, nullptr);
-    Entrada(v, "IT", "12345678901", "ROSSI SPA", "Adquisiciones intracomunitarias", "500");
+    TeclearEntrada(v, "IT", "12345678901", "ROSSI SPA", "Adquisiciones intracomunitarias", "500");
     Pulsar(v, "cmdGuardar");
     Pulsar(v, "cmdCerrar");
     Pulsar(Abierta("frmDeclaraciones_794"), "cmdCerrar");
