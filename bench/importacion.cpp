@@ -1,13 +1,16 @@
 // The import of a whole submission file into an empty database through the
 // import object, line by line as the desktop's import dialog drives it: a run
 // around the lines, a new object per line, the import state carried from one
-// to the next.
+// to the next. Beside it, the fill of as many declarants and entries by SQLite
+// alone (bench_exportacion's fill), measured in the same run.
 //   bench_importacion [file]   (default: the file bench_exportacion keeps with
 //                               "bench_exportacion 100 1000 <file>")
 #include <cstdio>
 #include <filesystem>
 #include <string>
 
+#include "comun/estado_importacion.h"
+#include "datos_exportacion.h"
 #include "medida.h"
 #include "quelvodat/cImportacion.h"
 #include "quelvodat/cTraspaso.h"
@@ -28,55 +31,61 @@ int main(int argc, char** argv) {
                      fichero.c_str(), fichero.c_str());
         return 2;
     }
+    const std::string referencia = tablas + "bench-import-fill-794Mod.mdb";
     auto limpiar = [&] {
-        for (const char* sufijo : {"", "-wal", "-shm"}) fs::remove(mod + sufijo);
+        for (const char* sufijo : {"", "-wal", "-shm"}) {
+            fs::remove(mod + sufijo);
+            fs::remove(referencia + sufijo);
+        }
     };
     limpiar();
     try {
         auto traspaso = rt::CreateObjectAs<_cTraspaso>("Quelvodat.cTraspaso");
-        traspaso->mdbmod(mod);
-        traspaso->Traspaso();  // creates the empty user database
+        for (const std::string& ruta : {mod, referencia}) {
+            traspaso->mdbmod(ruta);
+            traspaso->Traspaso();  // creates the empty user database
+        }
 
-        // The state the dialog carries from line to line.
-        std::string declaracion = "0";
-        uint8_t resultado = 0, periodo = 0, periodicidad = 0;
-        bool rechazar = false, convertir = false;
+        // The reference: the file's declarants and entries filled by SQLite.
+        long registros1 = 0, registros2 = 0;
+        {
+            rt::TextFileReader lector(fichero);
+            for (std::string linea; lector.ReadLine(linea);) {
+                registros1 += !linea.empty() && linea[0] == '1';
+                registros2 += !linea.empty() && linea[0] == '2';
+            }
+        }
+        if (registros1 == 0) throw rt::Error(5, "bench", "the file holds no record 1");
+        bench::Cronometro llenar;
+        bench::Llenar(referencia, static_cast<int32_t>(registros1),
+                      static_cast<int32_t>(registros2 / registros1));
+        const double segundosLlenar = llenar.segundos();
+        bench::informar("fill (declared entries)", registros2, segundosLlenar);
+
         long lineas = 0, aceptadas = 0;
-
         bench::Cronometro importar;
         auto run = rt::CreateObjectAs<_cImportacion>("Quelvodat.cImportacion");
         run->mdbmod(mod);
         run->IniciarImportacion();
+        prueba::EstadoImportacion estado;  // what the dialog carries from line to line
         rt::TextFileReader lector(fichero);
-        std::string linea;
-        while (lector.ReadLine(linea)) {
-            auto o = rt::CreateObjectAs<_cImportacion>("Quelvodat.cImportacion");
-            o->mdbmod(mod);
-            o->mdblec(lec);
-            o->EjercicioMin(1993);
-            o->EjercicioMax(2013);
-            o->declaracion(declaracion);
-            o->Resultado(resultado);
-            o->RechazarDeclaracion(rechazar);
-            o->Convertir(convertir);
-            o->Periodo(periodo);
-            o->Periodicidad(periodicidad);
-            rt::Variant errores;
-            o->importSpte(linea, errores, false);
-            declaracion = o->declaracion();
-            resultado = o->Resultado();
-            rechazar = o->RechazarDeclaracion();
-            convertir = o->Convertir();
-            periodo = o->Periodo();
-            periodicidad = o->Periodicidad();
+        for (std::string linea; lector.ReadLine(linea);) {
+            estado.Soporte(mod, lec, linea);
             ++lineas;
-            if (resultado == 0) ++aceptadas;
+            if (estado.resultado == 0) ++aceptadas;
         }
         run->TerminarImportacion();
-        bench::informar("import through cImportacion (lines)", lineas, importar.segundos());
+        const double segundosImportar = importar.segundos();
+        bench::informar("import through cImportacion (lines)", lineas, segundosImportar);
+        bench::razon("import per line against the fill per entry", segundosImportar / lineas,
+                     segundosLlenar / registros2);
         std::printf("  lines with result 0: %ld of %ld\n", aceptadas, lineas);
     } catch (const rt::Error& e) {
         std::fprintf(stderr, "error %d: %s\n", e.Number, e.Description.c_str());
+        limpiar();
+        return 1;
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "error: %s\n", e.what());
         limpiar();
         return 1;
     }

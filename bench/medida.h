@@ -29,4 +29,10 @@ inline void informar(const char* que, long operaciones, double segundos) {
                 operaciones / segundos, picoMemoriaKiB());
 }
 
+// A time per operation beside its reference measured in the same run.
+inline void razon(const char* que, double segundos, double referencia) {
+    std::printf("%-58s %6.1fx (%.2f us against %.2f us)\n", que, segundos / referencia,
+                segundos * 1e6, referencia * 1e6);
+}
+
 }  // namespace bench

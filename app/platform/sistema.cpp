@@ -44,7 +44,9 @@ bool AbrirDocumento(const QString& rutaOUrl, QString* error) {
     // The desktop's opener starts detached and cannot report a missing file.
     bool abierto = url.isValid() && (!url.isLocalFile() || QFileInfo::exists(nombre)) &&
                    QDesktopServices::openUrl(url);
-    if (!abierto && error) *error = "No se puede abrir " + nombre;
+    // Read by whoever shows it, in either language: both are given.
+    if (!abierto && error)
+        *error = QStringLiteral("No se puede abrir %1\nEzin da ireki %1").arg(nombre);
     return abierto;
 }
 

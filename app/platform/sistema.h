@@ -13,7 +13,8 @@ QString NombrePC();
 
 // Opens a file (relative paths count from the current folder) or a URL with
 // the program the desktop associates with it. On failure returns false and,
-// when error is given, sets it to a text naming the file's full path.
+// when error is given, sets it to a text naming the file's full path, in
+// Spanish and in Basque.
 bool AbrirDocumento(const QString& rutaOUrl, QString* error);
 
 // Shows the hourglass while it lives.

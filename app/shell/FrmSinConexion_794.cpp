@@ -63,10 +63,13 @@ void FrmSinConexion_794::Form_Load() {
     cursor_ = std::make_unique<plataforma::CursorNormal>();
     AplicarEstilo(this);
     // Both languages at once: the user may read either.
+    // A failed download is a failed connection in both languages (Spanish
+    // 331 would say the data were wrong).
     const bool sinConexion = objActOnline().SitAct == kDescargaFallida;
-    const int32_t titulo = sinConexion ? 331 : 332;
+    const int32_t tituloC = sinConexion ? 330 : 332;
+    const int32_t tituloE = sinConexion ? 331 : 332;
     const int32_t cuerpo = sinConexion ? 328 : 330;
-    lblTitulo->setText(TextoCatalogo(titulo) + " / " + TextoCatalogo(titulo + kOffsetEuskera));
+    lblTitulo->setText(TextoCatalogo(tituloC) + " / " + TextoCatalogo(tituloE + kOffsetEuskera));
     lblTituloC->setText(TextoCatalogo(cuerpo));
     lblTituloE->setText(TextoCatalogo(cuerpo + kOffsetEuskera));
     if (QScreen* pantalla = QGuiApplication::primaryScreen())

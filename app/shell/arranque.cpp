@@ -2,36 +2,26 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QMessageBox>
 #include <memory>
 
 #include "platform/rutas.h"
 #include "platform/sistema.h"
 #include "quelvodat/cTraspaso.h"
 #include "quelvort/error.h"
+#include "quelvort/tempfile.h"
 #include "shell/actualizacion_online.h"
 #include "shell/cactonline.h"
+#include "shell/catalogo.h"
 #include "shell/cgeneral.h"
+#include "shell/error_arranque.h"
 #include "shell/frmInicio_794.h"
 #include "shell/globales.h"
 #include "shell/mdi794.h"
+#include "shell/mensajes.h"
 #include "shell/objetos.h"
 #include "shell/servidor.h"
 
 namespace quelvo {
-
-namespace {
-
-void mostrarErrorArranque(const rt::Error& e) {
-    QMessageBox caja(QMessageBox::Critical, "Quelvo",
-                     QString("Error '%1' en tiempo de ejecución:\n\n%2")
-                         .arg(e.Number)
-                         .arg(QString::fromStdString(e.Description)));
-    caja.setObjectName("ErrorArranque");
-    caja.exec();
-}
-
-}  // namespace
 
 void InicializarTodo() {
     try {
@@ -51,12 +41,26 @@ void InicializarTodo() {
 bool ComprobarBDVersion() {
     try {
         plataforma::CursorEspera espera;
+        // What a backup or restore killed half-way left beside the database.
+        rt::RemoveStaleTemps(strRutaMod);
         auto traspaso = CrearServidor<quelvodat::_cTraspaso>("Quelvodat.cTraspaso");
         traspaso->mdbPath(strRutaTablas);
         return traspaso->Traspaso();
     } catch (const rt::Error& e) {
         throw rt::WithLocationLineAfter(e, "General.ComprobarBDVersion");
     }
+}
+
+bool ComprobarBDVersionTrasRestaurar(QWidget* principal, const std::function<bool()>& comprobar) {
+    if (!comprobar()) return false;
+    const bool euskera = lngIdioma == kOffsetEuskera;
+    MostrarMensaje(euskera ? QStringLiteral("Leheneratutako datu-basea ezin da programa honekin erabili. "
+                                            "Programa itxi egingo da.")
+                           : QStringLiteral("La base de datos restaurada no puede usarse con este programa. "
+                                            "El programa se cerrará."),
+                   Cat(336), true);
+    if (principal) principal->close();
+    return true;
 }
 
 void CargarPreferencias() {
@@ -67,12 +71,17 @@ void CargarPreferencias() {
 
 int Main(QApplication& app) {
     std::unique_ptr<MDI794> principal;
+    // The location the running step puts in front of its errors, if any.
+    std::string_view paso;
     try {
         // The original took a named mutex it never tested: it guarded nothing,
         // so a second copy simply starts like the first.
         DisplayVerInfo();
+        paso = "General.InicializarTodo";
         InicializarTodo();
+        paso = "General.ComprobarBDVersion";
         if (ComprobarBDVersion()) return 0;
+        paso = {};
         CargarPreferencias();
         {
             frmInicio_794 inicio;
@@ -81,7 +90,7 @@ int Main(QApplication& app) {
         principal = std::make_unique<MDI794>();
         principal->show();
     } catch (const rt::Error& e) {
-        mostrarErrorArranque(rt::WithLocationLineAfter(e, "General.Main"));
+        MostrarErrorArranque(e, paso);
         return 1;
     }
     return app.exec();

@@ -1,7 +1,10 @@
 #pragma once
 // Start-up of the program, in its fixed order, and the steps the restore
 // command runs again.
+#include <functional>
+
 class QApplication;
+class QWidget;
 
 namespace quelvo {
 
@@ -17,5 +20,11 @@ void InicializarTodo();
 bool ComprobarBDVersion();
 // Update address, language and online-check flag from the databases.
 void CargarPreferencias();
+
+// After a restore: brings the restored database up to date with `comprobar`.
+// When the upgrade asks the program to end, the user is told and `principal`
+// is closed, which ends the program, as at start-up; answers true then.
+bool ComprobarBDVersionTrasRestaurar(QWidget* principal,
+                                     const std::function<bool()>& comprobar = ComprobarBDVersion);
 
 }  // namespace quelvo

@@ -1,6 +1,5 @@
 #include "shell/ayuda.h"
 
-#include <QFileInfo>
 #include <QMessageBox>
 
 #include "platform/rutas.h"
@@ -18,9 +17,7 @@ QString RutaAyuda(const QString& idioma, const QString& strPagina) {
 void MostrarAyuda(const QString& strPagina, QWidget* frm) {
     QString ruta = RutaAyuda(objGeneral().IDI(), strPagina);
     QString error;
-    if (!QFileInfo::exists(ruta) || !plataforma::AbrirDocumento(ruta, &error))
-        QMessageBox::warning(frm, "Quelvo",
-                             error.isEmpty() ? "No se puede abrir la ayuda: " + ruta : error);
+    if (!plataforma::AbrirDocumento(ruta, &error)) QMessageBox::warning(frm, "Quelvo", error);
 }
 
 }  // namespace quelvo

@@ -59,6 +59,17 @@ void cGeneral::InicializarContadores() {
 }
 
 void cGeneral::HabilitarMenu() {
+    try {
+        AplicarPoliticaMenus();
+    } catch (...) {
+        // Whoever turned the menus off must not leave the program without a
+        // way out; the caller's guard reports the error.
+        HabilitarMenusEsenciales();
+        throw;
+    }
+}
+
+void cGeneral::AplicarPoliticaMenus() {
     InicializarContadores();
     HabilitarMenus();
     MDI794* mdi = MDI794::Instancia();

@@ -25,7 +25,9 @@ public:
     QString IDI();
 
     void InicializarContadores();
-    // The menu policy: menus, toolbar and recent declarants from the databases.
+    // The menu policy: menus, toolbar and recent declarants from the
+    // databases. When it fails, Exit, help and the preferences are turned on
+    // before the error is raised.
     void HabilitarMenu();
 
     // Fills the list view with the pick list named by its Tag (any case):
@@ -51,6 +53,8 @@ public:
     int32_t NumeroDeclarantes() const { return lngNumDeclarantes; }
 
 private:
+    void AplicarPoliticaMenus();
+
     QString strIdioma;
     int32_t lngNumDeclarantes = 0;
 };

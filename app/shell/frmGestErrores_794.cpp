@@ -31,19 +31,6 @@ constexpr int kAncho = 480;
 
 const QString kRaya = QString(58, '_');
 
-// The log is Windows-1252; a character it cannot hold shows as "?" rather
-// than costing the whole line of the report.
-std::string ParaLog(const QString& texto) {
-    std::string utf8 = texto.toStdString();
-    if (rt::CanEncodeCp1252(utf8)) return utf8;
-    QString limpio;
-    for (char32_t c : texto.toUcs4()) {
-        QString uno = QString::fromUcs4(&c, 1);
-        limpio += rt::CanEncodeCp1252(uno.toStdString()) ? uno : QStringLiteral("?");
-    }
-    return limpio.toStdString();
-}
-
 // Two reports in the same second would share a name; the later one takes
 // " (2)", " (3)" ... so the earlier log survives.
 QString RutaLibre(const QString& base) {
@@ -171,8 +158,9 @@ QString frmGestErrores_794::ErrorADisco(const QString& formulario, const QString
         RutaLibre(plataforma::pathTemporal() + "Error" + momento.toString("yy-MM-dd hh-mm-ss"));
     QString maquina = plataforma::NombrePC();
     try {
-        rt::TextFileWriter log(QFile::encodeName(ruta).toStdString());
-        auto linea = [&log](const QString& texto) { log.WriteLine(ParaLog(texto)); };
+        // Read by people on this desktop, whose text files are UTF-8.
+        rt::TextFileWriter log(QFile::encodeName(ruta).toStdString(), rt::TextEncoding::Utf8);
+        auto linea = [&log](const QString& texto) { log.WriteLine(texto.toStdString()); };
         linea("Error generado el " + momento.toString("dd/MM/yy hh:mm:ss") + " por el");
         linea("ejecutable " + NombreEjecutable());
         linea("en la máquina " + maquina);

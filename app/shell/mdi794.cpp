@@ -133,7 +133,13 @@ void MDI794::crearMenus() {
         });
     EstablecerComando("mnuAcerca", [this] {
         DeshabilitarMenus();
-        frmAbout_794(this).exec();
+        try {
+            frmAbout_794(this).exec();
+        } catch (...) {
+            // The menus come back on whatever the window did.
+            objGeneral().HabilitarMenu();
+            throw;
+        }
         objGeneral().HabilitarMenu();
     });
     ConectarComandosIntercambio(*this);
@@ -278,7 +284,7 @@ void MDI794::mnuBackup_Click() { CopiaSeguridad(false); }
 
 void MDI794::mnuRestore_Click() {
     if (!CopiaSeguridad(true)) return;
-    ComprobarBDVersion();
+    if (ComprobarBDVersionTrasRestaurar(this)) return;
     CargarPreferencias();
     AñadirCaptions();
     objGeneral().HabilitarMenu();

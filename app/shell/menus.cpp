@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QStyle>
 #include <QToolBar>
+#include <algorithm>
 
 #include "quelvort/error.h"
 #include "shell/mdi794.h"
@@ -52,5 +53,15 @@ void InicilizarBotones() {
 void DeshabilitarMenus() { recorrer(false, false); }
 void DeshabilitarMenusSalvoAyuda() { recorrer(false, true); }
 void HabilitarMenus() { recorrer(true, false); }
+
+void HabilitarMenusEsenciales() {
+    MDI794* mdi = MDI794::Instancia();
+    if (!mdi) return;
+    for (const char* nombre : {"mnuDeclarante", "mnuSalir", "mnuUtilidades", "mnuPreferencias",
+                               "mnuAyuda", "mnuConInd", "mnuAcerca"})
+        if (QAction* accion = mdi->Menu(nombre)) accion->setEnabled(true);
+    for (int i = std::max(1, mdi->NumeroBotones() - 1); i <= mdi->NumeroBotones(); ++i)
+        mdi->Boton(i)->setEnabled(true);
+}
 
 }  // namespace quelvo

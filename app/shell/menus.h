@@ -14,5 +14,9 @@ void DeshabilitarMenus();
 void DeshabilitarMenusSalvoAyuda();
 // Every menu entry and toolbar button on; the menu policy then narrows it.
 void HabilitarMenus();
+// What must stay usable when the menu policy fails: Exit, the help menu and
+// the preferences, with the menus that hold them and the "Ayuda" and "Salir"
+// buttons.
+void HabilitarMenusEsenciales();
 
 }  // namespace quelvo

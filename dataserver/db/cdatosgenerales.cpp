@@ -34,12 +34,20 @@ void ComprobarConsulta(sqlite::Database& base, const std::string& sql) {
         char siguiente = sql[i + kSelect.size()];
         select = !std::isalnum(static_cast<unsigned char>(siguiente)) && siguiente != '_';
     }
-    if (select) {
+    const auto rechazo = [&] {
+        return rt::Error(rt::err::InvalidArgument, "Quelvodat",
+                         "Solo se admite una consulta SELECT de lectura: " + sql);
+    };
+    if (!select) throw rechazo();
+    try {
         auto sentencia = base.prepare(sql);
         if (sentencia.readOnly() && sentencia.columnCount() > 0) return;
+    } catch (const rt::Error& e) {
+        // The engine's misuse code (a second statement) shares its number with
+        // "no current record"; a text the engine cannot read keeps its error.
+        if (e.Number != sqlite::EngineError(SQLITE_MISUSE, "").Number) throw;
     }
-    throw rt::Error(rt::err::InvalidArgument, "Quelvodat",
-                    "Solo se admite una consulta SELECT de lectura: " + sql);
+    throw rechazo();
 }
 
 cTLecMDB LecturaEn(int32_t lngIdioma) {
@@ -136,8 +144,8 @@ void cDatosGenerales::CambiarIdioma(const std::string& sidioma) try {
     tabla.Idioma(sidioma);
     tabla.GuardarIdioma();
     tx.commit();
-} catch (...) {
-    RelanzarConUbicacion("cDatosGenerales.CambiarIdioma");
+} catch (const rt::Error& e) {
+    throw rt::WithLocationBlank(e, "cDatosGenerales.CambiarIdioma");
 }
 
 rt::Variant cDatosGenerales::GuardarActOnline(int16_t intActOnline) try {
@@ -148,8 +156,8 @@ rt::Variant cDatosGenerales::GuardarActOnline(int16_t intActOnline) try {
     tabla.GuardarActOnline();
     tx.commit();
     return {};
-} catch (...) {
-    RelanzarConUbicacion("cDatosGenerales.GuardarActOnline");
+} catch (const rt::Error& e) {
+    throw rt::WithLocationBlank(e, "cDatosGenerales.GuardarActOnline");
 }
 
 std::string cDatosGenerales::ObtenerURLAct() {

@@ -1,6 +1,7 @@
 #include "cdeclaraciones.h"
 
 #include "conexion_dao.h"
+#include "errores.h"
 #include "quelvort/class_registry.h"
 #include "quelvort/convert.h"
 #include "tdeclaraciones.h"
@@ -23,8 +24,8 @@ void cDeclaraciones::EliminarDeclaracion(int32_t lngDeclaracion) try {
     sqlite::Transaction tx(uso.base());
     tabla.Borrar();
     tx.commit();
-} catch (...) {
-    RelanzarConUbicacion("cDeclaraciones.EliminarDeclaracion");
+} catch (const rt::Error& e) {
+    throw rt::WithLocationBlank(e, "cDeclaraciones.EliminarDeclaracion");
 }
 
 int32_t cDeclaraciones::GuardarDeclaracion(int32_t lngEjercicio, const std::string& strMoneda,
@@ -41,6 +42,7 @@ int32_t cDeclaraciones::GuardarDeclaracion(int32_t lngEjercicio, const std::stri
         tabla.datTDeclaraciones_bimensual(strBimensual);
         UsoBD uso(bd794mod, mdbmod_);
         sqlite::Transaction tx(uso.base());
+        ExigirClave(uso.base(), "TDeclarante", "coddec", "el declarante", lngDeclarante);
         int32_t clave = tabla.Insertar();
         tx.commit();
         return clave;

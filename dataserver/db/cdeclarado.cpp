@@ -1,6 +1,9 @@
 #include "cdeclarado.h"
 
+#include <cmath>
+
 #include "conexion_dao.h"
+#include "errores.h"
 #include "general.h"
 #include "quelvort/class_registry.h"
 #include "quelvort/convert.h"
@@ -31,14 +34,18 @@ int32_t cDeclarado::GuardarDeclarado(const rt::Variant& vBufferResultado) try {
     // Every value is converted before the database is touched.
     cTDeclarados tabla;
     int32_t codope = rt::CLng(v(0));
+    const int32_t declaracion = rt::CLng(v(1));
     tabla.datTDeclarados_codope(codope);
-    tabla.datTDeclarados_coddeclar(rt::CLng(v(1)));
+    tabla.datTDeclarados_coddeclar(declaracion);
     tabla.datTDeclarados_paiso(rt::CStr(v(2)));
     tabla.datTDeclarados_paisaux("");
     tabla.datTDeclarados_nifo(rt::CStr(v(3)));
     tabla.datTDeclarados_razon(rt::CStr(v(4)));
     tabla.datTDeclarados_claveopo(rt::CStr(v(5)));
-    tabla.datTDeclarados_importe(rt::CDbl(v(6)));
+    const double importe = rt::CDbl(v(6));
+    // The database would store no amount at all.
+    if (!std::isfinite(importe)) throw rt::Error::Runtime(rt::err::TypeMismatch, "Quelvodat");
+    tabla.datTDeclarados_importe(importe);
     tabla.datTDeclarados_signoo(rt::CStr(v(7)));
     tabla.datTDeclarados_periodoo(rt::CInt(General::BC(v(8))));
     tabla.datTDeclarados_ejercicioo(rt::CLng(v(9)));
@@ -48,14 +55,16 @@ int32_t cDeclarado::GuardarDeclarado(const rt::Variant& vBufferResultado) try {
 
     UsoBD uso(bd794mod, mdbmod_);
     sqlite::Transaction tx(uso.base());
+    if (codope >= 0)
+        ExigirClave(uso.base(), "TDeclaraciones", "coddecla", "la declaración", declaracion);
     if (codope == 0)
         codope = tabla.Insertar();
     else
         tabla.Modificar();
     tx.commit();
     return codope;
-} catch (...) {
-    RelanzarConUbicacion("cdeclarado.GuardarDeclarado");
+} catch (const rt::Error& e) {
+    throw rt::WithLocationBlank(e, "cdeclarado.GuardarDeclarado");
 }
 
 rt::Variant cDeclarado::ObtenerDeclarados(int32_t lngDeclaracion) {

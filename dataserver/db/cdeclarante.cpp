@@ -66,8 +66,8 @@ int32_t cDeclarante::GuardarDeclarante(const rt::Variant& vBufferResultado) try 
         tabla.Modificar();
     tx.commit();
     return tabla.datTDeclarante_coddec();
-} catch (...) {
-    RelanzarConUbicacion("cDeclarante.GuardarDeclarante");
+} catch (const rt::Error& e) {
+    throw rt::WithLocationBlank(e, "cDeclarante.GuardarDeclarante");
 }
 
 void cDeclarante::EliminarDeclarante(int32_t SecDte, bool bDeclaraciones) {

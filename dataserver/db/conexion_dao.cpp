@@ -1,6 +1,7 @@
 #include "conexion_dao.h"
 
 #include <exception>
+#include <filesystem>
 
 #include "quelvort/class_registry.h"
 
@@ -20,11 +21,27 @@ std::exception_ptr Fallo(F&& f) {
     return nullptr;
 }
 
-// Closes a handle; one whose file is no longer at its path leaves the log
-// by that name alone, since it may belong to the file now there.
+// Closes a handle, its log checkpointed into its file. The engine does not
+// checkpoint a file that is no longer at its path, and leaves its log by
+// name beside the path, where it would be replayed into the file now there:
+// that log, while it is still ours, is written into our file through the
+// handle and removed. A log by that name that is not ours is left alone.
 void Soltar(std::unique_ptr<sqlite::Database>& slot) {
-    if (slot && !slot->stillAtPath()) slot->leaveLogOnClose();
+    if (!slot) return;
+    if (slot->stillAtPath()) {
+        slot.reset();
+        return;
+    }
+    const bool nuestro = slot->logStillOurs();
+    if (nuestro) slot->checkpoint();
+    slot->leaveLogOnClose();
+    const std::string ruta = slot->path();
     slot.reset();
+    if (nuestro) {
+        std::error_code ignorado;
+        std::filesystem::remove(ruta + "-wal", ignorado);
+        std::filesystem::remove(ruta + "-shm", ignorado);
+    }
 }
 }  // namespace
 
@@ -200,16 +217,6 @@ UnidadDeLinea::~UnidadDeLinea() noexcept(false) {
         return;
     }
     Confirmar();
-}
-
-void RelanzarConUbicacion(std::string_view location) {
-    try {
-        throw;
-    } catch (const rt::Error& e) {
-        throw rt::WithLocationBlank(e, location);
-    } catch (const std::exception& e) {
-        throw rt::WithLocationBlank(rt::Error(51, "Quelvodat", e.what()), location);
-    }
 }
 
 QUELVO_CREATABLE(cConexionDAO)

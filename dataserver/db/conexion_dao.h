@@ -50,7 +50,9 @@ public:
     // An import run on the user database (open): its lines are committed
     // together, when a line starts a new declaration, when the pending lines
     // are older than kEdadMaximaLote, and when the run ends or everything is
-    // closed. Starting a run commits what an earlier one left pending.
+    // closed. Starting a run commits what an earlier one left pending. A
+    // change another member makes while lines are pending is committed with
+    // them.
     void IniciarLote();
     void TerminarLote();
     bool EnLote() const { return lote_; }
@@ -128,19 +130,16 @@ private:
     std::optional<sqlite::Transaction> tx_;
 };
 
-// Raises the exception being handled again with the member's location and
-// one blank in front of its description (an exception that is not an Error
-// becomes error 51). For a catch block or a function-try-block of a member.
-[[noreturn]] void RelanzarConUbicacion(std::string_view location);
-
 // Runs a public member's body; an error leaving it gets the member's location
 // and one blank in front of its description.
 template <typename Body>
 decltype(auto) ConUbicacion(std::string_view location, Body&& body) {
     try {
         return body();
-    } catch (...) {
-        RelanzarConUbicacion(location);
+    } catch (const rt::Error& e) {
+        throw rt::WithLocationBlank(e, location);
+    } catch (const std::exception& e) {
+        throw rt::WithLocationBlank(rt::Error(51, "Quelvodat", e.what()), location);
     }
 }
 

@@ -70,8 +70,8 @@ int32_t cPresentador::GuardarPresentador(const rt::Variant& vBufferResultado) tr
     }
     tx.commit();
     return 0;
-} catch (...) {
-    RelanzarConUbicacion("cPresentador.GuardarPresentador");
+} catch (const rt::Error& e) {
+    throw rt::WithLocationBlank(e, "cPresentador.GuardarPresentador");
 }
 
 void cPresentador::EliminarPresentador(int32_t lngCodpres) {

@@ -4,7 +4,9 @@
 
 #include "base_usuario.h"
 #include "conexion_dao.h"
+#include "quelvodat/capas_anteriores.h"
 #include "quelvort/class_registry.h"
+#include "quelvort/strings.h"
 #include "reconstruir_tabla.h"
 #include "sqlite_database.h"
 
@@ -15,13 +17,12 @@ namespace {
 // The engine's number for a column defined twice.
 constexpr int32_t kCampoRepetido = 3191;
 
-// One table's upgrade: the marker column that only the current layout has,
-// the columns the upgrade adds, and how the new layout's values come from an
-// old row.
+// One table's upgrade: the marker column that only the current layout has
+// and how the new layout's values come from an old row. The columns it adds
+// are those of kColumnasAnadidas.
 struct Mejora {
     const char* tabla;
     const char* marca;
-    std::vector<const char*> nuevas;
     std::vector<ValorColumna> valores;
 };
 
@@ -30,7 +31,6 @@ struct Mejora {
 const Mejora kDeclaraciones{
     "TDeclaraciones",
     "bimensual",
-    {"periodicidad", "bimensual"},
     {{"periodicidad", "CASE WHEN periodo = 0 THEN 3 WHEN periodo <> 0 THEN 2 END"},
      {"periodo",
       "CASE WHEN periodo = 0 THEN 12 WHEN periodo = 1 THEN 3 WHEN periodo = 2 THEN 6"
@@ -45,7 +45,6 @@ const Mejora kDeclaraciones{
 const Mejora kOperadores{
     "tOperadores",
     "tipoopo",
-    {"tipoopo", "periodicidad"},
     {{"periodicidad",
       "CASE WHEN periodoo <> 0 THEN 2 WHEN periodoo = 0 AND ejercicioo > 0 THEN 3"
       " WHEN periodoo = 0 AND ejercicioo = 0 THEN 0 END"},
@@ -63,10 +62,10 @@ void Mejorar(sqlite::Database& db, const Mejora& mejora) {
     if (ContieneColumna(columnas, mejora.marca)) return;
     // A layout that has some new columns but not the marker is none we know:
     // recoding its periods again would spoil them.
-    for (const char* nueva : mejora.nuevas)
-        if (ContieneColumna(columnas, nueva))
+    for (const auto& nueva : kColumnasAnadidas)
+        if (rt::UCase(nueva.tabla) == rt::UCase(tabla) && ContieneColumna(columnas, nueva.nombre))
             throw rt::Error(kCampoRepetido, "Quelvodat",
-                            "La tabla " + tabla + " ya tiene el campo " + nueva +
+                            "La tabla " + tabla + " ya tiene el campo " + nueva.nombre +
                                 " pero no el campo " + mejora.marca);
     ReconstruirTabla(db, tabla, mejora.valores);
 }

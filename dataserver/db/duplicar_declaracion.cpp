@@ -78,8 +78,8 @@ int32_t cDeclaraciones::DuplicarDeclaracion(int32_t lngEjercicio, uint8_t btePer
                                   btePeriodo, btePeriodicidad, intEjerOrg);
     tx.commit();
     return nueva;
-} catch (...) {
-    RelanzarConUbicacion("cDeclaraciones.DuplicarDeclaracion");
+} catch (const rt::Error& e) {
+    throw rt::WithLocationBlank(e, "cDeclaraciones.DuplicarDeclaracion");
 }
 
 int32_t cTDeclaraciones::DuplicarDeclaracion() {

@@ -1,6 +1,7 @@
 #include "general.h"
 
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 
 #include "quelvodat/recordset.h"
@@ -17,6 +18,8 @@ constexpr const char* kSource = "Quelvodat";
 [[noreturn]] void invalidArgument() { throw rt::Error::Runtime(rt::err::InvalidArgument, kSource); }
 
 std::string wholeDigits(double magnitude) {
+    // A whole number below 2^63 is exact as an integer: no formatting needed.
+    if (magnitude < 9.2e18) return std::to_string(static_cast<int64_t>(magnitude));
     char buffer[512];
     std::snprintf(buffer, sizeof buffer, "%.0f", magnitude);
     return buffer;
@@ -118,6 +121,8 @@ std::string EscaparComillas(std::string_view texto) { return rt::Replace(texto, 
 
 std::string RestaurarComillas(const rt::Variant& valor) {
     if (valor.isNull()) return {};
+    // A text is read in place rather than copied first.
+    if (valor.isString()) return rt::Replace(valor.str(), kAcute, "'");
     return rt::Replace(rt::CStr(valor), kAcute, "'");
 }
 

@@ -95,6 +95,12 @@ void ReconstruirTabla(sqlite::Database& db, std::string_view tabla,
     auto definicion = DefinicionActual(tabla);
     auto antigua = NombreTablaEnBase(db, tabla);
     auto antiguas = ColumnasDeTabla(db, antigua);
+    // Its values would be lost with the old table.
+    for (const auto& columna : antiguas)
+        if (!ContieneColumna(definicion.columnas, columna))
+            throw rt::Error(kColumnaDesconocida, "Quelvodat",
+                            "La tabla " + antigua + " tiene el campo " + columna +
+                                ", que la actualización no conoce");
     auto nueva = definicion.nombre + "_nueva";
 
     auto cuerpo = definicion.creacion.substr(definicion.creacion.find('('));

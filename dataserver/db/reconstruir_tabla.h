@@ -28,10 +28,14 @@ struct ValorColumna {
     std::string expresion;
 };
 
+// Raised when the old table has a column the current layout lacks.
+inline constexpr int32_t kColumnaDesconocida = rt::err::InvalidArgument;
+
 // Rebuilds `tabla` to its layout in the current schema. A column takes its
 // expression from `valores`, else the old column of the same name, else no
-// value. Every row and key is kept and the key counter never goes back. Runs
-// inside the caller's transaction.
+// value. Every row and key is kept and the key counter never goes back; an old
+// column the current layout lacks is refused (kColumnaDesconocida) before
+// anything changes. Runs inside the caller's transaction.
 void ReconstruirTabla(sqlite::Database& db, std::string_view tabla,
                       const std::vector<ValorColumna>& valores);
 

@@ -10,7 +10,9 @@ namespace {
 constexpr int kBusyTimeoutMs = 5000;
 // Every statement text of the library is fixed, so this bound is never
 // reached in use; it only keeps a handle's memory in check.
-constexpr size_t kMaxIdleStatements = 256;
+constexpr size_t kMaxStatementTexts = 256;
+// Copies of one text kept for reuse (a text in use while it runs again).
+constexpr size_t kMaxIdleCopies = 4;
 
 bool onlyBlanks(const char* p, const char* end) {
     for (; p < end && *p; ++p)
@@ -47,7 +49,14 @@ Database::Database(const std::string& path, Mode mode) : path_(path) {
         // Any query proves the file is a database before we go on.
         executeScript("SELECT count(*) FROM sqlite_master");
         if (mode != Mode::ReadOnly) {
-            executeScript("PRAGMA journal_mode=WAL");
+            // Turning a file into WAL mode needs it alone for a moment, and
+            // the engine does not wait for that by itself.
+            for (int esperado = 0;; esperado += 10) {
+                int rc = sqlite3_exec(db_, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr);
+                if (rc == SQLITE_OK) break;
+                if (rc != SQLITE_BUSY || esperado >= kBusyTimeoutMs) raise(rc);
+                sqlite3_sleep(10);
+            }
             // A change a member reports as made is on the disk.
             executeScript("PRAGMA synchronous=FULL");
         }
@@ -55,6 +64,11 @@ Database::Database(const std::string& path, Mode mode) : path_(path) {
         if (path != ":memory:" && ::stat(path.c_str(), &st) == 0) {
             device_ = st.st_dev;
             inode_ = st.st_ino;
+        }
+        // The log was opened by the first query and stays while we are open.
+        if (mode != Mode::ReadOnly && ::stat((path + "-wal").c_str(), &st) == 0) {
+            logDevice_ = st.st_dev;
+            logInode_ = st.st_ino;
         }
     } catch (...) {
         sqlite3_close(db_);
@@ -64,7 +78,8 @@ Database::Database(const std::string& path, Mode mode) : path_(path) {
 }
 
 Database::~Database() {
-    for (auto& [sql, stmt] : idle_) sqlite3_finalize(stmt);
+    for (auto& [sql, idle] : idle_)
+        for (sqlite3_stmt* stmt : idle) sqlite3_finalize(stmt);
     if (db_) sqlite3_close_v2(db_);
 }
 
@@ -74,34 +89,29 @@ bool Database::stillAtPath() const {
     return st.st_dev == device_ && st.st_ino == inode_;
 }
 
+void Database::checkpoint() noexcept {
+    sqlite3_wal_checkpoint_v2(db_, nullptr, SQLITE_CHECKPOINT_TRUNCATE, nullptr, nullptr);
+}
+
+bool Database::logStillOurs() const {
+    struct stat st {};
+    if (logInode_ == 0 || ::stat((path_ + "-wal").c_str(), &st) != 0) return false;
+    return st.st_dev == logDevice_ && st.st_ino == logInode_;
+}
+
 void Database::leaveLogOnClose() {
     sqlite3_db_config(db_, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
 }
 
-void Database::giveBack(std::string sql, sqlite3_stmt* stmt) noexcept {
-    sqlite3_reset(stmt);
-    sqlite3_clear_bindings(stmt);
-    if (idle_.size() >= kMaxIdleStatements) {
-        sqlite3_finalize(stmt);
-        return;
-    }
-    try {
-        auto [it, added] = idle_.try_emplace(std::move(sql), stmt);
-        // The same text in use twice at once: one copy is enough to keep.
-        if (!added) sqlite3_finalize(stmt);
-    } catch (...) {
-        sqlite3_finalize(stmt);
-    }
-}
 
 void Database::raise(int code) const { throw EngineError(code, sqlite3_errmsg(db_)); }
 
 Statement Database::prepare(std::string_view sql) {
-    std::string text(sql);
-    if (auto idle = idle_.find(text); idle != idle_.end()) {
-        sqlite3_stmt* stmt = idle->second;
-        idle_.erase(idle);
-        return Statement(*this, stmt, std::move(text));
+    auto known = idle_.find(sql);
+    if (known != idle_.end() && !known->second.empty()) {
+        sqlite3_stmt* stmt = known->second.back();
+        known->second.pop_back();
+        return Statement(*this, stmt, &known->second);
     }
     sqlite3_stmt* stmt = nullptr;
     const char* tail = nullptr;
@@ -115,7 +125,18 @@ Statement Database::prepare(std::string_view sql) {
         sqlite3_finalize(stmt);
         throw EngineError(SQLITE_MISUSE, "more than one statement in one call");
     }
-    return Statement(*this, stmt, std::move(text));
+    IdleStatements* home = nullptr;
+    if (known != idle_.end()) {
+        home = &known->second;
+    } else if (idle_.size() < kMaxStatementTexts) {
+        try {
+            home = &idle_.try_emplace(std::string(sql)).first->second;
+        } catch (...) {
+            sqlite3_finalize(stmt);
+            throw;
+        }
+    }
+    return Statement(*this, stmt, home);
 }
 
 int64_t Database::execute(std::string_view sql, const std::vector<rt::Variant>& values) {
@@ -157,11 +178,21 @@ void Database::executeScript(const std::string& sql) {
 int64_t Database::lastInsertRowId() const { return sqlite3_last_insert_rowid(db_); }
 
 Statement::~Statement() {
-    if (stmt_) db_->giveBack(std::move(sql_), stmt_);
+    if (!stmt_) return;
+    sqlite3_reset(stmt_);
+    sqlite3_clear_bindings(stmt_);
+    if (home_ && home_->size() < kMaxIdleCopies) {
+        try {
+            home_->push_back(stmt_);
+            return;
+        } catch (...) {
+        }
+    }
+    sqlite3_finalize(stmt_);
 }
 
 Statement::Statement(Statement&& other) noexcept
-    : db_(other.db_), stmt_(other.stmt_), sql_(std::move(other.sql_)) {
+    : db_(other.db_), stmt_(other.stmt_), home_(other.home_) {
     other.stmt_ = nullptr;
 }
 

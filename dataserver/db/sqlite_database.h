@@ -29,6 +29,12 @@ enum class Mode { ReadWrite, ReadOnly, Create };
 
 class Statement;
 
+// Idle prepared statements of one text.
+using IdleStatements = std::vector<sqlite3_stmt*>;
+
+// Idle prepared statements of one text.
+using IdleStatements = std::vector<sqlite3_stmt*>;
+
 class Database {
 public:
     // Opens an existing file (Create also makes a missing one). A user
@@ -61,6 +67,10 @@ public:
     // The path still names the file this handle opened (same device and
     // inode): false once it was deleted or another file was put in its place.
     bool stillAtPath() const;
+    // Writes the log into the database file and empties it; best effort.
+    void checkpoint() noexcept;
+    // The log beside the path is still the one this handle has been writing.
+    bool logStillOurs() const;
     // Closing will leave the log as it is: for a handle whose file is no
     // longer at its path, where the log by that name may be another file's.
     void leaveLogOnClose();
@@ -68,24 +78,29 @@ public:
     [[noreturn]] void raise(int code) const;
 
 private:
-    friend class Statement;
-    // A statement coming back from its use: kept for the next prepare of the
-    // same text.
-    void giveBack(std::string sql, sqlite3_stmt* stmt) noexcept;
+    struct TextHash {
+        using is_transparent = void;
+        size_t operator()(std::string_view s) const noexcept {
+            return std::hash<std::string_view>{}(s);
+        }
+    };
 
     sqlite3* db_ = nullptr;
     std::string path_;
     dev_t device_ = 0;
     ino_t inode_ = 0;
-    std::unordered_map<std::string, sqlite3_stmt*> idle_;
+    dev_t logDevice_ = 0;
+    ino_t logInode_ = 0;
+    std::unordered_map<std::string, IdleStatements, TextHash, std::equal_to<>> idle_;
 };
 
 // A prepared statement in use; destroyed, it goes back to its database's
 // idle statements, reset and with its values cleared.
 class Statement {
 public:
-    Statement(Database& db, sqlite3_stmt* stmt, std::string sql)
-        : db_(&db), stmt_(stmt), sql_(std::move(sql)) {}
+    // `home`: where the statement goes back to; none, it is finalized.
+    Statement(Database& db, sqlite3_stmt* stmt, IdleStatements* home)
+        : db_(&db), stmt_(stmt), home_(home) {}
     ~Statement();
     Statement(Statement&& other) noexcept;
     Statement(const Statement&) = delete;
@@ -106,7 +121,7 @@ public:
 private:
     Database* db_;
     sqlite3_stmt* stmt_;
-    std::string sql_;
+    IdleStatements* home_;
 };
 
 // BEGIN IMMEDIATE on construction (the write lock is taken before anything

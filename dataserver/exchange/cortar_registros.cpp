@@ -6,6 +6,7 @@
 
 #include "db/general.h"
 #include "exchange/disenos_presentacion.h"
+#include "exchange/numero_estricto.h"
 #include "exchange/registros.h"
 #include "quelvodat/territorio.h"
 #include "quelvort/convert.h"
@@ -62,7 +63,8 @@ rt::Variant ObtenerValoresDteCion(const std::string& strLinea) {
     std::string ejercicio = Cortar(anterior, strLinea, kEjercicio);
     std::string periodo = Cortar(anterior, strLinea, kPeriodo);
     std::string bimensual;
-    if (rt::CDbl(ejercicio) >= 2010 &&
+    // A line too short to hold an exercise has none: the checks refuse it.
+    if (EnteroEstricto(ejercicio).value_or(0) >= 2010 &&
         (periodo == "02" || periodo == "05" || periodo == "08" || periodo == "11"))
         bimensual = Cortar(kDisenoRegistro1_2010, strLinea, kBimensual);
 

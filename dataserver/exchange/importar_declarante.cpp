@@ -65,8 +65,6 @@ int32_t cImportacion::GuardarDeclarante(const rt::Variant& v) {
         const rt::Variant valor = Valor(v, etiquetas[i - 1]);
         guardado.at(i) = valor.isString() ? rt::Variant(rt::Trim(valor.str())) : valor;
     }
-    for (int32_t i : {5, 13, 15})
-        if (Importacion::EsBlancoOpcional(guardado.at(i))) guardado.at(i) = 0;
     cDeclarante declarantes;
     declarantes.mdbmod(mdbmod_);
     return declarantes.GuardarDeclarante(guardado);

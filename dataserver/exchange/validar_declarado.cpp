@@ -76,8 +76,9 @@ void periodoRectificado(const rt::Variant& v, const DeclaracionDestino& d,
     const int64_t rectificado = int64_t{*ejercicio} * 100 + *mes;
     if (rectificado >= int64_t{d.ejercicio} * 100 + d.periodo)
         errores.Agregar(58, std::to_string(rectificado));
-    // Only a rectified exercise makes a date to set beside the accession.
-    if (*ejercicio > 0) {
+    // A month with a blank exercise is a date too, and one before any
+    // accession: the line must not be stored with a stray rectified period.
+    if (rectificado > 0) {
         const std::string pais = Texto(Valor(v, "Pais"));
         if (referencia.ObtenerAnoPais(pais) > rectificado)
             errores.Agregar(59, pais + " " + std::to_string(rectificado));

@@ -29,8 +29,6 @@ bool cpDeLaProvincia(const rt::Variant& cp, const rt::Variant& provincia) {
 
 }  // namespace
 
-bool EsBlancoOpcional(const rt::Variant& valor) { return rt::Trim(pasos::Texto(valor)).empty(); }
-
 rt::Variant ValidarDte(const rt::Variant& vBufferValores, int32_t lngLongitud) {
     try {
         const rt::Variant& v = vBufferValores;
@@ -48,7 +46,7 @@ rt::Variant ValidarDte(const rt::Variant& vBufferValores, int32_t lngLongitud) {
             } else if (etiqueta == "Siglas" || etiqueta == "Domicilio") {
                 pasos::Vacio(valor, 3, errores);
             } else if (etiqueta == "Numero") {
-                if (!EsBlancoOpcional(valor)) pasos::Numerico(valor, 19, errores);
+                pasos::Numerico(valor, 19, errores);
             } else if (etiqueta == "Provincia") {
                 pasos::Numerico(valor, 20, errores);
                 pasos::VacioConValor(valor, 4, errores);
@@ -62,7 +60,7 @@ rt::Variant ValidarDte(const rt::Variant& vBufferValores, int32_t lngLongitud) {
                 pasos::Vacio(valor, 7, errores);
             } else if (etiqueta == "Telefono" || etiqueta == "Prefijo" ||
                        etiqueta == "PrefijoPD" || etiqueta == "TelefonoPD") {
-                if (!EsBlancoOpcional(valor)) pasos::Numerico(valor, 23, errores);
+                pasos::Numerico(valor, 23, errores);
             } else if (etiqueta == "Ejercicio") {
                 pasos::Numerico(valor, 43, errores);
                 pasos::Vacio(valor, 43, errores);

@@ -41,10 +41,6 @@ rt::Variant ValidarCaracteres(std::string& strLinea);
 // of no known type.
 bool ComprobarTipoRegistro(std::string_view strLinea);
 
-// A street number or a telephone left blank: none, stored as 0, as the
-// desktop reads a blank number box.
-bool EsBlancoOpcional(const rt::Variant& valor);
-
 // A declarant: a declarant-file line (limit 190) or a record 1 (limit 164).
 rt::Variant ValidarDte(const rt::Variant& vBufferValores, int32_t lngLongitud);
 

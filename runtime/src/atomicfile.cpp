@@ -1,13 +1,9 @@
 #include "atomicfile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
 #include <filesystem>
-#include <random>
 #include <streambuf>
 #include <system_error>
 #include <utility>
@@ -17,25 +13,6 @@ namespace rt::detail {
 namespace {
 
 const char* const kSource = "Quelvo";
-
-std::string RandomSuffix() {
-    thread_local std::mt19937_64 engine{(uint64_t{std::random_device{}()} << 32) ^
-                                        std::random_device{}()};
-    char text[17];
-    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(engine()));
-    return text;
-}
-
-// Makes the rename itself durable; a failure here cannot undo it, so it is
-// not reported.
-void SyncFolderOf(const std::string& path) {
-    std::string folder = std::filesystem::path(path).parent_path().string();
-    if (folder.empty()) folder = ".";
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    ::fsync(fd);
-    ::close(fd);
-}
 
 }  // namespace
 
@@ -85,26 +62,14 @@ private:
     char buffer_[64 * 1024];
 };
 
-AtomicFile::AtomicFile(std::string target) : target_(std::move(target)), out_(nullptr) {
-    for (int attempt = 0; fd_ < 0; ++attempt) {
-        temp_ = target_ + ".tmp" + RandomSuffix();
-        fd_ = ::open(temp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd_ < 0 && (errno != EEXIST || attempt == 99))
-            throw FileAccessError("cannot write", target_, errno);
-    }
-    // A replaced file keeps its permissions: a private file must not become
-    // readable by others on being rewritten.
-    struct stat old;
-    if (::stat(target_.c_str(), &old) == 0 && S_ISREG(old.st_mode))
-        ::fchmod(fd_, old.st_mode & 07777);
-    buf_ = std::make_unique<FdStreamBuf>(fd_);
+AtomicFile::AtomicFile(std::string target)
+    : target_(std::move(target)), temp_(target_), out_(nullptr) {
+    if (!temp_.Created()) throw FileAccessError("cannot write", target_, temp_.Errno());
+    buf_ = std::make_unique<FdStreamBuf>(temp_.Fd());
     out_.rdbuf(buf_.get());
 }
 
-AtomicFile::~AtomicFile() {
-    if (fd_ >= 0) ::close(fd_);
-    if (!committed_) ::unlink(temp_.c_str());
-}
+AtomicFile::~AtomicFile() = default;
 
 std::ostream& AtomicFile::Stream() {
     RequireOpen();
@@ -129,16 +94,14 @@ void AtomicFile::Commit() {
         throw FileAccessError("cannot write", target_, buf_->error());
     }
     // EINVAL: the file system has nothing to sync.
-    if (::fsync(fd_) != 0 && errno != EINVAL) throw FileAccessError("cannot write", target_, errno);
-    if (::close(std::exchange(fd_, -1)) != 0) throw FileAccessError("cannot write", target_, errno);
-    if (::rename(temp_.c_str(), target_.c_str()) != 0)
-        throw FileAccessError("cannot replace", target_, errno);
-    committed_ = true;
-    SyncFolderOf(target_);
+    if (::fsync(temp_.Fd()) != 0 && errno != EINVAL) throw FileAccessError("cannot write", target_, errno);
+    open_ = false;
+    if (const int error = temp_.RenameOverTarget(); error != 0)
+        throw FileAccessError("cannot replace", target_, error);
 }
 
 void AtomicFile::RequireOpen() const {
-    if (fd_ < 0) throw Error(err::BadFileMode, kSource, "The file " + target_ + " is already closed");
+    if (!open_) throw Error(err::BadFileMode, kSource, "The file " + target_ + " is already closed");
 }
 
 }  // namespace rt::detail

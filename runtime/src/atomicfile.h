@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "quelvort/error.h"
+#include "quelvort/tempfile.h"
 
 namespace rt::detail {
 
@@ -37,11 +38,10 @@ private:
     void RequireOpen() const;
 
     std::string target_;
-    std::string temp_;
-    int fd_ = -1;
+    TempBeside temp_;
+    bool open_ = true;
     std::unique_ptr<FdStreamBuf> buf_;
     std::ostream out_;
-    bool committed_ = false;
     bool broken_ = false;
 };
 

@@ -35,6 +35,14 @@ struct Problem {
 // Encodes into out (when given); on the first problem fills it and stops.
 bool Encode(std::string_view utf8, std::string* out, Problem& problem) {
     for (std::size_t pos = 0; pos < utf8.size();) {
+        // A run of ASCII is the same bytes in both.
+        std::size_t ascii = pos;
+        while (ascii < utf8.size() && static_cast<unsigned char>(utf8[ascii]) < 0x80) ++ascii;
+        if (ascii > pos) {
+            if (out) out->append(utf8.data() + pos, ascii - pos);
+            pos = ascii;
+            continue;
+        }
         char32_t cp;
         const std::size_t n = utf8::Decode(utf8, pos, cp);
         if (n == 0) {
@@ -73,9 +81,15 @@ std::string ToCp1252(std::string_view utf8) {
 std::string FromCp1252(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size());
-    for (const char c : bytes) {
-        const auto b = static_cast<unsigned char>(c);
-        utf8::Append(out, b >= 0x80 && b < 0xA0 ? kHighRow[b - 0x80] : char32_t{b});
+    for (std::size_t pos = 0; pos < bytes.size();) {
+        // A run of ASCII is the same bytes in both.
+        std::size_t ascii = pos;
+        while (ascii < bytes.size() && static_cast<unsigned char>(bytes[ascii]) < 0x80) ++ascii;
+        out.append(bytes.data() + pos, ascii - pos);
+        if (ascii == bytes.size()) break;
+        const auto b = static_cast<unsigned char>(bytes[ascii]);
+        utf8::Append(out, b < 0xA0 ? kHighRow[b - 0x80] : char32_t{b});
+        pos = ascii + 1;
     }
     return out;
 }

@@ -40,18 +40,25 @@ int TextFileReader::Peek() {
 bool TextFileReader::ReadLine(std::string& line) {
     if (Peek() < 0) return false;
     std::string raw;
-    for (int c; (c = Peek()) >= 0;) {
-        ++pos_;
+    while (Peek() >= 0) {
+        // The ordinary bytes up to the next line end or mark, taken at once.
+        std::size_t run = pos_;
+        while (run < end_ && buffer_[run] != '\n' && buffer_[run] != '\r' && buffer_[run] != kCtrlZ)
+            ++run;
+        raw.append(buffer_.data() + pos_, run - pos_);
+        pos_ = run;
+        if (pos_ == end_) continue;
+        const char c = buffer_[pos_++];
         if (c == '\n') break;
         if (c == '\r') {
             if (Peek() == '\n') ++pos_;
             break;
         }
-        if (c == kCtrlZ && Peek() < 0) {
+        if (Peek() < 0) {
             if (raw.empty()) return false;  // only the end-of-file mark was left
             break;
         }
-        raw += static_cast<char>(c);
+        raw += c;
     }
     line = FromCp1252(raw);
     return true;
@@ -64,12 +71,13 @@ std::vector<std::string> ReadAllLines(const std::string& path) {
     return lines;
 }
 
-TextFileWriter::TextFileWriter(const std::string& path)
-    : file_(std::make_unique<detail::AtomicFile>(path)) {}
+TextFileWriter::TextFileWriter(const std::string& path, TextEncoding encoding)
+    : file_(std::make_unique<detail::AtomicFile>(path)), encoding_(encoding) {}
 
 TextFileWriter::~TextFileWriter() = default;
 
 void TextFileWriter::Write(std::string_view utf8) {
+    if (encoding_ == TextEncoding::Utf8) return file_->Write(utf8);
     std::string bytes;
     try {
         bytes = ToCp1252(utf8);

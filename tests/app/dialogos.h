@@ -3,6 +3,7 @@
 // modal dialog as it appears; whatever is still open after `limitMs` is closed.
 #include <QApplication>
 #include <QDialog>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -14,7 +15,8 @@ namespace prueba {
 // if it leaves the window open, the window is closed after `limitMs`.
 inline void ConModal(const std::function<void()>& action,
                      const std::function<void(QWidget*)>& onShown, int limitMs = 3000) {
-    QWidget* handled = nullptr;
+    // Guarded: a later dialog may be built where a closed one was.
+    QPointer<QWidget> handled;
     QTimer poll;
     poll.setInterval(10);
     QObject::connect(&poll, &QTimer::timeout, [&] {

@@ -29,13 +29,13 @@ QByteArray Leer(const QString& ruta) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-// The whole log as the reporter must write it, in Windows-1252.
+// The whole log as the reporter must write it, in UTF-8.
 QByteArray LogEsperado(const QByteArray& fecha, const QByteArray& formulario, const QByteArray& evento,
                        const QByteArray& descripcion) {
     const QByteArray raya(58, '_');
-    return "Error generado el " + fecha + " por el\r\nejecutable test_app\r\nen la m\xE1quina " +
+    return "Error generado el " + fecha + " por el\r\nejecutable test_app\r\nen la m\xC3\xA1quina " +
            QSysInfo::machineHostName().toLatin1() + "\r\n" + raya + "\r\n\r\n  Formulario           " +
-           formulario + "\r\n  Evento                  " + evento + "\r\n  Descripci\xF3n       \r\n\r\n" +
+           formulario + "\r\n  Evento                  " + evento + "\r\n  Descripci\xC3\xB3n       \r\n\r\n" +
            descripcion + "\r\n" + raya + "\r\n\r\n\r\n";
 }
 
@@ -64,14 +64,14 @@ TEST_F(ErrorLog, NameAndContentAreExactBytes) {
         QByteArray eventoLog, descripcionLog;
     };
     // Evening hours and months unlike the minutes catch 12-hour clocks and
-    // month/minute mix-ups; what Windows-1252 lacks becomes "?".
+    // month/minute mix-ups; every character is kept.
     const Caso casos[] = {
         {{QDate(2008, 12, 8), QTime(9, 15, 2)}, "Error08-12-08 09-15-02.log", "08/12/08 09:15:02",
          "frmX.Form_Load", QString::fromUtf8("cDeclarante.Cargar\r\nAño €: ñ"), "frmX.Form_Load",
-         "cDeclarante.Cargar\r\nA\xF1o \x80: \xF1"},
+         "cDeclarante.Cargar\r\nA\xC3\xB1o \xE2\x82\xAC: \xC3\xB1"},
         {{QDate(2009, 3, 7), QTime(21, 45, 9)}, "Error09-03-07 21-45-09.log", "07/03/09 21:45:09",
-         QString::fromUtf8("frmXT.Ω_Click"), QString::fromUtf8("Ωmega 😀 fin"), "frmXT.?_Click",
-         "?mega ? fin"},
+         QString::fromUtf8("frmXT.Ω_Click"), QString::fromUtf8("Ωmega 😀 fin"), "frmXT.\xCE\xA9_Click",
+         "\xCE\xA9mega \xF0\x9F\x98\x80 fin"},
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.nombre);

@@ -1,5 +1,6 @@
-// GUI tests run offscreen with one QApplication and a private HOME, so the
-// work folder they create never touches the user's.
+// GUI tests run offscreen with one QApplication, a private HOME and a private
+// temporary folder, so the work folder and the error logs they create never
+// touch the user's and go when the run ends.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -7,6 +8,8 @@
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir temporal;
+    qputenv("TMPDIR", temporal.path().toUtf8());
     QTemporaryDir home;
     qputenv("HOME", home.path().toUtf8());
     QApplication app(argc, argv);

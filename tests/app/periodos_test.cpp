@@ -118,6 +118,15 @@ TEST_F(Textos, SpanishDates) {
         EXPECT_EQ(FechaValida(texto), numero != -1) << texto;
         EXPECT_EQ(FechaANumero(texto), numero) << texto;
     }
+    // April, June, September and November refuse the 31st and take the 30th;
+    // the months of 31 days take both.
+    for (int mes = 1; mes <= 12; ++mes) {
+        if (mes == 2) continue;
+        const bool treinta = mes == 4 || mes == 6 || mes == 9 || mes == 11;
+        const QString mm = QStringLiteral("%1").arg(mes, 2, 10, QChar('0'));
+        EXPECT_EQ(FechaANumero("31/" + mm + "/2011"), treinta ? -1 : 20110031 + mes * 100) << mes;
+        EXPECT_EQ(FechaANumero("30/" + mm + "/2011"), 20110030 + mes * 100) << mes;
+    }
     EXPECT_EQ(FechaANumero("15/03/2011", 2012), -1);
     EXPECT_EQ(NumeroAFecha(20110315), "15/03/2011");
     EXPECT_EQ(NumeroAFecha(15032011, true), "15/03/2011");

@@ -2,10 +2,14 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QDialog>
 #include <QDir>
+#include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QToolBar>
 #include <QTreeWidget>
 
+#include "dialogos.h"
 #include "entorno.h"
 #include "platform/rutas.h"
 #include "quelvort/error.h"
@@ -13,6 +17,7 @@
 #include "shell/ayuda.h"
 #include "shell/cactonline.h"
 #include "shell/cgeneral.h"
+#include "shell/error_arranque.h"
 #include "shell/mdi794.h"
 #include "shell/menus.h"
 
@@ -54,6 +59,82 @@ TEST(Arranque, FirstRunCreatesTheUserDatabaseAndLoadsItsPreferences) {
     CargarPreferencias();
     EXPECT_EQ(lngIdioma, kOffsetEuskera);
     EXPECT_EQ(objActOnline().ActOnline, 1);
+    lngIdioma = 0;
+}
+
+TEST(Arranque, StartUpRemovesWhatAKilledRestoreLeft) {
+    prueba::Entorno entorno;
+    const QString resto = QString::fromStdString(strRutaMod) + ".tmp00112233445566ff";
+    for (const char* sufijo : {"", "-journal"}) {
+        QFile f(resto + sufijo);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    EXPECT_FALSE(ComprobarBDVersion());
+    EXPECT_FALSE(QFile::exists(resto));
+    EXPECT_FALSE(QFile::exists(resto + "-journal"));
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(strRutaMod)));
+}
+
+// A restored database whose upgrade asks the program to end is not taken for
+// a success: the user is told, in the program's language, and it ends.
+TEST(Arranque, RestoreWhoseUpgradeAsksToEndTellsAndCloses) {
+    prueba::Entorno entorno;
+    const struct {
+        bool terminar;
+        int32_t idioma;
+        const char* parte;
+    } casos[] = {{false, 0, ""}, {true, 0, "se cerrará"}, {true, kOffsetEuskera, "itxi egingo da"}};
+    for (const auto& c : casos) {
+        lngIdioma = c.idioma;
+        QWidget principal;
+        principal.show();
+        QString texto;
+        bool respuesta = !c.terminar;
+        prueba::ConModal([&] { respuesta = ComprobarBDVersionTrasRestaurar(&principal, [&] { return c.terminar; }); },
+                         [&](QWidget* w) {
+                             if (auto* m = w->findChild<QPlainTextEdit*>("txtMensaje")) texto = m->toPlainText();
+                             if (auto* d = qobject_cast<QDialog*>(w)) d->accept();
+                         });
+        EXPECT_EQ(respuesta, c.terminar);
+        EXPECT_EQ(principal.isVisible(), !c.terminar);
+        if (c.terminar) EXPECT_TRUE(texto.contains(c.parte)) << texto.toStdString();
+        else EXPECT_TRUE(texto.isEmpty()) << texto.toStdString();
+    }
+    lngIdioma = 0;
+}
+
+// The start-up box keeps the location apart from the engine's message and
+// names the file, in the program's language.
+TEST(Arranque, FailureBoxShowsNumberLocationMessageAndFile) {
+    const rt::Error servidor(3014, "SQLite",
+                             "cTraspaso.Traspaso unable to open database file: '/x/Tablas/794Mod.mdb'");
+    const rt::Error carpeta(75, "Quelvo", "No se puede crear la carpeta de trabajo /h/telematica");
+    const struct {
+        rt::Error error;
+        const char* paso;
+        int32_t idioma;
+        QString texto;
+    } casos[] = {
+        {rt::WithLocationLineAfter(servidor, "General.ComprobarBDVersion"), "General.ComprobarBDVersion", 0,
+         "El programa no ha podido iniciarse.\n\nError 3014 en General.Main > General.ComprobarBDVersion > "
+         "cTraspaso.Traspaso\nunable to open database file: '/x/Tablas/794Mod.mdb'\n\n"
+         "No se ha podido abrir el archivo /x/Tablas/794Mod.mdb"},
+        {rt::WithLocationLineAfter(servidor, "General.ComprobarBDVersion"), "General.ComprobarBDVersion",
+         kOffsetEuskera,
+         "Programa ezin izan da abiarazi.\n\n3014 errorea, lekua: General.Main > General.ComprobarBDVersion > "
+         "cTraspaso.Traspaso\nunable to open database file: '/x/Tablas/794Mod.mdb'\n\n"
+         "Ezin izan da fitxategi hau ireki: /x/Tablas/794Mod.mdb"},
+        {rt::WithLocationLineAfter(carpeta, "General.InicializarTodo"), "General.InicializarTodo", 0,
+         "El programa no ha podido iniciarse.\n\nError 75 en General.Main > General.InicializarTodo\n"
+         "No se puede crear la carpeta de trabajo /h/telematica"},
+        {carpeta, "", 0,
+         "El programa no ha podido iniciarse.\n\nError 75 en General.Main\n"
+         "No se puede crear la carpeta de trabajo /h/telematica"},
+    };
+    for (const auto& c : casos) {
+        lngIdioma = c.idioma;
+        EXPECT_EQ(TextoErrorArranque(c.error, c.paso).toStdString(), c.texto.toStdString());
+    }
     lngIdioma = 0;
 }
 
@@ -153,6 +234,23 @@ TEST_F(Menus, WalkersKeepHelpAndTheLastTwoButtons) {
     EXPECT_EQ(activos({"mnuSalir"}, {5}), "1|1");
 }
 
+// A database error while the about window had everything off must leave a
+// way out of the program, and be reported.
+TEST_F(Menus, AFailedPolicyAfterAboutLeavesExitHelpAndPreferencesOn) {
+    entorno_.sql("DROP TABLE TDeclarante");
+    QStringList vistos;
+    prueba::ConModal([&] { mdi_.Menu("mnuAcerca")->trigger(); },
+                     [&](QWidget* w) {
+                         vistos << w->objectName();
+                         if (auto* d = qobject_cast<QDialog*>(w)) d->reject();
+                     });
+    EXPECT_EQ(vistos.join(",").toStdString(), "frmAbout_794,frmGestErrores_794");
+    EXPECT_EQ(activos({"mnuDeclarante", "mnuSalir", "mnuUtilidades", "mnuPreferencias", "mnuAyuda",
+                       "mnuConInd", "mnuAcerca", "mnuNueDec"},
+                      {4, 5}),
+              "11111110|11");
+}
+
 TEST_F(Menus, ExitButtonWorksWhileItsMenuEntryIsOff) {
     mdi_.show();
     DeshabilitarMenusSalvoAyuda();
@@ -167,6 +265,18 @@ TEST_F(Menus, CaptionsFollowTheLanguage) {
     lngIdioma = kOffsetEuskera;
     mdi_.AñadirCaptions();
     EXPECT_EQ(mdi_.Menu("mnuAbrDec")->text(), "Ireki aitortzailea");
+}
+
+TEST(Ayuda, AMissingPageIsToldInBothLanguagesWithItsPath) {
+    prueba::Entorno entorno;
+    QString texto;
+    prueba::ConModal([] { MostrarAyuda("no-existe.html", nullptr); },
+                     [&](QWidget* w) {
+                         if (auto* caja = qobject_cast<QMessageBox*>(w)) texto = caja->text();
+                         w->close();
+                     });
+    const QString ruta = RutaAyuda(objGeneral().IDI(), "no-existe.html");
+    EXPECT_EQ(texto, "No se puede abrir " + ruta + "\nEzin da ireki " + ruta);
 }
 
 TEST(Ayuda, HelpFileByLanguage) {

@@ -37,6 +37,7 @@ protected:
 };
 
 TEST_F(Declaraciones, SaveAnswersTheNewKeyAndListsByExerciseAndPeriod) {
+    Sql("INSERT INTO TDeclarante (coddec, dni_cifd) VALUES (7, 'A'), (8, 'B')");
     int32_t a = d_->GuardarDeclaracion(2010, "E", 6, 7, 2, "");
     int32_t b = d_->GuardarDeclaracion(2009, "P", 12, 7, 3, "X");
     int32_t c = d_->GuardarDeclaracion(2010, "E", 2, 7, 1, "X");
@@ -47,6 +48,15 @@ TEST_F(Declaraciones, SaveAnswersTheNewKeyAndListsByExerciseAndPeriod) {
                      {std::to_string(c), "2010", "2", "E", "1", "X"},
                      {std::to_string(a), "2010", "6", "E", "2", ""}}));
     EXPECT_TRUE(d_->ObtenerDeclaraciones(99).isNull());
+    EXPECT_TRUE(Cerrada());
+}
+
+// A declaration of no declarant would be an orphan no list shows.
+TEST_F(Declaraciones, SaveForADeclarantThatDoesNotExistIsRefused) {
+    auto e = prueba::ErrorDe([&] { d_->GuardarDeclaracion(2010, "E", 6, 99, 2, ""); });
+    EXPECT_EQ(e.Number, 3021);
+    EXPECT_EQ(e.Description.rfind("cDeclaraciones.GuardarDeclaracion ", 0), 0u) << e.Description;
+    EXPECT_EQ(Cuenta("TDeclaraciones"), 0);
     EXPECT_TRUE(Cerrada());
 }
 
@@ -173,7 +183,7 @@ TEST_F(Declaraciones, TotalsOverSeveralDeclarantsJoinEveryPeriodicity) {
 }
 
 TEST_F(Declaraciones, FailuresCarryTheMemberLocationAndCloseTheDatabase) {
-    Sql("DROP TABLE TDeclaraciones; DROP TABLE tOperadores;");
+    Sql("INSERT INTO TDeclarante (coddec) VALUES (1); DROP TABLE TDeclaraciones; DROP TABLE tOperadores;");
     Fallan({
         {"cDeclaraciones.ObtenerDeclaraciones cTDeclaraciones.ObtenerDeclaraciones ",
          [&] { d_->ObtenerDeclaraciones(1); }},

@@ -1,6 +1,8 @@
 // The declared-entries store, reached by name as the program reaches it.
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "declaraciones_prueba.h"
 #include "quelvodat/cDeclarado.h"
 
@@ -191,6 +193,34 @@ TEST_F(Declarados, FailuresCarryTheMemberLocationAndCloseTheDatabase) {
         {"cdeclarado.EliminarDeclarado ", [&] { d_->EliminarDeclarado(1); }},
         {"cdeclarado.GuardarDeclarado no such table", [&] { Guardar(); }},
     });
+}
+
+// An amount that is no number, or an entry of a declaration that does not
+// exist, is refused with the member's location and nothing is stored.
+TEST_F(Declarados, SaveRefusesWhatNoListCouldShow) {
+    const double infinito = std::numeric_limits<double>::infinity();
+    const struct {
+        const char* nombre;
+        std::initializer_list<std::pair<int, Variant>> cambios;
+        int32_t numero;
+    } casos[] = {
+        {"NaN", {{6, std::numeric_limits<double>::quiet_NaN()}}, rt::err::TypeMismatch},
+        {"infinity", {{6, infinito}}, rt::err::TypeMismatch},
+        {"minus infinity", {{6, -infinito}}, rt::err::TypeMismatch},
+        {"no such declaration", {{1, 99}}, 3021},
+        {"moved to no declaration", {{0, 1}, {1, 99}}, 3021},
+    };
+    const int32_t existente = Guardar();
+    ASSERT_EQ(existente, 1);
+    const std::string fila = Fila(existente);
+    for (const auto& c : casos) {
+        auto e = prueba::ErrorDe([&] { Guardar(c.cambios); });
+        EXPECT_EQ(e.Number, c.numero) << c.nombre;
+        EXPECT_EQ(e.Description.rfind("cdeclarado.GuardarDeclarado ", 0), 0u) << e.Description;
+        EXPECT_EQ(Cuenta("tOperadores"), 1) << c.nombre;
+        EXPECT_EQ(Fila(existente), fila) << c.nombre;
+        EXPECT_TRUE(Cerrada()) << c.nombre;
+    }
 }
 
 }  // namespace

@@ -87,7 +87,7 @@ TEST_F(MalasLineas, DeclarantFile) {
         {"apostrophe in the NIF", 0, 3, {{0, "B1234'674"}}},
         {"bar in the name", 0, 6, {{50, "|"}}},
         {"letter in the street number", 0, 3, {{19, "00A01"}}},
-        {"short", 0, 3, {{20, ""}, {4, ""}, {6, ""}, {21, ""}, {6, ""}, {7, ""}}},
+        {"short", 0, 3, {{19, ""}, {20, ""}, {4, ""}, {6, ""}, {21, ""}, {6, ""}, {7, ""}, {23, ""}, {23, ""}}},
     };
     prueba::Importador imp(mod_, prueba::RutaBaseReferencia());
     auto lineas = rt::ReadAllLines(prueba::Fixture("declarantes_malos.txt"));
@@ -110,6 +110,19 @@ TEST_F(MalasLineas, DeclarantFile) {
     }
     EXPECT_EQ(prueba::Columna(mod_, "SELECT count(*) FROM TDeclarante"),
               std::vector<std::string>{"0"});
+}
+
+// A record 1 called for on its own, however short, answers with findings.
+TEST_F(MalasLineas, ShortRecordsOneAnswerWithFindings) {
+    prueba::Importador imp(mod_, prueba::RutaBaseReferencia());
+    for (const std::string linea : {"", "1", "1794", "17942010", "1794201"}) {
+        rt::Variant errores;
+        uint8_t resultado = 0;
+        EXPECT_NO_THROW(resultado = imp.Nuevo()->ImportarDte_Cion(linea, errores)) << "'" << linea << "'";
+        EXPECT_EQ(resultado, 3) << "'" << linea << "'";
+        EXPECT_FALSE(prueba::HallazgosDe(errores).empty()) << "'" << linea << "'";
+    }
+    EXPECT_EQ(prueba::Columna(mod_, "SELECT count(*) FROM TDeclarante"), std::vector<std::string>{"0"});
 }
 
 }  // namespace

@@ -82,15 +82,22 @@ const std::string kFilasActuales =
 
 class Traspaso : public ::testing::Test {
 protected:
-    std::string Base(const std::string& sql) {
-        auto carpeta = prueba::CarpetaTemporal(
+    void TearDown() override {
+        for (const auto& carpeta : carpetas_) std::filesystem::remove_all(carpeta);
+    }
+    std::filesystem::path Carpeta() {
+        carpetas_.push_back(prueba::CarpetaTemporal(
             std::string("traspaso-") +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name() + std::to_string(++n_));
-        auto ruta = prueba::CrearBaseUsuarioPrueba(carpeta);
+            ::testing::UnitTest::GetInstance()->current_test_info()->name() + std::to_string(++n_)));
+        return carpetas_.back();
+    }
+    std::string Base(const std::string& sql) {
+        auto ruta = prueba::CrearBaseUsuarioPrueba(Carpeta());
         prueba::EjecutarSql(ruta, sql);
         return ruta;
     }
     int n_ = 0;
+    std::vector<std::filesystem::path> carpetas_;
     // The current layout as a new database has it.
     const std::string actual_ = Base("");
 };
@@ -178,7 +185,7 @@ TEST_F(Traspaso, LaterInsertsContinueAfterTheHighestKey) {
 }
 
 TEST_F(Traspaso, MissingDatabaseIsCreatedWithItsSettingsRow) {
-    auto ruta = (prueba::CarpetaTemporal("traspaso-nueva") / "794Mod.mdb").string();
+    auto ruta = (Carpeta() / "794Mod.mdb").string();
     EXPECT_EQ(Traspasar(ruta).Number, 0);
     EXPECT_EQ(Consultar(ruta, "SELECT Idioma, ActOnline FROM tgeneral"), (Tabla{{"C", "-1"}}));
     for (const char* tabla :
@@ -198,6 +205,11 @@ TEST_F(Traspaso, FailureRollsEverythingBackAndIsRaisedWithTheLocation) {
          kAntiguas + "ALTER TABLE tOperadores ADD COLUMN periodicidad INTEGER;"},
         {"declarations with periodicity",
          DeclaracionesAntiguas() + "ALTER TABLE tDeclaraciones ADD COLUMN Periodicidad INTEGER;"},
+        // The rebuild would drop what the current layout does not know.
+        {"unknown column of the declarations",
+         kAntiguas + "ALTER TABLE tDeclaraciones ADD COLUMN nota TEXT; UPDATE tDeclaraciones SET nota = 'x';"},
+        {"unknown column of the entries, after the declarations",
+         kAntiguas + "ALTER TABLE tOperadores ADD COLUMN Nota TEXT;"},
     };
     for (const auto& c : casos) {
         auto ruta = Base(c.sql);

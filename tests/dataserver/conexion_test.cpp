@@ -98,6 +98,101 @@ TEST_F(Conexion, TransactionsAreAllOrNothingAndValuesAreBound) {
     EXPECT_EQ(db.query("SELECT * FROM t")->RecordCount(), 3);
 }
 
+TEST_F(Conexion, AStatementIsPreparedOncePerHandle) {
+    sqlite::Database db(mod_, sqlite::Mode::ReadWrite);
+    auto preparadas = [&] {
+        int n = 0;
+        for (sqlite3_stmt* s = sqlite3_next_stmt(db.handle(), nullptr); s;
+             s = sqlite3_next_stmt(db.handle(), s))
+            ++n;
+        return n;
+    };
+    for (int i = 0; i < 5; ++i) {
+        db.execute("INSERT INTO t (nombre) VALUES (?)", {"N" + std::to_string(i)});
+        EXPECT_EQ(db.query("SELECT count(*) FROM t WHERE nombre = ?", {"N0"})->Field(0),
+                  rt::Variant(1));
+    }
+    EXPECT_EQ(preparadas(), 2);
+    // The same text in use twice at once gets a statement of its own.
+    auto a = db.prepare("SELECT nombre FROM t ORDER BY id");
+    auto b = db.prepare("SELECT nombre FROM t ORDER BY id");
+    ASSERT_TRUE(a.step());
+    ASSERT_TRUE(b.step());
+    EXPECT_TRUE(a.step());
+    EXPECT_EQ(a.column(0), rt::Variant("DOS"));
+    EXPECT_EQ(b.column(0), rt::Variant("UNO"));
+}
+
+TEST_F(Conexion, UserDatabasesLogAndSyncEveryCommit) {
+    sqlite::Database db(mod_, sqlite::Mode::ReadWrite);
+    EXPECT_EQ(db.query("PRAGMA journal_mode")->Field(0), rt::Variant("wal"));
+    EXPECT_EQ(db.query("PRAGMA synchronous")->Field(0), rt::Variant(2));  // FULL
+}
+
+TEST_F(Conexion, ATransactionInsideAnotherIsASavepointOfIt) {
+    sqlite::Database db(mod_, sqlite::Mode::ReadWrite);
+    {
+        sqlite::Transaction exterior(db);
+        db.execute("INSERT INTO t (nombre) VALUES ('TRES')");
+        {
+            sqlite::Transaction interior(db);
+            db.execute("INSERT INTO t (nombre) VALUES ('CUATRO')");
+        }
+        {
+            sqlite::Transaction interior(db);
+            db.execute("INSERT INTO t (nombre) VALUES ('CINCO')");
+            interior.commit();
+        }
+        EXPECT_TRUE(db.inTransaction());
+        exterior.commit();
+    }
+    EXPECT_FALSE(db.inTransaction());
+    std::vector<std::string> nombres;
+    for (auto rs = db.query("SELECT nombre FROM t ORDER BY id"); !rs->Eof(); rs->MoveNext())
+        nombres.push_back(rs->Field(0).str());
+    EXPECT_EQ(nombres, (std::vector<std::string>{"UNO", "DOS", "TRES", "CINCO"}));
+    {
+        sqlite::Transaction exterior(db);
+        {
+            sqlite::Transaction interior(db);
+            db.execute("DELETE FROM t");
+            interior.commit();
+        }
+    }
+    EXPECT_EQ(db.query("SELECT count(*) FROM t")->Field(0), rt::Variant(4));
+}
+
+TEST_F(Conexion, AFileReplacedOrDeletedBehindAnOpenHandleIsNoticed) {
+    EXPECT_EQ(ContarFilas(mod_), 2);
+    // Another file put in its place (as a restore does: written aside, renamed).
+    const auto otra = Ruta("otra.mdb");
+    sqlite::Database(otra, sqlite::Mode::Create)
+        .executeScript("PRAGMA journal_mode=DELETE; CREATE TABLE t (id INTEGER PRIMARY KEY, "
+                       "nombre TEXT); INSERT INTO t (nombre) VALUES ('SOLA');");
+    std::filesystem::rename(mod_, Ruta("vieja.mdb"));
+    std::filesystem::rename(otra, mod_);
+    EXPECT_EQ(ContarFilas(mod_), 1);
+    {
+        UsoBD uso(bd794mod, mod_);
+        uso.conexion().execute("INSERT INTO t (nombre) VALUES ('NUEVA')");
+    }
+    ConexionCompartida().CerrarTodo();
+    auto nuevas = [&](const std::string& ruta) {
+        return sqlite::Database(ruta, sqlite::Mode::ReadOnly)
+            .query("SELECT count(*) FROM t WHERE nombre = 'NUEVA'")
+            ->Field(0);
+    };
+    EXPECT_EQ(nuevas(mod_), rt::Variant(1));
+    EXPECT_EQ(nuevas(Ruta("vieja.mdb")), rt::Variant(0));
+
+    // Deleted: the next call fails rather than write through the old handle,
+    // and creates nothing.
+    EXPECT_EQ(ContarFilas(mod_), 2);
+    for (const char* sufijo : {"", "-wal", "-shm"}) std::filesystem::remove(mod_ + sufijo);
+    EXPECT_EQ(NumeroDeError([&] { ContarFilas(mod_); }), sqlite::kEngineErrorBase + SQLITE_CANTOPEN);
+    EXPECT_FALSE(std::filesystem::exists(mod_));
+}
+
 TEST_F(Conexion, ColumnKindsArriveAsVariants) {
     sqlite::Database db(mod_, sqlite::Mode::ReadWrite);
     auto rs = db.query("SELECT 7, 3000000000, 2.5, 'x', NULL, ?", {true});

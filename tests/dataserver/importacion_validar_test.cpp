@@ -114,8 +114,8 @@ TEST(ValidarDte, EveryFindingOfADeclarantLineInFieldOrder) {
          {C("CP", "1050"), {}}, {{{"Provincia", "01"}, {"CP", "1001"}}, {}},
          {C("CP", "1A050"), {{21, "1A050"}}}, {C("TelefonoPD", "99999999999"), {}},
          {C("Telefono", "1e3"), {{23, "1e3"}}}, {C("Numero", "7A"), {{19, "7A"}}},
-         // Blank: no telephone or street number, as the desktop reads it.
-         {{{"Telefono", ""}, {"TelefonoPD", "   "}, {"Numero", ""}}, {}},
+         // A blank street number or telephone is no number.
+         {{{"Telefono", ""}, {"TelefonoPD", "   "}, {"Numero", ""}}, {{19, ""}, {23, ""}, {23, "   "}}},
          {C("NIF", "1234567%Z"), {{0, "1234567%Z"}}}, {C("NIF", "12345678'"), {{0, "12345678'"}}},
          {C("NIF", ""), {{0, ""}}},
          {{{"Nombre", "   "}, {"Siglas", ""}, {"Domicilio", ""}, {"Municipio", ""}},
@@ -221,13 +221,43 @@ TEST_F(ValidarDeclarados, RulesUpTo2009) {
          {Rect("3", "+", 1992, 12, 2), {{59, "DE 199212"}, {10, "1992"}}},
          // The Czech Republic counts from May 2004, compared as a date.
          {checa, {{59, "CZ 200403"}}}, {checaEnPlazo, {}},
-         {C("Periodo", 13), {{39, "13"}}}, {C("Ejercicio", "20A9"), {{43, "20A9"}}},
+         // A month with a blank exercise lies before every accession.
+         {C("Periodo", 13), {{39, "13"}, {59, "DE 13"}}}, {C("Ejercicio", "20A9"), {{43, "20A9"}}},
+         {C("Periodo", 6), {{59, "DE 6"}}}, {C("Ejercicio", ""), {}},
          {C("NIF", "12345"), {{32, "DE12345"}}}, {C("NIF", "12345%789"), {{32, "DE12345%789"}}},
          {C("Nombre", "  "), {{1, ""}}},
          // The entry the declaration already holds.
          {{{"Pais", "FR"}, {"NIF", "12345678901"}}, {{30, "12345678901"}}},
          {{{"Pais", "FR"}, {"NIF", "12345678901"}, {"Triangular", "X"}}, {}}},
         [&](const Cambios& c) { return ValidarDeclarado(Entrada(c), kLimiteDeclarado, destino_); });
+}
+
+// A member state counts from its accession month, not from the month before,
+// by either set of rules.
+TEST_F(ValidarDeclarados, AccessionMonthCountsAndTheMonthBeforeDoesNot) {
+    destino_.declaracion = 8;
+    destino_.ejercicio = 2014;
+    destino_.periodo = 12;
+    destino_.ejercicioMax = 2014;
+    const auto en = [](const char* pais, const char* nif, const char* clave, const char* signo,
+                       int32_t ejercicio, int32_t mes) {
+        Cambios c = Rect(clave, signo, ejercicio, mes, 2);
+        c.insert({{"Pais", pais}, {"NIF", nif}});
+        return c;
+    };
+    for (const bool de2010 : {false, true}) {
+        SCOPED_TRACE(de2010 ? "from 2010" : "up to 2009");
+        const char* clave = de2010 ? "E" : "3";
+        const char* signo = de2010 ? " " : "-";
+        Comprobar({{en("CZ", "12345678", clave, signo, 2004, 5), {}},
+                   {en("CZ", "12345678", clave, signo, 2004, 4), {{59, "CZ 200404"}}},
+                   {en("HR", "12345678901", clave, signo, 2013, 7), {}},
+                   {en("HR", "12345678901", clave, signo, 2013, 6), {{59, "HR 201306"}}}},
+                  [&](const Cambios& c) {
+                      return de2010 ? ValidarDeclarado2010(Entrada(c), kLimiteDeclarado2010, destino_)
+                                    : ValidarDeclarado(Entrada(c), kLimiteDeclarado, destino_);
+                  });
+    }
 }
 
 TEST_F(ValidarDeclarados, RulesFrom2010) {
@@ -242,7 +272,8 @@ TEST_F(ValidarDeclarados, RulesFrom2010) {
                {Rect("A", " ", 2011, 6, 2), {{58, "201106"}}},
                {{{"ClaveOpe", "S"}, {"Pais", "FR"}, {"NIF", "12345678901"}, {"Triangular", ""}},
                 {{30, "12345678901"}}},
-               {{{"ClaveOpe", "E"}, {"Importe", ""}}, {{36, ""}, {41, ""}}}},
+               {{{"ClaveOpe", "E"}, {"Importe", ""}}, {{36, ""}, {41, ""}}},
+               {{{"ClaveOpe", "E"}, {"Periodo", 3}}, {{59, "DE 3"}}}},
               [&](const Cambios& c) {
                   return ValidarDeclarado2010(Entrada(c), kLimiteDeclarado2010, destino_);
               });

@@ -185,6 +185,27 @@ TEST(Registros, TotalsAndRectifiedPeriods) {
     EXPECT_EQ(rt::Mid(r, 92, 6), "0000  ");
 }
 
+// Every month and quarter in records 1 and 2 of both layouts: the code sits
+// after the exercise, in two characters.
+TEST(Registros, PeriodCodeOfEveryMonthAndQuarterInRecordsOneAndTwo) {
+    const char* meses[] = {"01", "02", "03", "04", "05", "06", "07", "08", "09", "10", "11", "12"};
+    std::vector<std::tuple<int32_t, int32_t, int32_t, std::string>> casos;
+    for (int32_t mes = 1; mes <= 12; ++mes) casos.emplace_back(2010, mes, 1, meses[mes - 1]);
+    for (int32_t ejercicio : {2009, 2010}) {
+        const std::pair<int32_t, const char*> trimestres[] = {{3, "1T"}, {6, "2T"}, {9, "3T"}, {12, "4T"}};
+        for (const auto& [mes, codigo] : trimestres) casos.emplace_back(ejercicio, mes, 2, codigo);
+        casos.emplace_back(ejercicio, 12, 3, "0A");
+    }
+    const Variant d = Declarado("FR", "12345678901", "DUPONT ET FILS SARL", "E", "100");
+    for (const auto& [ejercicio, mes, periodicidad, codigo] : casos) {
+        const std::string cabeza = std::to_string(ejercicio) + codigo;
+        EXPECT_EQ(rt::Mid(Registro1(ejercicio, mes, periodicidad, "", Variant::Null()), 5, 6), cabeza)
+            << ejercicio << " " << mes << " " << periodicidad;
+        EXPECT_EQ(rt::Mid(Registro2(ejercicio, mes, d, "E", periodicidad), 5, 6), cabeza)
+            << ejercicio << " " << mes << " " << periodicidad;
+    }
+}
+
 TEST(Registros, PeriodCodesAndPesetaConversion) {
     const std::tuple<int32_t, int32_t, const char*, const char*> codigos[] = {
         {1, 1, "", "01"},   {12, 1, "", "12"},  {0, 1, "", ""},     {13, 1, "", ""},
@@ -264,8 +285,14 @@ TEST(Registros, Type1ReadsBackInBothLayouts) {
         EXPECT_EQ(v(18, 0), Variant(bimensual)) << periodo;
         EXPECT_EQ(v(18, 1), Variant("Bimensual"));
     }
-    const std::string malo = Linea(190, {{1, "1794"}, {5, "20X9"}});
-    EXPECT_NE(prueba::NumeroDeError([&] { Importacion::ObtenerValoresDteCion(malo); }), 0);
+    // An exercise that does not read is left as it stands for the checks.
+    for (const char* ejercicio : {"20X9", "    "}) {
+        Variant v;
+        const std::string malo = Linea(190, {{1, "1794"}, {5, ejercicio}});
+        EXPECT_EQ(prueba::NumeroDeError([&] { v = Importacion::ObtenerValoresDteCion(malo); }), 0);
+        EXPECT_EQ(v(16, 0), Variant(ejercicio));
+        EXPECT_EQ(v(18, 0), Variant(""));
+    }
 }
 
 TEST(Registros, AmountsRead) {

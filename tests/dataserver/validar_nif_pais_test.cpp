@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -63,6 +64,21 @@ TEST(ValidarNifPais, FollowsTheRuleOfEachCode) {
     for (const auto& c : kCasos)
         EXPECT_EQ(G::ValidarNifPais(c.numero, c.codigo), c.valido)
             << '"' << c.codigo << "\" \"" << c.numero << '"';
+}
+
+// The all-digit states: each accepted length passes and every other length
+// from 1 to 14 fails, for every code.
+TEST(ValidarNifPais, EveryLengthOfEveryDigitOnlyState) {
+    const std::pair<const char*, std::set<int>> longitudes[] = {
+        {"DK", {8}},  {"FI", {8}},  {"LU", {8}},  {"HU", {8}},     {"MT", {8}},  {"SI", {8}},
+        {"EL", {9}},  {"DE", {9}},  {"EE", {9}},  {"PT", {9}},     {"PL", {10}}, {"SK", {10}},
+        {"BE", {10}}, {"IT", {11}}, {"LV", {11}}, {"HR", {11}},    {"SE", {12}}, {"--", {8, 9}},
+        {"CZ", {8, 9, 10}},         {"BG", {9, 10}},               {"LT", {9, 12}}};
+    const std::string cifras = "12345678901234";
+    for (const auto& [codigo, validas] : longitudes)
+        for (int n = 1; n <= 14; ++n)
+            EXPECT_EQ(G::ValidarNifPais(cifras.substr(0, n), codigo), validas.count(n) == 1)
+                << codigo << " " << n;
 }
 
 TEST(ValidarNifPais, CharacterClasses) {

@@ -106,6 +106,17 @@ TEST_F(TextFile, WriterProducesWindows1252WithCrLf) {
     EXPECT_EQ(Entries(), std::vector<std::string>{"out.txt"});
 }
 
+// Logs for people on this desktop keep every character, as UTF-8.
+TEST_F(TextFile, Utf8WriterKeepsEveryCharacterWithCrLf) {
+    const std::string target = Path("log.txt");
+    rt::TextFileWriter writer(target, rt::TextEncoding::Utf8);
+    writer.WriteLine("Ñ€Ω😀");
+    writer.WriteLine("");
+    writer.Commit();
+    EXPECT_EQ(Get(target), "\xC3\x91\xE2\x82\xAC\xCE\xA9\xF0\x9F\x98\x80\r\n\r\n");
+    EXPECT_EQ(Entries(), std::vector<std::string>{"log.txt"});
+}
+
 TEST_F(TextFile, FailureMidwayKeepsOldFile) {
     const std::string target = Path("out.txt");
     const std::string old = "old \xD1\r\n";

@@ -71,6 +71,35 @@ inline void CrearBaseUsuario(const fs::path& ruta, const std::string& declarante
                           declarante + "');");
 }
 
+// A user database in the layout of an earlier release, which the upgrade
+// knows: no periodicity, no entry type, an index on the operation key.
+inline void CrearBaseUsuarioAnterior(const fs::path& ruta, const std::string& declarante) {
+    CrearBaseUsuario(ruta, declarante);
+    EjecutarSql(ruta,
+                "DROP TABLE TDeclaraciones; DROP TABLE tOperadores;"
+                "CREATE TABLE tDeclaraciones (coddecla INTEGER PRIMARY KEY AUTOINCREMENT,"
+                " coddecr INTEGER, ejercicio INTEGER, periodo INTEGER, moneda VARCHAR(10));"
+                "CREATE INDEX tDeclaraciones_coddecr ON tDeclaraciones (coddecr);"
+                "CREATE TABLE tOperadores (codope INTEGER PRIMARY KEY AUTOINCREMENT,"
+                " coddeclar INTEGER, paiso TEXT, paisaux TEXT, nifo TEXT, razon TEXT,"
+                " claveopo VARCHAR(2), base REAL, signoo TEXT, ejercicioo INTEGER, periodoo INTEGER,"
+                " triangularo TEXT);"
+                "CREATE INDEX claveopo ON tOperadores (claveopo);");
+}
+
+// A user database whose tables are all there but whose last pages hold
+// garbage: only the integrity check tells.
+inline void CrearBaseUsuarioDanada(const fs::path& ruta) {
+    CrearBaseUsuario(ruta, "Ana");
+    EjecutarSql(ruta, "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 400)"
+                      " INSERT INTO TDeclarante (dni_cifd, nombred) SELECT printf('%08dZ', i),"
+                      " printf('NOMBRE %d', i) FROM n;");
+    const auto tamano = fs::file_size(ruta);
+    std::fstream f(ruta, std::ios::in | std::ios::out | std::ios::binary);
+    f.seekp(static_cast<std::streamoff>(tamano - 4096 * 2 + 3));
+    f << std::string(600, '\x7f');
+}
+
 inline std::string Nombres(const fs::path& ruta) {
     return EjecutarSql(ruta, "SELECT nombred FROM TDeclarante ORDER BY coddec");
 }

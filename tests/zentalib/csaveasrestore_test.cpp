@@ -9,6 +9,7 @@
 #include "bd_prueba.h"
 #include "qt_prueba.h"
 #include "quelvort/object.h"
+#include "quelvort/tempfile.h"
 
 namespace {
 
@@ -18,10 +19,14 @@ class SaveAsRestore : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { AsegurarAplicacion(); }
     void SetUp() override { MostrarDialogos(false); }
+    void TearDown() override {
+        for (const auto& carpeta : carpetas_) fs::remove_all(carpeta);
+    }
 
     // A fresh folder for the user database and its backup.
     void Nueva(const std::string& nombre) {
         dir_ = CarpetaTemporal(nombre);
+        carpetas_.push_back(dir_);
         vivo_ = dir_ / "Tablas" / "794Mod.mdb";
         copia_ = dir_ / "backups" / "794Mod_bak.mdb";
         fs::create_directories(vivo_.parent_path());
@@ -49,6 +54,7 @@ protected:
     }
 
     fs::path dir_, vivo_, copia_;
+    std::vector<fs::path> carpetas_;
     std::vector<Modal> vistos_;
 };
 
@@ -70,11 +76,19 @@ TEST_F(SaveAsRestore, BackupOfADatabaseInUseHoldsItsLatestRows) {
 }
 
 TEST_F(SaveAsRestore, AFailedBackupAnswersFalseAndKeepsTheOldBackup) {
-    for (const char* origen : {static_cast<const char*>(nullptr), "Nombre;NIF\r\nAna;12345678Z\r\n"}) {
-        SCOPED_TRACE(origen ? "text file" : "no file");
+    using Crear = std::function<void(const fs::path&)>;
+    const struct {
+        const char* nombre;
+        Crear crear;
+    } casos[] = {
+        {"no file", [](const fs::path&) {}},
+        {"text file", [](const fs::path& p) { EscribirBytes(p, "Nombre;NIF\r\nAna;12345678Z\r\n"); }},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.nombre);
         Nueva("backup-fallido");
         CrearBaseUsuario(copia_, "Antiguo");
-        if (origen) EscribirBytes(vivo_, origen);
+        c.crear(vivo_);
         const auto antes = LeerBytes(copia_);
         EXPECT_FALSE(Llamar([&] { return Objeto(vivo_, copia_)->CrearBackup(); }));
         EXPECT_TRUE(vistos_.empty());
@@ -128,6 +142,116 @@ TEST_F(SaveAsRestore, RestoreWithItsBoxesAnsweredByTheUser) {
         EXPECT_EQ(Contenido(vivo_.parent_path()), "794Mod.mdb;");
         if (resultado) EXPECT_EQ(Nombres(vivo_), "Guardado");
         else EXPECT_EQ(LeerBytes(vivo_), antes);
+    }
+}
+
+// Only a file the program could have written replaces the user database or
+// its backup: anything more would act on the user's data once in place.
+TEST_F(SaveAsRestore, RestoreAndBackupRefuseWhatIsNoSoundUserDatabase) {
+    const auto con = [](const std::string& sql) {
+        return [sql](const fs::path& p) { CrearBaseUsuario(p, "Copia"); EjecutarSql(p, sql); };
+    };
+    using Crear = std::function<void(const fs::path&)>;
+    const struct {
+        const char* nombre;
+        Crear crear;
+    } casos[] = {
+        {"tables without the columns",
+         [](const fs::path& p) {
+             EjecutarSql(p, "CREATE TABLE TDeclarante(x); CREATE TABLE TPresentador(x);"
+                            "CREATE TABLE TDeclaraciones(x); CREATE TABLE tOperadores(x);"
+                            "CREATE TABLE tgeneral(x);");
+         }},
+        {"a trigger", con("CREATE TRIGGER borrar AFTER INSERT ON tOperadores BEGIN DELETE FROM TDeclarante; END;")},
+        {"a view", con("CREATE VIEW v AS SELECT * FROM TDeclarante;")},
+        {"another table", con("CREATE TABLE clientes (id);")},
+        {"another index", con("CREATE UNIQUE INDEX unico ON tOperadores (nifo);")},
+        {"another column", con("ALTER TABLE TDeclarante ADD COLUMN nota TEXT;")},
+        {"a column missing", con("ALTER TABLE TPresentador DROP COLUMN telefonop;")},
+        {"a column of another type",
+         con("ALTER TABLE TDeclarante DROP COLUMN telefonopd; ALTER TABLE TDeclarante ADD COLUMN telefonopd BLOB;")},
+        {"half an earlier layout", con("ALTER TABLE tOperadores DROP COLUMN tipoopo;")},
+        {"damaged pages", [](const fs::path& p) { CrearBaseUsuarioDanada(p); }},
+        {"empty file", [](const fs::path& p) { EscribirBytes(p, ""); }},
+    };
+    for (const bool restaurar : {true, false})
+        for (const auto& c : casos) {
+            SCOPED_TRACE(std::string(restaurar ? "restore, " : "backup, ") + c.nombre);
+            Nueva("ajena");
+            // The good file stands where the bad one would go.
+            const fs::path bueno = restaurar ? vivo_ : copia_, malo = restaurar ? copia_ : vivo_;
+            CrearBaseUsuario(bueno, "Bueno");
+            c.crear(malo);
+            const auto antes = LeerBytes(bueno);
+            EXPECT_FALSE(Llamar([&] {
+                return restaurar ? Objeto(malo, bueno)->CrearRestore() : Objeto(malo, bueno)->CrearBackup();
+            }));
+            EXPECT_EQ(LeerBytes(bueno), antes);
+            EXPECT_EQ(Contenido(bueno.parent_path()), bueno.filename().string() + ";");
+        }
+}
+
+TEST_F(SaveAsRestore, DamagedPagesPassTheTableCheckButNotTheIntegrityCheck) {
+    Nueva("danada");
+    CrearBaseUsuarioDanada(copia_);
+    EXPECT_NE(EjecutarSql(copia_, "SELECT count(*) FROM sqlite_master"), "");
+    std::string integridad;
+    try {
+        integridad = EjecutarSql(copia_, "PRAGMA integrity_check");
+    } catch (const std::exception& e) {
+        integridad = e.what();
+    }
+    EXPECT_NE(integridad, "ok");
+    MostrarDialogos(true);
+    CrearBaseUsuario(vivo_, "Actual");
+    EXPECT_FALSE(Llamar([&] { return Objeto(copia_, vivo_)->CrearRestore(); }));
+    ASSERT_EQ(vistos_.size(), 1u);
+    EXPECT_TRUE(vistos_[0].texto.contains(QStringLiteral("dañada"))) << vistos_[0].texto.toStdString();
+}
+
+// A backup of a database in use (in WAL mode) restores as it was made.
+TEST_F(SaveAsRestore, ABackupOfADatabaseInUseRestores) {
+    Nueva("ida-vuelta");
+    CrearBaseUsuario(vivo_, "Ana");
+    {
+        const auto abierta = AbrirEnWal(vivo_, "INSERT INTO TDeclarante (nombred) VALUES ('Bea');");
+        EXPECT_TRUE(Llamar([&] { return Objeto(vivo_, copia_)->CrearBackup(); }));
+    }
+    EjecutarSql(vivo_, "DELETE FROM TDeclarante;");
+    EXPECT_TRUE(Llamar([&] { return Objeto(copia_, vivo_)->CrearRestore(); }));
+    EXPECT_EQ(Nombres(vivo_), "Ana,Bea");
+    EXPECT_EQ(Contenido(copia_.parent_path()), "794Mod_bak.mdb;");
+}
+
+// The upgrade at the next start brings it up to date.
+TEST_F(SaveAsRestore, RestoreAcceptsTheLayoutOfAnEarlierRelease) {
+    Nueva("restaurar-anterior");
+    CrearBaseUsuario(vivo_, "Actual");
+    CrearBaseUsuarioAnterior(copia_, "Anterior");
+    EXPECT_TRUE(Llamar([&] { return Objeto(copia_, vivo_)->CrearRestore(); }));
+    EXPECT_EQ(Nombres(vivo_), "Anterior");
+}
+
+// A copy killed half-way leaves its temporary files; the next one clears
+// them, but not those of a copy still running.
+TEST_F(SaveAsRestore, BackupAndRestoreRemoveWhatAKilledCopyLeft) {
+    for (const bool restaurar : {false, true}) {
+        SCOPED_TRACE(restaurar ? "restore" : "backup");
+        Nueva("restos");
+        CrearBaseUsuario(vivo_, "Ana");
+        CrearBaseUsuario(copia_, "Copia");
+        const fs::path destino = restaurar ? vivo_ : copia_;
+        const std::string resto = destino.string() + ".tmp0123456789abcdef";
+        for (const char* sufijo : {"", "-journal"}) EscribirBytes(resto + sufijo, "x");
+        EscribirBytes(destino.string() + ".tmpfedcba9876543210-wal", "x");
+        const rt::TempBeside vivo(destino.string());
+        ASSERT_TRUE(vivo.Created());
+
+        EXPECT_TRUE(Llamar([&] {
+            return restaurar ? Objeto(copia_, vivo_)->CrearRestore() : Objeto(vivo_, copia_)->CrearBackup();
+        }));
+        EXPECT_EQ(Contenido(destino.parent_path()),
+                  destino.filename().string() + ";" + fs::path(vivo.Path()).filename().string() + ";");
     }
 }
 

@@ -62,6 +62,25 @@ TEST(ValidaNifCif, Table) {
     }
 }
 
+// The control of 1234567 is 4, or D as a letter. Which forms each
+// organisation type takes.
+TEST(ValidaNifCif, ControlFormByOrganisationType) {
+    auto objeto = Miscelaneos();
+    const auto valido = [&](const std::string& cif) {
+        rt::Variant cadena(cif), sinLetra(false);
+        return objeto->ValidaNifCif(cadena, sinLetra);
+    };
+    const struct {
+        const char* letras;
+        bool digito, letra;
+    } tipos[] = {{"ABEH", true, false}, {"NPQRSW", false, true}, {"CDFGJUV", true, true}};
+    for (const auto& t : tipos)
+        for (const char* l = t.letras; *l; ++l) {
+            EXPECT_EQ(valido(std::string(1, *l) + "12345674"), t.digito) << *l << " digit";
+            EXPECT_EQ(valido(std::string(1, *l) + "1234567D"), t.letra) << *l << " letter";
+        }
+}
+
 TEST(ValidaNifCif, OptionalArgumentAndOtherKinds) {
     auto objeto = Miscelaneos();
     rt::Variant dni("12345678Z"), digitos("12345678"), nulo = rt::Variant::Null();

@@ -9,7 +9,9 @@ namespace zentalib {
 enum class FalloCopia {
     Ninguno,
     OrigenNoExiste,   // the file to copy is not there
-    NoEsBaseUsuario,  // not an SQLite file with the user database's tables
+    NoEsBaseUsuario,  // not an SQLite file with the user database's tables and columns
+    Danada,           // a database whose pages fail the integrity check
+    ObjetoAjeno,      // holds a trigger, view, table, index or column the program never makes
     Carpeta,          // the destination folder cannot be created
     Copia,            // the copy itself failed (detail from SQLite)
     EnUso,            // the target is held by another connection
@@ -26,12 +28,15 @@ struct ResultadoCopia {
 // the name as it is.
 std::string UnirRuta(const std::string& carpeta, const std::string& nombre);
 
-// Whether the file at ruta is a sound SQLite database holding the tables of
-// the system's user database. Nothing is written to it.
+// Whether the file at ruta is a sound user database of the system, in the
+// current layout or an earlier one the upgrade knows, holding nothing the
+// program does not make. Nothing is written to it.
 ResultadoCopia ComprobarBaseUsuario(const std::string& ruta);
 
 // Writes a copy of the database origen over destino, creating destino's
-// folder. On any failure destino is left as it was.
+// folder; the copy replaces destino only once it passes ComprobarBaseUsuario.
+// Temporary files that an earlier copy killed half-way left beside destino
+// are removed. On any failure destino is left as it was.
 ResultadoCopia CopiarBaseDatos(const std::string& origen, const std::string& destino);
 
 }  // namespace zentalib

@@ -14,7 +14,9 @@ std::string cSaveAsRestore::Destino() const { return UnirRuta(rutaDestino_, arch
 bool cSaveAsRestore::CrearBackup() {
     const std::string origen = Origen();
     const std::string destino = Destino();
-    const ResultadoCopia resultado = CopiarBaseDatos(origen, destino);
+    // A broken database must not replace a good backup.
+    ResultadoCopia resultado = ComprobarBaseUsuario(origen);
+    if (resultado.ok()) resultado = CopiarBaseDatos(origen, destino);
     if (!resultado.ok())
         AvisarFallo(parent_, idioma_, TituloOperacion(Operacion::Copia, idioma_),
                     TextoFallo(Operacion::Copia, resultado, origen, destino, idioma_));

@@ -39,6 +39,16 @@ QString TextoFallo(Operacion operacion, const ResultadoCopia& resultado, const s
                    : QStringLiteral("El archivo %1 no es una base de datos del programa.");
         texto = texto.arg(Q(origen));
         break;
+    case FalloCopia::Danada:
+        texto = eu ? QStringLiteral("%1 datu-basea hondatuta dago.")
+                   : QStringLiteral("La base de datos %1 está dañada.");
+        texto = texto.arg(Q(origen));
+        break;
+    case FalloCopia::ObjetoAjeno:
+        texto = eu ? QStringLiteral("%1 fitxategiak programak sortzen ez dituen elementuak ditu.")
+                   : QStringLiteral("El archivo %1 contiene elementos que el programa no crea.");
+        texto = texto.arg(Q(origen));
+        break;
     case FalloCopia::Carpeta:
         texto = eu ? QStringLiteral("Ezin izan da %1 karpeta sortu.") : QStringLiteral("No se ha podido crear la carpeta %1.");
         texto = texto.arg(Carpeta(destino));
@@ -61,6 +71,9 @@ QString TextoFallo(Operacion operacion, const ResultadoCopia& resultado, const s
     if (!resultado.detalle.empty()) texto += QStringLiteral("\n(") + Q(resultado.detalle) + QStringLiteral(")");
     if (operacion == Operacion::Restauracion)
         texto += eu ? QStringLiteral("\nDatu-basea ez da aldatu.") : QStringLiteral("\nLa base de datos no ha cambiado.");
+    else
+        texto += eu ? QStringLiteral("\nAurreko segurtasun kopia, baldin bazegoen, gorde egin da.")
+                    : QStringLiteral("\nLa copia de seguridad anterior, si la había, se conserva.");
     return texto;
 }
 

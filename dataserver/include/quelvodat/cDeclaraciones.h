@@ -33,7 +33,8 @@ public:
                                         int32_t lngCodDeclaOrigen,
                                         const std::string& strConversor,
                                         const std::string& strBimensual, int32_t intEjerOrg) = 0;
-    // Inserts a declaration; answers its key.
+    // Inserts a declaration; answers its key. A declarant that does not
+    // exist is refused (ErrorNoExiste).
     virtual int32_t GuardarDeclaracion(int32_t lngEjercicio, const std::string& strMoneda,
                                        uint8_t btePeriodo, int32_t lngDeclarante,
                                        uint8_t btePeriodicidad,

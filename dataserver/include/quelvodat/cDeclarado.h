@@ -31,7 +31,9 @@ public:
                                         int32_t codOpe = 0) = 0;
     // Index 0 = 0 inserts and answers the new key; a positive key updates
     // that entry (ErrorNoExiste when no entry has it) and answers it; a
-    // negative key changes nothing and is answered as it came.
+    // negative key changes nothing and is answered as it came. A declaration
+    // that does not exist (ErrorNoExiste) or an amount that is no finite
+    // number (13) is refused; errors carry "cdeclarado.GuardarDeclarado ".
     virtual int32_t GuardarDeclarado(const rt::Variant& vBufferResultado) = 0;
     virtual rt::Variant ObtenerDeclarados(int32_t lngDeclaracion) = 0;
     // Every column of the declaration's entries in table order, by key and

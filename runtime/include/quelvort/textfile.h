@@ -41,14 +41,19 @@ namespace detail {
 class AtomicFile;
 }
 
-// Writes Windows-1252 lines ended by CR LF into a temporary file beside the
-// target; Commit puts it in place of the target. Destroyed without Commit, it
+// How a written text file stores its characters: Windows-1252 for every file
+// exchanged with the authority or another program, UTF-8 for the logs people
+// read on this desktop.
+enum class TextEncoding { Cp1252, Utf8 };
+
+// Writes lines ended by CR LF (Windows-1252 unless told otherwise) into a
+// temporary file beside the target; Commit puts it in place of the target. Destroyed without Commit, it
 // removes the temporary file and the target stays as it was. After any failed
 // write (including a character Windows-1252 cannot hold) Commit refuses, so a
 // file with a missing part never replaces the old one.
 class TextFileWriter {
 public:
-    explicit TextFileWriter(const std::string& path);
+    explicit TextFileWriter(const std::string& path, TextEncoding encoding = TextEncoding::Cp1252);
     ~TextFileWriter();
     TextFileWriter(const TextFileWriter&) = delete;
     TextFileWriter& operator=(const TextFileWriter&) = delete;
@@ -59,6 +64,7 @@ public:
 
 private:
     std::unique_ptr<detail::AtomicFile> file_;
+    TextEncoding encoding_;
 };
 
 // Replaces target with the bytes writeBytes writes, only when it returns

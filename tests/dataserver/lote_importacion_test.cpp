@@ -1,0 +1,183 @@
+// Import runs and the unit of an imported line: lines of a run share their
+// commits, a failing line leaves nothing of itself, and a record 1 is stored
+// whole or not at all.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "carpeta_prueba.h"
+#include "comun/numero_de_error.h"
+#include "db/base_usuario.h"
+#include "db/conexion_dao.h"
+#include "exchange/cimportacion.h"
+#include "quelvort/convert.h"
+#include "quelvort/strings.h"
+#include "quelvort/textfile.h"
+
+using namespace quelvodat;
+
+namespace {
+
+class LoteImportacion : public prueba::ConCarpeta {
+protected:
+    void SetUp() override {
+        ConCarpeta::SetUp();
+        mod_ = Ruta("794Mod.mdb");
+        CrearBaseUsuarioSiFalta(mod_);
+        lineas_ = rt::ReadAllLines(std::string(QUELVO_FIXTURES_DIR) +
+                                   "/importacion/soporte_2011.txt");
+    }
+    void TearDown() override {
+        ConexionCompartida().CerrarTodo();
+        ConCarpeta::TearDown();
+    }
+
+    // One line as the dialog gives it: a new object with the carried state.
+    void Linea(const std::string& linea) {
+        cImportacion o;
+        o.mdbmod(mod_);
+        o.mdblec(std::string(QUELVO_BIN_DIR) + "/Tablas/794Lec.mdb");
+        o.EjercicioMin(1993);
+        o.EjercicioMax(2013);
+        o.declaracion(declaracion_);
+        o.RechazarDeclaracion(rechazar_);
+        o.Periodo(periodo_);
+        o.Periodicidad(periodicidad_);
+        rt::Variant errores;
+        // The state is carried on after a failing line too.
+        struct Copia {
+            LoteImportacion& t;
+            cImportacion& o;
+            ~Copia() {
+                t.declaracion_ = o.declaracion();
+                t.rechazar_ = o.RechazarDeclaracion();
+                t.periodo_ = o.Periodo();
+                t.periodicidad_ = o.Periodicidad();
+                t.resultado_ = o.Resultado();
+            }
+        } copia{*this, o};
+        o.importSpte(linea, errores, false);
+    }
+    void Ejecucion(bool iniciar) {
+        cImportacion o;
+        o.mdbmod(mod_);
+        iniciar ? o.IniciarImportacion() : o.TerminarImportacion();
+    }
+
+    // Counts as another process sees them: committed rows only.
+    int32_t Cuenta(const std::string& tabla) {
+        sqlite::Database otra(mod_, sqlite::Mode::ReadOnly);
+        return rt::CLng(otra.query("SELECT count(*) FROM " + tabla)->Field(0));
+    }
+    std::string Nombre(const std::string& nif) {
+        sqlite::Database otra(mod_, sqlite::Mode::ReadOnly);
+        auto rs = otra.query("SELECT nombred FROM TDeclarante WHERE dni_cifd = ?", {nif});
+        return rs->Eof() ? "<none>" : rs->Field(0).str();
+    }
+    bool Pendiente() {
+        return ConexionCompartida().EnLote() && UsoBD(bd794mod, mod_).base().inTransaction();
+    }
+    void Sql(const std::string& sql) {
+        sqlite::Database(mod_, sqlite::Mode::ReadWrite).executeScript(sql);
+    }
+
+    // Record 1 of the fixture for another declarant.
+    std::string Registro1(const std::string& nif) const {
+        return rt::Left(lineas_[1], 12) + nif + rt::Mid(lineas_[1], 22);
+    }
+
+    std::string mod_;
+    std::vector<std::string> lineas_;
+    std::string declaracion_ = "0";
+    bool rechazar_ = false;
+    uint8_t periodo_ = 0, periodicidad_ = 0, resultado_ = 0;
+};
+
+TEST_F(LoteImportacion, ARunCommitsAtEveryDeclarationAndAtItsEnd) {
+    Ejecucion(true);
+    for (size_t i = 0; i < lineas_.size(); ++i) {
+        Linea(lineas_[i]);
+        if (i > 0) {
+            EXPECT_EQ(resultado_, 0) << i;
+        }
+    }
+    // The lines wait for their commit: another process sees none of them.
+    EXPECT_TRUE(Pendiente());
+    EXPECT_EQ(Cuenta("tOperadores"), 0);
+    // A record 1 commits what came before it.
+    Linea(Registro1("00000001R"));
+    EXPECT_EQ(resultado_, 0);
+    EXPECT_EQ(Cuenta("tOperadores"), 3);
+    EXPECT_EQ(Cuenta("TDeclaraciones"), 1);
+    Linea(lineas_[2]);
+    Ejecucion(false);
+    EXPECT_FALSE(Pendiente());
+    EXPECT_EQ(Cuenta("TDeclaraciones"), 2);
+    EXPECT_EQ(Cuenta("tOperadores"), 4);
+}
+
+TEST_F(LoteImportacion, WithoutARunEveryLineIsCommittedOnItsOwn) {
+    for (const auto& linea : lineas_) {
+        Linea(linea);
+        EXPECT_FALSE(UsoBD(bd794mod, mod_).base().inTransaction());
+    }
+    EXPECT_EQ(Cuenta("tOperadores"), 3);
+}
+
+TEST_F(LoteImportacion, ClosingEverythingCommitsARunsPendingLines) {
+    Ejecucion(true);
+    for (const auto& linea : lineas_) Linea(linea);
+    ConexionCompartida().CerrarTodo();
+    EXPECT_FALSE(ConexionCompartida().EnLote());
+    EXPECT_EQ(Cuenta("tOperadores"), 3);
+}
+
+TEST_F(LoteImportacion, AFailingLineLeavesNothingOfItselfAndTheRunGoesOn) {
+    Sql("CREATE TRIGGER rechazo BEFORE INSERT ON tOperadores WHEN NEW.nifo LIKE '987654321%' "
+        "BEGIN SELECT RAISE(ABORT, 'rechazada'); END;");
+    for (bool enLote : {true, false}) {
+        SCOPED_TRACE(enLote ? "run" : "no run");
+        Sql("DELETE FROM tOperadores; DELETE FROM TDeclaraciones; DELETE FROM TDeclarante;");
+        if (enLote) Ejecucion(true);
+        Linea(lineas_[0]);
+        Linea(lineas_[1]);
+        Linea(lineas_[2]);
+        std::string descripcion;
+        EXPECT_NE(prueba::NumeroDeError([&] { Linea(lineas_[3]); }, &descripcion), 0);
+        EXPECT_NE(descripcion.find("cdeclarado.GuardarDeclarado rechazada"), std::string::npos)
+            << descripcion;
+        Linea(lineas_[4]);
+        if (enLote) Ejecucion(false);
+        EXPECT_EQ(Cuenta("tOperadores"), 2);
+        EXPECT_EQ(Cuenta("TDeclaraciones"), 1);
+    }
+}
+
+TEST_F(LoteImportacion, ARecord1IsStoredWholeOrNotAtAll) {
+    // The declaration cannot be stored: neither the new declarant nor the new
+    // name of an existing one stays, and the first error is the one raised.
+    Sql("CREATE TRIGGER rechazo BEFORE INSERT ON TDeclaraciones "
+        "BEGIN SELECT RAISE(ABORT, 'sin declaraciones'); END;"
+        "INSERT INTO TDeclarante VALUES (5, '12345678Z', 'NOMBRE ANTERIOR', 'CL', 'MAYOR', 1, "
+        "' ', ' ', ' ', ' ', 1, 1, 'VITORIA-GASTEIZ', 945000000, ' ', 0);");
+    for (bool enLote : {true, false}) {
+        SCOPED_TRACE(enLote ? "run" : "no run");
+        if (enLote) Ejecucion(true);
+        for (const std::string& nif : {std::string("12345678Z"), std::string("00000001R")}) {
+            std::string descripcion;
+            EXPECT_NE(prueba::NumeroDeError([&] { Linea(Registro1(nif)); }, &descripcion), 0);
+            EXPECT_EQ(descripcion, "cDeclaraciones.GuardarDeclaracion sin declaraciones");
+            EXPECT_TRUE(rechazar_);
+            // Its entries are ignored.
+            Linea(lineas_[2]);
+            EXPECT_EQ(resultado_, 2);
+        }
+        if (enLote) Ejecucion(false);
+        EXPECT_EQ(Nombre("12345678Z"), "NOMBRE ANTERIOR");
+        EXPECT_EQ(Cuenta("TDeclarante"), 1);
+        EXPECT_EQ(Cuenta("tOperadores"), 0);
+    }
+}
+
+}  // namespace
