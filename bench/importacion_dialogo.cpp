@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <string>
 
+#include "comun/estado_importacion.h"
 #include "exchange/frmImpSoporte_794.h"
 #include "medida.h"
 #include "quelvodat/cImportacion.h"
@@ -33,38 +34,16 @@ std::string BaseVacia(const std::string& carpeta, const char* nombre) {
     return ruta;
 }
 
-// The data server alone: a run around the lines, the state carried by hand.
+// The data server alone: a run around the lines, the state carried from
+// line to line as the window's import object carries it.
 long ImportarDirecto(const std::string& fichero, const std::string& mod, const std::string& lec) {
     auto run = rt::CreateObjectAs<quelvodat::_cImportacion>("Quelvodat.cImportacion");
     run->mdbmod(mod);
     run->IniciarImportacion();
-    std::string declaracion = "0", linea;
-    uint8_t resultado = 0, periodo = 0, periodicidad = 0;
-    bool rechazar = false, convertir = false;
+    prueba::EstadoImportacion estado;
     long lineas = 0;
     rt::TextFileReader lector(fichero);
-    while (lector.ReadLine(linea)) {
-        auto o = rt::CreateObjectAs<quelvodat::_cImportacion>("Quelvodat.cImportacion");
-        o->mdbmod(mod);
-        o->mdblec(lec);
-        o->EjercicioMin(1993);
-        o->EjercicioMax(2013);
-        o->declaracion(declaracion);
-        o->Resultado(resultado);
-        o->RechazarDeclaracion(rechazar);
-        o->Convertir(convertir);
-        o->Periodo(periodo);
-        o->Periodicidad(periodicidad);
-        rt::Variant errores;
-        o->importSpte(linea, errores, false);
-        declaracion = o->declaracion();
-        resultado = o->Resultado();
-        rechazar = o->RechazarDeclaracion();
-        convertir = o->Convertir();
-        periodo = o->Periodo();
-        periodicidad = o->Periodicidad();
-        ++lineas;
-    }
+    for (std::string linea; lector.ReadLine(linea); ++lineas) estado.Soporte(mod, lec, linea);
     run->TerminarImportacion();
     return lineas;
 }
