@@ -1,13 +1,11 @@
 // The selector's two lists: their columns and widths, the filling of the
 // available list and the four moves.
-#include <QApplication>
 #include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSet>
-#include <QStyle>
 #include <QTreeWidget>
 
 #include "declarations/cdeclaracion.h"
@@ -18,6 +16,7 @@
 #include "shell/catalogo.h"
 #include "shell/cgeneral.h"
 #include "shell/estilo.h"
+#include "shell/imagenes.h"
 #include "shell/interaccion.h"
 #include "shell/objetos.h"
 #include "shell/periodos.h"
@@ -39,8 +38,6 @@ constexpr int kAnchoNombre = 2400;
 constexpr int kFilasSinBarra = 8;
 constexpr int kAnchoBarra = 220;
 
-QIcon IconoDeclarante() { return QApplication::style()->standardIcon(QStyle::SP_FileIcon); }
-
 // The code as rows show it: at least four digits.
 QString CodigoFila(int32_t codigo) { return QString("%1").arg(codigo, 4, 10, QChar('0')); }
 
@@ -48,7 +45,7 @@ QTreeWidgetItem* NuevaFila(QTreeWidget* lista, const QString& codigo, const QStr
                            const QString& nombre) {
     auto fila = new QTreeWidgetItem(lista);
     fila->setText(kColCodigo, codigo);
-    fila->setIcon(kColIcono, IconoDeclarante());
+    fila->setIcon(kColIcono, ImagenMDI16(kImagenDeclarante));
     fila->setText(kColNif, nif);
     fila->setText(kColNombre, nombre);
     return fila;

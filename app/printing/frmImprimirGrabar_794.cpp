@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QPrintDialog>
@@ -68,7 +69,7 @@ void TerminarProgreso() {
 }  // namespace
 
 frmImprimirGrabar_794::frmImprimirGrabar_794(std::function<void()> alCerrar, QWidget* parent)
-    : QWidget(parent), alCerrar_(std::move(alCerrar)) {
+    : QWidget(parent), alCerrar_(std::move(alCerrar)), modo_(objImprGrabar().ProcImprimir()) {
     setObjectName("frmImprimirGrabar_794");
     CrearControles();
     Form_Load();
@@ -79,16 +80,33 @@ frmImprimirGrabar_794::~frmImprimirGrabar_794() {
 }
 
 frmImprimirGrabar_794* frmImprimirGrabar_794::Abrir(std::function<void()> alCerrar) {
-    if (frmImprimirGrabar_794* ya = abierta()) {
-        ya->alCerrar_ = std::move(alCerrar);
-        ya->activateWindow();
-        return ya;
+    cImprGrabar& run = objImprGrabar();
+    if (frmImprimirGrabar_794* ya = abierta(); ya && !ya->cerrado_) {
+        if (ya->modo_ == run.ProcImprimir()) {
+            if (alCerrar) ya->alCerrar_ = std::move(alCerrar);
+            ya->activateWindow();
+            return ya;
+        }
+        // Opened for another purpose: the open one goes its own way back
+        // first, and its reset must not undo what the new opener set.
+        const cImprGrabar pedido = run;
+        ya->CerrarFormulario();
+        run = pedido;
     }
     auto ventana = new frmImprimirGrabar_794(std::move(alCerrar));
     abierta() = ventana;
     MostrarHija(ventana);
-    // Room for every control in either language.
-    if (auto marco = qobject_cast<QMdiSubWindow*>(ventana->parentWidget())) marco->adjustSize();
+    if (auto marco = qobject_cast<QMdiSubWindow*>(ventana->parentWidget())) {
+        // Room for every control in either language.
+        marco->adjustSize();
+        // Coming back to it from another child window is an activation too.
+        QObject::connect(marco->mdiArea(), &QMdiArea::subWindowActivated, ventana,
+                         [ventana, marco](QMdiSubWindow* activa) {
+                             if (activa == marco)
+                                 Guardar(ventana, "frmImprimirGrabar_794T.Form_Activate",
+                                         [ventana] { ventana->Form_Activate(); });
+                         });
+    }
     return ventana;
 }
 
@@ -204,7 +222,7 @@ void frmImprimirGrabar_794::CrearControles() {
                 Guardado(this, "frmImprimirGrabar_794T.optTipo_Click", &frmImprimirGrabar_794::optTipo_Click));
 }
 
-bool frmImprimirGrabar_794::Modo1() const { return objImprGrabar().ProcImprimir() == 1; }
+bool frmImprimirGrabar_794::Modo1() const { return modo_ == 1; }
 
 void frmImprimirGrabar_794::Form_Load() {
     InicializarOpciones();
@@ -442,8 +460,8 @@ void frmImprimirGrabar_794::GrabarFichero() { objImprGrabar().GrabarDeclaracione
 bool frmImprimirGrabar_794::ValidarFechaPresentacion() {
     const QString texto = txtFechaPresentacion->text();
     if (!FechaValida(texto)) {
-        interaccion().Avisar(lngIdioma == 0 ? "La Fecha de presentación introducida no es correcta"
-                                            : "Sartutako aurkezpen data ez da zuzena",
+        // The same text in both languages.
+        interaccion().Avisar("La Fecha de presentación introducida no es correcta",
                              kTituloErrorIntroduccion);
         return true;
     }

@@ -5,6 +5,7 @@
 // window for its declaration (run object's ProcImprimir 1), or from the main
 // window's menu with the two-list selector of declarants (ProcImprimir 0).
 #include <QWidget>
+#include <cstdint>
 #include <functional>
 
 #include "printing/ctrListaDecl_794.h"
@@ -117,6 +118,8 @@ private:
     void Titulo(const QString& texto);
 
     std::function<void()> alCerrar_;
+    // The run object's ProcImprimir when the dialog was opened.
+    const int32_t modo_;
     bool enCurso_ = false;
     bool cerrado_ = false;
 };

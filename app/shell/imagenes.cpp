@@ -37,6 +37,7 @@ QIcon ImagenMDI16(int numero) {
     case kImagenAlta: return estilo->standardIcon(QStyle::SP_FileDialogNewFolder);
     case kImagenEdicion: return estilo->standardIcon(QStyle::SP_FileDialogDetailedView);
     case kImagenDeclarado: return estilo->standardIcon(QStyle::SP_FileIcon);
+    case kImagenDeclarante: return estilo->standardIcon(QStyle::SP_DirHomeIcon);
     default: return {};
     }
 }

@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QPrintDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -26,7 +27,11 @@
 #include "printing/frmImprimirGrabar_794.h"
 #include "printing/frmSelFichero_794.h"
 #include "printing/lienzo.h"
+#include "printing/principal.h"
+#include "quelvort/error.h"
+#include "shell/catalogo.h"
 #include "shell/frmBarraDeProgreso_794.h"
+#include "shell/globales.h"
 #include "shell/mdi794.h"
 #include "shell/objetos.h"
 #include "shell/periodos.h"
@@ -63,9 +68,9 @@ protected:
     void abrirDesdeMenu() {
         principal_.Menu("mnuGraImpOfi")->setEnabled(true);
         principal_.Menu("mnuGraImpOfi")->trigger();
+        QApplication::processEvents();
         dialogo_ = principal_.findChild<frmImprimirGrabar_794*>();
         ASSERT_NE(dialogo_, nullptr);
-        QApplication::processEvents();
     }
     template <typename T>
     T* control(const char* nombre) {
@@ -253,6 +258,126 @@ TEST_F(DesdeDeclaraciones, ElBotonDeLaVentanaDeDeclaracionesAbreElDialogoYVuelve
     ASSERT_NE(vuelta, nullptr);
     EXPECT_EQ(vuelta->findChild<QTreeWidget*>("lsvDeclaraciones")->currentItem()->text(0), "1");
     vuelta->close();
+}
+
+TEST_F(DesdeDeclaraciones, OpcionesDeImpresoraCanceladasNoEjecutanNada) {
+    abrir();
+    marcarGrabar("cmdAceptar");
+    for (bool aceptar : {false, true}) {
+        prueba::ConModal([&] { pulsar("cmdOpcImp"); },
+                         [&](QWidget* w) {
+                             if (auto d = qobject_cast<QPrintDialog*>(w))
+                                 QMetaObject::invokeMethod(d, aceptar ? "accept" : "reject");
+                         });
+        EXPECT_EQ(QFile::exists(fichero()), aceptar);
+    }
+}
+
+TEST_F(DesdeDeclaraciones, ElMenuConElDialogoDeUnaDeclaracionAbiertoLoSustituye) {
+    abrir();
+    QPointer<frmImprimirGrabar_794> anterior = dialogo_;
+    abrirDesdeMenu();
+    EXPECT_EQ(vueltas_, 1);  // the first went its way back
+    EXPECT_TRUE(anterior.isNull());
+    ASSERT_NE(dialogo_, nullptr);
+    auto selector = control<QWidget>("ctrdatos");
+    ASSERT_NE(selector, nullptr);
+    EXPECT_EQ(selector->findChild<QLineEdit*>("txtEjercicio")->text(), "2011");
+}
+
+TEST_F(DesdeDeclaraciones, ElProgresoCuentaLasCopiasConFechaYElFichero) {
+    abrir();
+    pulsar("chkImprimir");
+    for (const char* c : {"chkBorrador", "chkEtiquetas", "chkAdministracion"}) pulsar(c);
+    marcarGrabar("cmdAceptar");
+    // Draft, Administration's copy and the file, two entries each; labels do
+    // not count.
+    dialogo_->InicializarBarraDeProgreso(false);
+    EXPECT_EQ(quelvo::intTotalProgreso, 6);
+    dialogo_->InicializarBarraDeProgreso(true);
+    EXPECT_EQ(quelvo::intTotalProgreso, 2);
+    EXPECT_FALSE(principal_.isEnabled());
+    quelvo::intProgreso = quelvo::intTotalProgreso;
+    quelvo::AvanzarProgreso(0);
+    quelvo::HabilitarPrincipal();
+}
+
+TEST_F(DesdeDeclaraciones, ConBasesNegativasSoloSaleElBorrador) {
+    entorno_.sql("UPDATE tOperadores SET base = -5 WHERE codope = 1;");
+    abrir();
+    pulsar("chkImprimir");
+    for (const char* c : {"chkBorrador", "chkEtiquetas", "chkInteresado", "chkAdministracion"}) pulsar(c);
+    marcarGrabar("cmdAceptar");
+    pulsar("cmdAceptar");
+    // The draft's page, then the refusal from the printing gate and again
+    // from the writer; no labels, copies or file.
+    EXPECT_EQ(lienzo_.Trabajos().size(), 1u);
+    ASSERT_EQ(pantalla_.listas.size(), 2u);
+    EXPECT_EQ(pantalla_.listas[0], std::vector<int>{64});
+    EXPECT_EQ(pantalla_.listas[1], std::vector<int>{64});
+    EXPECT_FALSE(QFile::exists(fichero()));
+    EXPECT_TRUE(principal_.isEnabled());
+}
+
+TEST_F(DesdeDeclaraciones, ImprimeEnSuOrdenYLuegoGraba) {
+    abrir();
+    pulsar("chkImprimir");
+    for (const char* c : {"chkBorrador", "chkInteresado"}) pulsar(c);
+    marcarGrabar("cmdAceptar");
+    pulsar("cmdAceptar");
+    EXPECT_EQ(objImprGrabar().Impreso(), 2);  // the draft first, then the declarant's copy
+    EXPECT_GE(lienzo_.Trabajos().size(), 2u);
+    EXPECT_TRUE(pantalla_.avisos.empty());
+    EXPECT_TRUE(QFile::exists(fichero()));
+    EXPECT_EQ(objImprGrabar().FechaPresentacion(), QDate::currentDate().toString("dd/MM/yyyy"));
+    EXPECT_TRUE(principal_.isEnabled());
+}
+
+// A printer that fails at the first page it is sent.
+class LienzoQueFalla : public quelvo::LienzoGrabacion {
+protected:
+    void Emitir(const quelvo::Trabajo&) override {
+        throw rt::Error(482, "Quelvo", "Printer error");
+    }
+};
+
+TEST_F(DesdeDeclaraciones, UnFalloAlImprimirSeDiceYElFicheroSeGrabaIgual) {
+    LienzoQueFalla falla;
+    quelvo::EstablecerLienzoPruebas(&falla);
+    abrir();
+    pulsar("chkImprimir");
+    pulsar("chkBorrador");
+    marcarGrabar("cmdAceptar");
+    pulsar("cmdAceptar");
+    ASSERT_EQ(pantalla_.avisos.size(), 1u);
+    EXPECT_EQ(prueba::TextoAviso(pantalla_.avisos[0]),
+              "Se ha producido un error durante la impresión. Printer error");
+    EXPECT_EQ(prueba::TituloAviso(pantalla_.avisos[0]), "Error de impresión");
+    EXPECT_TRUE(QFile::exists(fichero()));
+    EXPECT_TRUE(principal_.isEnabled());
+    EXPECT_TRUE(control<QPushButton>("cmdAceptar")->isEnabled());
+    quelvo::EstablecerLienzoPruebas(&lienzo_);
+}
+
+TEST_F(DesdeDeclaraciones, EnEuskeraLaFechaVaPrimeroElAno) {
+    quelvo::lngIdioma = quelvo::kOffsetEuskera;
+    abrir();
+    auto fecha = control<QLineEdit>("txtFechaPresentacion");
+    EXPECT_EQ(fecha->text(), "____/__/__");
+    EXPECT_EQ(control<QCheckBox>("chkGrabar")->text(), quelvo::Cat(190));
+    pulsar("chkImprimir");
+    pulsar("chkInteresado");
+    EXPECT_EQ(fecha->text(), QDate::currentDate().toString("yyyy/MM/dd"));
+    fecha->setText("2002/12/31");
+    pulsar("cmdAceptar");
+    ASSERT_EQ(pantalla_.avisos.size(), 1u);
+    EXPECT_EQ(prueba::TextoAviso(pantalla_.avisos[0]),
+              "Aurkezpen data ezin da 01/01/2003\r\n baino lehenagokoa izan");
+    fecha->setText("2003/02/30");
+    pulsar("cmdAceptar");
+    ASSERT_EQ(pantalla_.avisos.size(), 2u);
+    EXPECT_EQ(prueba::TextoAviso(pantalla_.avisos[1]), "La Fecha de presentación introducida no es correcta");
+    quelvo::lngIdioma = 0;
 }
 
 }  // namespace

@@ -8,13 +8,17 @@
 #include <QTest>
 #include <QTreeWidget>
 
+#include "dialogos.h"
 #include "entorno.h"
 #include "avisos.h"
 #include "interaccion_prueba.h"
 #include "printing/cimprgrabar.h"
 #include "printing/cselfichero.h"
 #include "printing/ctrListaDecl_794.h"
+#include "shell/frmContenedorLista_794.h"
 #include "quelvort/convert.h"
+#include "declarations/clistadeclaraciones.h"
+#include "printing/cselfichero.h"
 #include "shell/objetos.h"
 #include "shell/periodos.h"
 
@@ -25,8 +29,28 @@ namespace {
 class AnfitrionPrueba : public quelvo::AnfitrionListaDecl {
 public:
     void HabilitarAcciones(bool habilitar) override { acciones = habilitar; }
+    bool SoloEjerciciosDesde2002() const override { return telematico; }
     bool acciones = false;
+    bool telematico = false;
 };
+
+// Opens a pick list with the button, reads its entries and picks the one
+// whose text is `eleccion` with Enter.
+QStringList Elegir(QWidget* boton, const QString& eleccion) {
+    QStringList ofrecidos;
+    prueba::ConModal([&] { static_cast<QAbstractButton*>(boton)->click(); },
+                     [&](QWidget* w) {
+                         auto lista = w->findChild<QTreeWidget*>("lsvLista");
+                         if (!lista) return;
+                         for (int i = 0; i < lista->topLevelItemCount(); ++i) {
+                             ofrecidos << lista->topLevelItem(i)->text(0);
+                             if (lista->topLevelItem(i)->text(0) == eleccion)
+                                 lista->setCurrentItem(lista->topLevelItem(i));
+                         }
+                         QTest::keyClick(lista, Qt::Key_Return);
+                     });
+    return ofrecidos;
+}
 
 class ListaDecl : public ::testing::Test {
 protected:
@@ -167,6 +191,86 @@ TEST_F(ListaDecl, UnSoloDeclaranteNoDejaElegirDos) {
     pulsar("cmdUD");
     EXPECT_TRUE(anfitrion_.acciones);
     EXPECT_FALSE(control_->findChild<QPushButton*>("cmdUD")->isEnabled());
+}
+
+TEST_F(ListaDecl, ElegirOtroEjercicioYPeriodoEnLasListas) {
+    // The second quarter of 2011 lists only 0041 once the period is picked.
+    entorno_.sql("INSERT INTO TDeclaraciones (coddecla, coddecr, ejercicio, periodo, periodicidad, moneda)"
+                 " VALUES (20, 41, 2011, 6, 2, 'E'), (21, 41, 2009, 3, 2, 'E');");
+    auto picPeriodo = control_->findChild<QWidget*>("picPeriodo");
+    const QStringList periodos = Elegir(picPeriodo, quelvo::DescripcionPeriodo(6, 2));
+    EXPECT_TRUE(periodos.contains(quelvo::DescripcionPeriodo(1, 1)));  // months from 2010
+    EXPECT_EQ(filas(org_), std::vector<std::string>{"0041 12345678Z"});
+    EXPECT_FALSE(quelvo::ContenedorListaCargado());
+    EXPECT_EQ(quelvo::objListaDeclaraciones().Ejercicio(), 0);  // the program's stays
+
+    auto picEjercicio = control_->findChild<QWidget*>("picEjercicio");
+    const QStringList anos = Elegir(picEjercicio, "2009");
+    EXPECT_TRUE(anos.contains("1993"));
+    EXPECT_EQ(control_->findChild<QLineEdit*>("txtEjercicio")->text(), "2009");
+    EXPECT_EQ(quelvo::objImprGrabar().Ejercicio(), 2009);
+    EXPECT_TRUE(quelvo::objSelFichero().RutaPorDefecto().endsWith("/794_CE09.txt"));
+    EXPECT_TRUE(filas(org_).empty());  // nobody files the second quarter of 2009
+}
+
+TEST_F(ListaDecl, UnMesAntesDe2010VaciaElPeriodo) {
+    control_->findChild<QLineEdit*>("txtPeriodo")->setText(quelvo::DescripcionPeriodo(3, 1));
+    Elegir(control_->findChild<QWidget*>("picEjercicio"), "2008");
+    EXPECT_EQ(control_->findChild<QLineEdit*>("txtPeriodo")->text(), "");
+}
+
+TEST_F(ListaDecl, ElEnvioTelematicoSoloOfreceEjerciciosDesde2002) {
+    anfitrion_.telematico = true;
+    const QStringList anos = Elegir(control_->findChild<QWidget*>("picEjercicio"), "2011");
+    ASSERT_FALSE(anos.isEmpty());
+    EXPECT_EQ(anos.front(), "2002");
+}
+
+TEST_F(ListaDecl, LasPesetasSoloAntesDe2002) {
+    struct Caso {
+        bool soloEuros;
+        const char* ejercicio;
+        bool pesetasHabilitadas;
+    };
+    for (const Caso& c : {Caso{false, "2001", true}, Caso{false, "2002", false},
+                          Caso{true, "2001", false}}) {
+        control_->blnSoloEuros = c.soloEuros;
+        auto caja = control_->findChild<QLineEdit*>("txtEjercicio");
+        caja->setText(c.ejercicio);
+        caja->setModified(true);
+        emit caja->editingFinished();
+        auto pesetas = control_->findChild<QRadioButton*>("optPesetas");
+        EXPECT_EQ(pesetas->isEnabled(), c.pesetasHabilitadas) << c.ejercicio << c.soloEuros;
+        EXPECT_TRUE(control_->findChild<QRadioButton*>("optEuros")->isChecked());
+    }
+}
+
+TEST_F(ListaDecl, ElEncabezadoOrdenaYDevolverAcabaElOrden) {
+    QTest::mouseClick(control_->findChild<QLabel*>("lblNomOrg"), Qt::LeftButton);
+    EXPECT_EQ(filas(org_), (std::vector<std::string>{"0041 12345678Z", "0007 00000002W",
+                                                    "0030 12345678A", "0012 00000001R"}));
+    elegirFila(org_, 0);
+    pulsar("cmdUD");
+    elegirFila(des_, 0);
+    pulsar("cmdUI");
+    EXPECT_EQ(filas(org_).back(), "0041 12345678Z");
+    QTest::mouseClick(control_->findChild<QLabel*>("lblNumOrg"), Qt::LeftButton);
+    EXPECT_EQ(filas(org_).front(), "0012 00000001R");
+}
+
+TEST_F(ListaDecl, MasDeOchoFilasEnsanchanLaLista) {
+    const int normal = org_->width();
+    std::string sql;
+    for (int c = 60; c < 66; ++c)
+        sql += "INSERT INTO TDeclarante (coddec, dni_cifd, nombred) VALUES (" + std::to_string(c) +
+               ", 'N" + std::to_string(c) + "', 'X');"
+               "INSERT INTO TDeclaraciones (coddecr, ejercicio, periodo, periodicidad, moneda) VALUES (" +
+               std::to_string(c) + ", 2011, 3, 2, 'E');";
+    entorno_.sql(sql);
+    control_->Inicializar();
+    ASSERT_EQ(org_->topLevelItemCount(), 10);
+    EXPECT_GT(org_->width(), normal);
+    EXPECT_EQ(des_->width(), normal);
 }
 
 }  // namespace
