@@ -8,13 +8,13 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
-#include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include "parties/cdeclarante.h"
 #include "printing/cimprgrabar.h"
 #include "printing/cselfichero.h"
+#include "printing/filas_declarantes.h"
 #include "printing/frmSelFichero_794.h"
 #include "quelvort/convert.h"
 #include "quelvort/error.h"
@@ -35,24 +35,6 @@ namespace {
 
 QPointer<frmExporDtes_794> unica;
 
-// Columns: the hidden code, the icon, the NIF, the name.
-constexpr int kColCodigo = 0;
-constexpr int kColIcono = 1;
-constexpr int kColNif = 2;
-constexpr int kColNombre = 3;
-
-QTreeWidgetItem* Seleccionada(QTreeWidget* lista) {
-    const auto elegidas = lista->selectedItems();
-    return elegidas.isEmpty() ? nullptr : elegidas.constFirst();
-}
-
-void Seleccionar(QTreeWidget* lista, QTreeWidgetItem* fila) {
-    lista->clearSelection();
-    if (!fila) return;
-    lista->setCurrentItem(fila);
-    fila->setSelected(true);
-    lista->scrollToItem(fila);
-}
 
 }  // namespace
 
@@ -181,14 +163,10 @@ void frmExporDtes_794::RellenarListaOrg() {
         lsvDes->clear();
         lsvOrg->setSortingEnabled(false);
         if (filas.isArray()) {
-            const QIcon icono = QApplication::style()->standardIcon(QStyle::SP_FileIcon);
-            for (int32_t i = 1; i <= rt::UBound(filas, 2); ++i) {
-                auto fila = new QTreeWidgetItem(lsvOrg);
-                fila->setText(kColCodigo, QString("%1").arg(rt::CLng(filas(0, i)), 4, 10, QChar('0')));
-                fila->setIcon(kColIcono, icono);
-                fila->setText(kColNif, QString::fromStdString(rt::CStr(filas(1, i))));
-                fila->setText(kColNombre, QString::fromStdString(rt::CStr(filas(2, i))));
-            }
+            for (int32_t i = 1; i <= rt::UBound(filas, 2); ++i)
+                NuevaFila(lsvOrg, CodigoFila(rt::CLng(filas(0, i))),
+                          QString::fromStdString(rt::CStr(filas(1, i))),
+                          QString::fromStdString(rt::CStr(filas(2, i))));
             SeleccionarUltimo(lsvOrg);
         }
         PresentarBotonesListas();
@@ -251,15 +229,9 @@ void frmExporDtes_794::cmdVI_Click() {
     PresentarBotonesListas();
 }
 
-void frmExporDtes_794::lblNumOrg_Click() {
-    lsvOrg->sortItems(kColNif, Qt::AscendingOrder);
-    if (QTreeWidgetItem* fila = Seleccionada(lsvOrg)) lsvOrg->scrollToItem(fila);
-}
+void frmExporDtes_794::lblNumOrg_Click() { OrdenarPor(lsvOrg, kColNif); }
 
-void frmExporDtes_794::lblNomOrg_Click() {
-    lsvOrg->sortItems(kColNombre, Qt::AscendingOrder);
-    if (QTreeWidgetItem* fila = Seleccionada(lsvOrg)) lsvOrg->scrollToItem(fila);
-}
+void frmExporDtes_794::lblNomOrg_Click() { OrdenarPor(lsvOrg, kColNombre); }
 
 bool frmExporDtes_794::eventFilter(QObject* objeto, QEvent* evento) {
     if (evento->type() == QEvent::MouseButtonRelease) {
