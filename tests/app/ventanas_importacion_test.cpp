@@ -163,6 +163,9 @@ TEST_F(VentanasImportacion, SubmissionFileCountsByRecordKind) {
         // overlap the stored ones.
         {"soporte_2009.txt", cuentas({0, 0, 0, 2, 2, 0, 7, 0, 0, 7, 10}), true},
         {"estatal_2010.txt", cuentas({1, 0, 0, 0, 1, 6, 0, 0, 0, 6, 7}), false},
+        // Its declaration overlaps the one soporte_2009.txt stored: the
+        // declarant record is erroneous, its entries ignored.
+        {"estatal_2009.txt", cuentas({0, 0, 0, 1, 1, 0, 5, 0, 0, 5, 6}), true},
         {"malas_lineas_2010.txt", cuentas({1, 0, 0, 3, 4, 1, 0, 0, 16, 17, 23}), true},
     };
     for (const Caso& c : casos) {
@@ -258,6 +261,35 @@ TEST_F(VentanasImportacion, MissingFileAndTheLogItselfAreRefused) {
     ElegirFichero(v, EnTrabajo("declarantes.txt"));
     Pulsar(v, "cmdImportar");
     EXPECT_EQ(Leer(v, {"labelNoImportados"}).at("labelNoImportados"), 3);
+}
+
+TEST_F(VentanasImportacion, ALongFileRunsToItsEnd) {
+    // More lines than a 16-bit counter holds, none of them a record.
+    const QString largo = QString::fromStdString(quelvo::strRutaTrabajo) + "/largo.txt";
+    {
+        QFile f(largo);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        for (int i = 0; i < 40000; ++i) f.write("3 NO ES UN REGISTRO\r\n");
+    }
+    QPointer<quelvo::frmImpSoporte_794> v = quelvo::frmImpSoporte_794::Mostrar();
+    ElegirFichero(v, largo);
+    Pulsar(v, "cmdImportar");
+    EXPECT_EQ(Leer(v, {"labelNoTotal"}).at("labelNoTotal"), 40000);
+    EXPECT_EQ(v->findChild<QProgressBar*>("bpgTotal")->value(), 40000);
+    Terminada(v);
+    const auto log = Registro();
+    ASSERT_EQ(log.size(), 40000u);
+    EXPECT_EQ(log.back(), "Lerroa 40000: No se reconoce el formato del registro");
+}
+
+TEST_F(VentanasImportacion, ALogThatCannotBeOpenedIsNamedInFull) {
+    QFile::remove(QString::fromStdString(quelvo::RutaRegistroImportacion()));
+    QPointer<quelvo::frmImpSoporte_794> v = quelvo::frmImpSoporte_794::Mostrar();
+    v->cmdEditarErrores->setEnabled(true);
+    Pulsar(v, "cmdEditarErrores");
+    ASSERT_EQ(pantalla_.avisos.size(), 1u);
+    EXPECT_TRUE(pantalla_.avisos[0].endsWith(QString::fromStdString(quelvo::RutaRegistroImportacion())))
+        << pantalla_.avisos[0].toStdString();
 }
 
 TEST_F(VentanasImportacion, MenuEntriesOpenOneWindowEachInsideTheMainWindow) {
