@@ -83,7 +83,9 @@ frmImpDeclarados_794::frmImpDeclarados_794(QWidget* parent)
     AplicarEstilo(this);
 }
 
-frmImpDeclarados_794::~frmImpDeclarados_794() = default;
+frmImpDeclarados_794::~frmImpDeclarados_794() {
+    if (objGeneral().ctlImpControl == ctrdatos) objGeneral().ctlImpControl = nullptr;
+}
 
 void frmImpDeclarados_794::AñadirCaptions() {
     setWindowTitle(Cat(204));

@@ -84,6 +84,10 @@ VentanaImportacion::VentanaImportacion(const char* nombre, QWidget* parent) : QW
     AlPulsar(cmdEditarErrores, this, eventos_[2].constData(), [this] { cmdEditarErrores_Click(); });
 }
 
+VentanaImportacion::~VentanaImportacion() {
+    if (objGeneral().ctlSelFichero == ctrSelFichero) objGeneral().ctlSelFichero = nullptr;
+}
+
 void VentanaImportacion::AñadirSelectorFichero(const QString& ruta) {
     objSelFichero().RutaPorDefecto(ruta);
     rutaBox_ = new ctrSelFichero_794(this);

@@ -49,6 +49,7 @@ public slots:
 protected:
     // Builds the buttons; the window adds the path box and lays them out.
     VentanaImportacion(const char* nombre, QWidget* parent);
+    ~VentanaImportacion() override;
     // The path box, proposing `ruta`.
     void AñadirSelectorFichero(const QString& ruta);
     // A file of that name in the work folder.
