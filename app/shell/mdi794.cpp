@@ -10,6 +10,7 @@
 
 #include "declarations/frmDeclaraciones_794.h"
 #include "exchange/comandos_intercambio.h"
+#include "parties/comandos_partes.h"
 #include "platform/rutas.h"
 #include "quelvodat/cDatosGenerales.h"
 #include "printing/comandos_impresion.h"
@@ -25,6 +26,7 @@
 #include "shell/guarda.h"
 #include "shell/menus.h"
 #include "shell/objetos.h"
+#include "shell/ventanas.h"
 #include "quelvort/convert.h"
 #include "shell/servidor.h"
 #include "quelvort/object.h"
@@ -127,10 +129,6 @@ void MDI794::crearMenus() {
     EstablecerComando("mnuDescripAsisOnline", [this] { mnuDescripAsisOnline_Click(); });
     EstablecerComando("mnuAsisOnline", [this] { mnuAsisOnline_Click(); });
     EstablecerComando("mnuPreferencias", [this] { frmPreferencias_794(this).exec(); });
-    for (const char* reciente : {"mnuD1", "mnuD2", "mnuD3", "mnuD4"})
-        EstablecerComando(reciente, [this, reciente] {
-            AbrirDeclaracionesDe(rt::CLng(rt::Variant(Menu(reciente)->data().toString().toStdString())));
-        });
     EstablecerComando("mnuAcerca", [this] {
         DeshabilitarMenus();
         try {
@@ -144,6 +142,9 @@ void MDI794::crearMenus() {
     });
     ConectarComandosIntercambio(*this);
     ConectarComandosImpresion(*this);
+    ConectarPartes(*this);
+    // The declarant windows hand over to the declarations window by its name.
+    RegistrarVentana("frmDeclaraciones_794", [] { MostrarDeclaraciones(); });
 }
 
 void MDI794::crearBarra() {

@@ -207,6 +207,48 @@ TEST_F(Partes, DeclarantStoredChangedAndDeletedWithItsDeclarations) {
     EXPECT_EQ(valor("SELECT group_concat(nifo) FROM tOperadores"), "C");
 }
 
+// Every field distinct, so one stored or loaded in another's place shows.
+template <typename T>
+void completo(T& o) {
+    valido(o);
+    o.domicilio("CALLE");
+    o.numero(14);
+    o.letra("B");
+    o.Escal("D");
+    o.piso("3");
+    o.mano("IZ");
+    o.Telefono(945123456);
+}
+
+TEST_F(Partes, EveryFieldComesBackInItsPlace) {
+    quelvo::cDeclarante d;
+    completo(d);
+    d.NombrePd("JON");
+    d.TelefonoPd(600111222);
+    quelvo::cDeclarante e;
+    e.CODDEC(d.GuardarDeclarante());
+    e.Modo(1);
+    e.InicializaDatos();
+    EXPECT_EQ(e.RegistroGuardado(), [&] {
+        Variant r = d.RegistroGuardado();
+        r(0) = Variant::Long(e.CODDEC());
+        r(2) = "GARCÍA O´NEILL, IÑAKI";  // the store keeps the acute
+        return r;
+    }());
+
+    quelvo::cPresentador p;
+    completo(p);
+    p.NombreP("MIREN");
+    p.TelefonoP(655333444);
+    p.GuardarPresentador();
+    quelvo::cPresentador q;
+    q.InicializaDatos();
+    Variant esperado = p.RegistroGuardado();
+    esperado(0) = Variant::Long(q.CODPRES());
+    esperado(2) = "GARCÍA O´NEILL, IÑAKI";
+    EXPECT_EQ(q.RegistroGuardado(), esperado);
+}
+
 TEST_F(Partes, PresenterSaveRecordKeepsTypesAndTextsAsHeld) {
     quelvo::cPresentador p;
     p.CargarPresentador(rt::VArray::Of({3, "B48000001 ", "NOMBRE ", "PZ", "PLAZA", 21, "A", "IZ", "2",

@@ -1,0 +1,114 @@
+#include "parties/frmDeclarante_794.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "parties/cdeclarante.h"
+#include "quelvort/error.h"
+#include "shell/catalogo.h"
+#include "shell/cgeneral.h"
+#include "shell/estilo.h"
+#include "shell/flujo_editor.h"
+#include "shell/guarda.h"
+#include "shell/interaccion.h"
+#include "shell/menus.h"
+#include "shell/objetos.h"
+#include "shell/ventanas.h"
+#include "shell/volcado.h"
+
+namespace quelvo {
+
+frmDeclarante_794::frmDeclarante_794(QWidget* parent)
+    : EditorPersona("frmDeclarante_794", "NOMPDC", "TELPDC", parent) {
+    labelAlta = new QLabel(this);
+    labelAlta->setObjectName("labelAlta");
+    AnadirAlTitulo(labelAlta);
+    Preparar(true, kVolcarDeclarante,
+             {txtNIF, txtNombre, txtSiglas, txtViaPub, txtNumero, txtLetra, txtEscalera, txtPiso, txtMano,
+              txtProvin, txtNombreProv, txtCPost, txtMunici, txtTelNum, txtNomPdc, txtTelPdc});
+    connect(cmdAceptar, &QPushButton::clicked, this,
+            [this] { Guardar(this, "frmDeclarante_794T.cmdAceptar_Click", [this] { cmdAceptar_Click(); }); });
+    connect(cmdCancelar, &QPushButton::clicked, this,
+            [this] { Guardar(this, "frmDeclarante_794T.cmdCancelar_Click", [this] { cmdCancelar_Click(); }); });
+    Guardar(this, "frmDeclarante_794T.Form_Load", [this] { Form_Load(); });
+}
+
+cDatosPersona& frmDeclarante_794::Persona() { return objDeclarante(); }
+
+void frmDeclarante_794::Form_Load() {
+    AplicarEstilo(this);
+    AnadirCaptions();
+    PresentarDatos();
+}
+
+void frmDeclarante_794::AnadirCaptions() {
+    setWindowTitle(Cat(122));
+    lblTitDeclarante->setText(Cat(122));
+    lblProvin->setText(Cat(113));
+    labelAlta->setText(Cat(107));
+    // Marks a declarant being created.
+    labelAlta->setVisible(objDeclarante().Modo() == 0);
+    CaptionsComunes();
+}
+
+void frmDeclarante_794::PresentarDatos() {
+    try {
+        const cDeclarante& d = objDeclarante();
+        EditorPersona::PresentarDatos(d.NombrePd(), d.TelefonoPd());
+    } catch (const rt::Error& e) {
+        throw rt::WithLocationLineBefore(e, "frmDeclarante.PresentarDatos");
+    }
+}
+
+void frmDeclarante_794::cmdAceptar_Click() { AceptarCancelar(0); }
+
+void frmDeclarante_794::cmdCancelar_Click() { AceptarCancelar(1); }
+
+void frmDeclarante_794::Volver(bool guardado) {
+    cDeclarante& d = objDeclarante();
+    if (d.Procedencia() != 0) {
+        MostrarVentana("frmDeclaraciones_794");
+    } else {
+        d.InicializaDatos();
+        if (!guardado) objGeneral().HabilitarMenu();
+    }
+    Descargar(this);
+}
+
+void frmDeclarante_794::AceptarCancelar(int accion) {
+    auto espera = interaccion().Esperar();
+    cDeclarante& d = objDeclarante();
+    if (accion == 0) flujo_->ConfirmarCampoActivo();
+    if (!d.Modificado()) {
+        Volver(false);
+        return;
+    }
+    if (accion == 0) {
+        bool repetido = false;
+        rt::Variant errores;
+        if (!d.ValidarDeclarante(false, repetido, errores)) return;
+        d.GuardarDeclarante();
+        objGeneral().HabilitarMenu();
+        Volver(true);
+        return;
+    }
+    if (!FlujoEditor::DescartarCambios(true, 195)) return;
+    // An open declarant comes back from the database, a new one is cleared.
+    d.InicializaDatos();
+    if (d.Procedencia() == 1) MostrarVentana("frmDeclaraciones_794");
+    else objGeneral().HabilitarMenu();
+    Descargar(this);
+}
+
+void frmDeclarante_794::closeEvent(QCloseEvent* evento) {
+    // The frame's close button is Cancel.
+    CerrarComoCancelar(this, evento, [this] { AceptarCancelar(1); });
+}
+
+void MostrarDeclarante() {
+    MostrarHija(Unica<frmDeclarante_794>(), [] { DeshabilitarMenusSalvoAyuda(); });
+}
+
+}  // namespace quelvo

@@ -1,0 +1,116 @@
+#include "parties/frmPresentador_794.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "parties/cpresentador.h"
+#include "quelvort/error.h"
+#include "shell/catalogo.h"
+#include "shell/cgeneral.h"
+#include "shell/estilo.h"
+#include "shell/flujo_editor.h"
+#include "shell/guarda.h"
+#include "shell/interaccion.h"
+#include "shell/menus.h"
+#include "shell/objetos.h"
+#include "shell/ventanas.h"
+#include "shell/volcado.h"
+
+namespace quelvo {
+
+frmPresentador_794::frmPresentador_794(QWidget* parent)
+    : EditorPersona("frmPresentador_794", "NOMPC", "TELPC", parent) {
+    cmdEliminar = AnadirBoton("cmdEliminar");
+    marcarSiglas_ = true;
+    // Enter does not move on here; the telephones keep the cursor where
+    // the click put it.
+    Preparar(false, kVolcarPresentador,
+             {txtNIF, txtNombre, txtSiglas, txtViaPub, txtNumero, txtLetra, txtEscalera, txtPiso, txtMano,
+              txtProvin, txtNombreProv, txtCPost, txtMunici, txtNomPdc});
+    const std::pair<QPushButton*, int> botones[] = {{cmdAceptar, 0}, {cmdCancelar, 1}, {cmdEliminar, 6}};
+    for (auto [boton, accion] : botones) {
+        const QByteArray evento = "frmPresentador_794T." + boton->objectName().toUtf8() + "_Click";
+        connect(boton, &QPushButton::clicked, this,
+                [this, evento, accion] { Guardar(this, evento.constData(), [this, accion] { Acciones(accion); }); });
+    }
+    Guardar(this, "frmPresentador_794T.Form_Load", [this] { Form_Load(); });
+}
+
+cDatosPersona& frmPresentador_794::Persona() { return objPresentador(); }
+
+void frmPresentador_794::Form_Load() {
+    AplicarEstilo(this);
+    AnadirCaptions();
+    PresentarDatos();
+    PresentarBotones();
+}
+
+void frmPresentador_794::AnadirCaptions() {
+    setWindowTitle(Cat(123));
+    lblTitDeclarante->setText(Cat(123));
+    // Not from the catalog: the same in both languages.
+    lblProvin->setText("Cod P");
+    cmdEliminar->setText(Cat(165));
+    CaptionsComunes();
+}
+
+void frmPresentador_794::PresentarDatos() {
+    try {
+        const cPresentador& p = objPresentador();
+        EditorPersona::PresentarDatos(p.NombreP(), p.TelefonoP());
+    } catch (const rt::Error& e) {
+        throw rt::WithLocationLineAfter(e, "frmPresentador.PresentarDatos");
+    }
+}
+
+void frmPresentador_794::PresentarBotones() { cmdEliminar->setEnabled(objPresentador().CODPRES() != 0); }
+
+void frmPresentador_794::cmdAceptar_Click() { Acciones(0); }
+
+void frmPresentador_794::cmdCancelar_Click() { Acciones(1); }
+
+void frmPresentador_794::cmdEliminar_Click() { Acciones(6); }
+
+void frmPresentador_794::Cerrar() {
+    objGeneral().HabilitarMenu();
+    Descargar(this);
+}
+
+void frmPresentador_794::Acciones(int accion) {
+    auto espera = interaccion().Esperar();
+    cPresentador& p = objPresentador();
+    switch (accion) {
+    case 0:
+        flujo_->ConfirmarCampoActivo();
+        if (p.Modificado()) {
+            if (!p.ValidarPresentador()) return;
+            p.GuardarPresentador();
+        }
+        Cerrar();
+        break;
+    case 1:
+        // The abandoned values stay in the object until its next load.
+        if (FlujoEditor::DescartarCambios(p.Modificado(), 196)) Cerrar();
+        break;
+    case 6:
+        if (!interaccion().Preguntar(Cat(103), Cat(168))) return;
+        p.EliminarPresentador();
+        Cerrar();
+        break;
+    default:
+        break;
+    }
+}
+
+void frmPresentador_794::closeEvent(QCloseEvent* evento) {
+    // The frame's close button is Cancel.
+    CerrarComoCancelar(this, evento, [this] { Acciones(1); });
+}
+
+void MostrarPresentador() {
+    MostrarHija(Unica<frmPresentador_794>(), [] { DeshabilitarMenusSalvoAyuda(); });
+}
+
+}  // namespace quelvo
