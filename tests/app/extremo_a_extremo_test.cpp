@@ -1,5 +1,5 @@
 // A new user's whole statement on a fresh home folder, by objectName: the
-// presenter and two declarants, a 2011 first-quarter declaration for each
+// presenter and two declarants typed into their editors, a 2011 first-quarter declaration for each
 // with entries (one triangular, one rectification), the collective
 // submission file recorded and the summary form and label printed to PDF,
 // the declaration sent from the declarations window, the declarants
@@ -17,6 +17,7 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QUrl>
@@ -28,7 +29,6 @@
 #include "exchange/envio_telematico.h"
 #include "interaccion_prueba.h"
 #include "parties/cdeclarante.h"
-#include "parties/cpresentador.h"
 #include "printing/frmSelFichero_794.h"
 #include "quelvort/textfile.h"
 #include "shell/caja_importe.h"
@@ -78,6 +78,8 @@ protected:
     void SetUp() override {
         QDesktopServices::setUrlHandler("file", &escritorio_, "abrir");
         principal_.show();
+        principal_.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&principal_));
         Procesar();
     }
     void TearDown() override {
@@ -87,24 +89,31 @@ protected:
 
     static QLineEdit* caja(QWidget* v, const char* nombre) { return Control<QLineEdit>(v, nombre); }
 
-    // A declarant typed into the desktop object as its editor stores it.
+    // Types into a box of the window as the user does: focus, key by key.
+    void Teclear(QWidget* v, const char* nombre, const QString& texto) {
+        QLineEdit* c = caja(v, nombre);
+        ASSERT_NE(c, nullptr) << nombre;
+        c->setFocus(Qt::TabFocusReason);
+        Procesar();
+        prueba::Teclear(c, texto);
+        Procesar();
+    }
+
+    // A declarant typed into the declarant editor; its key.
     int32_t Declarante(const QString& nif, const QString& nombre, const QString& calle) {
-        quelvo::cDeclarante d;
-        d.Modo(0);
-        d.InicializaDatos();
-        d.NIF(nif);
-        d.Nombre(nombre);
-        d.domicilio(calle);
-        d.numero(7);
-        d.municipio("VITORIA");
-        d.CPost(1005);
-        d.Telefono(945111222);
-        d.NombrePd("ANE IBAÑEZ");
-        d.TelefonoPd(600111222);
-        bool repetido = false;
-        rt::Variant errores;
-        EXPECT_TRUE(d.ValidarDeclarante(true, repetido, errores)) << nif.toStdString();
-        return d.GuardarDeclarante();
+        QWidget* v = Menu("mnuNueDec");
+        EXPECT_NE(v, nullptr);
+        if (!v) return 0;
+        Teclear(v, "txtNIF", nif);
+        Teclear(v, "txtNombre", nombre);
+        Teclear(v, "txtViaPub", calle);
+        Teclear(v, "txtNumero", "7");
+        Teclear(v, "txtCPost", "01005");
+        Teclear(v, "txtMunici", "vitoria");
+        Teclear(v, "txtNomPdc", "ane ibañez");
+        Pulsar(v, "cmdAceptar");
+        return std::stoi(Valor(quelvo::strRutaMod,
+                               "SELECT coddec FROM TDeclarante WHERE dni_cifd = '" + nif.toStdString() + "'"));
     }
 
     // The declarant's 2011 first quarter made in the declarations window;
@@ -157,25 +166,26 @@ protected:
 };
 
 TEST_F(ExtremoAExtremo, AStatementRecordedPrintedSentExportedAndImportedElsewhere) {
-    // The presenter and two declarants: their editors are not part of the
-    // program yet, so they are stored through the objects those editors use.
-    quelvo::cPresentador& presentador = quelvo::objPresentador();
-    presentador.NIF("B01234566");
-    presentador.Nombre("ASESORÍA GARCÍA SL");
-    presentador.Siglas("CL");
-    presentador.domicilio("PORTAL DE CASTILLA");
-    presentador.numero(12);
-    presentador.CodProvin(1);
-    presentador.municipio("VITORIA");
-    presentador.CPost(1001);
-    presentador.Telefono(945123456);
-    presentador.NombreP("IÑAKI LÓPEZ");
-    presentador.TelefonoP(600000000);
-    ASSERT_TRUE(presentador.ValidarPresentador());
-    presentador.GuardarPresentador();
-    const int32_t uno = Declarante("12345678Z", "EXPORTACIONES ÑANDÚ SL", "MAYOR");
-    const int32_t dos = Declarante("B12345674", "COMERCIAL ARABA SL", "NUEVA");
+    // The presenter and two declarants, typed into their editors.
+    QWidget* p = Menu("mnuPresentador");
+    ASSERT_NE(p, nullptr);
+    Teclear(p, "txtNIF", "B01234566");
+    Teclear(p, "txtNombre", "asesoría garcía sl");
+    Teclear(p, "txtSiglas", "CL");
+    Teclear(p, "txtViaPub", "portal de castilla");
+    Teclear(p, "txtNumero", "12");
+    Teclear(p, "txtProvin", "1");
+    Teclear(p, "txtCPost", "1001");
+    Teclear(p, "txtMunici", "vitoria");
+    Teclear(p, "txtNomPdc", "iñaki lópez");
+    Teclear(p, "txtTelPdc", "600000000");
+    Pulsar(p, "cmdAceptar");
     ASSERT_TRUE(pantalla_.listas.empty());
+    ASSERT_EQ(Filas("SELECT nombre FROM TPresentador"), std::vector<std::string>{"ASESORÍA GARCÍA SL"});
+    const int32_t uno = Declarante("12345678Z", "exportaciones ñandú sl", "mayor");
+    const int32_t dos = Declarante("B12345674", "comercial araba sl", "nueva");
+    ASSERT_TRUE(pantalla_.listas.empty());
+    ASSERT_EQ(Filas("SELECT count(*) FROM TDeclarante"), std::vector<std::string>{"2"});
 
     // The first declaration: a triangular entry and a rectification.
     QWidget* v = Declaracion(uno);
