@@ -249,6 +249,17 @@ TEST_F(HojaResumenPrueba, ElPieConLaFechaEnAmbasLenguasYElEjemplar) {
     EXPECT_EQ(EnLinea(t, "Data", 55, 195).fuente, (FuenteLienzo{"Times New Roman", 8, false, true}));
 }
 
+TEST_F(HojaResumenPrueba, ElPieEnEuskeraDiceLoMismo) {
+    lngIdioma = kOffsetEuskera;
+    hoja.fechaPresentacion = "2013/10/28";
+    hoja.impreso = 1;
+    const auto& t = Pagina();
+    lngIdioma = 0;
+    EnLinea(t, "2013/10/28an /// 28/10/2013", 65, 195);
+    EXPECT_TRUE(BuscarTexto(t, "ZIRRIBORROA / BORRADOR"));
+    EnLinea(t, "Fecha", 55, 198);
+}
+
 TEST(FechaPresentacion, LaLineaNoDependeDeLaLenguaEnQueSeEscribio) {
     struct Caso {
         int32_t idioma;
