@@ -213,7 +213,14 @@ UnidadDeLinea::~UnidadDeLinea() noexcept(false) {
     if (!tx_) return;
     if (std::uncaught_exceptions() > excepciones_) {
         tx_.reset();
-        uso_.conexion().AcabarLinea();
+        auto& conexion = uso_.conexion();
+        conexion.AcabarLinea();
+        // The lines before a failure are kept now: the database is not held
+        // while the failure is shown, and the failure cannot take them along.
+        try {
+            conexion.ConfirmarPendientes();
+        } catch (...) {
+        }
         return;
     }
     Confirmar();

@@ -49,8 +49,8 @@ public:
 
     // An import run on the user database (open): its lines are committed
     // together, when a line starts a new declaration, when the pending lines
-    // are older than kEdadMaximaLote, and when the run ends or everything is
-    // closed. Starting a run commits what an earlier one left pending. A
+    // are older than kEdadMaximaLote, after a line that failed, and when the
+    // run ends or everything is closed. Starting a run commits what an earlier one left pending. A
     // change another member makes while lines are pending is committed with
     // them.
     void IniciarLote();

@@ -149,7 +149,8 @@ void CrearIndicesQueFalten(sqlite::Database& db) {
         auto actuales = ColumnasDeTabla(esquema, tabla);
         auto columnas = ColumnasDeTabla(db, NombreTablaEnBase(db, tabla));
         bool conocida = columnas.size() == actuales.size();
-        for (const auto& columna : actuales) conocida = conocida && ContieneColumna(columnas, columna);
+        for (const auto& columna : actuales)
+            conocida = conocida && ContieneColumna(columnas, columna);
         if (conocida) db.execute(indices->Field(2).str());
     }
 }

@@ -207,7 +207,7 @@ void Statement::bind(int index, const rt::Variant& value) {
     case rt::VarType::Double: rc = sqlite3_bind_double(stmt_, index, value.dbl()); break;
     case rt::VarType::String:
         rc = sqlite3_bind_text(stmt_, index, value.str().data(),
-                               static_cast<int>(value.str().size()), SQLITE_TRANSIENT);
+                               static_cast<int>(value.str().size()), SQLITE_STATIC);
         break;
     case rt::VarType::Array: throw rt::Error::Runtime(rt::err::TypeMismatch, kEngineSource);
     }

@@ -32,9 +32,6 @@ class Statement;
 // Idle prepared statements of one text.
 using IdleStatements = std::vector<sqlite3_stmt*>;
 
-// Idle prepared statements of one text.
-using IdleStatements = std::vector<sqlite3_stmt*>;
-
 class Database {
 public:
     // Opens an existing file (Create also makes a missing one). A user
@@ -107,7 +104,9 @@ public:
     Statement& operator=(const Statement&) = delete;
 
     // Binds parameter `index` (from 1). Empty and Null bind SQL NULL; a
-    // Boolean binds -1 or 0 as the stored Yes/No values do.
+    // Boolean binds -1 or 0 as the stored Yes/No values do. A text is bound
+    // where it is, not copied: the value must live until the statement is
+    // done with (the statement clears its values when it is handed back).
     void bind(int index, const rt::Variant& value);
     void bindAll(const std::vector<rt::Variant>& values);
     // Next row: true while there is one.

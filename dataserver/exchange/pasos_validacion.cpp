@@ -17,10 +17,14 @@ std::string Texto(const rt::Variant& valor) {
     return rt::CStr(valor);
 }
 
-rt::Variant Valor(const rt::Variant& buffer, std::string_view etiqueta) {
-    for (int32_t i = 1; i <= rt::UBound(buffer, 1); ++i)
-        if (buffer(i, 1).isString() && buffer(i, 1).str() == etiqueta) return buffer(i, 0);
-    return {};
+const rt::Variant& Valor(const rt::Variant& buffer, std::string_view etiqueta) {
+    static const rt::Variant kNinguno;
+    const rt::VArray& campos = buffer.array();
+    for (int32_t i = 1, fin = campos.UBound(1); i <= fin; ++i) {
+        const rt::Variant& nombre = campos.at(i, 1);
+        if (nombre.isString() && nombre.str() == etiqueta) return campos.at(i, 0);
+    }
+    return kNinguno;
 }
 
 bool LongitudTotal(const rt::Variant& buffer, int32_t limite, BufferErrores& errores) {

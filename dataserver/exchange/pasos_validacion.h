@@ -16,7 +16,7 @@ namespace quelvodat::Importacion::pasos {
 std::string Texto(const rt::Variant& valor);
 
 // The value of the field with that label; Empty when the buffer has none.
-rt::Variant Valor(const rt::Variant& buffer, std::string_view etiqueta);
+const rt::Variant& Valor(const rt::Variant& buffer, std::string_view etiqueta);
 
 // The sum of the lengths (characters) of fields 1 to the last exceeds the
 // limit: code 24. True when it fired.

@@ -200,7 +200,8 @@ TEST_F(Declarantes, ErrorsCarryTheLocationsOfTheMembersWithAHandler) {
         {"cDeclarante.EliminarDeclarante no such table", [&] { dec_->EliminarDeclarante(1); }},
         {"no such table", [&] { dec_->NifRepetido("X"); }},
         {"no such table", [&] { Cargar(1); }},
-        {"cDeclarante.GuardarDeclarante no such table", [&] { dec_->GuardarDeclarante(Guardado()); }},
+        {"cDeclarante.GuardarDeclarante no such table",
+         [&] { dec_->GuardarDeclarante(Guardado()); }},
     });
 }
 

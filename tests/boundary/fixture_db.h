@@ -51,8 +51,9 @@ inline void EjecutarSql(const std::string& ruta, const std::string& sql) { Consu
 // No connection holds a transaction on the file: a write lock is had at once.
 inline bool SinTransaccionAbierta(const std::string& ruta) {
     sqlite3* db = nullptr;
-    bool libre = sqlite3_open_v2(ruta.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK &&
-                 sqlite3_exec(db, "BEGIN IMMEDIATE; ROLLBACK", nullptr, nullptr, nullptr) == SQLITE_OK;
+    bool libre =
+        sqlite3_open_v2(ruta.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK &&
+        sqlite3_exec(db, "BEGIN IMMEDIATE; ROLLBACK", nullptr, nullptr, nullptr) == SQLITE_OK;
     sqlite3_close(db);
     return libre;
 }

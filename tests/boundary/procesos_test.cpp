@@ -129,12 +129,23 @@ TEST_F(Procesos, TwoProcessesSavingAtOnceLoseNothing) {
     ASSERT_TRUE(a->Lanzado() && b->Lanzado());
     EXPECT_EQ(a->Esperar(), 0) << a->Errores();
     EXPECT_EQ(b->Esperar(), 0) << b->Errores();
-    // Each process let go of the database as it ended, the last one writing
-    // the log into the file.
-    EXPECT_FALSE(fs::exists(mod_ + "-wal"));
     EXPECT_EQ(Cuenta("tOperadores"), 2 * kEntradas);
     EXPECT_EQ(Valor("SELECT count(DISTINCT nifo) FROM tOperadores"), std::to_string(2 * kEntradas));
     EXPECT_EQ(Valor("PRAGMA integrity_check"), "ok");
+}
+
+TEST_F(Procesos, AProcessEndingLetsGoOfTheDatabaseWithItsLogWrittenIn) {
+    Sql("INSERT INTO TDeclarante (coddec, dni_cifd) VALUES (1, '12345678Z');"
+        "INSERT INTO TDeclaraciones (coddecla, coddecr, ejercicio, periodo, periodicidad, "
+        "moneda) VALUES (1, 1, 2012, 12, 3, 'E');");
+    Hijo hijo({"guardar", mod_, "1", "3", "A"}, (carpeta_ / "hijo.err").string());
+    ASSERT_TRUE(hijo.Lanzado());
+    EXPECT_EQ(hijo.Esperar(), 0) << hijo.Errores();
+    EXPECT_FALSE(fs::exists(mod_ + "-wal"));
+    // The file alone holds the saves.
+    const auto copia = (carpeta_ / "copia.mdb").string();
+    fs::copy_file(mod_, copia);
+    EXPECT_EQ(Numero(copia, "SELECT count(*) FROM tOperadores"), 3);
 }
 
 TEST_F(Procesos, TwoProcessesImportingOneFileStoreEachDeclarationOnce) {

@@ -189,7 +189,8 @@ TEST_F(Conexion, AFileReplacedOrDeletedBehindAnOpenHandleIsNoticed) {
     // and creates nothing.
     EXPECT_EQ(ContarFilas(mod_), 2);
     for (const char* sufijo : {"", "-wal", "-shm"}) std::filesystem::remove(mod_ + sufijo);
-    EXPECT_EQ(NumeroDeError([&] { ContarFilas(mod_); }), sqlite::kEngineErrorBase + SQLITE_CANTOPEN);
+    EXPECT_EQ(NumeroDeError([&] { ContarFilas(mod_); }),
+              sqlite::kEngineErrorBase + SQLITE_CANTOPEN);
     EXPECT_FALSE(std::filesystem::exists(mod_));
 }
 

@@ -147,6 +147,8 @@ TEST_F(LoteImportacion, AFailingLineLeavesNothingOfItselfAndTheRunGoesOn) {
         EXPECT_NE(prueba::NumeroDeError([&] { Linea(lineas_[3]); }, &descripcion), 0);
         EXPECT_NE(descripcion.find("cdeclarado.GuardarDeclarado rechazada"), std::string::npos)
             << descripcion;
+        // What came before the failure is kept at once.
+        EXPECT_EQ(Cuenta("tOperadores"), 1);
         Linea(lineas_[4]);
         if (enLote) Ejecucion(false);
         EXPECT_EQ(Cuenta("tOperadores"), 2);

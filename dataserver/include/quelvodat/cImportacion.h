@@ -5,9 +5,9 @@
 //
 // The desktop creates an object per line, copies the import state into its
 // properties, calls one entry point and copies the state back out; the object
-// keeps nothing between lines. Around the lines of a file it runs an import
-// run (IniciarImportacion, TerminarImportacion), which lets many lines share
-// one commit. A new object holds 0, False or "" in every
+// keeps nothing between lines. Around the lines of a file the desktop runs
+// an import run (IniciarImportacion, TerminarImportacion), which lets many
+// lines share one commit. A new object holds 0, False or "" in every
 // property, which is the state at the start of a file: every run must start
 // from it, so that nothing of an earlier run (a declaration, the conversion
 // flag, a refusal) reaches the new one.
@@ -77,8 +77,9 @@ public:
     // An import run: IniciarImportacion before the first line of a file,
     // TerminarImportacion after its last line, after a cancel and after a
     // failure. Inside a run the stored lines are committed together: before
-    // every record 1, when the pending lines are half a second old, and when
-    // the run ends (or the data server closes its databases). Each line
+    // every record 1, when the pending lines are half a second old, when a
+    // line fails, and when the run ends (or the data server closes its
+    // databases). Each line
     // stays all or nothing, so a crash loses at most the lines since the
     // last commit and never part of a line or a declaration without its
     // record 1. Without a run every line is committed on its own.
