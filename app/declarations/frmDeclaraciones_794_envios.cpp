@@ -1,27 +1,45 @@
 // The declarations window's commands that hand the selected declaration to
 // printing, the draft listing and the telematic submission.
+#include <QLabel>
+
 #include "declarations/clistadeclaraciones.h"
 #include "declarations/frmDeclaraciones_794.h"
+#include "exchange/envio_telematico.h"
 #include "parties/cdeclarante.h"
+#include "parties/cpresentador.h"
 #include "printing/cimprgrabar.h"
+#include "printing/cselfichero.h"
 #include "printing/frmImprimirGrabar_794.h"
+#include "printing/frmSelFichero_794.h"
 #include "printing/imprimir.h"
+#include "printing/principal.h"
+#include "shell/catalogo.h"
 #include "shell/objetos.h"
 
 namespace quelvo {
+
+namespace {
+
+// A run of the current declarant on that declaration.
+cImprGrabar& EjecucionDeLaDeclaracion(const FilaDeclaracion& fila) {
+    cImprGrabar& run = objImprGrabar();
+    run.vBufferDeclarantes(rt::Variant(rt::VArray::Of({objDeclarante().CODDEC()})));
+    run.CodDecla(fila.clave);
+    run.Moneda(fila.moneda);
+    run.Ejercicio(fila.ejercicio);
+    run.Periodo(fila.periodo);
+    run.Periodicidad(fila.periodicidad);
+    return run;
+}
+
+}  // namespace
 
 void frmDeclaraciones_794::Imprimir() {
     const auto fila = FilaSeleccionada();
     if (!fila) return;
     objListaDeclaraciones().CodDecla(fila->clave);
-    cImprGrabar& run = objImprGrabar();
+    cImprGrabar& run = EjecucionDeLaDeclaracion(*fila);
     run.ProcImprimir(1);
-    run.vBufferDeclarantes(rt::Variant(rt::VArray::Of({objDeclarante().CODDEC()})));
-    run.CodDecla(fila->clave);
-    run.Moneda(fila->moneda);
-    run.Ejercicio(fila->ejercicio);
-    run.Periodo(fila->periodo);
-    run.Periodicidad(fila->periodicidad);
     // The dialog takes this window's place; closing it brings a fresh one
     // back on the same declaration.
     Descargar();
@@ -39,6 +57,38 @@ void frmDeclaraciones_794::ImprimirBorradorDeclarados() {
     quelvo::ImprimirBorradorDeclarados();
 }
 
-void frmDeclaraciones_794::EnvioTelematico() {}
+void frmDeclaraciones_794::EnvioTelematico() {
+    const auto fila = FilaSeleccionada();
+    if (!fila) return;
+    cImprGrabar& run = EjecucionDeLaDeclaracion(*fila);
+    // A send with a certificate or operative key; the run is a plain one
+    // again however this ends.
+    run.TipoEnvio(2);
+    struct AlTerminar {
+        ~AlTerminar() { objImprGrabar().TipoEnvio(0); }
+    } alTerminar;
+    run.IndCol(0);
+    run.UnDte(true);
+    cSelFichero& sel = objSelFichero();
+    sel.RutaPorDefecto(FicheroPresentacionPorDefecto(fila->ejercicio));
+    sel.Cancelar(false);
+    {
+        frmSelFichero_794 seleccion(this);
+        seleccion.lblTitulo->setText(Cat(258));
+        seleccion.lblIndCol->setText(Cat(227));
+        seleccion.labelDescripcionRuta->setText(Cat(271));
+        seleccion.exec();
+    }
+    if (sel.Cancelar()) return;
+    // Sent by the presenter: the presenter must be whole.
+    if (run.IndCol() != 0) {
+        cPresentador presentador;
+        presentador.CargarPresentador();
+        if (!presentador.ValidarPresentador()) return;
+    }
+    const bool grabado = run.GrabarDeclaraciones();
+    HabilitarPrincipal();
+    if (grabado) quelvo::EnvioTelematico();
+}
 
 }  // namespace quelvo

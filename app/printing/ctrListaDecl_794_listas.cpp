@@ -11,6 +11,7 @@
 #include "declarations/cdeclaracion.h"
 #include "printing/cimprgrabar.h"
 #include "printing/ctrListaDecl_794.h"
+#include "printing/filas_declarantes.h"
 #include "quelvort/convert.h"
 #include "quelvort/error.h"
 #include "shell/catalogo.h"
@@ -26,42 +27,13 @@ namespace quelvo {
 
 namespace {
 
-// Columns: the hidden code, the icon, the NIF, the name (twips).
-constexpr int kColCodigo = 0;
-constexpr int kColIcono = 1;
-constexpr int kColNif = 2;
-constexpr int kColNombre = 3;
+// Widths of the columns: the icon, the NIF, the name (twips).
 constexpr int kAnchoIcono = 250;
 constexpr int kAnchoNif = 1000;
 constexpr int kAnchoNombre = 2400;
 // Beyond this many rows the list shows its scroll bar and widens for it.
 constexpr int kFilasSinBarra = 8;
 constexpr int kAnchoBarra = 220;
-
-// The code as rows show it: at least four digits.
-QString CodigoFila(int32_t codigo) { return QString("%1").arg(codigo, 4, 10, QChar('0')); }
-
-QTreeWidgetItem* NuevaFila(QTreeWidget* lista, const QString& codigo, const QString& nif,
-                           const QString& nombre) {
-    auto fila = new QTreeWidgetItem(lista);
-    fila->setText(kColCodigo, codigo);
-    fila->setIcon(kColIcono, ImagenMDI16(kImagenDeclarante));
-    fila->setText(kColNif, nif);
-    fila->setText(kColNombre, nombre);
-    return fila;
-}
-
-QTreeWidgetItem* Seleccionada(QTreeWidget* lista) {
-    const auto elegidas = lista->selectedItems();
-    return elegidas.isEmpty() ? nullptr : elegidas.constFirst();
-}
-
-void Seleccionar(QTreeWidget* lista, QTreeWidgetItem* fila) {
-    lista->clearSelection();
-    if (!fila) return;
-    lista->setCurrentItem(fila);
-    fila->setSelected(true);
-}
 
 }  // namespace
 
@@ -256,14 +228,8 @@ void ctrListaDecl_794::cmdVI_Click() {
     PresentarBotonesListas();
 }
 
-void ctrListaDecl_794::lblNumOrg_Click() {
-    lsvOrg->sortItems(kColNif, Qt::AscendingOrder);
-    if (QTreeWidgetItem* fila = Seleccionada(lsvOrg)) lsvOrg->scrollToItem(fila);
-}
+void ctrListaDecl_794::lblNumOrg_Click() { OrdenarPor(lsvOrg, kColNif); }
 
-void ctrListaDecl_794::lblNomOrg_Click() {
-    lsvOrg->sortItems(kColNombre, Qt::AscendingOrder);
-    if (QTreeWidgetItem* fila = Seleccionada(lsvOrg)) lsvOrg->scrollToItem(fila);
-}
+void ctrListaDecl_794::lblNomOrg_Click() { OrdenarPor(lsvOrg, kColNombre); }
 
 }  // namespace quelvo

@@ -10,6 +10,7 @@
 #include <QToolBar>
 
 #include "declarations/frmDeclaraciones_794.h"
+#include "exchange/comandos_intercambio.h"
 #include "parties/comandos_partes.h"
 #include "platform/rutas.h"
 #include "quelvodat/cDatosGenerales.h"
@@ -155,6 +156,7 @@ void MDI794::crearMenus() {
     });
     ConectarPartes(*this);
     ConectarComandosImpresion(*this);
+    ConectarComandosIntercambio(*this);
 }
 
 void MDI794::crearBarra() {

@@ -5,6 +5,7 @@
 #include "declarations/cdeclaracion.h"
 #include "declarations/cdeclarado.h"
 #include "declarations/clistadeclaraciones.h"
+#include "exchange/cimportacion.h"
 #include "parties/cdeclarante.h"
 #include "parties/cpresentador.h"
 #include "printing/cimprgrabar.h"
@@ -26,6 +27,7 @@ struct Objetos {
     std::unique_ptr<cDeclarado> declarado;
     std::unique_ptr<cImprGrabar> imprGrabar;
     std::unique_ptr<cSelFichero> selFichero;
+    std::unique_ptr<cImportacion> importacion;
 };
 
 Objetos& objetos() {
@@ -50,6 +52,7 @@ cDeclaracion& objDeclaracion() { return unico(objetos().declaracion); }
 cDeclarado& objDeclarado() { return unico(objetos().declarado); }
 cImprGrabar& objImprGrabar() { return unico(objetos().imprGrabar); }
 cSelFichero& objSelFichero() { return unico(objetos().selFichero); }
+cImportacion& objImportacion() { return unico(objetos().importacion); }
 
 void LiberarObjetos() { objetos() = Objetos{}; }
 

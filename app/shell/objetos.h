@@ -13,6 +13,7 @@ class cDeclaracion;
 class cDeclarado;
 class cImprGrabar;
 class cSelFichero;
+class cImportacion;
 
 cGeneral& objGeneral();
 cActOnline& objActOnline();
@@ -25,6 +26,8 @@ cDeclarado& objDeclarado();
 cImprGrabar& objImprGrabar();
 // The destination or source file of the current run.
 cSelFichero& objSelFichero();
+// The import state carried from line to line of an import file.
+cImportacion& objImportacion();
 
 // Drops every single object, so the next use creates it afresh (tests).
 void LiberarObjetos();

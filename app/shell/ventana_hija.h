@@ -3,10 +3,10 @@
 // declarations, declared entries, print dialog) are modeless children of the
 // main window, freed when closed.
 #include <QPointer>
+#include <QWidget>
 #include <functional>
 
 class QCloseEvent;
-class QWidget;
 
 namespace quelvo {
 
@@ -46,6 +46,18 @@ Ventana* MostrarDeNuevo() {
     cargada = ventana;
     MostrarHija(ventana);
     return ventana;
+}
+
+// The program's one window of a kind (the dialogs opened from the menus):
+// shown and brought forward, opened anew when it is not open or is closing.
+template <class Ventana>
+Ventana* MostrarUnica(QPointer<Ventana>& unica) {
+    if (!unica || unica->isHidden()) {
+        unica = new Ventana();
+        MostrarHija(unica);
+    }
+    unica->activateWindow();
+    return unica;
 }
 
 }  // namespace quelvo

@@ -70,17 +70,6 @@ protected:
     static QTreeWidget* lista(QWidget* v) { return Control<QTreeWidget>(v, "lsvDeclarados"); }
     static QString cuenta(QWidget* v) { return caja(v, "txtDeclarados")->text(); }
 
-    // One entry typed in: country, VAT number, name, key from the picker,
-    // amount; then saved.
-    void teclearEntrada(QWidget* v, const QString& pais, const QString& nif, const QString& nombre,
-                        const QString& clave, const QString& importe) {
-        Pulsar(v, "cmdCrearDeclarado");
-        Escribir(caja(v, "txtPais"), pais, caja(v, "txtNif"));
-        Escribir(caja(v, "txtNif"), nif, caja(v, "txtNombre"));
-        Escribir(caja(v, "txtNombre"), nombre, caja(v, "txtNif"));
-        Elegir(Control<QToolButton>(v, "picClave"), clave);
-        Escribir(Control<quelvo::CajaImporte>(v, "cnuImporte"), importe, caja(v, "txtNif"));
-    }
 
     Entorno entorno_;
     InteraccionPrueba pantalla_;
@@ -108,17 +97,17 @@ TEST_F(VentanaDeclarados, TheWholeRoadOfADeclaration) {
     EXPECT_EQ(caja(v, "txtMoneda")->text(), "Euros");
 
     // Three entries: a triangular one, a rectification, a name with Ñ.
-    teclearEntrada(v, "de", "123456789", "EMPRESA UNO", "Entregas intracomunitarias triangulares", "1234,56");
+    TeclearEntrada(v, "de", "123456789", "EMPRESA UNO", "Entregas intracomunitarias triangulares", "1234,56");
     Pulsar(v, "cmdGuardar");
     EXPECT_TRUE(pantalla_.listas.empty());
     EXPECT_EQ(cuenta(v), "1");
-    teclearEntrada(v, "DE", "987654321", "EMPRESA DOS", "(Rectificación) - Entregas intracomunitarias", "100");
+    TeclearEntrada(v, "DE", "987654321", "EMPRESA DOS", "(Rectificación) - Entregas intracomunitarias", "100");
     Elegir(Control<QToolButton>(v, "picSigno"), "-");
     Escribir(caja(v, "txtEjer"), "2010", caja(v, "txtNif"));
     Elegir(Control<QToolButton>(v, "picPeriodo"), "4ºTRIMESTRE");
     Pulsar(v, "cmdGuardar");
     EXPECT_EQ(cuenta(v), "2");
-    teclearEntrada(v, "PL", "1234567890", QString::fromUtf8("muñoz y cía"), "Adquisiciones intracomunitarias",
+    TeclearEntrada(v, "PL", "1234567890", QString::fromUtf8("muñoz y cía"), "Adquisiciones intracomunitarias",
                    "50");
     Pulsar(v, "cmdGuardar");
     EXPECT_TRUE(pantalla_.listas.empty());

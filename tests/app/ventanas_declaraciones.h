@@ -8,9 +8,11 @@
 #include <QLineEdit>
 #include <QTest>
 #include <QTreeWidget>
+#include <QToolButton>
 #include <QWidget>
 
 #include "dialogos.h"
+#include "shell/caja_importe.h"
 #include "shell/frmContenedorLista_794.h"
 #include "teclado.h"
 
@@ -83,6 +85,19 @@ inline void Elegir(QAbstractButton* boton, const QString& texto) {
     QApplication::setActiveWindow(activa);
     Procesar();
     EXPECT_TRUE(encontrado) << texto.toStdString();
+}
+
+// One entry typed into the entry window, not yet saved: a new entry, then
+// country, VAT number, name, the key from its picker and the amount.
+inline void TeclearEntrada(QWidget* v, const QString& pais, const QString& nif, const QString& nombre,
+                           const QString& clave, const QString& importe) {
+    auto caja = [v](const char* nombre) { return Control<QLineEdit>(v, nombre); };
+    Pulsar(v, "cmdCrearDeclarado");
+    Escribir(caja("txtPais"), pais, caja("txtNif"));
+    Escribir(caja("txtNif"), nif, caja("txtNombre"));
+    Escribir(caja("txtNombre"), nombre, caja("txtNif"));
+    Elegir(Control<QToolButton>(v, "picClave"), clave);
+    Escribir(Control<quelvo::CajaImporte>(v, "cnuImporte"), importe, caja("txtNif"));
 }
 
 // Closes every window the test left open.

@@ -1,0 +1,260 @@
+#include "exchange/ventana_importacion.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+
+#include "exchange/cimportacion.h"
+#include "exchange/contador.h"
+#include "exchange/registro_importacion.h"
+#include "platform/sistema.h"
+#include "printing/cselfichero.h"
+#include "printing/ctrSelFichero_794.h"
+#include "printing/titulos.h"
+#include "quelvort/error.h"
+#include "quelvort/textfile.h"
+#include "shell/catalogo.h"
+#include "shell/controles.h"
+#include "shell/cgeneral.h"
+#include "shell/estilo.h"
+#include "shell/globales.h"
+#include "shell/guarda.h"
+#include "shell/interaccion.h"
+#include "shell/mensajes.h"
+#include "shell/menus.h"
+#include "shell/objetos.h"
+#include "shell/ventana_hija.h"
+
+namespace quelvo {
+
+namespace {
+
+// Milliseconds between two refreshes of the window during a run.
+constexpr qint64 kRefresco = 40;
+
+// Both paths name one file (a link or another spelling of the same path).
+bool MismoFichero(const QString& a, const QString& b) {
+    const QFileInfo fa(a), fb(b);
+    const QString ca = fa.canonicalFilePath(), cb = fb.canonicalFilePath();
+    if (!ca.isEmpty() && !cb.isEmpty()) return ca == cb;
+    return fa.absoluteFilePath() == fb.absoluteFilePath();
+}
+
+// One run of the import object. Terminar ends it and raises when its last
+// lines cannot be committed; a run left by a failure is ended on the way out,
+// the failure being reported already.
+class Ejecucion {
+public:
+    Ejecucion() { objImportacion().IniciarImportacion(); }
+    Ejecucion(const Ejecucion&) = delete;
+    Ejecucion& operator=(const Ejecucion&) = delete;
+    ~Ejecucion() {
+        if (abierta_) try {
+                objImportacion().TerminarImportacion();
+            } catch (...) {
+            }
+    }
+    void Terminar() {
+        abierta_ = false;
+        objImportacion().TerminarImportacion();
+    }
+
+private:
+    bool abierta_ = true;
+};
+
+}  // namespace
+
+VentanaImportacion::VentanaImportacion(const char* nombre, QWidget* parent) : QWidget(parent) {
+    setObjectName(nombre);
+    cmdImportar = NuevoBoton(this, "cmdImportar");
+    cmdCerrar = NuevoBoton(this, "cmdCerrar");
+    cmdEditarErrores = NuevoBoton(this, "cmdEditarErrores");
+    cmdEditarErrores->setEnabled(false);
+    eventos_[0] = QByteArray(nombre) + "T.cmdImportar_Click";
+    eventos_[1] = QByteArray(nombre) + "T.cmdCerrar_Click";
+    eventos_[2] = QByteArray(nombre) + "T.cmdEditarErrores_Click";
+    AlPulsar(cmdImportar, this, eventos_[0].constData(), [this] { cmdImportar_Click(); });
+    AlPulsar(cmdCerrar, this, eventos_[1].constData(), [this] { cmdCerrar_Click(); });
+    AlPulsar(cmdEditarErrores, this, eventos_[2].constData(), [this] { cmdEditarErrores_Click(); });
+}
+
+VentanaImportacion::~VentanaImportacion() {
+    if (objGeneral().ctlSelFichero == ctrSelFichero) objGeneral().ctlSelFichero = nullptr;
+}
+
+void VentanaImportacion::AñadirSelectorFichero(const QString& ruta) {
+    objSelFichero().RutaPorDefecto(ruta);
+    rutaBox_ = new ctrSelFichero_794(this);
+    rutaBox_->setObjectName("ctrSelFichero");
+    ctrSelFichero = rutaBox_;
+    objGeneral().ctlSelFichero = ctrSelFichero;
+}
+
+QString VentanaImportacion::EnTrabajo(const char* fichero) {
+    return QString::fromStdString(strRutaTrabajo) + "/" + fichero;
+}
+
+void VentanaImportacion::Disponer(const char* marco, std::initializer_list<QWidget*> arriba,
+                                  const char* resultados, QLayout* cuentas, QLayout* debajo) {
+    auto exterior = new QFrame(this);
+    exterior->setObjectName(marco);
+    exterior->setFrameShape(QFrame::Box);
+    auto v = new QVBoxLayout(exterior);
+    for (QWidget* w : arriba) v->addWidget(w);
+    v->addWidget(ctrSelFichero);
+    auto marcoResultados = new QFrame(exterior);
+    marcoResultados->setObjectName(resultados);
+    marcoResultados->setFrameShape(QFrame::Box);
+    auto r = new QVBoxLayout(marcoResultados);
+    r->addLayout(cuentas);
+    r->addWidget(cmdEditarErrores);
+    v->addWidget(marcoResultados);
+    if (debajo) v->addLayout(debajo);
+    // With the close button hidden after a run the import button stands in
+    // the middle.
+    auto botones = new QHBoxLayout;
+    botones->addStretch();
+    botones->addWidget(cmdImportar);
+    botones->addWidget(cmdCerrar);
+    botones->addStretch();
+    v->addLayout(botones);
+    auto todo = new QVBoxLayout(this);
+    todo->addWidget(exterior);
+}
+
+QString VentanaImportacion::RutaFichero() const { return rutaBox_->RutaFichero().trimmed(); }
+
+void VentanaImportacion::CargarComun() {
+    DeshabilitarMenusSalvoAyuda();
+    cmdImportar->setText(Cat(300));
+    cmdCerrar->setText(Cat(112));
+    cmdEditarErrores->setText(Cat(137));
+}
+
+void VentanaImportacion::cmdImportar_Click() {
+    if (terminada_) {
+        DescargarHija(this);
+        return;
+    }
+    cmdCerrar->setText(Cat(111));
+    Importar();
+}
+
+void VentanaImportacion::Importar() {
+    const QString ruta = RutaFichero();
+    if (MismoFichero(ruta, QString::fromStdString(RutaRegistroImportacion()))) {
+        interaccion().Avisar(lngIdioma == 0
+                                 ? "El archivo de errores de la importación no se puede importar."
+                                 : "Inportazioaren akats artxiboa ezin da inportatu.",
+                             kTituloErrorIntroduccion);
+        cmdCerrar->setText(Cat(112));
+        return;
+    }
+    try {
+        Ejecucion ejecucion;
+        if (!Preparar()) {
+            cmdCerrar->setText(Cat(112));
+            return;
+        }
+        const std::string fichero = ruta.toStdString();
+        Preanalizar(fichero);
+        rt::TextFileReader lectura(fichero);
+        RegistroImportacion registro;
+        cmdImportar->setEnabled(false);
+        importando_ = true;
+        Bloquear(true);
+        std::string linea;
+        int32_t numero = 0;
+        QElapsedTimer reloj;
+        reloj.start();
+        try {
+            while (!blnCancelar_ && lectura.ReadLine(linea)) {
+                ++numero;
+                ImportarLinea(linea, registro, numero);
+                ActualizarContadores(registro, numero);
+                // The window repaints and a cancel arrives between lines:
+                // after the first line, then whenever a screen refresh is due.
+                if (numero == 1 || reloj.elapsed() >= kRefresco) {
+                    MostrarContadores();
+                    QCoreApplication::processEvents();
+                    reloj.restart();
+                }
+            }
+        } catch (...) {
+            MostrarContadores();
+            // The log keeps what was written before the failure.
+            registro.Cerrar();
+            throw;
+        }
+        registro.Cerrar();
+        ejecucion.Terminar();
+    } catch (const rt::Error& e) {
+        Fallo(e);
+        return;
+    } catch (const std::exception& e) {
+        Fallo(rt::Error(0, "Quelvo", e.what()));
+        return;
+    }
+    Finalizar();
+}
+
+void VentanaImportacion::MostrarContadores() {
+    for (Contador* c : contadores_) c->Mostrar();
+}
+
+void VentanaImportacion::Finalizar() {
+    MostrarContadores();
+    importando_ = false;
+    Bloquear(false);
+    blnMostrarAviso = false;
+    if (HayErroresQueVer()) cmdEditarErrores->setEnabled(true);
+    cmdCerrar->hide();
+    cmdImportar->setText(Cat(112));
+    cmdImportar->setEnabled(true);
+    terminada_ = true;
+    blnCancelar_ = false;
+    if (cerrarAlTerminar_) DescargarHija(this);
+}
+
+void VentanaImportacion::Fallo(const rt::Error& e) {
+    importando_ = false;
+    Bloquear(false);
+    blnMostrarAviso = false;
+    blnCancelar_ = false;
+    const int32_t id = e.Number == rt::err::FileNotFound ? 231 : 268;
+    interaccion().Avisar(Cat(id) + " " + QString::fromStdString(e.Description), Cat(172));
+    DescargarHija(this);
+}
+
+void VentanaImportacion::cmdCerrar_Click() {
+    blnCancelar_ = true;
+    if (!importando_) DescargarHija(this);
+}
+
+void VentanaImportacion::cmdEditarErrores_Click() {
+    QString error;
+    if (!plataforma::AbrirDocumento(QString::fromStdString(RutaRegistroImportacion()), &error))
+        interaccion().Avisar(error, windowTitle());
+}
+
+void VentanaImportacion::closeEvent(QCloseEvent* evento) {
+    if (importando_) {
+        // A close during a run asks for a cancel; the window goes when the
+        // run has stopped.
+        blnCancelar_ = true;
+        cerrarAlTerminar_ = true;
+        evento->ignore();
+        return;
+    }
+    evento->accept();
+    Guardar(this, (objectName() + "T.Form_Unload").toUtf8().constData(),
+            [] { objGeneral().HabilitarMenu(); });
+}
+
+}  // namespace quelvo
