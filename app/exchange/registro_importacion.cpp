@@ -11,7 +11,8 @@ namespace quelvo {
 std::string RutaRegistroImportacion() { return strRutaTrabajo + "/794_ErrImp.txt"; }
 
 RegistroImportacion::RegistroImportacion(const std::string& ruta)
-    : fichero_(std::make_unique<rt::TextFileWriter>(ruta)) {}
+    // Read by people in their text editors, which on Linux expect UTF-8.
+    : fichero_(std::make_unique<rt::TextFileWriter>(ruta, rt::TextEncoding::Utf8)) {}
 
 RegistroImportacion::~RegistroImportacion() = default;
 

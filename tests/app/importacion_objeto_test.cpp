@@ -13,6 +13,7 @@
 #include "entorno.h"
 #include "exchange/cimportacion.h"
 #include "exchange/registro_importacion.h"
+#include "registro_importacion_prueba.h"
 #include "interaccion_prueba.h"
 #include "quelvort/textfile.h"
 #include "shell/catalogo.h"
@@ -34,12 +35,6 @@ public:
     }
     bool marcarNoMostrar = false;
 };
-
-// The log's lines as the user's editor shows them.
-std::vector<std::string> Registro() {
-    if (!QFile::exists(QString::fromStdString(quelvo::RutaRegistroImportacion()))) return {};
-    return rt::ReadAllLines(quelvo::RutaRegistroImportacion());
-}
 
 class ObjetoImportacion : public ::testing::Test {
 protected:

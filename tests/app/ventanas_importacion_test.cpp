@@ -23,6 +23,7 @@
 #include <QTreeWidget>
 #include "exchange/frmImpSoporte_794.h"
 #include "exchange/registro_importacion.h"
+#include "registro_importacion_prueba.h"
 #include "interaccion_prueba.h"
 #include "quelvort/textfile.h"
 #include "shell/globales.h"
@@ -63,11 +64,6 @@ Cuentas Leer(QWidget* ventana, const std::vector<std::string>& nombres) {
 void Descargar() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QApplication::processEvents();
-}
-
-std::vector<std::string> Registro() {
-    if (!QFile::exists(QString::fromStdString(quelvo::RutaRegistroImportacion()))) return {};
-    return rt::ReadAllLines(quelvo::RutaRegistroImportacion());
 }
 
 const std::vector<std::string> kDtes = {"labelNoImportados", "labelNoIgnorados",
