@@ -67,8 +67,14 @@ void frmContenedorLista_794::RedimensionarLista(const QString& encabezado, int16
     codigoActual_ = codigoActual;
     lsvLista->setColumnCount(1);
     lsvLista->setHeaderLabels({encabezado});
-    lsvLista->setColumnWidth(0, Px(ancho));
-    const int anchoTotal = Px(ancho) + Px(margen);
+    // The caller's width in twips, widened where a text of the list (a long
+    // name, Basque, larger desktop fonts) would be cut.
+    int textoMasAncho = 0;
+    for (int i = 0; i < lsvLista->topLevelItemCount(); ++i)
+        textoMasAncho = qMax(textoMasAncho, lsvLista->fontMetrics().horizontalAdvance(lsvLista->topLevelItem(i)->text(0)));
+    const int columna = qMax(Px(ancho), textoMasAncho + 12);
+    lsvLista->setColumnWidth(0, columna);
+    const int anchoTotal = columna + Px(margen);
     lsvLista->setGeometry(0, 0, anchoTotal, Px(alto));
     setFixedSize(anchoTotal, Px(alto));
 }

@@ -120,11 +120,18 @@ TEST_F(ListaCodigos, SizeComesFromTheTwipsAndATypedCodeIsCheckedUnseen) {
     frmContenedorLista_794& lista = ContenedorLista();
     lista.InicializarLista("PROV");
     lista.RedimensionarLista("Prov", 1400, 250, 1500, "");
-    // 1400 + 250 twips wide, 1500 high, at 15 twips a pixel.
-    EXPECT_EQ(lista.size(), QSize(110, 100));
-    EXPECT_EQ(lista.lsvLista->geometry(), QRect(0, 0, 110, 100));
+    // 1400 + 250 twips wide, 1500 high, at 15 twips a pixel; the column grows
+    // where a province's name would be cut, the margin stays.
+    const int columna = lista.lsvLista->columnWidth(0);
+    EXPECT_GE(columna, 93);
+    for (int i = 0; i < lista.lsvLista->topLevelItemCount(); ++i) {
+        const QString texto = lista.lsvLista->topLevelItem(i)->text(0);
+        EXPECT_LT(lista.lsvLista->fontMetrics().horizontalAdvance(texto), columna) << texto.toStdString();
+    }
+    EXPECT_GT(columna, 93) << "a list of long names keeps its narrow twips width";
+    EXPECT_EQ(lista.size(), QSize(columna + 17, 100));
+    EXPECT_EQ(lista.lsvLista->geometry(), QRect(0, 0, columna + 17, 100));
     EXPECT_EQ(lista.lsvLista->columnCount(), 1);
-    EXPECT_EQ(lista.lsvLista->columnWidth(0), 93);
     lista.OldValue("20");
     EXPECT_EQ(lista.ListValue("20"), "GIPUZKOA");
     EXPECT_EQ(lista.ListValue("01"), "ARABA/ÁLAVA");
