@@ -1,6 +1,7 @@
 #include "shell/frmContenedorLista_794.h"
 
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QKeyEvent>
 #include <QPointer>
 #include <QTreeWidget>
@@ -74,7 +75,9 @@ void frmContenedorLista_794::RedimensionarLista(const QString& encabezado, int16
         textoMasAncho = qMax(textoMasAncho, lsvLista->fontMetrics().horizontalAdvance(lsvLista->topLevelItem(i)->text(0)));
     const int columna = qMax(Px(ancho), textoMasAncho + 12);
     lsvLista->setColumnWidth(0, columna);
-    const int anchoTotal = columna + Px(margen);
+    // The margin holds the vertical scroll bar: never narrower than it.
+    const int barra = lsvLista->verticalScrollBar()->sizeHint().width() + 2 * lsvLista->frameWidth();
+    const int anchoTotal = columna + qMax(Px(margen), barra);
     lsvLista->setGeometry(0, 0, anchoTotal, Px(alto));
     setFixedSize(anchoTotal, Px(alto));
 }
