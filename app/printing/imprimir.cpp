@@ -69,12 +69,11 @@ PersonaImpresa Persona(const cPresentador& d) {
 
 int32_t Codigo(const rt::Variant& codigos, int32_t i) { return rt::CLng(codigos(i)); }
 
-// The declaration of the run's declarant loaded as current, with its totals.
-int32_t DeclaracionDe(const cImprGrabar& run) {
-    const cDeclarante& declarante = objDeclarante();
-    return objDeclaracion().ObtenerDeclaracion(declarante.CODDEC(), run.Ejercicio(),
-                                               static_cast<uint8_t>(run.Periodo()),
-                                               static_cast<uint8_t>(run.Periodicidad()));
+// The key of that declarant's declaration of the run's exercise and period.
+int32_t DeclaracionDe(const cImprGrabar& run, const cDeclarante& declarante, cDeclaracion& declaracion) {
+    return declaracion.ObtenerDeclaracion(declarante.CODDEC(), run.Ejercicio(),
+                                          static_cast<uint8_t>(run.Periodo()),
+                                          static_cast<uint8_t>(run.Periodicidad()));
 }
 
 // The run's type-2 records: the entries of each declarant's declaration of
@@ -82,12 +81,14 @@ int32_t DeclaracionDe(const cImprGrabar& run) {
 int32_t RegistrosDelRun(const cImprGrabar& run) {
     const rt::Variant codigos = run.vBufferDeclarantes();
     int32_t total = 0;
+    cDeclarante declarante;
+    cDeclaracion totales;
     for (int32_t i = 0; i <= rt::UBound(codigos); ++i) {
-        objDeclarante().CargarDeclarante(Codigo(codigos, i));
-        const int32_t declaracion = DeclaracionDe(run);
+        declarante.CargarDeclarante(Codigo(codigos, i));
+        const int32_t declaracion = DeclaracionDe(run, declarante, totales);
         if (declaracion == 0) continue;
-        objDeclaracion().ObtenerTotalDeclarados(declaracion, run.Ejercicio());
-        total += objDeclaracion().NoTotalDeclarados().toInt();
+        totales.ObtenerTotalDeclarados(declaracion, run.Ejercicio());
+        total += totales.NoTotalDeclarados().toInt();
     }
     return total;
 }
@@ -105,8 +106,9 @@ void ImprimirEtiquetas(const cImprGrabar& run, const PersonaImpresa& presentador
     if (run.IndCol() == 1) {
         e.persona = presentador;
     } else {
-        objDeclarante().CargarDeclarante(Codigo(codigos, 0));
-        e.persona = Persona(objDeclarante());
+        cDeclarante declarante;
+        declarante.CargarDeclarante(Codigo(codigos, 0));
+        e.persona = Persona(declarante);
     }
     DocumentoImpreso documento(NombreDocumento(0));
     ImprimirEtiquetas(documento.lienzo(), e);
@@ -144,12 +146,14 @@ void ImprimirModelo() {
     if (colectiva) run.NoTotalDeclarados(0);
     const int32_t ultimo = colectiva ? rt::UBound(codigos) : 0;
     bool parado = false;
+    // Objects of the run's own: the program's current declarant and
+    // declaration stay as the user left them.
+    cDeclarante declarante;
+    cDeclaracion totales;
     for (int32_t i = 0; i <= ultimo && !parado; ++i) {
-        cDeclarante& declarante = objDeclarante();
         declarante.CargarDeclarante(Codigo(codigos, i));
-        const int32_t declaracion = DeclaracionDe(run);
+        const int32_t declaracion = DeclaracionDe(run, declarante, totales);
         run.CodDecla(declaracion);
-        cDeclaracion& totales = objDeclaracion();
         totales.ObtenerTotalDeclarados(declaracion, run.Ejercicio());
         if (AvanzarProgreso(totales.NoTotalDeclarados().toInt())) {
             parado = true;

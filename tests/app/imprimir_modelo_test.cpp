@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "declarations/cdeclaracion.h"
 #include "declarations/clistadeclaraciones.h"
 #include "declarations/frmDeclaraciones_794.h"
 #include "parties/cdeclarante.h"
@@ -78,6 +79,20 @@ TEST_F(ImprimirModeloPrueba, ElPresentadorSeLeeUnaVezYNoSeRecargaElDelPrograma) 
     objPresentador().NIF("SIN GUARDAR");
     ImprimirModelo();
     EXPECT_EQ(objPresentador().NIF(), "SIN GUARDAR");
+}
+
+TEST_F(ImprimirModeloPrueba, ElDeclaranteYLaDeclaracionDelProgramaQuedanComoEstaban) {
+    // Every output kind, the label included, walks the run's declarants.
+    for (int impreso : {0, 1, 2, 3}) {
+        objDeclarante().CargarDeclarante(7);
+        objDeclaracion().ObtenerTotalDeclarados(0, 2009);
+        const Variant totalesAntes = objDeclaracion().BufferTotalDeclarados();
+        objImprGrabar().Impreso(impreso);
+        ImprimirModelo();
+        EXPECT_EQ(objDeclarante().CODDEC(), 7) << impreso;
+        EXPECT_EQ(objDeclarante().NIF(), "22222222J") << impreso;
+        EXPECT_EQ(objDeclaracion().BufferTotalDeclarados().isNull(), totalesAntes.isNull()) << impreso;
+    }
 }
 
 TEST_F(ImprimirModeloPrueba, LaEtiquetaCuentaLosRegistrosDelRun) {
