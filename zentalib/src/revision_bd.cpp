@@ -1,15 +1,18 @@
 // Whether a file is a user database this system could have written: sound,
-// with the tables and columns of the current schema or of an earlier layout
-// that the upgrade knows, and nothing else. Anything more (a trigger, a view,
-// a table or column of someone else's) would act on or hide the user's data
-// once the file is in place.
+// with the tables, columns and indexes of the current schema or of an earlier
+// layout that the upgrade knows, each defined as that layout defines it, and
+// nothing else. Anything more (a trigger, a view, a table, column, constraint
+// or index of someone else's) would act on or hide the user's data, or make
+// every save fail, once the file is in place.
 #include <algorithm>
 #include <filesystem>
+#include <initializer_list>
 #include <map>
 #include <vector>
 
 #include "bd_sqlite.h"
 #include "copia_bd.h"
+#include "definicion_sql.h"
 #include "esquema_mod.h"
 #include "quelvodat/capas_anteriores.h"
 
@@ -23,11 +26,16 @@ struct Columna {
     int clave = 0;
 };
 
+// A table as a layout makes it, or as a file holds it.
 struct Tabla {
     std::string nombre;
+    std::string definicion;  // normalised
     std::vector<Columna> columnas;
-    std::vector<std::string> indices;
+    std::map<std::string, std::string> indices;  // lower-case name → normalised definition
 };
+
+// A layout's tables by lower-case name.
+using Capa = std::map<std::string, Tabla>;
 
 // Names match in any letter case, as the engine matches them.
 std::string Minusculas(std::string s) {
@@ -61,36 +69,33 @@ std::vector<Columna> Columnas(sqlite3* db, const std::string& tabla) {
     return columnas;
 }
 
-// The schema's tables by lower-case name, from the schema laid out in memory.
-std::map<std::string, Tabla> TablasDelEsquema() {
-    std::map<std::string, Tabla> tablas;
+// The tables of a layout, from its SQL laid out in memory.
+Capa TablasDe(const char* esquema) {
+    Capa tablas;
     std::string detalle;
     BD db = AbrirBD(":memory:", SQLITE_OPEN_READWRITE, detalle);
-    if (!db || sqlite3_exec(db.get(), quelvodat::kEsquemaBaseUsuario, nullptr, nullptr, nullptr) != SQLITE_OK)
-        return tablas;
-    Sentencia st = Preparar(db.get(), "SELECT type, name, tbl_name FROM sqlite_master WHERE name NOT LIKE 'sqlite\\_%' ESCAPE '\\'");
+    if (!db || sqlite3_exec(db.get(), esquema, nullptr, nullptr, nullptr) != SQLITE_OK) return tablas;
+    Sentencia st = Preparar(db.get(), "SELECT type, name, tbl_name, sql FROM sqlite_master"
+                                      " WHERE name NOT LIKE 'sqlite\\_%' ESCAPE '\\'");
     while (st && sqlite3_step(st.get()) == SQLITE_ROW) {
-        const std::string tabla = Minusculas(TextoColumna(st.get(), 2));
-        if (TextoColumna(st.get(), 0) == "index")
-            tablas[tabla].indices.push_back(Minusculas(TextoColumna(st.get(), 1)));
-        else {
-            tablas[tabla].nombre = TextoColumna(st.get(), 1);
-            tablas[tabla].columnas = Columnas(db.get(), tablas[tabla].nombre);
+        Tabla& tabla = tablas[Minusculas(TextoColumna(st.get(), 2))];
+        const std::string definicion = DefinicionNormalizada(TextoColumna(st.get(), 3));
+        if (TextoColumna(st.get(), 0) == "index") {
+            tabla.indices[Minusculas(TextoColumna(st.get(), 1))] = definicion;
+        } else {
+            tabla.nombre = TextoColumna(st.get(), 1);
+            tabla.definicion = definicion;
+            tabla.columnas = Columnas(db.get(), tabla.nombre);
         }
     }
     return tablas;
 }
 
-bool EnLista(const quelvodat::ObjetoDeTabla* inicio, const quelvodat::ObjetoDeTabla* fin,
-             const std::string& tabla, const std::string& nombre) {
-    return std::any_of(inicio, fin, [&](const quelvodat::ObjetoDeTabla& o) {
-        return Minusculas(o.tabla) == tabla && Minusculas(o.nombre) == nombre;
-    });
-}
-
 bool ColumnaAnadida(const std::string& tabla, const std::string& columna) {
-    return EnLista(std::begin(quelvodat::kColumnasAnadidas), std::end(quelvodat::kColumnasAnadidas), tabla,
-                   columna);
+    return std::any_of(std::begin(quelvodat::kColumnasAnadidas), std::end(quelvodat::kColumnasAnadidas),
+                       [&](const quelvodat::ObjetoDeTabla& o) {
+                           return Minusculas(o.tabla) == tabla && Minusculas(o.nombre) == columna;
+                       });
 }
 
 ResultadoCopia Fallo(FalloCopia fallo, std::string detalle) { return {fallo, std::move(detalle)}; }
@@ -122,6 +127,23 @@ ResultadoCopia ComprobarColumnas(sqlite3* db, const Tabla& esquema, const std::s
     return {};
 }
 
+// The table and its indexes exactly as one layout makes them: a constraint
+// or an index of another kind would make the program's saves fail once the
+// file is in place. An earlier layout's table is rebuilt by the upgrade.
+ResultadoCopia ComprobarDefinicion(const Tabla& hallada, std::initializer_list<const Tabla*> capas) {
+    for (const Tabla* capa : capas) {
+        if (!capa || capa->definicion != hallada.definicion) continue;
+        for (const auto& [nombre, definicion] : hallada.indices) {
+            const auto debido = capa->indices.find(nombre);
+            if (debido == capa->indices.end() || debido->second != definicion)
+                return Fallo(FalloCopia::ObjetoAjeno, "index " + nombre + " of table " + hallada.nombre +
+                                                          " is not the program's: " + definicion);
+        }
+        return {};
+    }
+    return Fallo(FalloCopia::ObjetoAjeno, "table " + hallada.nombre + " is not the program's: " + hallada.definicion);
+}
+
 ResultadoCopia ComprobarIntegridad(sqlite3* db) {
     Sentencia revision = Preparar(db, "PRAGMA integrity_check");
     if (!revision) return Fallo(FalloCopia::NoEsBaseUsuario, sqlite3_errmsg(db));
@@ -134,11 +156,12 @@ ResultadoCopia ComprobarIntegridad(sqlite3* db) {
 }
 
 ResultadoCopia ComprobarObjetos(sqlite3* db) {
-    const auto esquema = TablasDelEsquema();
-    if (esquema.empty()) return Fallo(FalloCopia::NoEsBaseUsuario, "no schema");
-    Sentencia objetos = Preparar(db, "SELECT type, name, tbl_name FROM sqlite_master");
+    const Capa actual = TablasDe(quelvodat::kEsquemaBaseUsuario);
+    const Capa anterior = TablasDe(quelvodat::kEsquemaAnterior);
+    if (actual.empty() || anterior.empty()) return Fallo(FalloCopia::NoEsBaseUsuario, "no schema");
+    Sentencia objetos = Preparar(db, "SELECT type, name, tbl_name, sql FROM sqlite_master");
     if (!objetos) return Fallo(FalloCopia::NoEsBaseUsuario, sqlite3_errmsg(db));
-    std::map<std::string, std::string> tablas;  // lower-case name → name in the file
+    Capa halladas;
     int rc;
     while ((rc = sqlite3_step(objetos.get())) == SQLITE_ROW) {
         const std::string tipo = TextoColumna(objetos.get(), 0);
@@ -146,24 +169,26 @@ ResultadoCopia ComprobarObjetos(sqlite3* db) {
         const std::string tabla = Minusculas(TextoColumna(objetos.get(), 2));
         // The engine's own: key counters, automatic indexes, statistics.
         if (Minusculas(nombre).rfind("sqlite_", 0) == 0) continue;
-        const auto del_esquema = esquema.find(tabla);
-        bool conocido = false;
+        const std::string definicion = DefinicionNormalizada(TextoColumna(objetos.get(), 3));
+        if (actual.count(tabla) == 0 || (tipo != "table" && tipo != "index"))
+            return Fallo(FalloCopia::ObjetoAjeno, tipo + " " + nombre);
         if (tipo == "table") {
-            conocido = del_esquema != esquema.end();
-            if (conocido) tablas[tabla] = nombre;
-        } else if (tipo == "index" && del_esquema != esquema.end()) {
-            const auto& indices = del_esquema->second.indices;
-            conocido = std::find(indices.begin(), indices.end(), Minusculas(nombre)) != indices.end() ||
-                       EnLista(std::begin(quelvodat::kIndicesAnteriores),
-                               std::end(quelvodat::kIndicesAnteriores), tabla, Minusculas(nombre));
+            halladas[tabla].nombre = nombre;
+            halladas[tabla].definicion = definicion;
+        } else {
+            halladas[tabla].indices[Minusculas(nombre)] = definicion;
         }
-        if (!conocido) return Fallo(FalloCopia::ObjetoAjeno, tipo + " " + nombre);
     }
     if (rc != SQLITE_DONE) return Fallo(FalloCopia::NoEsBaseUsuario, sqlite3_errmsg(db));
-    for (const auto& [clave, tabla] : esquema) {
-        const auto hallada = tablas.find(clave);
-        if (hallada == tablas.end()) return Fallo(FalloCopia::NoEsBaseUsuario, "no table " + tabla.nombre);
-        if (auto r = ComprobarColumnas(db, tabla, hallada->second); !r.ok()) return r;
+    for (const auto& [clave, tabla] : actual) {
+        const auto hallada = halladas.find(clave);
+        if (hallada == halladas.end() || hallada->second.nombre.empty())
+            return Fallo(FalloCopia::NoEsBaseUsuario, "no table " + tabla.nombre);
+        if (auto r = ComprobarColumnas(db, tabla, hallada->second.nombre); !r.ok()) return r;
+        const auto antigua = anterior.find(clave);
+        if (auto r = ComprobarDefinicion(hallada->second, {&tabla, antigua == anterior.end() ? nullptr : &antigua->second});
+            !r.ok())
+            return r;
     }
     return {};
 }
