@@ -340,4 +340,37 @@ TEST_F(SaveAsRestore, WithoutDialogsARestoreOverALeftoverWalAnswersTrueAndHoldsO
     EXPECT_TRUE(vistos_.empty());
 }
 
+// The WAL of a database that was lost lies beside a target that is missing
+// or no database: replayed onto the restored copy it would spoil it.
+TEST_F(SaveAsRestore, ARestoreBesideTheWalOfALostDatabaseHoldsOnlyTheCopy) {
+    using Crear = std::function<void(const fs::path&)>;
+    const struct {
+        const char* nombre;
+        Crear crear;
+    } casos[] = {
+        {"missing target", [](const fs::path&) {}},
+        {"empty target", [](const fs::path& p) { EscribirBytes(p, ""); }},
+        {"text file as target", [](const fs::path& p) { EscribirBytes(p, "Nombre;NIF\r\nAna;12345678Z\r\n"); }},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        Nueva("wal-perdida");
+        const auto perdida = dir_ / "perdida.mdb";
+        CrearBaseUsuario(perdida, "Perdido");
+        {
+            const auto abierta = AbrirEnWal(perdida, "UPDATE TDeclarante SET nombred = 'Wal';");
+            for (const char* sufijo : {"-wal", "-shm"})
+                fs::copy_file(perdida.string() + sufijo, vivo_.string() + sufijo);
+        }
+        fs::remove(perdida);
+        c.crear(vivo_);
+        CrearBaseUsuario(copia_, "Restaurado");
+
+        EXPECT_TRUE(Llamar([&] { return Objeto(copia_, vivo_)->CrearRestore(); }));
+        EXPECT_EQ(Contenido(vivo_.parent_path()), "794Mod.mdb;");
+        EXPECT_EQ(EjecutarSql(vivo_, "PRAGMA integrity_check"), "ok");
+        EXPECT_EQ(Nombres(vivo_), "Restaurado");
+    }
+}
+
 }  // namespace
