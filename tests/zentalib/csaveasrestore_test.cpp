@@ -287,15 +287,22 @@ TEST_F(SaveAsRestore, RestoreAcceptsEveryLayoutTheProgramWrites) {
     }
 }
 
-// A copy killed half-way leaves its temporary files; the next one clears
-// them, but not those of a copy still running.
+// A copy killed half-way leaves its temporary files beside the file it was
+// replacing; the next copy either way clears them, but not those of a copy
+// still running.
 TEST_F(SaveAsRestore, BackupAndRestoreRemoveWhatAKilledCopyLeft) {
-    for (const bool restaurar : {false, true}) {
-        SCOPED_TRACE(restaurar ? "restore" : "backup");
+    const struct {
+        bool restaurar;
+        bool junto_al_vivo;  // the leftovers lie beside the user database
+    } casos[] = {{false, false}, {false, true}, {true, true}, {true, false}};
+    for (const auto& c : casos) {
+        const bool restaurar = c.restaurar;
+        SCOPED_TRACE(std::string(restaurar ? "restore" : "backup") +
+                     (c.junto_al_vivo ? ", beside the user database" : ", beside the backup"));
         Nueva("restos");
         CrearBaseUsuario(vivo_, "Ana");
         CrearBaseUsuario(copia_, "Copia");
-        const fs::path destino = restaurar ? vivo_ : copia_;
+        const fs::path destino = c.junto_al_vivo ? vivo_ : copia_;
         const std::string resto = destino.string() + ".tmp0123456789abcdef";
         for (const char* sufijo : {"", "-journal"}) EscribirBytes(resto + sufijo, "x");
         EscribirBytes(destino.string() + ".tmpfedcba9876543210-wal", "x");

@@ -89,7 +89,9 @@ ResultadoCopia CopiarBaseDatos(const std::string& origen, const std::string& des
     fs::create_directories(carpeta, ec);
     if (ec) return Fallo(FalloCopia::Carpeta, ec.message());
 
-    // What a copy killed half-way left behind.
+    // What a copy killed half-way left behind: a killed restore leaves its
+    // copy beside the user database, a killed backup beside the backup.
+    rt::RemoveStaleTemps(origen);
     rt::RemoveStaleTemps(destino);
     rt::TempBeside temporal(destino);
     if (!temporal.Created())

@@ -35,8 +35,8 @@ ResultadoCopia ComprobarBaseUsuario(const std::string& ruta);
 
 // Writes a copy of the database origen over destino, creating destino's
 // folder; the copy replaces destino only once it passes ComprobarBaseUsuario.
-// Temporary files that an earlier copy killed half-way left beside destino
-// are removed. On any failure destino is left as it was.
+// Temporary files that an earlier copy killed half-way left beside origen or
+// destino are removed. On any failure destino is left as it was.
 ResultadoCopia CopiarBaseDatos(const std::string& origen, const std::string& destino);
 
 }  // namespace zentalib
