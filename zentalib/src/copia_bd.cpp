@@ -83,7 +83,9 @@ std::string UnirRuta(const std::string& carpeta, const std::string& nombre) {
 
 ResultadoCopia CopiarBaseDatos(const std::string& origen, const std::string& destino) {
     std::error_code ec;
+    if (fs::is_directory(origen, ec)) return Fallo(FalloCopia::EsCarpeta);
     if (!fs::is_regular_file(origen, ec)) return Fallo(FalloCopia::OrigenNoExiste);
+    if (fs::is_directory(destino, ec)) return Fallo(FalloCopia::DestinoEsCarpeta);
     fs::path carpeta = fs::path(destino).parent_path();
     if (carpeta.empty()) carpeta = ".";
     fs::create_directories(carpeta, ec);

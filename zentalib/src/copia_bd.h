@@ -9,6 +9,8 @@ namespace zentalib {
 enum class FalloCopia {
     Ninguno,
     OrigenNoExiste,   // the file to copy is not there
+    EsCarpeta,        // the file to copy is a folder
+    DestinoEsCarpeta, // a folder stands where the copy would go
     NoEsBaseUsuario,  // not an SQLite file with the user database's tables and columns
     Danada,           // a database whose pages fail the integrity check
     ObjetoAjeno,      // holds a trigger, view, table, index or column the program never makes
@@ -20,7 +22,7 @@ enum class FalloCopia {
 
 struct ResultadoCopia {
     FalloCopia fallo = FalloCopia::Ninguno;
-    std::string detalle;  // the system's or SQLite's own reason, if any
+    std::string detalle;  // the system's or SQLite's own reason, if any; never shown
     bool ok() const { return fallo == FalloCopia::Ninguno; }
 };
 

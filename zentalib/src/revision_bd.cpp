@@ -6,6 +6,7 @@
 // every save fail, once the file is in place.
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <initializer_list>
 #include <map>
 #include <vector>
@@ -144,12 +145,27 @@ ResultadoCopia ComprobarDefinicion(const Tabla& hallada, std::initializer_list<c
     return Fallo(FalloCopia::ObjetoAjeno, "table " + hallada.nombre + " is not the program's: " + hallada.definicion);
 }
 
-ResultadoCopia ComprobarIntegridad(sqlite3* db) {
+// Whether the file begins as every database of the engine begins.
+bool CabeceraDeBaseDatos(const std::string& ruta) {
+    static constexpr char kCabecera[] = "SQLite format 3";  // with its final NUL
+    char leida[sizeof kCabecera] = {};
+    std::ifstream fichero(ruta, std::ios::binary);
+    return fichero.read(leida, sizeof leida) && std::equal(leida, leida + sizeof leida, kCabecera);
+}
+
+// The engine could not read the file: one that begins as a database (a
+// truncated or overwritten copy) is damaged, anything else is none of ours.
+ResultadoCopia FalloDeLectura(sqlite3* db, bool cabecera) {
+    const int rc = sqlite3_errcode(db);
+    const bool danada = rc == SQLITE_CORRUPT || (cabecera && rc == SQLITE_NOTADB);
+    return Fallo(danada ? FalloCopia::Danada : FalloCopia::NoEsBaseUsuario, sqlite3_errmsg(db));
+}
+
+ResultadoCopia ComprobarIntegridad(sqlite3* db, bool cabecera) {
     Sentencia revision = Preparar(db, "PRAGMA integrity_check");
-    if (!revision) return Fallo(FalloCopia::NoEsBaseUsuario, sqlite3_errmsg(db));
+    if (!revision) return FalloDeLectura(db, cabecera);
     const int rc = sqlite3_step(revision.get());
-    if (rc == SQLITE_CORRUPT) return Fallo(FalloCopia::Danada, sqlite3_errmsg(db));
-    if (rc != SQLITE_ROW) return Fallo(FalloCopia::NoEsBaseUsuario, sqlite3_errmsg(db));
+    if (rc != SQLITE_ROW) return FalloDeLectura(db, cabecera);
     const std::string estado = TextoColumna(revision.get(), 0);
     if (estado != "ok") return Fallo(FalloCopia::Danada, estado);
     return {};
@@ -197,12 +213,13 @@ ResultadoCopia ComprobarObjetos(sqlite3* db) {
 
 ResultadoCopia ComprobarBaseUsuario(const std::string& ruta) {
     std::error_code ec;
+    if (std::filesystem::is_directory(ruta, ec)) return Fallo(FalloCopia::EsCarpeta, {});
     if (!std::filesystem::is_regular_file(ruta, ec)) return Fallo(FalloCopia::OrigenNoExiste, {});
     std::string detalle;
     BD db = AbrirBD(ruta, SQLITE_OPEN_READONLY, detalle);
     if (!db) return Fallo(FalloCopia::NoEsBaseUsuario, detalle);
     // A damaged file first: its schema cannot be trusted either.
-    if (auto r = ComprobarIntegridad(db.get()); !r.ok()) return r;
+    if (auto r = ComprobarIntegridad(db.get(), CabeceraDeBaseDatos(ruta)); !r.ok()) return r;
     return ComprobarObjetos(db.get());
 }
 

@@ -43,6 +43,10 @@ public:
     // system, a refusal or a failure answer False and leave the target as it
     // was.
     virtual bool CrearRestore() = 0;
+    // After a failure or refusal of either: what the user was told, followed
+    // by the engine's or the system's own words, for the error log; empty when
+    // there are no such words (a success, a No, a missing file).
+    virtual std::string DetalleFallo() const = 0;
 };
 
 }  // namespace zentalib
