@@ -21,6 +21,7 @@
 #include "shell/catalogo.h"
 #include "shell/cgeneral.h"
 #include "shell/frmAbout_794.h"
+#include "shell/frmGestErrores_794.h"
 #include "shell/frmIdioma_794.h"
 #include "shell/frmPreferencias_794.h"
 #include "shell/globales.h"
@@ -293,7 +294,13 @@ bool MDI794::CopiaSeguridad(bool restaurar) {
     // The data server keeps the user database open: it lets go of it, with
     // everything written into the file, before the file is copied or replaced.
     CrearServidor<quelvodat::_cDatosGenerales>("Quelvodat.cDatosGenerales")->CerrarConexiones();
-    return restaurar ? objComun->CrearRestore() : objComun->CrearBackup();
+    const bool hecho = restaurar ? objComun->CrearRestore() : objComun->CrearBackup();
+    // The user was told what is wrong in their words; the engine's own words
+    // are kept in the error log.
+    if (const std::string detalle = objComun->DetalleFallo(); !detalle.empty())
+        frmGestErrores_794::ErrorADisco("MDI794", restaurar ? "MDI794T.mnuRestore_Click" : "MDI794T.mnuBackup_Click",
+                                        QString::fromStdString(detalle));
+    return hecho;
 }
 
 void MDI794::mnuBackup_Click() { CopiaSeguridad(false); }

@@ -259,6 +259,45 @@ TEST_F(Menus, ExitButtonWorksWhileItsMenuEntryIsOff) {
     EXPECT_FALSE(mdi_.isVisible());
 }
 
+// The user reads in their language what is wrong with which file; the
+// engine's own words go to the error log only.
+TEST_F(Menus, ARefusedBackupTellsTheUserInTheirWordsAndLogsTheEnginesOwn) {
+    const QString mod = QString::fromStdString(strRutaMod);
+    QFile texto(mod);
+    ASSERT_TRUE(texto.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    texto.write("Nombre;NIF\r\nAna;12345678Z\r\n");
+    texto.close();
+    const struct {
+        int32_t idioma;
+        const char* dice;
+    } casos[] = {{0, "no es una base de datos del programa"}, {kOffsetEuskera, "ez da programaren datu-base bat"}};
+    for (const auto& c : casos) {
+        lngIdioma = c.idioma;
+        const QDir temporal(QDir::tempPath());
+        const QStringList antes = temporal.entryList({"Error*.log"}, QDir::Files);
+        QString visto;
+        prueba::ConModal([&] { mdi_.Menu("mnuBackup")->trigger(); },
+                         [&](QWidget* w) {
+                             if (auto* caja = qobject_cast<QMessageBox*>(w)) visto = caja->text();
+                             if (auto* d = qobject_cast<QDialog*>(w)) d->accept();
+                         });
+        EXPECT_TRUE(visto.contains(mod) && visto.contains(c.dice)) << visto.toStdString();
+        EXPECT_FALSE(visto.contains("file is not a database")) << visto.toStdString();
+
+        QStringList nuevos = temporal.entryList({"Error*.log"}, QDir::Files);
+        for (const auto& viejo : antes) nuevos.removeAll(viejo);
+        ASSERT_EQ(nuevos.size(), 1) << nuevos.join(", ").toStdString();
+        QFile log(temporal.filePath(nuevos[0]));
+        ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+        const QString registro = QString::fromUtf8(log.readAll());
+        log.close();
+        log.remove();
+        EXPECT_TRUE(registro.contains("MDI794T.mnuBackup_Click")) << registro.toStdString();
+        EXPECT_TRUE(registro.contains(c.dice)) << registro.toStdString();
+        EXPECT_TRUE(registro.contains("file is not a database")) << registro.toStdString();
+    }
+}
+
 TEST_F(Menus, CaptionsFollowTheLanguage) {
     mdi_.AñadirCaptions();
     EXPECT_EQ(mdi_.Menu("mnuBackup")->text(), "Crear copia de seguridad ");

@@ -6,9 +6,13 @@
 //       writes "listo" once it is about to read the first line
 //   proceso_datos guardar <mod> <declaration> <entries> <VAT prefix>
 //       saves that many entries, one call each
+//   proceso_datos restaurar <backup> <mod>
+//       restores the backup over the user database, as the menu command does
+//       with nobody to answer its boxes; writes "listo" just before
 // Any error is written to stderr and ends the process with 1.
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "comun/estado_importacion.h"
@@ -17,6 +21,7 @@
 #include "quelvort/error.h"
 #include "quelvort/object.h"
 #include "quelvort/textfile.h"
+#include "zentalib/cSaveAsRestore.h"
 
 using namespace quelvodat;
 
@@ -50,6 +55,18 @@ int Guardar(const std::string& mod, int32_t declaracion, int32_t entradas,
     return 0;
 }
 
+int Restaurar(const std::filesystem::path& copia, const std::filesystem::path& mod) {
+    ::setenv("QUELVO_SIN_DIALOGOS", "1", 1);
+    auto restauracion = rt::CreateObjectAs<zentalib::_cSaveAsRestore>("Zentalib.cSaveAsRestore");
+    restauracion->ArchivoOrigen(copia.filename().string());
+    restauracion->ArchivoDestino(mod.filename().string());
+    restauracion->RutaDestino(mod.parent_path().string() + "/");
+    restauracion->RutaOrigen(copia.parent_path().string() + "/");
+    std::printf("listo\n");
+    std::fflush(stdout);
+    return restauracion->CrearRestore() ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -59,7 +76,8 @@ int main(int argc, char** argv) {
             return Importar(argv[2], argv[3], argv[4], std::string(argv[5]) == "1");
         if (orden == "guardar" && argc == 6)
             return Guardar(argv[2], std::atoi(argv[3]), std::atoi(argv[4]), argv[5]);
-        std::fprintf(stderr, "usage: proceso_datos importar|guardar ...\n");
+        if (orden == "restaurar" && argc == 4) return Restaurar(argv[2], argv[3]);
+        std::fprintf(stderr, "usage: proceso_datos importar|guardar|restaurar ...\n");
         return 2;
     } catch (const rt::Error& e) {
         std::fprintf(stderr, "error %d: %s\n", e.Number, e.Description.c_str());

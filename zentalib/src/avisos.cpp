@@ -29,12 +29,26 @@ bool Confirmar(std::intptr_t parent, int32_t idioma, const QString& titulo, cons
     return caja.exec() == QMessageBox::Yes;
 }
 
-void AvisarFallo(std::intptr_t parent, int32_t idioma, const QString& titulo, const QString& texto) {
+namespace {
+
+// A box with only the accept button.
+void Mostrar(QMessageBox::Icon icono, std::intptr_t parent, int32_t idioma, const QString& titulo,
+             const QString& texto) {
     if (SinDialogos() || !HayInterfaz()) return;
-    QMessageBox caja(QMessageBox::Warning, titulo, texto, QMessageBox::Ok, VentanaPadre(parent));
+    QMessageBox caja(icono, titulo, texto, QMessageBox::Ok, VentanaPadre(parent));
     caja.button(QMessageBox::Ok)
         ->setText(EsEuskera(idioma) ? QStringLiteral("Onartu") : QStringLiteral("Aceptar"));
     caja.exec();
+}
+
+}  // namespace
+
+void AvisarFallo(std::intptr_t parent, int32_t idioma, const QString& titulo, const QString& texto) {
+    Mostrar(QMessageBox::Warning, parent, idioma, titulo, texto);
+}
+
+void Informar(std::intptr_t parent, int32_t idioma, const QString& titulo, const QString& texto) {
+    Mostrar(QMessageBox::Information, parent, idioma, titulo, texto);
 }
 
 }  // namespace zentalib

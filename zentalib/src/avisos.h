@@ -29,4 +29,7 @@ bool Confirmar(std::intptr_t parent, int32_t idioma, const QString& titulo, cons
 // A failure shown in a modal box (nothing without a QApplication).
 void AvisarFallo(std::intptr_t parent, int32_t idioma, const QString& titulo, const QString& texto);
 
+// What was done, shown the same way.
+void Informar(std::intptr_t parent, int32_t idioma, const QString& titulo, const QString& texto);
+
 }  // namespace zentalib

@@ -83,13 +83,17 @@ std::string UnirRuta(const std::string& carpeta, const std::string& nombre) {
 
 ResultadoCopia CopiarBaseDatos(const std::string& origen, const std::string& destino) {
     std::error_code ec;
+    if (fs::is_directory(origen, ec)) return Fallo(FalloCopia::EsCarpeta);
     if (!fs::is_regular_file(origen, ec)) return Fallo(FalloCopia::OrigenNoExiste);
+    if (fs::is_directory(destino, ec)) return Fallo(FalloCopia::DestinoEsCarpeta);
     fs::path carpeta = fs::path(destino).parent_path();
     if (carpeta.empty()) carpeta = ".";
     fs::create_directories(carpeta, ec);
     if (ec) return Fallo(FalloCopia::Carpeta, ec.message());
 
-    // What a copy killed half-way left behind.
+    // What a copy killed half-way left behind: a killed restore leaves its
+    // copy beside the user database, a killed backup beside the backup.
+    rt::RemoveStaleTemps(origen);
     rt::RemoveStaleTemps(destino);
     rt::TempBeside temporal(destino);
     if (!temporal.Created())

@@ -9,6 +9,8 @@ namespace zentalib {
 enum class FalloCopia {
     Ninguno,
     OrigenNoExiste,   // the file to copy is not there
+    EsCarpeta,        // the file to copy is a folder
+    DestinoEsCarpeta, // a folder stands where the copy would go
     NoEsBaseUsuario,  // not an SQLite file with the user database's tables and columns
     Danada,           // a database whose pages fail the integrity check
     ObjetoAjeno,      // holds a trigger, view, table, index or column the program never makes
@@ -20,7 +22,7 @@ enum class FalloCopia {
 
 struct ResultadoCopia {
     FalloCopia fallo = FalloCopia::Ninguno;
-    std::string detalle;  // the system's or SQLite's own reason, if any
+    std::string detalle;  // the system's or SQLite's own reason, if any; never shown
     bool ok() const { return fallo == FalloCopia::Ninguno; }
 };
 
@@ -35,8 +37,8 @@ ResultadoCopia ComprobarBaseUsuario(const std::string& ruta);
 
 // Writes a copy of the database origen over destino, creating destino's
 // folder; the copy replaces destino only once it passes ComprobarBaseUsuario.
-// Temporary files that an earlier copy killed half-way left beside destino
-// are removed. On any failure destino is left as it was.
+// Temporary files that an earlier copy killed half-way left beside origen or
+// destino are removed. On any failure destino is left as it was.
 ResultadoCopia CopiarBaseDatos(const std::string& origen, const std::string& destino);
 
 }  // namespace zentalib

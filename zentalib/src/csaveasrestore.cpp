@@ -14,30 +14,42 @@ std::string cSaveAsRestore::Destino() const { return UnirRuta(rutaDestino_, arch
 bool cSaveAsRestore::CrearBackup() {
     const std::string origen = Origen();
     const std::string destino = Destino();
+    detalleFallo_.clear();
     // A broken database must not replace a good backup.
     ResultadoCopia resultado = ComprobarBaseUsuario(origen);
     if (resultado.ok()) resultado = CopiarBaseDatos(origen, destino);
-    if (!resultado.ok())
-        AvisarFallo(parent_, idioma_, TituloOperacion(Operacion::Copia, idioma_),
-                    TextoFallo(Operacion::Copia, resultado, origen, destino, idioma_));
-    return resultado.ok();
+    return Terminar(Operacion::Copia, resultado, origen, destino);
 }
 
 bool cSaveAsRestore::CrearRestore() {
     const std::string origen = Origen();
     const std::string destino = Destino();
-    const QString titulo = TituloOperacion(Operacion::Restauracion, idioma_);
+    detalleFallo_.clear();
     // Checked before the user is asked and before anything is touched.
     ResultadoCopia resultado = ComprobarBaseUsuario(origen);
     if (resultado.ok()) {
-        if (!Confirmar(parent_, idioma_, titulo, TextoConfirmarRestauracion(origen, destino, idioma_)))
+        if (!Confirmar(parent_, idioma_, TituloOperacion(Operacion::Restauracion, idioma_),
+                       TextoConfirmarRestauracion(origen, destino, idioma_)))
             return false;
         resultado = CopiarBaseDatos(origen, destino);
     }
-    if (!resultado.ok())
-        AvisarFallo(parent_, idioma_, titulo,
-                    TextoFallo(Operacion::Restauracion, resultado, origen, destino, idioma_));
-    return resultado.ok();
+    return Terminar(Operacion::Restauracion, resultado, origen, destino);
+}
+
+bool cSaveAsRestore::Terminar(Operacion operacion, const ResultadoCopia& resultado, const std::string& origen,
+                              const std::string& destino) {
+    const QString titulo = TituloOperacion(operacion, idioma_);
+    if (resultado.ok()) {
+        Informar(parent_, idioma_, titulo, TextoHecho(operacion, origen, destino, idioma_));
+        return true;
+    }
+    const QString texto = TextoFallo(operacion, resultado, origen, destino, idioma_);
+    // The user reads what is wrong in their words; the engine's own words
+    // are kept for whoever reads the error log.
+    if (!resultado.detalle.empty())
+        detalleFallo_ = texto.toStdString() + "\r\n" + resultado.detalle;
+    AvisarFallo(parent_, idioma_, titulo, texto);
+    return false;
 }
 
 QUELVO_CREATABLE(cSaveAsRestore)

@@ -1,4 +1,6 @@
 #pragma once
+#include "copia_bd.h"
+#include "textos_copia.h"
 #include "zentalib/cSaveAsRestore.h"
 
 namespace zentalib {
@@ -18,8 +20,12 @@ public:
 
     bool CrearBackup() override;
     bool CrearRestore() override;
+    std::string DetalleFallo() const override { return detalleFallo_; }
 
 private:
+    // Tells the user how the operation ended; answers whether it was done.
+    bool Terminar(Operacion operacion, const ResultadoCopia& resultado, const std::string& origen,
+                  const std::string& destino);
     std::string Origen() const;
     std::string Destino() const;
 
@@ -33,6 +39,7 @@ private:
     std::string bdLectura_;
     std::string bdTabla_;
     std::string bdCampo_;
+    std::string detalleFallo_;
 };
 
 }  // namespace zentalib

@@ -34,6 +34,12 @@ QString TextoFallo(Operacion operacion, const ResultadoCopia& resultado, const s
         texto = eu ? QStringLiteral("Ez da %1 fitxategia aurkitu.") : QStringLiteral("No se encuentra el archivo %1.");
         texto = texto.arg(Q(origen));
         break;
+    case FalloCopia::EsCarpeta:
+    case FalloCopia::DestinoEsCarpeta:
+        texto = eu ? QStringLiteral("%1 karpeta bat da, ez fitxategi bat.")
+                   : QStringLiteral("%1 es una carpeta, no un archivo.");
+        texto = texto.arg(Q(resultado.fallo == FalloCopia::EsCarpeta ? origen : destino));
+        break;
     case FalloCopia::NoEsBaseUsuario:
         texto = eu ? QStringLiteral("%1 fitxategia ez da programaren datu-base bat.")
                    : QStringLiteral("El archivo %1 no es una base de datos del programa.");
@@ -68,13 +74,24 @@ QString TextoFallo(Operacion operacion, const ResultadoCopia& resultado, const s
         texto = texto.arg(Q(destino));
         break;
     }
-    if (!resultado.detalle.empty()) texto += QStringLiteral("\n(") + Q(resultado.detalle) + QStringLiteral(")");
     if (operacion == Operacion::Restauracion)
         texto += eu ? QStringLiteral("\nDatu-basea ez da aldatu.") : QStringLiteral("\nLa base de datos no ha cambiado.");
     else
         texto += eu ? QStringLiteral("\nAurreko segurtasun kopia, baldin bazegoen, gorde egin da.")
                     : QStringLiteral("\nLa copia de seguridad anterior, si la había, se conserva.");
     return texto;
+}
+
+QString TextoHecho(Operacion operacion, const std::string& origen, const std::string& destino,
+                   int32_t idioma) {
+    const bool eu = EsEuskera(idioma);
+    if (operacion == Operacion::Copia)
+        return (eu ? QStringLiteral("%1 segurtasun kopia sortu da.")
+                   : QStringLiteral("Se ha creado la copia de seguridad %1."))
+            .arg(Q(destino));
+    return (eu ? QStringLiteral("%1 datu-basea %2 kopiatik leheneratu da.")
+               : QStringLiteral("La base de datos %1 se ha restaurado a partir de la copia %2."))
+        .arg(Q(destino), Q(origen));
 }
 
 QString TextoConfirmarRestauracion(const std::string& origen, const std::string& destino,

@@ -12,9 +12,14 @@ enum class Operacion { Copia, Restauracion };
 
 QString TituloOperacion(Operacion operacion, int32_t idioma);
 
-// The failure in `resultado`, naming the file it concerns.
+// The failure in `resultado`, naming the file it concerns, in the user's
+// words only: the detail of the engine or the system is not part of it.
 QString TextoFallo(Operacion operacion, const ResultadoCopia& resultado, const std::string& origen,
                    const std::string& destino, int32_t idioma);
+
+// What was done, naming the file written or restored.
+QString TextoHecho(Operacion operacion, const std::string& origen, const std::string& destino,
+                   int32_t idioma);
 
 QString TextoConfirmarRestauracion(const std::string& origen, const std::string& destino,
                                    int32_t idioma);

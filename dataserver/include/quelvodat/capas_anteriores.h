@@ -19,9 +19,18 @@ inline constexpr ObjetoDeTabla kColumnasAnadidas[] = {
     {"tOperadores", "periodicidad"},
 };
 
-// Indexes of an earlier layout that the upgrade drops with the old table.
-inline constexpr ObjetoDeTabla kIndicesAnteriores[] = {
-    {"tOperadores", "claveopo"},
-};
+// The tables the upgrade rebuilds, with their indexes, as an earlier release
+// made them: periods without periodicity, no entry type, a wider operation
+// key with an index of its own. The upgrade drops these indexes with the old
+// table.
+inline constexpr const char* kEsquemaAnterior = R"SQL(
+CREATE TABLE tDeclaraciones (coddecla INTEGER PRIMARY KEY AUTOINCREMENT, coddecr INTEGER,
+    ejercicio INTEGER, periodo INTEGER, moneda VARCHAR(10));
+CREATE INDEX tDeclaraciones_coddecr ON tDeclaraciones (coddecr);
+CREATE TABLE tOperadores (codope INTEGER PRIMARY KEY AUTOINCREMENT, coddeclar INTEGER,
+    paiso TEXT, paisaux TEXT, nifo TEXT, razon TEXT, claveopo VARCHAR(2), base REAL, signoo TEXT,
+    ejercicioo INTEGER, periodoo INTEGER, triangularo TEXT);
+CREATE INDEX claveopo ON tOperadores (claveopo);
+)SQL";
 
 }  // namespace quelvodat

@@ -2,8 +2,8 @@
 // Backup and restore of the user database ("Zentalib.cSaveAsRestore").
 //
 // The paths come whole from the properties: a folder (Ruta*, with or without
-// the final '/') and a file name (Archivo*). The object shows its own
-// confirmation and failure boxes in the language of Idioma.
+// the final '/') and a file name (Archivo*). The object asks, and says what
+// it did or why it did nothing, in its own boxes in the language of Idioma.
 //
 // Parent is the window those boxes belong to, passed as
 // reinterpret_cast<std::intptr_t>(QWidget*), 0 for none. It is an integer so
@@ -43,6 +43,10 @@ public:
     // system, a refusal or a failure answer False and leave the target as it
     // was.
     virtual bool CrearRestore() = 0;
+    // After a failure or refusal of either: what the user was told, followed
+    // by the engine's or the system's own words, for the error log; empty when
+    // there are no such words (a success, a No, a missing file).
+    virtual std::string DetalleFallo() const = 0;
 };
 
 }  // namespace zentalib
