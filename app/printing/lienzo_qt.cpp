@@ -22,7 +22,10 @@ constexpr double kResolucionPdf = 1200;
 
 struct Escala {
     double x, y;
-    QPointF punto(double mmx, double mmy) const { return {mmx * x, mmy * y}; }
+    QPointF origen;  // millimetres
+    QPointF punto(double mmx, double mmy) const {
+        return {(mmx + origen.x()) * x, (mmy + origen.y()) * y};
+    }
     QRectF caja(double x1, double y1, double x2, double y2) const {
         return QRectF(punto(x1, y1), punto(x2, y2)).normalized();
     }
@@ -33,11 +36,20 @@ struct Escala {
                     "No se ha podido escribir el fichero " + ruta.toStdString() + ": " + motivo);
 }
 
+// Where the printable area starts on the sheet. The devices are set to draw
+// from the sheet's corner and the canvas is moved by the margins here: the
+// printable area a device would start from is rounded to whole points, up to
+// 0.18 mm away from the margins.
+QPointF EsquinaImprimible(const QPageLayout& pagina) {
+    const QMarginsF margenes = pagina.margins(QPageLayout::Millimeter);
+    return {margenes.left(), margenes.top()};
+}
+
 }  // namespace
 
-void DibujarTrabajo(QPainter& pintor, const Trabajo& trabajo) {
+void DibujarTrabajo(QPainter& pintor, const Trabajo& trabajo, QPointF origen) {
     QPaintDevice* dispositivo = pintor.device();
-    const Escala e{dispositivo->logicalDpiX() / 25.4, dispositivo->logicalDpiY() / 25.4};
+    const Escala e{dispositivo->logicalDpiX() / 25.4, dispositivo->logicalDpiY() / 25.4, origen};
     pintor.save();
     pintor.setRenderHint(QPainter::Antialiasing);
     for (const Operacion& op : trabajo) {
@@ -77,7 +89,7 @@ void DibujarTrabajo(QPainter& pintor, const Trabajo& trabajo) {
 LienzoImpresora::LienzoImpresora(QPrinter& impresora, const QString& documento)
     : impresora_(impresora) {
     impresora_.setDocName(documento);
-    impresora_.setFullPage(false);
+    impresora_.setFullPage(true);
 }
 
 void LienzoImpresora::Emitir(const Trabajo& trabajo) {
@@ -85,7 +97,7 @@ void LienzoImpresora::Emitir(const Trabajo& trabajo) {
     if (!pintor.begin(&impresora_))
         throw rt::Error(rt::err::PathFileAccess, "Quelvo",
                         "No se ha podido imprimir en " + impresora_.printerName().toStdString());
-    DibujarTrabajo(pintor, trabajo);
+    DibujarTrabajo(pintor, trabajo, EsquinaImprimible(impresora_.pageLayout()));
     pintor.end();
 }
 
@@ -94,9 +106,10 @@ LienzoPdf::LienzoPdf(const QString& ruta) : ruta_(ruta) {
     temporal_ = destino.absoluteDir().filePath("." + destino.fileName() + ".tmp");
     escritor_ = std::make_unique<QPdfWriter>(temporal_);
     escritor_->setResolution(static_cast<int>(kResolucionPdf));
-    escritor_->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                         QMarginsF(kMargen, kMargen, kMargen, kMargen),
-                                         QPageLayout::Millimeter));
+    QPageLayout pagina(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                       QMarginsF(kMargen, kMargen, kMargen, kMargen), QPageLayout::Millimeter);
+    pagina.setMode(QPageLayout::FullPageMode);
+    escritor_->setPageLayout(pagina);
     escritor_->setTitle(destino.completeBaseName());
     escritor_->setCreator(QStringLiteral("Quelvo"));
 }
@@ -114,7 +127,7 @@ void LienzoPdf::Emitir(const Trabajo& trabajo) {
     } else {
         escritor_->newPage();
     }
-    DibujarTrabajo(pintor_, trabajo);
+    DibujarTrabajo(pintor_, trabajo, EsquinaImprimible(escritor_->pageLayout()));
     ++paginas_;
 }
 

@@ -10,6 +10,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <limits>
 
 #include "datos_impresion.h"
 #include "entorno.h"
@@ -67,16 +68,22 @@ std::vector<Palabra> Palabras(const QString& pdf, int pagina) {
 // The page position of a canvas position.
 double Pagina(double mm) { return LienzoPdf::kMargen + mm; }
 
-// Whether the page has the word with its left edge (or centre) at x and its
-// top at y, within a millimetre.
-bool Hay(const std::vector<Palabra>& palabras, const QString& texto, double x, double yArriba, bool centrado) {
+// How far the word nearest to (x, top y) lies from it, in millimetres: the
+// larger of the two distances, by its left edge (or centre); infinite when
+// the page does not have the word.
+double Desvio(const std::vector<Palabra>& palabras, const QString& texto, double x, double yArriba,
+              bool centrado) {
+    double menor = std::numeric_limits<double>::infinity();
     for (const Palabra& p : palabras) {
+        if (p.texto != texto) continue;
         const double px = centrado ? (p.xMin + p.xMax) / 2 : p.xMin;
-        if (p.texto == texto && std::abs(px - Pagina(x)) < 1 && std::abs(p.yMin - Pagina(yArriba)) < 1)
-            return true;
+        menor = std::min(menor, std::max(std::abs(px - Pagina(x)), std::abs(p.yMin - Pagina(yArriba))));
     }
-    return false;
+    return menor;
 }
+
+// Items land where the form puts them, to this much.
+constexpr double kTolerancia = 0.05;
 
 // Top of a text placed on the line y in a font.
 double ArribaEnLinea(const FuenteLienzo& f, double y) {
@@ -145,14 +152,14 @@ TEST_F(ImpresionPdf, UnaColectivaYUnBorradorDeVeintitres) {
 
     // The form number, the declarant's NIF and the year cells in place.
     const auto p1 = Palabras(resumen, 1);
-    EXPECT_TRUE(Hay(p1, "794", 177.63, ArribaEnLinea({"Arial", 30, false, false}, 7), false));
+    EXPECT_LT(Desvio(p1, "794", 177.63, ArribaEnLinea({"Arial", 30, false, false}, 7), false), kTolerancia);
     const FuenteLienzo valores{"Arial", 8, true, false};
-    EXPECT_TRUE(Hay(p1, "11111111H", 24, ArribaEnLinea(valores, 29.22), false));
-    EXPECT_TRUE(Hay(p1, "0", 181.6, ArribaEnLinea(valores, 30.54), true));
-    EXPECT_TRUE(Hay(p1, "9", 189.92, ArribaEnLinea(valores, 30.54), true));
+    EXPECT_LT(Desvio(p1, "11111111H", 24, ArribaEnLinea(valores, 29.22), false), kTolerancia);
+    EXPECT_LT(Desvio(p1, "0", 181.6, ArribaEnLinea(valores, 30.54), true), kTolerancia);
+    EXPECT_LT(Desvio(p1, "9", 189.92, ArribaEnLinea(valores, 30.54), true), kTolerancia);
     const auto p4 = Palabras(resumen, 4);
-    EXPECT_TRUE(Hay(p4, "B01234567", 24, ArribaEnLinea(valores, 29.22), false));
-    EXPECT_TRUE(Hay(Palabras(borrador, 3), "3/3", 180, 35, false));
+    EXPECT_LT(Desvio(p4, "B01234567", 24, ArribaEnLinea(valores, 29.22), false), kTolerancia);
+    EXPECT_LT(Desvio(Palabras(borrador, 3), "3/3", 180, 35, false), kTolerancia);
 }
 
 // With no printer the output goes to a PDF in the work folder, which is
@@ -215,8 +222,8 @@ TEST(LienzoImpresoraPrueba, CadaTrabajoSeImprimeEnMilimetrosDesdeElAreaImprimibl
     for (const Palabra& p : Palabras(salida, 1))
         if (p.texto == "794") {
             visto = true;
-            EXPECT_NEAR(p.xMin, 10 + 50, 1);
-            EXPECT_NEAR(p.yMin, 15 + 100, 1);
+            EXPECT_NEAR(p.xMin, 10 + 50, kTolerancia);
+            EXPECT_NEAR(p.yMin, 15 + 100, kTolerancia);
         }
     EXPECT_TRUE(visto);
     EXPECT_TRUE(Ejecutar("pdffonts", {salida}).contains("LiberationSans"));
