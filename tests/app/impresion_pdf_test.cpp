@@ -108,21 +108,25 @@ protected:
         EstablecerLienzoPruebas(nullptr);
         intTotalProgreso = intProgreso = 0;
     }
+    // The run object's output printed into a PDF file of that name.
+    QString ImprimirPdf(const QString& nombre, int paginas) {
+        const QString ruta = carpeta.filePath(nombre);
+        LienzoPdf pdf(ruta);
+        EstablecerLienzoPruebas(&pdf);
+        ImprimirModelo();
+        EstablecerLienzoPruebas(nullptr);
+        EXPECT_TRUE(pdf.Terminar());
+        EXPECT_EQ(pdf.Paginas(), paginas);
+        return ruta;
+    }
     prueba::Entorno entorno;
     prueba::InteraccionPrueba pantalla;
     QTemporaryDir carpeta;
 };
 
 TEST_F(ImpresionPdf, UnaColectivaYUnBorradorDeVeintitres) {
-    const QString resumen = carpeta.filePath("resumen.pdf");
+    const QString resumen = ImprimirPdf("resumen.pdf", 4);
     const QString borrador = carpeta.filePath("borrador.pdf");
-    {
-        LienzoPdf pdf(resumen);
-        EstablecerLienzoPruebas(&pdf);
-        ImprimirModelo();
-        ASSERT_TRUE(pdf.Terminar());
-        EXPECT_EQ(pdf.Paginas(), 4);
-    }
     {
         LienzoPdf pdf(borrador);
         EstablecerLienzoPruebas(&pdf);
@@ -160,6 +164,27 @@ TEST_F(ImpresionPdf, UnaColectivaYUnBorradorDeVeintitres) {
     const auto p4 = Palabras(resumen, 4);
     EXPECT_LT(Desvio(p4, "B01234567", 24, ArribaEnLinea(valores, 29.22), false), kTolerancia);
     EXPECT_LT(Desvio(Palabras(borrador, 3), "3/3", 180, 35, false), kTolerancia);
+}
+
+// Each language's word for the year beside the year box (26.89 to 32.45),
+// for the period beside the period box (32.89 to 38.45).
+TEST_F(ImpresionPdf, ElEjercicioYElPeriodoSeRotulanJuntoASuCasilla) {
+    const auto p1 = Palabras(ImprimirPdf("resumen.pdf", 4), 1);
+    const struct {
+        const char* texto;
+        bool cursiva;
+        double linea;
+    } rotulos[] = {
+        {"EJERCICIO", false, 29},
+        {"EKITALDIA", true, 31},
+        {"ALDIA", true, 35},
+        {"PERIODO", false, 37},
+    };
+    for (const auto& r : rotulos) {
+        EXPECT_LT(Desvio(p1, r.texto, 141.48, ArribaEnLinea({"Arial", 6, false, r.cursiva}, r.linea), false),
+                  kTolerancia)
+            << r.texto;
+    }
 }
 
 // With no printer the output goes to a PDF in the work folder, which is
