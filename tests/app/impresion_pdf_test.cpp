@@ -18,12 +18,14 @@
 #include "parties/cdeclarante.h"
 #include "printing/cimprgrabar.h"
 #include "printing/destino_impresion.h"
+#include "printing/etiqueta_soporte.h"
 #include "printing/imprimir.h"
 #include "printing/lienzo_qt.h"
 #include "quelvort/error.h"
 #include "shell/globales.h"
 #include "shell/frmBarraDeProgreso_794.h"
 #include "shell/objetos.h"
+#include "shell/periodos.h"
 
 namespace {
 
@@ -185,6 +187,61 @@ TEST_F(ImpresionPdf, ElEjercicioYElPeriodoSeRotulanJuntoASuCasilla) {
                   kTolerancia)
             << r.texto;
     }
+}
+
+// The label's period, every one in either language, ends before the NIF's
+// captions beside it, on the card and on its lower strip. Only the Basque
+// quarters are too wide for their place: they alone are set smaller, and
+// still start where the form puts them.
+TEST_F(ImpresionPdf, ElPeriodoDeLaEtiquetaNoPisaLosRotulosDelNif) {
+    const std::pair<int16_t, int16_t> periodos[] = {
+        {12, kPeriodicidadAnual},     {3, kPeriodicidadTrimestral}, {6, kPeriodicidadTrimestral},
+        {9, kPeriodicidadTrimestral}, {12, kPeriodicidadTrimestral}};
+    for (const int32_t idioma : {0, kOffsetEuskera}) {
+        lngIdioma = idioma;
+        QStringList textos;
+        for (const auto& [valor, periodicidad] : periodos) textos << DescripcionPeriodo(valor, periodicidad);
+        for (int16_t mes = 1; mes <= 12; ++mes) textos << DescripcionPeriodo(mes, kPeriodicidadMensual);
+        const QString ruta = carpeta.filePath(QString("etiquetas%1.pdf").arg(idioma));
+        {
+            LienzoPdf pdf(ruta);
+            EtiquetaSoporte e;
+            e.ejercicio = 2011;
+            e.persona.nif = "B01234567";
+            e.moneda = "E";
+            for (const QString& periodo : textos) {
+                e.periodo = periodo;
+                ImprimirEtiquetas(pdf, e);
+            }
+            ASSERT_TRUE(pdf.Terminar());
+        }
+        for (int i = 0; i < textos.size(); ++i) {
+            const QString& periodo = textos[i];
+            const auto palabras = Palabras(ruta, i + 1);
+            for (const double y : {40.0, 81.0}) {
+                // The values' row and the captions' rows around it.
+                const auto en = [&](const QString& texto, double arriba) -> const Palabra* {
+                    for (const Palabra& p : palabras)
+                        if (p.texto == texto && std::abs(p.yMin - Pagina(arriba)) < 0.5) return &p;
+                    return nullptr;
+                };
+                const Palabra* ano = en("2011", y + 1.5);
+                const Palabra* primera = en(periodo.section(' ', 0, 0), y + 1.5);
+                const Palabra* ultima = en(periodo.section(' ', -1), y + 1.5);
+                ASSERT_TRUE(ano && primera && ultima) << periodo.toStdString() << " " << y;
+                for (const char* rotulo : {"NA/IFK", "DNI/CIF"}) {
+                    const Palabra* vecino = en(rotulo, std::string(rotulo) == "NA/IFK" ? y : y + 3);
+                    ASSERT_TRUE(vecino) << rotulo;
+                    EXPECT_LT(ultima->xMax, vecino->xMin) << periodo.toStdString() << " " << y;
+                }
+                EXPECT_NEAR(primera->xMin, Pagina(95), kTolerancia) << periodo.toStdString();
+                const double alto = primera->yMax - primera->yMin, altoAno = ano->yMax - ano->yMin;
+                if (periodo.contains("HIRUHILEKOA")) EXPECT_LT(alto, altoAno - 0.05) << periodo.toStdString();
+                else EXPECT_NEAR(alto, altoAno, 0.01) << periodo.toStdString();
+            }
+        }
+    }
+    lngIdioma = 0;
 }
 
 // With no printer the output goes to a PDF in the work folder, which is
