@@ -13,6 +13,7 @@
 #include "printing/fuentes.h"
 #include "printing/imagenes.h"
 #include "quelvort/error.h"
+#include "shell/globales.h"
 
 namespace quelvo {
 
@@ -31,9 +32,15 @@ struct Escala {
     }
 };
 
-[[noreturn]] void FalloFichero(const QString& ruta, const std::string& motivo) {
-    throw rt::Error(rt::err::PathFileAccess, "Quelvo",
-                    "No se ha podido escribir el fichero " + ruta.toStdString() + ": " + motivo);
+// A PDF that could not be written whole, told in the interface language.
+[[noreturn]] void FalloFichero(const QString& ruta) {
+    const QString texto =
+        lngIdioma == 0
+            ? QStringLiteral("No se ha podido escribir el fichero %1: compruebe que su carpeta existe y "
+                             "admite escritura, y que no hay una carpeta con ese nombre.")
+            : QStringLiteral("Ezin izan da %1 fitxategia idatzi: egiaztatu bere karpeta badagoela eta "
+                             "bertan idatz daitekeela, eta izen hori duen karpetarik ez dagoela.");
+    throw rt::Error(rt::err::PathFileAccess, "Quelvo", texto.arg(QDir::toNativeSeparators(ruta)).toStdString());
 }
 
 // Where the printable area starts on the sheet. The devices are set to draw
@@ -96,7 +103,10 @@ void LienzoImpresora::Emitir(const Trabajo& trabajo) {
     QPainter pintor;
     if (!pintor.begin(&impresora_))
         throw rt::Error(rt::err::PathFileAccess, "Quelvo",
-                        "No se ha podido imprimir en " + impresora_.printerName().toStdString());
+                        (lngIdioma == 0 ? QStringLiteral("No se ha podido imprimir en la impresora %1.")
+                                        : QStringLiteral("Ezin izan da %1 inprimagailuan inprimatu."))
+                            .arg(impresora_.printerName())
+                            .toStdString());
     DibujarTrabajo(pintor, trabajo, EsquinaImprimible(impresora_.pageLayout()));
     pintor.end();
 }
@@ -121,9 +131,9 @@ LienzoPdf::~LienzoPdf() {
 }
 
 void LienzoPdf::Emitir(const Trabajo& trabajo) {
-    if (terminado_) FalloFichero(ruta_, "el fichero ya está cerrado");
+    if (terminado_) FalloFichero(ruta_);
     if (paginas_ == 0) {
-        if (!pintor_.begin(escritor_.get())) FalloFichero(ruta_, "no se puede crear");
+        if (!pintor_.begin(escritor_.get())) FalloFichero(ruta_);
     } else {
         escritor_->newPage();
     }
@@ -139,11 +149,11 @@ bool LienzoPdf::Terminar() {
     escritor_.reset();
     QFile escrito(temporal_);
     if (!escrito.open(QIODevice::ReadOnly) || !escrito.read(5).startsWith("%PDF-"))
-        FalloFichero(ruta_, "el fichero generado no es un PDF");
+        FalloFichero(ruta_);
     escrito.close();
     std::error_code fallo;
     std::filesystem::rename(temporal_.toStdString(), ruta_.toStdString(), fallo);
-    if (fallo) FalloFichero(ruta_, fallo.message());
+    if (fallo) FalloFichero(ruta_);
     return true;
 }
 

@@ -5,6 +5,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
@@ -22,6 +23,7 @@
 #include "printing/imprimir.h"
 #include "printing/lienzo_qt.h"
 #include "quelvort/error.h"
+#include "shell/catalogo.h"
 #include "shell/globales.h"
 #include "shell/frmBarraDeProgreso_794.h"
 #include "shell/objetos.h"
@@ -245,8 +247,8 @@ TEST_F(ImpresionPdf, ElPeriodoDeLaEtiquetaNoPisaLosRotulosDelNif) {
 }
 
 // With no printer the output goes to a PDF in the work folder, which is
-// handed to the desktop's viewer; a viewer that cannot open it is reported
-// with the file's full path.
+// handed to the desktop's viewer; one no viewer opens is told with its folder
+// and name, as no error: a document printed on its own tells it at once.
 class SinImpresora : public ImpresionPdf {
 protected:
     void SetUp() override {
@@ -272,7 +274,10 @@ TEST_F(SinImpresora, CadaSalidaEsUnPdfEnLaCarpetaDeTrabajo) {
     ImprimirModelo();
     EXPECT_EQ(Paginas(ruta), 4);
     ASSERT_EQ(pantalla.avisos.size(), 1u);
-    EXPECT_TRUE(pantalla.avisos[0].contains(ruta)) << pantalla.avisos[0].toStdString();
+    const QString aviso = pantalla.avisos[0];
+    EXPECT_TRUE(aviso.startsWith(Cat(208) + "|")) << aviso.toStdString();
+    EXPECT_TRUE(aviso.contains(QFileInfo(ruta).absolutePath() + "\n\n794_Administracion.pdf\n"))
+        << aviso.toStdString();
     EXPECT_EQ(QDir(QString::fromStdString(strRutaTrabajo)).entryList({"*.tmp"}, QDir::Hidden | QDir::Files).size(), 0);
 }
 

@@ -5,9 +5,13 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDesktopServices>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPrintDialog>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -357,6 +361,86 @@ TEST_F(DesdeDeclaraciones, UnFalloAlImprimirSeDiceYElFicheroSeGrabaIgual) {
     EXPECT_TRUE(principal_.isEnabled());
     EXPECT_TRUE(control<QPushButton>("cmdAceptar")->isEnabled());
     quelvo::EstablecerLienzoPruebas(&lienzo_);
+}
+
+// No printer and no PDF viewer: every output is written as a PDF in the work
+// folder, and the run says so once, naming the folder and the files.
+class SinImpresoraNiVisor : public DesdeDeclaraciones {
+protected:
+    void SetUp() override {
+        if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "this machine has a printer";
+        DesdeDeclaraciones::SetUp();
+        quelvo::EstablecerLienzoPruebas(nullptr);
+        quelvo::EstablecerImpresora("ninguna");
+        QDesktopServices::setUrlHandler("file", &sinVisor_, "metodoQueNoExiste");
+    }
+    void TearDown() override {
+        QDesktopServices::unsetUrlHandler("file");
+        quelvo::EstablecerImpresora(QString());
+        DesdeDeclaraciones::TearDown();
+        quelvo::lngIdioma = 0;
+    }
+    // A run of the open declaration printing the outputs named.
+    void imprimir(std::initializer_list<const char*> salidas) {
+        abrir();
+        pulsar("chkImprimir");
+        for (const char* c : salidas) pulsar(c);
+        pulsar("cmdAceptar");
+        pulsar("cmdCancelar");
+        QApplication::processEvents();
+    }
+    QObject sinVisor_;
+};
+
+TEST_F(SinImpresoraNiVisor, LosPdfEscritosSeDicenEnUnSoloAvisoQueNoEsDeError) {
+    const struct {
+        int32_t idioma;
+        const char* sinAbrir;
+    } idiomas[] = {{0, "No se han podido abrir automáticamente"},
+                   {quelvo::kOffsetEuskera, "Ezin izan dira automatikoki ireki"}};
+    const QStringList ficheros = {"794_Borrador.pdf", "794_Etiqueta.pdf", "794_Interesado.pdf",
+                                  "794_Administracion.pdf"};
+    for (const auto& i : idiomas) {
+        quelvo::lngIdioma = i.idioma;
+        pantalla_.avisos.clear();
+        for (const QString& f : ficheros) QFile::remove(entorno_.carpeta() + "/" + f);
+        imprimir({"chkBorrador", "chkEtiquetas", "chkInteresado", "chkAdministracion"});
+        ASSERT_EQ(pantalla_.avisos.size(), 1u) << i.idioma;
+        const QString titulo = prueba::TituloAviso(pantalla_.avisos[0]);
+        const QString texto = prueba::TextoAviso(pantalla_.avisos[0]);
+        EXPECT_EQ(titulo, quelvo::Cat(208));
+        EXPECT_NE(titulo, quelvo::Cat(173));
+        EXPECT_TRUE(texto.contains(QDir(entorno_.carpeta()).absolutePath())) << texto.toStdString();
+        EXPECT_TRUE(texto.contains(i.sinAbrir)) << texto.toStdString();
+        for (const QString& f : ficheros) {
+            EXPECT_TRUE(texto.contains(f)) << f.toStdString() << "\n" << texto.toStdString();
+            EXPECT_TRUE(QFile::exists(entorno_.carpeta() + "/" + f)) << f.toStdString();
+        }
+    }
+}
+
+// A PDF that cannot be put in place is a real failure: told as a print
+// error, in the user's language, and the files of the run are not reported
+// as written.
+TEST_F(SinImpresoraNiVisor, UnPdfQueNoSePuedeEscribirSigueSiendoUnError) {
+    ASSERT_TRUE(QDir(entorno_.carpeta()).mkdir("794_Borrador.pdf"));
+    const struct {
+        int32_t idioma;
+        const char* noEscrito;
+    } idiomas[] = {{0, "No se ha podido escribir el fichero"},
+                   {quelvo::kOffsetEuskera, "Ezin izan da"}};
+    for (const auto& i : idiomas) {
+        quelvo::lngIdioma = i.idioma;
+        pantalla_.avisos.clear();
+        imprimir({"chkBorrador"});
+        ASSERT_EQ(pantalla_.avisos.size(), 1u) << i.idioma;
+        const QString texto = prueba::TextoAviso(pantalla_.avisos[0]);
+        EXPECT_EQ(prueba::TituloAviso(pantalla_.avisos[0]), quelvo::Cat(173));
+        EXPECT_TRUE(texto.startsWith(quelvo::Cat(269))) << texto.toStdString();
+        EXPECT_TRUE(texto.contains(i.noEscrito)) << texto.toStdString();
+        EXPECT_TRUE(texto.contains("794_Borrador.pdf")) << texto.toStdString();
+        EXPECT_TRUE(QFileInfo(entorno_.carpeta() + "/794_Borrador.pdf").isDir());
+    }
 }
 
 TEST_F(DesdeDeclaraciones, EnEuskeraLaFechaVaPrimeroElAno) {
