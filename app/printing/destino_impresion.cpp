@@ -21,7 +21,7 @@ Lienzo* lienzoPruebas = nullptr;
 DocumentosSinAbrir* sinAbrir = nullptr;
 
 // Where the PDFs are and that no viewer opened them, in the interface
-// language: the folder, then one file a line.
+// language, short enough for the message box: the folder, then the files.
 QString TextoSinAbrir(const QStringList& rutas) {
     const QString carpeta = QFileInfo(rutas.first()).absolutePath();
     QStringList ficheros;
@@ -33,20 +33,19 @@ QString TextoSinAbrir(const QStringList& rutas) {
     const bool uno = rutas.size() == 1;
     QString texto;
     if (lngIdioma == 0)
-        texto = uno ? QStringLiteral("No hay ninguna impresora configurada: el documento se ha guardado "
-                                     "como PDF en la carpeta\n%1\n\n%2\n\nNo se ha podido abrir "
-                                     "automáticamente; ábralo desde esa carpeta.")
-                    : QStringLiteral("No hay ninguna impresora configurada: los documentos se han "
-                                     "guardado como PDF en la carpeta\n%1\n\n%2\n\nNo se han podido "
-                                     "abrir automáticamente; ábralos desde esa carpeta.");
+        texto = uno ? QStringLiteral("Sin impresora configurada, el documento se ha guardado como PDF en la "
+                                     "carpeta %1: %2. No se ha podido abrir automáticamente; ábralo desde "
+                                     "esa carpeta.")
+                    : QStringLiteral("Sin impresora configurada, los documentos se han guardado como PDF en "
+                                     "la carpeta %1: %2. No se han podido abrir automáticamente; ábralos "
+                                     "desde esa carpeta.");
     else
-        texto = uno ? QStringLiteral("Ez dago inprimagailurik konfiguratuta: agiria PDF gisa gorde da "
-                                     "karpeta honetan:\n%1\n\n%2\n\nEzin izan da automatikoki "
-                                     "ireki; ireki ezazu karpeta horretatik.")
-                    : QStringLiteral("Ez dago inprimagailurik konfiguratuta: agiriak PDF gisa gorde dira "
-                                     "karpeta honetan:\n%1\n\n%2\n\nEzin izan dira automatikoki "
-                                     "ireki; ireki itzazu karpeta horretatik.");
-    return texto.arg(QDir::toNativeSeparators(carpeta), ficheros.join(QChar('\n')));
+        texto = uno ? QStringLiteral("Inprimagailurik ez dagoenez, agiria PDF gisa gorde da %1 karpetan: %2. "
+                                     "Ezin izan da automatikoki ireki; ireki ezazu karpeta horretatik.")
+                    : QStringLiteral("Inprimagailurik ez dagoenez, agiriak PDF gisa gorde dira %1 karpetan: "
+                                     "%2. Ezin izan dira automatikoki ireki; ireki itzazu karpeta "
+                                     "horretatik.");
+    return texto.arg(QDir::toNativeSeparators(carpeta), ficheros.join(QStringLiteral(", ")));
 }
 
 void AvisarSinAbrir(const QStringList& rutas) { interaccion().Avisar(TextoSinAbrir(rutas), Cat(208)); }

@@ -276,7 +276,7 @@ TEST_F(SinImpresora, CadaSalidaEsUnPdfEnLaCarpetaDeTrabajo) {
     ASSERT_EQ(pantalla.avisos.size(), 1u);
     const QString aviso = pantalla.avisos[0];
     EXPECT_TRUE(aviso.startsWith(Cat(208) + "|")) << aviso.toStdString();
-    EXPECT_TRUE(aviso.contains(QFileInfo(ruta).absolutePath() + "\n\n794_Administracion.pdf\n"))
+    EXPECT_TRUE(aviso.contains(QFileInfo(ruta).absolutePath() + ": 794_Administracion.pdf."))
         << aviso.toStdString();
     EXPECT_EQ(QDir(QString::fromStdString(strRutaTrabajo)).entryList({"*.tmp"}, QDir::Hidden | QDir::Files).size(), 0);
 }
