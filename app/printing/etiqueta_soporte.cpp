@@ -23,8 +23,8 @@ void Datos(Lienzo& l, const EtiquetaSoporte& e, double y) {
     ImprimirTexto(l, 68, y + 3, QStringLiteral("Ejercicio"));
     ImprimirTexto(l, 87, y + 3, QStringLiteral("Periodo"));
     ImprimirTexto(l, 110, y + 3, QStringLiteral("DNI/CIF"));
-    // Each value stops short of the captions after it; the NIF of the inner
-    // box's edge, the strip giving it the same room.
+    // Each value stops short of the captions after it, the NIF short of the
+    // inner box's edge (the lower strip gives it the same room).
     l.FontBold(true);
     ImprimirTextoHasta(l, 79, y + 1.5, 87, QString::number(e.ejercicio));
     ImprimirTextoHasta(l, 95, y + 1.5, 110, e.periodo);
