@@ -44,9 +44,10 @@ void ImprimirCabeceraBorrador(Lienzo& l, const BorradorDeclarados& b, int pagina
     l.FontBold(false);
     ImprimirTexto(l, 72, 26, QStringLiteral("Aitortzailea"));
     ImprimirTexto(l, 72, 29, QStringLiteral("Declarante"));
+    // The declarant's values and the period stop short of the rule at 170.
     l.FontBold(true);
-    ImprimirTexto(l, 93, 26, b.nombre);
-    ImprimirTexto(l, 93, 29, b.nif);
+    ImprimirTextoHasta(l, 93, 26, 170, b.nombre);
+    ImprimirTextoHasta(l, 93, 29, 170, b.nif);
     l.FontBold(false);
     ImprimirTexto(l, 72, 34, QStringLiteral("Ekitaldia"));
     ImprimirTexto(l, 72, 37, QStringLiteral("Ejercicio"));
@@ -56,7 +57,7 @@ void ImprimirCabeceraBorrador(Lienzo& l, const BorradorDeclarados& b, int pagina
     ImprimirTexto(l, 98, 34, QStringLiteral("Aldia"));
     ImprimirTexto(l, 98, 37, QStringLiteral("Periodo"));
     l.FontBold(true);
-    ImprimirTexto(l, 113, 35, b.periodo.toLower());
+    ImprimirTextoHasta(l, 113, 35, 170, b.periodo.toLower());
     l.FontBold(false);
     DibujarLinea(l, 170, 14, 170, 42);
     l.FontSize(30);

@@ -4,6 +4,7 @@
 // in the work folder that is opened in the desktop's viewer. Tests draw on a
 // canvas of their own instead.
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 #include "printing/lienzo.h"
@@ -22,6 +23,25 @@ void EstablecerLienzoPruebas(Lienzo* lienzo);
 
 class LienzoPdf;
 
+// The PDFs of one run (several documents) that no viewer opened, told in one
+// notice when the run is over: which folder, which files, and that they could
+// not be opened. Documents written while none lives tell their own. One
+// inside another leaves the telling to the outer one.
+class DocumentosSinAbrir {
+public:
+    DocumentosSinAbrir();
+    ~DocumentosSinAbrir();
+    DocumentosSinAbrir(const DocumentosSinAbrir&) = delete;
+    DocumentosSinAbrir& operator=(const DocumentosSinAbrir&) = delete;
+
+    // The notice, when there is anything to tell; then nothing is left.
+    void Avisar();
+
+private:
+    friend class DocumentoImpreso;
+    QStringList rutas_;
+};
+
 // One printed document (the pages of one output, the label, the draft
 // listing). Pages already ended stay sent when a later one fails.
 class DocumentoImpreso {
@@ -34,7 +54,7 @@ public:
 
     Lienzo& lienzo() { return *lienzo_; }
     // Sends the pending job; a PDF is put in place and opened in the viewer
-    // (a failure to open it is shown with its full path).
+    // (one that does not open is told, see DocumentosSinAbrir).
     void Terminar();
     // The PDF's path when the document goes to a file, else "".
     QString RutaPdf() const;

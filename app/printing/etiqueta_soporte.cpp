@@ -8,6 +8,10 @@ namespace quelvo {
 
 namespace {
 
+// The right edges of the inner box and of the card.
+constexpr double kBordeCaja = 134;
+constexpr double kBordeTarjeta = 136;
+
 // The same trio of captions and values on the card and on its lower strip.
 void Datos(Lienzo& l, const EtiquetaSoporte& e, double y) {
     l.FontSize(6);
@@ -19,10 +23,12 @@ void Datos(Lienzo& l, const EtiquetaSoporte& e, double y) {
     ImprimirTexto(l, 68, y + 3, QStringLiteral("Ejercicio"));
     ImprimirTexto(l, 87, y + 3, QStringLiteral("Periodo"));
     ImprimirTexto(l, 110, y + 3, QStringLiteral("DNI/CIF"));
+    // Each value stops short of the captions after it, the NIF short of the
+    // inner box's edge (the lower strip gives it the same room).
     l.FontBold(true);
-    ImprimirTexto(l, 79, y + 1.5, QString::number(e.ejercicio));
-    ImprimirTexto(l, 95, y + 1.5, e.periodo);
-    ImprimirTexto(l, 120, y + 1.5, e.persona.nif);
+    ImprimirTextoHasta(l, 79, y + 1.5, 87, QString::number(e.ejercicio));
+    ImprimirTextoHasta(l, 95, y + 1.5, 110, e.periodo);
+    ImprimirTextoHasta(l, 120, y + 1.5, kBordeCaja, e.persona.nif);
 }
 
 }  // namespace
@@ -60,9 +66,9 @@ void ImprimirEtiquetas(Lienzo& l, const EtiquetaSoporte& e) {
         l.FontBold(false);
         DibujarCajaBlanca(l, 66, 39, 134, 58);
         Datos(l, e, 40);
-        ImprimirTextoCentrado(l, 68, 47, 65, p.nombre);
-        ImprimirTextoCentrado(l, 68, 51, 65, DireccionEtiqueta(p));
-        ImprimirTextoCentrado(l, 68, 54, 65, lugar);
+        ImprimirTextoCentradoAjustado(l, 68, 47, 65, p.nombre);
+        ImprimirTextoCentradoAjustado(l, 68, 51, 65, DireccionEtiqueta(p));
+        ImprimirTextoCentradoAjustado(l, 68, 54, 65, lugar);
 
         l.FontBold(false);
         const bool colectiva = e.indCol != 0;
@@ -76,12 +82,12 @@ void ImprimirEtiquetas(Lienzo& l, const EtiquetaSoporte& e) {
         }
         l.FontBold(true);
         if (colectiva) {
-            ImprimirTexto(l, 98, 60, QString::number(e.numeroDeclarantes));
-            ImprimirTexto(l, 123, 60, QString::number(e.numeroRegistros));
-            ImprimirTexto(l, 133, 60, e.moneda);
+            ImprimirTextoHasta(l, 98, 60, 102, QString::number(e.numeroDeclarantes));
+            ImprimirTextoHasta(l, 123, 60, 127, QString::number(e.numeroRegistros));
+            ImprimirTextoHasta(l, 133, 60, kBordeTarjeta, e.moneda);
         } else {
-            ImprimirTexto(l, 89, 60, QString::number(e.numeroRegistros));
-            ImprimirTexto(l, 102, 60, e.moneda);
+            ImprimirTextoHasta(l, 89, 60, 95, QString::number(e.numeroRegistros));
+            ImprimirTextoHasta(l, 102, 60, kBordeTarjeta, e.moneda);
         }
 
         l.FontBold(false);
@@ -89,8 +95,8 @@ void ImprimirEtiquetas(Lienzo& l, const EtiquetaSoporte& e) {
         ImprimirTexto(l, 116, 64, QStringLiteral("Tfnoa. / Tfno."));
         ImprimirTexto(l, 132, 64, QStringLiteral("D."));
         l.FontBold(true);
-        ImprimirTexto(l, 66, 68, p.contacto.left(33));
-        ImprimirTexto(l, 117, 68, TextoCB(p.telefonoContacto));
+        ImprimirTextoHasta(l, 66, 68, 117, p.contacto.left(33));
+        ImprimirTextoHasta(l, 117, 68, kBordeTarjeta, TextoCB(p.telefonoContacto));
 
         l.FontBold(false);
         DibujarLinea(l, 64, 71, 136, 71);

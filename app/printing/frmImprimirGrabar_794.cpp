@@ -477,6 +477,14 @@ bool frmImprimirGrabar_794::ValidarFechaPresentacion() {
 }
 
 void frmImprimirGrabar_794::EjecutarProceso() {
+    // The PDFs no viewer opened are told once, when the run is over and the
+    // windows are usable again.
+    DocumentosSinAbrir documentos;
+    Ejecutar();
+    documentos.Avisar();
+}
+
+void frmImprimirGrabar_794::Ejecutar() {
     auto espera = interaccion().Esperar();
     if (ValidarFechaPresentacion()) {
         espera.reset();

@@ -108,6 +108,9 @@ private:
     // declarants; false when the run must not start.
     bool PrepararEjecucion();
     void EjecutarProceso();
+    // The run itself: the date checked, the outputs printed, the file
+    // recorded; every failure told.
+    void Ejecutar();
     // False when the user stopped the run in the progress window.
     bool ImprimirCopias();
     void GrabarFichero();

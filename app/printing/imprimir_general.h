@@ -1,7 +1,8 @@
 #pragma once
 // The ten ways the printed pages place text and draw rules and boxes, each
-// written once. Coordinates in millimetres; the current font of the canvas is
-// used and never changed here.
+// written once, and the ways a variable text is kept inside its space.
+// Coordinates in millimetres; the current font of the canvas is used and,
+// once a text is placed, is as it was.
 #include <QRgb>
 #include <QString>
 
@@ -25,6 +26,15 @@ void ImprimirTextoCentrado(Lienzo& l, double x, double y, double ancho, const QS
 void ImprimirTextoCentradoLinea(Lienzo& l, double x, double y, const QString& texto);
 void ImprimirTextoDerechaLinea(Lienzo& l, double x, double y, const QString& texto);
 void ImprimirTextoLinea(Lienzo& l, double x, double y, const QString& texto);
+
+// A text whose length varies (a name, a period, a count) placed as above but
+// kept off its neighbour: when it would reach xFin (where the next caption,
+// value or rule starts) or be wider than its band, it is set in a smaller
+// size, a quarter of a point at a time, until it fits. It keeps its place: the
+// same top, the same line, the same centre.
+void ImprimirTextoHasta(Lienzo& l, double x, double y, double xFin, const QString& texto);
+void ImprimirTextoLineaHasta(Lienzo& l, double x, double y, double xFin, const QString& texto);
+void ImprimirTextoCentradoAjustado(Lienzo& l, double x, double y, double ancho, const QString& texto);
 
 // A rule in the current line width.
 void DibujarLinea(Lienzo& l, double x1, double y1, double x2, double y2);

@@ -13,6 +13,7 @@
 #include "printing/fuentes.h"
 #include "printing/imagenes.h"
 #include "quelvort/error.h"
+#include "shell/globales.h"
 
 namespace quelvo {
 
@@ -22,22 +23,40 @@ constexpr double kResolucionPdf = 1200;
 
 struct Escala {
     double x, y;
-    QPointF punto(double mmx, double mmy) const { return {mmx * x, mmy * y}; }
+    QPointF origen;  // millimetres
+    QPointF punto(double mmx, double mmy) const {
+        return {(mmx + origen.x()) * x, (mmy + origen.y()) * y};
+    }
     QRectF caja(double x1, double y1, double x2, double y2) const {
         return QRectF(punto(x1, y1), punto(x2, y2)).normalized();
     }
 };
 
-[[noreturn]] void FalloFichero(const QString& ruta, const std::string& motivo) {
-    throw rt::Error(rt::err::PathFileAccess, "Quelvo",
-                    "No se ha podido escribir el fichero " + ruta.toStdString() + ": " + motivo);
+// A PDF that could not be written whole, told in the interface language.
+[[noreturn]] void FalloFichero(const QString& ruta) {
+    const QString texto =
+        lngIdioma == 0
+            ? QStringLiteral("No se ha podido escribir el fichero %1: compruebe que su carpeta existe y "
+                             "admite escritura, y que no hay una carpeta con ese nombre.")
+            : QStringLiteral("Ezin izan da %1 fitxategia idatzi: egiaztatu bere karpeta badagoela eta "
+                             "bertan idatz daitekeela, eta izen hori duen karpetarik ez dagoela.");
+    throw rt::Error(rt::err::PathFileAccess, "Quelvo", texto.arg(QDir::toNativeSeparators(ruta)).toStdString());
+}
+
+// Where the printable area starts on the sheet. The devices are set to draw
+// from the sheet's corner and the canvas is moved by the margins here: the
+// printable area a device would start from is rounded to whole points, up to
+// 0.18 mm away from the margins.
+QPointF EsquinaImprimible(const QPageLayout& pagina) {
+    const QMarginsF margenes = pagina.margins(QPageLayout::Millimeter);
+    return {margenes.left(), margenes.top()};
 }
 
 }  // namespace
 
-void DibujarTrabajo(QPainter& pintor, const Trabajo& trabajo) {
+void DibujarTrabajo(QPainter& pintor, const Trabajo& trabajo, QPointF origen) {
     QPaintDevice* dispositivo = pintor.device();
-    const Escala e{dispositivo->logicalDpiX() / 25.4, dispositivo->logicalDpiY() / 25.4};
+    const Escala e{dispositivo->logicalDpiX() / 25.4, dispositivo->logicalDpiY() / 25.4, origen};
     pintor.save();
     pintor.setRenderHint(QPainter::Antialiasing);
     for (const Operacion& op : trabajo) {
@@ -77,15 +96,18 @@ void DibujarTrabajo(QPainter& pintor, const Trabajo& trabajo) {
 LienzoImpresora::LienzoImpresora(QPrinter& impresora, const QString& documento)
     : impresora_(impresora) {
     impresora_.setDocName(documento);
-    impresora_.setFullPage(false);
+    impresora_.setFullPage(true);
 }
 
 void LienzoImpresora::Emitir(const Trabajo& trabajo) {
     QPainter pintor;
     if (!pintor.begin(&impresora_))
         throw rt::Error(rt::err::PathFileAccess, "Quelvo",
-                        "No se ha podido imprimir en " + impresora_.printerName().toStdString());
-    DibujarTrabajo(pintor, trabajo);
+                        (lngIdioma == 0 ? QStringLiteral("No se ha podido imprimir en la impresora %1.")
+                                        : QStringLiteral("Ezin izan da %1 inprimagailuan inprimatu."))
+                            .arg(impresora_.printerName())
+                            .toStdString());
+    DibujarTrabajo(pintor, trabajo, EsquinaImprimible(impresora_.pageLayout()));
     pintor.end();
 }
 
@@ -94,9 +116,10 @@ LienzoPdf::LienzoPdf(const QString& ruta) : ruta_(ruta) {
     temporal_ = destino.absoluteDir().filePath("." + destino.fileName() + ".tmp");
     escritor_ = std::make_unique<QPdfWriter>(temporal_);
     escritor_->setResolution(static_cast<int>(kResolucionPdf));
-    escritor_->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                         QMarginsF(kMargen, kMargen, kMargen, kMargen),
-                                         QPageLayout::Millimeter));
+    QPageLayout pagina(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                       QMarginsF(kMargen, kMargen, kMargen, kMargen), QPageLayout::Millimeter);
+    pagina.setMode(QPageLayout::FullPageMode);
+    escritor_->setPageLayout(pagina);
     escritor_->setTitle(destino.completeBaseName());
     escritor_->setCreator(QStringLiteral("Quelvo"));
 }
@@ -108,13 +131,13 @@ LienzoPdf::~LienzoPdf() {
 }
 
 void LienzoPdf::Emitir(const Trabajo& trabajo) {
-    if (terminado_) FalloFichero(ruta_, "el fichero ya está cerrado");
+    if (terminado_) FalloFichero(ruta_);
     if (paginas_ == 0) {
-        if (!pintor_.begin(escritor_.get())) FalloFichero(ruta_, "no se puede crear");
+        if (!pintor_.begin(escritor_.get())) FalloFichero(ruta_);
     } else {
         escritor_->newPage();
     }
-    DibujarTrabajo(pintor_, trabajo);
+    DibujarTrabajo(pintor_, trabajo, EsquinaImprimible(escritor_->pageLayout()));
     ++paginas_;
 }
 
@@ -126,11 +149,11 @@ bool LienzoPdf::Terminar() {
     escritor_.reset();
     QFile escrito(temporal_);
     if (!escrito.open(QIODevice::ReadOnly) || !escrito.read(5).startsWith("%PDF-"))
-        FalloFichero(ruta_, "el fichero generado no es un PDF");
+        FalloFichero(ruta_);
     escrito.close();
     std::error_code fallo;
     std::filesystem::rename(temporal_.toStdString(), ruta_.toStdString(), fallo);
-    if (fallo) FalloFichero(ruta_, fallo.message());
+    if (fallo) FalloFichero(ruta_);
     return true;
 }
 

@@ -13,8 +13,9 @@ class QPdfWriter;
 
 namespace quelvo {
 
-// Draws one job on a painter that is active on its device.
-void DibujarTrabajo(QPainter& pintor, const Trabajo& trabajo);
+// Draws one job on a painter that is active on its device, the canvas's
+// origin `origen` millimetres right of and below the device's.
+void DibujarTrabajo(QPainter& pintor, const Trabajo& trabajo, QPointF origen = {});
 
 // Each job is one print job of the printer (begun and ended around it).
 class LienzoImpresora : public Lienzo {

@@ -66,8 +66,8 @@ void ImprimirIdentificacion(Lienzo& l, const HojaResumen& hoja) {
         {"Post. Kodea", 101.69, 54.8, true},
         {"Probintzia", 12.36, 62.54, true},
         {"Telefonoa", 92.42, 62.54, true},
-        {"EKITALDIA", 141.48, 35, true},
-        {"ALDIA", 141.48, 31, true},
+        {"EKITALDIA", 141.48, 31, true},
+        {"ALDIA", 141.48, 35, true},
         {"Aurkezpen mota:", 141.48, 45.88, true},
         {"Imprimakia", 149.06, 51.7, true},
         {"Euskarria", 149.06, 60.42, true},
@@ -120,14 +120,15 @@ void ImprimirIdentificacion(Lienzo& l, const HojaResumen& hoja) {
     DibujarLinea(l, 185.83, 26.89, 185.83, 32.57);
     DibujarLinea(l, 185.83, 32.89, 185.83, 38.45);
 
+    // Each value stays inside its cell: up to the rule that closes it.
     l.Fuente({kArial, 8, true, false});
-    ImprimirTextoLinea(l, 24, 29.22, p.nif);
-    ImprimirTextoLinea(l, 12.36, 40.71, p.nombre);
-    ImprimirTextoLinea(l, 12.36, 50.21, (p.siglas + "    " + direccion).toUpper());
-    ImprimirTextoLinea(l, 22, 57.71, p.municipio.toUpper());
-    ImprimirTextoLinea(l, 113, 57.51, Formato(p.cpost, "00000"));
-    ImprimirTextoLinea(l, 22, 65.71, p.provincia);
-    ImprimirTextoLinea(l, 106, 65.71, TextoCB(p.telefono));
+    ImprimirTextoLineaHasta(l, 24, 29.22, 130.52, p.nif);
+    ImprimirTextoLineaHasta(l, 12.36, 40.71, 130.52, p.nombre);
+    ImprimirTextoLineaHasta(l, 12.36, 50.21, 130.52, (p.siglas + "    " + direccion).toUpper());
+    ImprimirTextoLineaHasta(l, 22, 57.71, 99.56, p.municipio.toUpper());
+    ImprimirTextoLineaHasta(l, 113, 57.51, 130.52, Formato(p.cpost, "00000"));
+    ImprimirTextoLineaHasta(l, 22, 65.71, 89.51, p.provincia);
+    ImprimirTextoLineaHasta(l, 106, 65.71, 130.52, TextoCB(p.telefono));
 
     const QString ano = QString::number(hoja.ejercicio);
     ImprimirTextoCentradoLinea(l, 181.6, 30.54, ano.mid(2, 1));

@@ -94,25 +94,28 @@ void ImprimirResumenColectivo(Lienzo& l, const HojaResumen& hoja) {
     if (hoja.indCol != 1 || hoja.persona != 0) return;
     const PersonaImpresa& p = hoja.presentador;
     l.Fuente({kArial, 8, true, false});
+    // Each value up to the rule that closes its cell (the frame for the last
+    // cell of a row).
+    constexpr double kMarco = 196.63;
     const struct {
         QString texto;
-        double x, y;
+        double x, y, hasta;
     } valores[] = {
-        {p.nif, 18.6, 132.38},
-        {p.nombre, 54.59, 132.38},
-        {p.domicilio, 18.6, 145.35},
-        {QString::number(p.numero), 82, 145.35},
-        {p.letra, 98.77, 145.35},
-        {p.escal, 113.32, 145.35},
-        {p.piso, 129.9, 145.35},
-        {p.mano, 146.93, 145.35},
-        {QString::number(p.telefono), 165.18, 145.35},
-        {p.municipio, 18.6, 156.52},
-        {Formato(p.cpost, "00000"), 78.92, 156.52},
-        {p.provincia, 113.32, 156.52},
-        {QString::number(p.codProvin), 181.25, 156.52},
+        {p.nif, 18.6, 132.38, 53.53},
+        {p.nombre, 54.59, 132.38, 168.18},
+        {p.domicilio, 18.6, 145.35, 79.99},
+        {QString::number(p.numero), 82, 145.35, 97.18},
+        {p.letra, 98.77, 145.35, 111.74},
+        {p.escal, 113.32, 145.35, 128.14},
+        {p.piso, 129.9, 145.35, 145.61},
+        {p.mano, 146.93, 145.35, 163.33},
+        {QString::number(p.telefono), 165.18, 145.35, kMarco},
+        {p.municipio, 18.6, 156.52, 77.34},
+        {Formato(p.cpost, "00000"), 78.92, 156.52, 95.86},
+        {p.provincia, 113.32, 156.52, 179.21},
+        {QString::number(p.codProvin), 181.25, 156.52, kMarco},
     };
-    for (const auto& v : valores) ImprimirTextoLinea(l, v.x, v.y, v.texto);
+    for (const auto& v : valores) ImprimirTextoLineaHasta(l, v.x, v.y, v.hasta, v.texto);
     l.FontBold(false);
 }
 

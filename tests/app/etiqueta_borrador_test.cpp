@@ -100,6 +100,51 @@ TEST_F(EtiquetaPrueba, IndividualConSuNumeroDeRegistros) {
     EXPECT_FALSE(BuscarTexto(t, "Aitortzaile Kop. / NºDeclarantes:"));
 }
 
+// Values too long for their place are set smaller, whole, and end before
+// what stands after them: the next caption, or the inner box's edge for the
+// lines centred in it.
+TEST_F(EtiquetaPrueba, LosValoresLargosNoPisanLoQueTienenAlLado) {
+    e.persona.nombre = QString(40, 'W');
+    e.persona.domicilio = QString(30, 'W');
+    e.persona.municipio = QString(40, 'W');
+    e.persona.contacto = QString(33, 'W');
+    e.numeroDeclarantes = 9999;
+    e.numeroRegistros = 99999;
+    const QString lugar = "01234  " + e.persona.municipio;
+    for (const int32_t indCol : {0, 1}) {
+        e.indCol = indCol;
+        LienzoGrabacion lienzo;
+        ImprimirEtiquetas(lienzo, e);
+        const auto& t = lienzo.Trabajos().at(0);
+        const auto inicio = [&](const QString& texto) {
+            const auto op = BuscarTexto(t, texto);
+            return op ? op->x1 : -1.0;
+        };
+        const struct {
+            QString texto;
+            double desde, hasta;
+        } casos[] = {
+            {e.persona.nombre, 66, 134},
+            {DireccionEtiqueta(e.persona), 66, 134},
+            {lugar, 66, 134},
+            {e.persona.contacto, 66, inicio("945000000")},
+            {"99999", 0, inicio("Mon.:")},
+            {"9999", 0, indCol == 1 ? inicio("Erreg.Kop. / NºRegs.:") : 1e9},
+        };
+        for (const auto& c : casos) {
+            const auto op = BuscarTexto(t, c.texto);
+            if (indCol == 0 && c.texto == "9999") {
+                EXPECT_FALSE(op);  // no count of declarants
+                continue;
+            }
+            ASSERT_TRUE(op) << c.texto.toStdString();
+            EXPECT_GE(op->x1, c.desde) << c.texto.toStdString() << " " << indCol;
+            EXPECT_LT(op->x2, c.hasta) << c.texto.toStdString() << " " << indCol;
+            EXPECT_LT(op->fuente.puntos, 6) << c.texto.toStdString();
+        }
+    }
+}
+
 // n entries of a 2010 declaration, the last ones rectifications.
 Variant Declarados(int32_t n, int32_t rectificaciones = 0) {
     VArray m({0, 13}, {0, n});
@@ -178,6 +223,23 @@ TEST_F(BorradorPrueba, LaSegundaPaginaDeOnceLlevaElOnceYOnceMarcosVacios) {
     EXPECT_FALSE(BuscarTexto(t, "12"));
     EXPECT_FALSE(BuscarTexto(t, "CLIENTE 10"));
     EXPECT_TRUE(BuscarTexto(t, "CLIENTE 11"));
+}
+
+// A declarant's name too wide for the header is set smaller and ends
+// before the rule at x 170; a short one keeps its size.
+TEST_F(BorradorPrueba, ElNombreDelDeclaranteNoPasaDeLaRaya) {
+    b.declarados = Declarados(1);
+    for (const auto& [nombre, cabe] : {std::pair{"CONSTRUCCIONES Y CONTRATAS DEL NORTE SL", false},
+                                      std::pair{"EMPRESA DE PRUEBA SA", true}}) {
+        LienzoGrabacion lienzo;
+        b.nombre = nombre;
+        ImprimirBorradorDeclarados(lienzo, b);
+        const auto op = BuscarTexto(lienzo.Trabajos().at(0), nombre);
+        ASSERT_TRUE(op) << nombre;
+        EXPECT_DOUBLE_EQ(op->x1, 93);
+        EXPECT_LT(op->x2, 170) << nombre;
+        EXPECT_EQ(op->fuente.puntos < 9, !cabe) << nombre;
+    }
 }
 
 TEST_F(BorradorPrueba, FilasNormalesYRectificaciones) {

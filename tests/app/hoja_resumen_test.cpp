@@ -1,6 +1,8 @@
 // The summary form's pages as drawn on the recording canvas.
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "grabacion.h"
 #include "printing/departamento.h"
 #include "printing/hoja_resumen.h"
@@ -100,6 +102,57 @@ TEST_F(HojaResumenPrueba, LaIdentificacionDelDeclarante) {
     EXPECT_EQ(EnLinea(t, "DNI / CIF", 12.36, 29.05).fuente, (FuenteLienzo{"Arial", 6, false, false}));
     // A telephone of 0 prints nothing: no bold value starts at x 106.
     EXPECT_FALSE(prueba::HayTextoEnX(t, 106));
+}
+
+// A run of W, the widest capital, half as wide again as `ancho` in the
+// values' font.
+QString MasAncho(double ancho) {
+    LienzoGrabacion medida;
+    medida.Fuente({"Arial", 8, true, false});
+    QString texto;
+    while (medida.TextWidth(texto) < 1.5 * ancho) texto += 'W';
+    return texto;
+}
+
+// Values too wide for their cell, in the declarant's block and in the
+// presenter's, are set smaller, whole, and end before the rule that closes
+// the cell.
+TEST_F(HojaResumenPrueba, LosValoresDemasiadoAnchosQuedanDentroDeSuCelda) {
+    hoja.indCol = 1;
+    PersonaImpresa& d = hoja.identificado;
+    PersonaImpresa& p = hoja.presentador;
+    const struct {
+        QString* campo;
+        double x, hasta;
+        // How the value shows: the address line after the street type.
+        QString antes;
+    } casos[] = {
+        {&d.nombre, 12.36, 130.52, ""},
+        {&d.domicilio, 12.36, 130.52, "CL    "},
+        {&d.municipio, 22, 99.56, ""},
+        {&d.provincia, 22, 89.51, ""},
+        {&p.nif, 18.6, 53.53, ""},
+        {&p.nombre, 54.59, 168.18, ""},
+        {&p.domicilio, 18.6, 79.99, ""},
+        {&p.letra, 98.77, 111.74, ""},
+        {&p.escal, 113.32, 128.14, ""},
+        {&p.piso, 129.9, 145.61, ""},
+        {&p.mano, 146.93, 163.33, ""},
+        {&p.municipio, 18.6, 77.34, ""},
+        {&p.provincia, 113.32, 179.21, ""},
+    };
+    for (const auto& c : casos) *c.campo = MasAncho(c.hasta - c.x);
+    const auto& t = Pagina();
+    for (const auto& c : casos) {
+        std::optional<Operacion> valor;
+        for (const Operacion& op : t)
+            if (op.tipo == Operacion::Tipo::Texto && std::abs(op.x1 - c.x) < 1e-6 &&
+                (c.antes.isEmpty() ? op.texto == *c.campo : op.texto.startsWith(c.antes + *c.campo)))
+                valor = op;
+        ASSERT_TRUE(valor) << c.x << " " << c.campo->size();
+        EXPECT_LT(valor->x2, c.hasta) << c.x;
+        EXPECT_LT(valor->fuente.puntos, 8) << c.x;
+    }
 }
 
 TEST_F(HojaResumenPrueba, AnoYPeriodoUnCaracterPorCeldaYLaMarcaIndividual) {

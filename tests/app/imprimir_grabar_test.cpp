@@ -5,13 +5,18 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDesktopServices>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPrintDialog>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <QTreeWidget>
+#include <map>
 
 #include "datos_grabacion.h"
 #include "declarations/clistadeclaraciones.h"
@@ -35,6 +40,7 @@
 #include "shell/mdi794.h"
 #include "shell/objetos.h"
 #include "shell/periodos.h"
+#include "ventanas_declaraciones.h"
 
 using quelvo::frmImprimirGrabar_794;
 using quelvo::objImprGrabar;
@@ -184,6 +190,21 @@ protected:
         dialogo_ = frmImprimirGrabar_794::Abrir([this] { ++vueltas_; });
         QApplication::processEvents();
     }
+    // Opens declarant 1's declarations window and there prints declaration 1.
+    void abrirDesdeLaVentana(QPointer<quelvo::frmDeclaraciones_794>& declaraciones) {
+        quelvo::objDeclarante().CargarDeclarante(1);
+        quelvo::objDeclarante().Modo(1);
+        quelvo::objListaDeclaraciones().Modo(1);
+        quelvo::objListaDeclaraciones().CodDecla(0);
+        declaraciones = quelvo::MostrarDeclaraciones();
+        QApplication::processEvents();
+        auto lista = declaraciones->findChild<QTreeWidget*>("lsvDeclaraciones");
+        for (int i = 0; i < lista->topLevelItemCount(); ++i)
+            if (lista->topLevelItem(i)->text(0) == "1") lista->setCurrentItem(lista->topLevelItem(i));
+        declaraciones->findChild<QPushButton*>("cmdImprimir")->click();
+        QApplication::processEvents();
+        dialogo_ = principal_.findChild<frmImprimirGrabar_794*>();
+    }
     int vueltas_ = 0;
 };
 
@@ -234,19 +255,9 @@ TEST_F(DesdeDeclaraciones, GrabaLaDeclaracionAbierta) {
 }
 
 TEST_F(DesdeDeclaraciones, ElBotonDeLaVentanaDeDeclaracionesAbreElDialogoYVuelve) {
-    quelvo::objDeclarante().CargarDeclarante(1);
-    quelvo::objDeclarante().Modo(1);
-    quelvo::objListaDeclaraciones().Modo(1);
-    quelvo::objListaDeclaraciones().CodDecla(0);
-    QPointer<quelvo::frmDeclaraciones_794> declaraciones = quelvo::MostrarDeclaraciones();
-    QApplication::processEvents();
-    auto lista = declaraciones->findChild<QTreeWidget*>("lsvDeclaraciones");
-    for (int i = 0; i < lista->topLevelItemCount(); ++i)
-        if (lista->topLevelItem(i)->text(0) == "1") lista->setCurrentItem(lista->topLevelItem(i));
-    declaraciones->findChild<QPushButton*>("cmdImprimir")->click();
-    QApplication::processEvents();
+    QPointer<quelvo::frmDeclaraciones_794> declaraciones;
+    abrirDesdeLaVentana(declaraciones);
     EXPECT_TRUE(declaraciones.isNull());
-    dialogo_ = principal_.findChild<frmImprimirGrabar_794*>();
     ASSERT_NE(dialogo_, nullptr);
     EXPECT_EQ(control<QLineEdit>("txtEjercicio")->text(), "2011");
     EXPECT_EQ(control<QLineEdit>("txtPeriodo")->text(), quelvo::DescripcionPeriodo(6, 2));
@@ -357,6 +368,138 @@ TEST_F(DesdeDeclaraciones, UnFalloAlImprimirSeDiceYElFicheroSeGrabaIgual) {
     EXPECT_TRUE(principal_.isEnabled());
     EXPECT_TRUE(control<QPushButton>("cmdAceptar")->isEnabled());
     quelvo::EstablecerLienzoPruebas(&lienzo_);
+}
+
+// No printer and no PDF viewer: every output is written as a PDF in the work
+// folder, and the run says so once, naming the folder and the files.
+class SinImpresoraNiVisor : public DesdeDeclaraciones {
+protected:
+    void SetUp() override {
+        if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "this machine has a printer";
+        DesdeDeclaraciones::SetUp();
+        quelvo::EstablecerLienzoPruebas(nullptr);
+        quelvo::EstablecerImpresora("ninguna");
+        QDesktopServices::setUrlHandler("file", &sinVisor_, "metodoQueNoExiste");
+    }
+    void TearDown() override {
+        QDesktopServices::unsetUrlHandler("file");
+        quelvo::EstablecerImpresora(QString());
+        DesdeDeclaraciones::TearDown();
+        quelvo::lngIdioma = 0;
+    }
+    // A run of the open declaration printing the outputs named.
+    void imprimir(std::initializer_list<const char*> salidas) {
+        abrir();
+        pulsar("chkImprimir");
+        for (const char* c : salidas) pulsar(c);
+        pulsar("cmdAceptar");
+        pulsar("cmdCancelar");
+        QApplication::processEvents();
+    }
+    QObject sinVisor_;
+};
+
+TEST_F(SinImpresoraNiVisor, LosPdfEscritosSeDicenEnUnSoloAvisoQueNoEsDeError) {
+    const struct {
+        int32_t idioma;
+        const char* sinAbrir;
+    } idiomas[] = {{0, "No se han podido abrir automáticamente"},
+                   {quelvo::kOffsetEuskera, "Ezin izan dira automatikoki ireki"}};
+    const QStringList ficheros = {"794_Borrador.pdf", "794_Etiqueta.pdf", "794_Interesado.pdf",
+                                  "794_Administracion.pdf"};
+    for (const auto& i : idiomas) {
+        quelvo::lngIdioma = i.idioma;
+        pantalla_.avisos.clear();
+        for (const QString& f : ficheros) QFile::remove(entorno_.carpeta() + "/" + f);
+        imprimir({"chkBorrador", "chkEtiquetas", "chkInteresado", "chkAdministracion"});
+        ASSERT_EQ(pantalla_.avisos.size(), 1u) << i.idioma;
+        const QString titulo = prueba::TituloAviso(pantalla_.avisos[0]);
+        const QString texto = prueba::TextoAviso(pantalla_.avisos[0]);
+        EXPECT_EQ(titulo, quelvo::Cat(208));
+        EXPECT_NE(titulo, quelvo::Cat(173));
+        EXPECT_TRUE(texto.contains(QDir(entorno_.carpeta()).absolutePath())) << texto.toStdString();
+        EXPECT_TRUE(texto.contains(i.sinAbrir)) << texto.toStdString();
+        for (const QString& f : ficheros) {
+            EXPECT_TRUE(texto.contains(f)) << f.toStdString() << "\n" << texto.toStdString();
+            EXPECT_TRUE(QFile::exists(entorno_.carpeta() + "/" + f)) << f.toStdString();
+        }
+    }
+}
+
+// A PDF that cannot be put in place is a real failure: told as a print
+// error, in the user's language, and the files of the run are not reported
+// as written.
+TEST_F(SinImpresoraNiVisor, UnPdfQueNoSePuedeEscribirSigueSiendoUnError) {
+    ASSERT_TRUE(QDir(entorno_.carpeta()).mkdir("794_Borrador.pdf"));
+    const struct {
+        int32_t idioma;
+        const char* noEscrito;
+    } idiomas[] = {{0, "No se ha podido escribir el fichero"},
+                   {quelvo::kOffsetEuskera, "Ezin izan da"}};
+    for (const auto& i : idiomas) {
+        quelvo::lngIdioma = i.idioma;
+        pantalla_.avisos.clear();
+        imprimir({"chkBorrador"});
+        ASSERT_EQ(pantalla_.avisos.size(), 1u) << i.idioma;
+        const QString texto = prueba::TextoAviso(pantalla_.avisos[0]);
+        EXPECT_EQ(prueba::TituloAviso(pantalla_.avisos[0]), quelvo::Cat(173));
+        EXPECT_TRUE(texto.startsWith(quelvo::Cat(269))) << texto.toStdString();
+        EXPECT_TRUE(texto.contains(i.noEscrito)) << texto.toStdString();
+        EXPECT_TRUE(texto.contains("794_Borrador.pdf")) << texto.toStdString();
+        EXPECT_TRUE(QFileInfo(entorno_.carpeta() + "/794_Borrador.pdf").isDir());
+    }
+}
+
+// The main window is disabled during a run and enabled at its end; that must
+// not bring back any menu entry the dialog's opener turned off, however the
+// run ends: the menus stay as they were until the dialog closes.
+TEST_F(DesdeDeclaraciones, LosMenusSiguenApagadosTrasUnaEjecucionConElDialogoAbierto) {
+    const auto estados = [&] {
+        std::map<std::string, bool> m;
+        for (QAction* a : principal_.findChildren<QAction*>())
+            if (a->objectName().startsWith("mnu")) m[a->objectName().toStdString()] = a->isEnabled();
+        return m;
+    };
+    const auto cambiadas = [](const std::map<std::string, bool>& antes, const std::map<std::string, bool>& ahora) {
+        std::string nombres;
+        for (const auto& [nombre, activa] : ahora)
+            if (antes.at(nombre) != activa) nombres += nombre + " ";
+        return nombres;
+    };
+    LienzoQueFalla falla;
+    const struct {
+        const char* caso;
+        bool desdeMenu;
+        quelvo::Lienzo* lienzo;
+    } casos[] = {{"from the menu", true, &lienzo_},
+                 {"from the declarations window", false, &lienzo_},
+                 {"from the declarations window, the printer failing", false, &falla}};
+    for (const auto& c : casos) {
+        quelvo::EstablecerLienzoPruebas(c.lienzo);
+        QPointer<quelvo::frmDeclaraciones_794> declaraciones;
+        if (c.desdeMenu) {
+            abrirDesdeMenu();
+            elegir("0001");
+        } else {
+            abrirDesdeLaVentana(declaraciones);
+        }
+        ASSERT_NE(dialogo_, nullptr) << c.caso;
+        const auto antes = estados();
+        EXPECT_FALSE(antes.at("mnuDeclarante")) << c.caso;
+        EXPECT_FALSE(antes.at("mnuAbrDec")) << c.caso;
+        pulsar("chkImprimir");
+        pulsar("chkBorrador");
+        pulsar("cmdAceptar");
+        QApplication::processEvents();
+        EXPECT_TRUE(principal_.isEnabled()) << c.caso;
+        EXPECT_EQ(cambiadas(antes, estados()), "") << c.caso;
+        // Closing the dialog hands back: the menus, or the declarations window.
+        pulsar("cmdCancelar");
+        prueba::Procesar();
+        if (auto vuelta = principal_.findChild<quelvo::frmDeclaraciones_794*>()) vuelta->close();
+        prueba::Procesar();
+        EXPECT_TRUE(menuActivo("mnuAbrDec")) << c.caso;
+    }
 }
 
 TEST_F(DesdeDeclaraciones, EnEuskeraLaFechaVaPrimeroElAno) {
