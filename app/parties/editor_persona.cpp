@@ -211,7 +211,7 @@ void EditorPersona::Preparar(bool introComoTab, int32_t tipoVolcado,
         if (propio != cmdAceptar && propio != cmdCancelar) setTabOrder(anterior, propio), anterior = propio;
 
     siglas_ = new CajaCodigo(this, this, txtSiglas, picSiglas, "Siglas", {2000, 250, 1050});
-    siglas_->AlSalir([this] { txtSiglas_LostFocus(marcarSiglas_); });
+    siglas_->AlSalir([this] { txtSiglas_LostFocus(); });
     provincia_ = new CajaCodigo(this, this, txtProvin, picProvin, "Prov", {1400, 250, 1500});
     provincia_->AlSalir([this] { txtProvin_LostFocus(); });
 
@@ -296,12 +296,13 @@ void EditorPersona::txtProvin_LostFocus() {
     MoverFoco(txtCPost);
 }
 
-void EditorPersona::txtSiglas_LostFocus(bool marcar) {
+void EditorPersona::txtSiglas_LostFocus() {
     cDatosPersona& p = Persona();
     if (txtSiglas->text() == p.Siglas()) return;
     const QString nombre = siglas_->ComprobarOReponer(p.Siglas());
     if (!nombre.isEmpty()) {
-        if (marcar) p.Modificado(true);
+        // The box has no tag: nothing else tells the object it changed.
+        p.Modificado(true);
         Mostrar(txtNomVia, nombre);
     }
     p.Siglas(txtSiglas->text());
