@@ -103,7 +103,8 @@ bool cDeclarado::ValidarDeclarado() {
         if (int64_t{EjR} * 100 + PerR >= int64_t{Y} * 100 + P) h.Anadir(6, 51);
         if (PerR == 0) h.Anadir(6, 33);
     }
-    if (clave == "0" && Y < kEjercicioMeses) h.Anadir(4, 12);
+    // "0" stood for no key before 2010; no key at all is refused in any exercise.
+    if ((clave == "0" && Y < kEjercicioMeses) || clave.trimmed().isEmpty()) h.Anadir(4, 12);
     if (importe_ == 0) h.Anadir(5, 41);
     if (DeclaradosCoincidentes(objDeclaracion().ModoDeclaracion() == kModoEdicion))
         h.Anadir(5, 14);

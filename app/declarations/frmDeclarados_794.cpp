@@ -434,7 +434,7 @@ void frmDeclarados_794::MostrarDeclarado() {
         txtPais->clear();
         txtNombrePais->clear();
     }
-    txtNif->setText(d.nifo());
+    MostrarSinCortar(txtNif, d.nifo());
     txtNombre->setText(d.razon());
     const QString clave = d.claveopo();
     if (ejercicio >= 2010) {
