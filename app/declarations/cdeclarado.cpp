@@ -189,24 +189,26 @@ void cDeclarado::CargarDeclarado() {
         rt::Variant r = servidor()->CargarDeclarado(codope_);
         BufferDeclarado_ = r;
         if (r.isNull()) return;
+        using C = quelvodat::CampoCargado;
         // Every value is converted before any field changes.
-        const int32_t coddeclar = rt::CLng(rt::Variant(numeroDe(r(0))));
-        const double base = numeroDe(r(5));
-        const int32_t ejercicio = rt::CLng(rt::Variant(numeroDe(r(7))));
-        const int16_t periodo = ejercicio != 0 ? rt::CInt(rt::Variant(numeroDe(r(8)))) : 0;
-        const int16_t periodicidad = rt::CInt(rt::Variant(numeroDe(r(10))));
+        const int32_t coddeclar = rt::CLng(rt::Variant(numeroDe(r(C::coddeclar))));
+        const double base = numeroDe(r(C::base));
+        const int32_t ejercicio = rt::CLng(rt::Variant(numeroDe(r(C::ejercicioo))));
+        const int16_t periodo =
+            ejercicio != 0 ? rt::CInt(rt::Variant(numeroDe(r(C::periodoo)))) : 0;
+        const int16_t periodicidad = rt::CInt(rt::Variant(numeroDe(r(C::periodicidad))));
         coddeclar_ = coddeclar;
-        paiso_ = textoDe(r(1));
-        nifo_ = textoDe(r(2));
-        razon_ = textoDe(r(3));
-        claveopo_ = textoDe(r(4));
+        paiso_ = textoDe(r(C::paiso));
+        nifo_ = textoDe(r(C::nifo));
+        razon_ = textoDe(r(C::razon));
+        claveopo_ = textoDe(r(C::claveopo));
         importe_ = base;
-        Signo_ = textoDe(r(6));
+        Signo_ = textoDe(r(C::signoo));
         Ejercicio_ = ejercicio;
         Periodoo_ = periodo;
-        Triangularo_ = textoDe(r(9));
+        Triangularo_ = textoDe(r(C::triangularo));
         Periodicidad_ = periodicidad;
-        tipoopo_ = textoDe(r(11));
+        tipoopo_ = textoDe(r(C::tipoopo));
     } catch (const rt::Error& e) {
         throw rt::WithLocationLineBefore(e, "cDeclarado.CargarDeclarado");
     }
