@@ -3,10 +3,13 @@
 #include "declarations/cdeclaracion.h"
 #include "declarations/clistadeclaraciones.h"
 #include "quelvodat/cDatosGenerales.h"
+#include "quelvodat/cDeclaraciones.h"
 #include "quelvodat/cDeclarado.h"
 #include "quelvort/convert.h"
 #include "quelvort/error.h"
 #include "quelvort/strings.h"
+#include "shell/catalogo.h"
+#include "shell/claves.h"
 #include "shell/hallazgos.h"
 #include "shell/objetos.h"
 #include "shell/periodos.h"
@@ -42,6 +45,15 @@ bool esUno(const QString& valor, std::initializer_list<const char*> lista) {
 }
 
 constexpr int32_t kEjercicioMeses = 2010;
+
+// The amount field of the submission file an entry's base is summed into:
+// key 1 or key 2 up to 2009, the normal entries from 2010; "" for none.
+QString GrupoEnFichero(const QString& clave, const QString& tipo, int32_t ejercicio) {
+    if (ejercicio >= kEjercicioMeses)
+        return tipo.trimmed().toUpper() == "N" ? QStringLiteral("N") : QString();
+    const QString c = clave.trimmed();
+    return c == "1" || c == "2" ? c : QString();
+}
 
 }  // namespace
 
@@ -126,7 +138,31 @@ bool cDeclarado::ValidarDeclarado() {
     }
     if (importe_ < 0) h.Anadir(5, 65);
     if (PaisIncorporadoDespues()) h.Anadir(5, 59);
+    if (TotalFueraDelFichero()) h.Anadir(5, kCodigoTotalFichero);
     return h.Mostrar();
+}
+
+bool cDeclarado::TotalFueraDelFichero() {
+    const cListaDeclaraciones& lista = objListaDeclaraciones();
+    const int32_t ejercicio = lista.Ejercicio();
+    const QString grupo = GrupoEnFichero(claveopo(), tipoopo_, ejercicio);
+    if (grupo.isEmpty()) return false;
+    double suma = importe_;
+    const rt::Variant totales =
+        CrearServidor<quelvodat::_cDeclaraciones>("Quelvodat.cDeclaraciones")
+            ->ObtenerTotalDeclarados(lista.CodDecla(), rt::CInt(rt::Variant(ejercicio)));
+    if (totales.isArray())
+        for (int32_t i = 1; i <= rt::UBound(totales, 2); ++i)
+            if (textoDe(totales(0, i)).trimmed().toUpper() == grupo) suma += numeroDe(totales(1, i));
+    // An entry being edited is in that total with its stored amount.
+    if (codope_ != 0) {
+        using C = quelvodat::CampoCargado;
+        const rt::Variant guardado = servidor()->CargarDeclarado(codope_);
+        if (!guardado.isNull() && GrupoEnFichero(textoDe(guardado(C::claveopo)),
+                                                 textoDe(guardado(C::tipoopo)), ejercicio) == grupo)
+            suma -= numeroDe(guardado(C::base));
+    }
+    return EurosDeCentesimas(suma, lista.MonedaOrigen()) > kImporteMaximoFichero;
 }
 
 bool cDeclarado::PaisIncorporadoDespues() {

@@ -225,6 +225,73 @@ TEST(DeclaradoModo, ClearsOnlyForNewAfterDeleteAndUnload) {
     quelvo::LiberarObjetos();
 }
 
+// The submission file sums a declaration's entries into a field of thirteen
+// digits of hundredths (99.999.999.999,99): keys 1 and 2 each up to 2009, the
+// normal entries from 2010; pesetas counted in euros.
+TEST_F(Declarado, ATotalTheFileCannotHoldIsRefused) {
+    struct CasoTotal {
+        const char* nombre;
+        int32_t ejercicio;
+        const char* moneda;
+        const char* guardados;  // (claveopo, tipoopo, base in hundredths) rows
+        std::function<void(cDeclarado&)> entrada;
+        std::vector<int> codigos;
+    };
+    const CasoTotal casos[] = {
+        {"up to the last cent", 2011, "E", "('E', 'N', 9999999999900)",
+         [](cDeclarado& d) { d.importe(0.99); }, {}},
+        {"one cent more", 2011, "E", "('E', 'N', 9999999999900)",
+         [](cDeclarado& d) { d.importe(1); }, {67}},
+        {"normal entries of every key", 2011, "E", "('A', 'N', 5000000000000), ('T', 'N', 4999999999999)",
+         [](cDeclarado& d) { d.importe(0.01); }, {67}},
+        {"a rectification is summed nowhere", 2011, "E", "('E', 'N', 9999999999999)",
+         [](cDeclarado& d) { d.tipoopo("R"); rectifica(d, "-", 2011, 3, 2); }, {}},
+        {"rectifications do not count", 2011, "E", "('E', 'R', 9999999999999)",
+         [](cDeclarado& d) { d.importe(99999999999.99); }, {}},
+        {"key 1 up to 2009", 2009, "E", "('1', 'N', 9999999999999)",
+         [](cDeclarado& d) { d.claveopo("1"); }, {67}},
+        {"key 2 has a field of its own", 2009, "E", "('1', 'N', 9999999999999)",
+         [](cDeclarado& d) { d.claveopo("2"); }, {}},
+        {"pesetas in euros", 2001, "P", "('1', 'N', 1663860000000000)",
+         [](cDeclarado& d) { d.claveopo("1"); d.importe(1); }, {67}},
+        {"pesetas beyond the digits but not in euros", 2001, "P", "('1', 'N', 20000000000000)",
+         [](cDeclarado& d) { d.claveopo("1"); d.importe(99999999999.99); }, {}},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        entorno_.sql("DELETE FROM tOperadores;");
+        std::string filas = c.guardados;
+        for (size_t i = 0; (i = filas.find('(', i)) != std::string::npos; i += 4) filas.insert(i + 1, "10, ");
+        entorno_.sql("INSERT INTO tOperadores (coddeclar, claveopo, tipoopo, base) VALUES " + filas + ";");
+        declaracion(c.ejercicio, 12, 2);
+        quelvo::objListaDeclaraciones().MonedaOrigen(c.moneda);
+        quelvo::objDeclaracion().ModoDeclaracion(quelvo::kModoAlta);
+        cDeclarado d;
+        normal(d);
+        d.nifo("987654321");
+        if (c.ejercicio < 2010) d.claveopo("1");
+        c.entrada(d);
+        prueba::InteraccionPrueba pantalla;
+        EXPECT_EQ(d.ValidarDeclarado(), c.codigos.empty());
+        EXPECT_EQ(pantalla.ultimos(), c.codigos);
+    }
+    // An entry being edited counts once, with its new amount.
+    entorno_.sql("DELETE FROM tOperadores;"
+                 "INSERT INTO tOperadores (codope, coddeclar, paiso, nifo, razon, claveopo, tipoopo, base, "
+                 "signoo, ejercicioo, periodoo, triangularo, periodicidad) VALUES "
+                 "(70, 10, 'DE', '123456789', 'EMPRESA', 'E', 'N', 9999999999999, ' ', 0, 0, ' ', 0);");
+    declaracion(2011, 6, 2);
+    quelvo::objListaDeclaraciones().MonedaOrigen("E");
+    quelvo::objDeclaracion().ModoDeclaracion(quelvo::kModoEdicion);
+    cDeclarado e;
+    e.codope(70);
+    e.CargarDeclarado();
+    prueba::InteraccionPrueba pantalla;
+    EXPECT_TRUE(e.ValidarDeclarado());
+    e.importe(50);
+    EXPECT_TRUE(e.ValidarDeclarado());
+}
+
 TEST_F(Declarado, SaveLoadAndDelete) {
     declaracion(2011, 6, 2);
     cDeclarado d;
