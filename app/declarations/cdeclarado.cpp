@@ -3,10 +3,13 @@
 #include "declarations/cdeclaracion.h"
 #include "declarations/clistadeclaraciones.h"
 #include "quelvodat/cDatosGenerales.h"
+#include "quelvodat/cDeclaraciones.h"
 #include "quelvodat/cDeclarado.h"
 #include "quelvort/convert.h"
 #include "quelvort/error.h"
 #include "quelvort/strings.h"
+#include "shell/catalogo.h"
+#include "shell/claves.h"
 #include "shell/hallazgos.h"
 #include "shell/objetos.h"
 #include "shell/periodos.h"
@@ -42,6 +45,15 @@ bool esUno(const QString& valor, std::initializer_list<const char*> lista) {
 }
 
 constexpr int32_t kEjercicioMeses = 2010;
+
+// The amount field of the submission file an entry's base is summed into:
+// key 1 or key 2 up to 2009, the normal entries from 2010; "" for none.
+QString GrupoEnFichero(const QString& clave, const QString& tipo, int32_t ejercicio) {
+    if (ejercicio >= kEjercicioMeses)
+        return tipo.trimmed().toUpper() == "N" ? QStringLiteral("N") : QString();
+    const QString c = clave.trimmed();
+    return c == "1" || c == "2" ? c : QString();
+}
 
 }  // namespace
 
@@ -103,7 +115,8 @@ bool cDeclarado::ValidarDeclarado() {
         if (int64_t{EjR} * 100 + PerR >= int64_t{Y} * 100 + P) h.Anadir(6, 51);
         if (PerR == 0) h.Anadir(6, 33);
     }
-    if (clave == "0" && Y < kEjercicioMeses) h.Anadir(4, 12);
+    // "0" stood for no key before 2010; no key at all is refused in any exercise.
+    if ((clave == "0" && Y < kEjercicioMeses) || clave.trimmed().isEmpty()) h.Anadir(4, 12);
     if (importe_ == 0) h.Anadir(5, 41);
     if (DeclaradosCoincidentes(objDeclaracion().ModoDeclaracion() == kModoEdicion))
         h.Anadir(5, 14);
@@ -125,7 +138,31 @@ bool cDeclarado::ValidarDeclarado() {
     }
     if (importe_ < 0) h.Anadir(5, 65);
     if (PaisIncorporadoDespues()) h.Anadir(5, 59);
+    if (TotalFueraDelFichero()) h.Anadir(5, kCodigoTotalFichero);
     return h.Mostrar();
+}
+
+bool cDeclarado::TotalFueraDelFichero() {
+    const cListaDeclaraciones& lista = objListaDeclaraciones();
+    const int32_t ejercicio = lista.Ejercicio();
+    const QString grupo = GrupoEnFichero(claveopo(), tipoopo_, ejercicio);
+    if (grupo.isEmpty()) return false;
+    double suma = importe_;
+    const rt::Variant totales =
+        CrearServidor<quelvodat::_cDeclaraciones>("Quelvodat.cDeclaraciones")
+            ->ObtenerTotalDeclarados(lista.CodDecla(), rt::CInt(rt::Variant(ejercicio)));
+    if (totales.isArray())
+        for (int32_t i = 1; i <= rt::UBound(totales, 2); ++i)
+            if (textoDe(totales(0, i)).trimmed().toUpper() == grupo) suma += numeroDe(totales(1, i));
+    // An entry being edited is in that total with its stored amount.
+    if (codope_ != 0) {
+        using C = quelvodat::CampoCargado;
+        const rt::Variant guardado = servidor()->CargarDeclarado(codope_);
+        if (!guardado.isNull() && GrupoEnFichero(textoDe(guardado(C::claveopo)),
+                                                 textoDe(guardado(C::tipoopo)), ejercicio) == grupo)
+            suma -= numeroDe(guardado(C::base));
+    }
+    return EurosDeCentesimas(suma, lista.MonedaOrigen()) > kImporteMaximoFichero;
 }
 
 bool cDeclarado::PaisIncorporadoDespues() {
@@ -188,24 +225,26 @@ void cDeclarado::CargarDeclarado() {
         rt::Variant r = servidor()->CargarDeclarado(codope_);
         BufferDeclarado_ = r;
         if (r.isNull()) return;
+        using C = quelvodat::CampoCargado;
         // Every value is converted before any field changes.
-        const int32_t coddeclar = rt::CLng(rt::Variant(numeroDe(r(0))));
-        const double base = numeroDe(r(5));
-        const int32_t ejercicio = rt::CLng(rt::Variant(numeroDe(r(7))));
-        const int16_t periodo = ejercicio != 0 ? rt::CInt(rt::Variant(numeroDe(r(8)))) : 0;
-        const int16_t periodicidad = rt::CInt(rt::Variant(numeroDe(r(10))));
+        const int32_t coddeclar = rt::CLng(rt::Variant(numeroDe(r(C::coddeclar))));
+        const double base = numeroDe(r(C::base));
+        const int32_t ejercicio = rt::CLng(rt::Variant(numeroDe(r(C::ejercicioo))));
+        const int16_t periodo =
+            ejercicio != 0 ? rt::CInt(rt::Variant(numeroDe(r(C::periodoo)))) : 0;
+        const int16_t periodicidad = rt::CInt(rt::Variant(numeroDe(r(C::periodicidad))));
         coddeclar_ = coddeclar;
-        paiso_ = textoDe(r(1));
-        nifo_ = textoDe(r(2));
-        razon_ = textoDe(r(3));
-        claveopo_ = textoDe(r(4));
+        paiso_ = textoDe(r(C::paiso));
+        nifo_ = textoDe(r(C::nifo));
+        razon_ = textoDe(r(C::razon));
+        claveopo_ = textoDe(r(C::claveopo));
         importe_ = base;
-        Signo_ = textoDe(r(6));
+        Signo_ = textoDe(r(C::signoo));
         Ejercicio_ = ejercicio;
         Periodoo_ = periodo;
-        Triangularo_ = textoDe(r(9));
+        Triangularo_ = textoDe(r(C::triangularo));
         Periodicidad_ = periodicidad;
-        tipoopo_ = textoDe(r(11));
+        tipoopo_ = textoDe(r(C::tipoopo));
     } catch (const rt::Error& e) {
         throw rt::WithLocationLineBefore(e, "cDeclarado.CargarDeclarado");
     }

@@ -69,8 +69,9 @@ public:
     // Clears the entry for a new one, only while the entry window is in
     // mode 4 (new), 6 (after a deletion) or 8 (unloading).
     void InicializarDeclarado();
-    // The twelve checks against the current declaration; findings are shown
-    // and the answer is false.
+    // The checks against the current declaration (the twelve, then the
+    // declaration's total in the file); findings are shown and the answer
+    // is false.
     bool ValidarDeclarado();
     // Stores the entry, with the rectified period taken from the period
     // box's text; answers the entry's key.
@@ -90,6 +91,9 @@ private:
     void DerivarTipoOperacion();
     // Whether the rectified period lies before the member state joined.
     bool PaisIncorporadoDespues();
+    // Whether saving the entry would take the declaration's total in the
+    // submission file past what its amount field holds.
+    bool TotalFueraDelFichero();
 
     int32_t codope_ = 0;
     int32_t coddeclar_ = 0;

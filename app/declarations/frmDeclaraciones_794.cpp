@@ -400,6 +400,9 @@ void frmDeclaraciones_794::ActualizarBotones() {
     const int32_t modo = objListaDeclaraciones().Modo();
     QPushButton* const botonesLista[] = {cmdCrear, cmdAbrirD, cmdBorrarD, cmdImprimir,
                                          cmdCopiar, cmdCerrar, cmdImpBorradorDeclarados, cmdTTCon};
+    // Leaving for the declarant editor would bring this window back without
+    // the row the user chose for a copy.
+    cmdDeclarante->setEnabled(modo != kCrear && modo != kCopiar);
     if (modo == kCrear || modo == kCopiar) {
         fraLista->hide();
         fraNue->show();
@@ -711,6 +714,8 @@ void frmDeclaraciones_794::VolverAlDeclarante() {
 
 void frmDeclaraciones_794::EditarDeclarante() {
     objDeclarante().Procedencia(1);
+    // The window comes back with its list.
+    objListaDeclaraciones().Modo(kAbrir);
     quelvo::MostrarDeclarante();  // the editor, not this window's declarant boxes
     Descargar();
 }

@@ -19,6 +19,7 @@
 #include "declarations/cdeclaracion.h"
 #include "declarations/cdeclarado.h"
 #include "declarations/clistadeclaraciones.h"
+#include "quelvodat/cDeclarado.h"
 #include "quelvort/convert.h"
 #include "quelvort/error.h"
 #include "shell/caja_codigo.h"
@@ -374,23 +375,25 @@ void frmDeclarados_794::RellenarListaDeclarados() {
             const rt::Variant& v = b(campo, fila);
             return v.isNull() ? QString() : QString::fromStdString(rt::CStr(v));
         };
+        using C = quelvodat::CampoLista;
         for (int32_t i = 1; i <= n; ++i) {
             auto fila = new QTreeWidgetItem;
-            const QString clave = texto(0, i);
+            const QString clave = texto(C::codope, i);
             fila->setText(kClave, clave);
             fila->setText(kIcono, clave);
             fila->setIcon(kIcono, icono);
-            fila->setText(kPais, texto(1, i));
-            fila->setText(kNif, texto(2, i));
-            fila->setText(kNombre, texto(3, i));
-            const QString claveOp = texto(4, i);
-            const QString tipo = texto(6, i);
+            fila->setText(kPais, texto(C::paiso, i));
+            fila->setText(kNif, texto(C::nifo, i));
+            fila->setText(kNombre, texto(C::razon, i));
+            const QString claveOp = texto(C::claveopo, i);
+            const QString tipo = texto(C::tipoopo, i);
             auto descripcion = descripciones_.constFind(claveOp + "|" + tipo);
             if (descripcion == descripciones_.constEnd())
                 descripcion = descripciones_.insert(claveOp + "|" + tipo, DescripcionClave(claveOp, tipo));
             fila->setText(kDescripcion, *descripcion);
-            const rt::Variant& base = b(5, i);
-            const double importe = base.isNull() || texto(5, i).trimmed().isEmpty() ? 0 : rt::CDbl(base);
+            const rt::Variant& base = b(C::base, i);
+            const double importe =
+                base.isNull() || texto(C::base, i).trimmed().isEmpty() ? 0 : rt::CDbl(base);
             fila->setText(kImporte, FormatoImporte(importe / 100));
             fila->setTextAlignment(kImporte, Qt::AlignRight | Qt::AlignVCenter);
             filas.append(fila);
@@ -434,7 +437,7 @@ void frmDeclarados_794::MostrarDeclarado() {
         txtPais->clear();
         txtNombrePais->clear();
     }
-    txtNif->setText(d.nifo());
+    MostrarSinCortar(txtNif, d.nifo());
     txtNombre->setText(d.razon());
     const QString clave = d.claveopo();
     if (ejercicio >= 2010) {

@@ -10,6 +10,7 @@
 #include <QScrollBar>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <algorithm>
 
 #include "declarations/cdeclaracion.h"
 #include "declarations/cdeclarado.h"
@@ -165,7 +166,9 @@ void frmDeclarados_794::txtClave_LostFocus() {
     // Looked up as the key list holds it: the bare key before 2010, the key
     // with the entry's type from 2010.
     const bool antigua = objListaDeclaraciones().Ejercicio() < 2010;
-    const QString tipo = d.tipoopo().isEmpty() ? "N" : d.tipoopo();
+    // The entry's type stays only when the entry already has a key: a new
+    // entry's typed key is a normal one, whatever entry was seen before.
+    const QString tipo = d.claveopo().isEmpty() || d.tipoopo().isEmpty() ? "N" : d.tipoopo();
     const QString codigo = antigua ? tecleada : tecleada + tipo;
     const QString nombre = tecleada.isEmpty() ? QString() : clave_->Nombre(codigo);
     if (!nombre.isEmpty()) {
@@ -239,7 +242,10 @@ void frmDeclarados_794::SelValorLista(QTreeWidget* lsv) {
 void frmDeclarados_794::AjustarLongitudNif() {
     const QString pais = objDeclarado().paiso();
     for (const auto& fila : kLongitudesNif)
-        if (esUna(pais, fila.paises)) txtNif->setMaxLength(fila.largo);
+        // A longer number already in the box stays whole, for the VAT-number
+        // check to judge; a box limit would cut it.
+        if (esUna(pais, fila.paises))
+            txtNif->setMaxLength(std::max(fila.largo, static_cast<int>(txtNif->text().size())));
 }
 
 void frmDeclarados_794::AbrirRectificacion(bool abrir) {

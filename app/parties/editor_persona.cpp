@@ -36,14 +36,6 @@ void ancho(QLineEdit* caja, int caracteres) {
     caja->setMinimumWidth(letra * caracteres + 12);
 }
 
-// What the window writes into a box shows whole: a stored value longer than
-// what may be typed (an imported one) is neither cut on screen nor, through
-// the copy of the boxes, in the record.
-void Mostrar(QLineEdit* caja, const QString& texto) {
-    if (texto.size() > caja->maxLength()) caja->setMaxLength(static_cast<int>(texto.size()));
-    caja->setText(texto);
-}
-
 // Label above its box, as one column of a row.
 void columna(QGridLayout* fila, int col, QLabel* etiqueta, QWidget* control, int estirar = 0) {
     if (etiqueta) fila->addWidget(etiqueta, 0, col);
@@ -211,7 +203,7 @@ void EditorPersona::Preparar(bool introComoTab, int32_t tipoVolcado,
         if (propio != cmdAceptar && propio != cmdCancelar) setTabOrder(anterior, propio), anterior = propio;
 
     siglas_ = new CajaCodigo(this, this, txtSiglas, picSiglas, "Siglas", {2000, 250, 1050});
-    siglas_->AlSalir([this] { txtSiglas_LostFocus(marcarSiglas_); });
+    siglas_->AlSalir([this] { txtSiglas_LostFocus(); });
     provincia_ = new CajaCodigo(this, this, txtProvin, picProvin, "Prov", {1400, 250, 1500});
     provincia_->AlSalir([this] { txtProvin_LostFocus(); });
 
@@ -235,26 +227,28 @@ void EditorPersona::CaptionsComunes() {
 void EditorPersona::PresentarDatos(const QString& nombreContacto, int32_t telContacto) {
     const cDatosPersona& p = Persona();
     auto numero = [](int32_t v) { return v == 0 ? QString() : QString::number(v); };
-    Mostrar(txtNIF, p.NIF());
-    Mostrar(txtNombre, p.Nombre());
-    Mostrar(txtSiglas, p.Siglas());
-    Mostrar(txtNomVia, objGeneral().ObtenerVia(p.Siglas()));
-    Mostrar(txtViaPub, p.domicilio());
-    Mostrar(txtNumero, numero(p.numero()));
-    Mostrar(txtLetra, p.letra());
-    Mostrar(txtEscalera, p.Escal());
-    Mostrar(txtPiso, p.piso());
-    Mostrar(txtMano, p.mano());
+    MostrarSinCortar(txtNIF, p.NIF());
+    MostrarSinCortar(txtNombre, p.Nombre());
+    MostrarSinCortar(txtSiglas, p.Siglas());
+    MostrarSinCortar(txtNomVia, objGeneral().ObtenerVia(p.Siglas()));
+    MostrarSinCortar(txtViaPub, p.domicilio());
+    MostrarSinCortar(txtNumero, numero(p.numero()));
+    MostrarSinCortar(txtLetra, p.letra());
+    MostrarSinCortar(txtEscalera, p.Escal());
+    MostrarSinCortar(txtPiso, p.piso());
+    MostrarSinCortar(txtMano, p.mano());
     if (p.CodProvin() > 0) {
-        Mostrar(txtProvin, QString::fromStdString(FormatoCeros(rt::Variant(p.CodProvin()), 2)));
-        Mostrar(txtNombreProv, objGeneral().ObtenerProvincia(txtProvin->text()));
+        MostrarSinCortar(txtProvin,
+                         QString::fromStdString(FormatoCeros(rt::Variant(p.CodProvin()), 2)));
+        MostrarSinCortar(txtNombreProv, objGeneral().ObtenerProvincia(txtProvin->text()));
     }
-    Mostrar(txtCPost, p.CPost() == 0 ? QString()
-                                     : QString::fromStdString(FormatoCeros(rt::Variant(p.CPost()), 5)));
-    Mostrar(txtMunici, p.municipio());
-    Mostrar(txtTelNum, numero(p.Telefono()));
-    Mostrar(txtNomPdc, nombreContacto);
-    Mostrar(txtTelPdc, numero(telContacto));
+    MostrarSinCortar(txtCPost, p.CPost() == 0
+                                   ? QString()
+                                   : QString::fromStdString(FormatoCeros(rt::Variant(p.CPost()), 5)));
+    MostrarSinCortar(txtMunici, p.municipio());
+    MostrarSinCortar(txtTelNum, numero(p.Telefono()));
+    MostrarSinCortar(txtNomPdc, nombreContacto);
+    MostrarSinCortar(txtTelPdc, numero(telContacto));
 }
 
 void EditorPersona::SelValorLista(QTreeWidget* lsv) {
@@ -264,8 +258,9 @@ void EditorPersona::SelValorLista(QTreeWidget* lsv) {
     if (lista == "PROV") {
         if (BC(rt::Variant(codigo.toStdString())) != p.CodProvin()) {
             p.CodProvin(rt::CInt(rt::Variant(codigo.toStdString())));
-            Mostrar(txtNombreProv, TextoElegido(lsv));
-            Mostrar(txtProvin, QString::fromStdString(FormatoCeros(rt::Variant(codigo.toStdString()), 2)));
+            MostrarSinCortar(txtNombreProv, TextoElegido(lsv));
+            MostrarSinCortar(txtProvin,
+                             QString::fromStdString(FormatoCeros(rt::Variant(codigo.toStdString()), 2)));
             p.Modificado(true);
         }
         DescargarContenedorLista();
@@ -273,8 +268,8 @@ void EditorPersona::SelValorLista(QTreeWidget* lsv) {
     } else if (lista == "SIGLAS") {
         if (codigo != p.Siglas()) {
             p.Siglas(codigo);
-            Mostrar(txtSiglas, codigo);
-            Mostrar(txtNomVia, TextoElegido(lsv));
+            MostrarSinCortar(txtSiglas, codigo);
+            MostrarSinCortar(txtNomVia, TextoElegido(lsv));
             p.Modificado(true);
         }
         DescargarContenedorLista();
@@ -284,25 +279,26 @@ void EditorPersona::SelValorLista(QTreeWidget* lsv) {
 
 void EditorPersona::txtProvin_LostFocus() {
     cDatosPersona& p = Persona();
-    if (txtProvin->text().size() == 1) Mostrar(txtProvin, "0" + txtProvin->text());
+    if (txtProvin->text().size() == 1) MostrarSinCortar(txtProvin, "0" + txtProvin->text());
     if (BC(rt::Variant(txtProvin->text().toStdString())) == p.CodProvin()) return;
     p.Modificado(true);
     // An empty box stood for no province: that is what comes back.
     const QString anterior =
         p.CodProvin() == 0 ? QString() : QString::fromStdString(FormatoCeros(rt::Variant(p.CodProvin()), 2));
     const QString nombre = provincia_->ComprobarOReponer(anterior);
-    if (!nombre.isEmpty()) Mostrar(txtNombreProv, nombre);
+    if (!nombre.isEmpty()) MostrarSinCortar(txtNombreProv, nombre);
     p.CodProvin(static_cast<int16_t>(BC(rt::Variant(txtProvin->text().toStdString()))));
     MoverFoco(txtCPost);
 }
 
-void EditorPersona::txtSiglas_LostFocus(bool marcar) {
+void EditorPersona::txtSiglas_LostFocus() {
     cDatosPersona& p = Persona();
     if (txtSiglas->text() == p.Siglas()) return;
     const QString nombre = siglas_->ComprobarOReponer(p.Siglas());
     if (!nombre.isEmpty()) {
-        if (marcar) p.Modificado(true);
-        Mostrar(txtNomVia, nombre);
+        // The box has no tag: nothing else tells the object it changed.
+        p.Modificado(true);
+        MostrarSinCortar(txtNomVia, nombre);
     }
     p.Siglas(txtSiglas->text());
     MoverFoco(txtViaPub);

@@ -68,14 +68,11 @@ protected:
     // code back when the list does not hold it; then the code is kept and
     // the postal code is next.
     void txtProvin_LostFocus();
-    // Leaving the street-type box with a changed code: its name, or the
-    // previous code back; the code is kept and the street is next. With
-    // `marcar` a known new code marks the object modified.
-    void txtSiglas_LostFocus(bool marcar);
+    // Leaving the street-type box with a changed code: a known one marks
+    // the object modified and shows its name, an unknown one puts the
+    // previous code back; the code is kept and the street is next.
+    void txtSiglas_LostFocus();
 
-    // Whether leaving the street-type box with a known new code marks the
-    // object (the presenter's editor does; the declarant's key release did).
-    bool marcarSiglas_ = false;
     FlujoEditor* flujo_ = nullptr;
     CajaCodigo* siglas_ = nullptr;
     CajaCodigo* provincia_ = nullptr;

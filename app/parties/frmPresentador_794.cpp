@@ -24,7 +24,6 @@ namespace quelvo {
 frmPresentador_794::frmPresentador_794(QWidget* parent)
     : EditorPersona("frmPresentador_794", "NOMPC", "TELPC", parent) {
     cmdEliminar = AnadirBoton("cmdEliminar");
-    marcarSiglas_ = true;
     // Enter does not move on here; the telephones keep the cursor where
     // the click put it.
     Preparar(false, kVolcarPresentador,

@@ -4,6 +4,7 @@
 #include "printing/formato.h"
 #include "printing/imprimir_general.h"
 #include "printing/totales.h"
+#include "quelvodat/cDeclarado.h"
 #include "quelvort/convert.h"
 #include "shell/claves.h"
 #include "shell/globales.h"
@@ -182,24 +183,26 @@ void DibujarFilaBorrador(Lienzo& l, double x1, double y1, double x2, double y2, 
 }
 
 void ImprimirFilaDeclarado(Lienzo& l, const BorradorDeclarados& b, int32_t i, double t) {
+    using C = quelvodat::ColumnaOperadores;
     const rt::Variant& d = b.declarados;
     DibujarFilaBorrador(l, 10, t, 192, t + 16, QString::number(i));
     l.FontSize(9);
     l.FontBold(false);
-    ImprimirTextoCentrado(l, 30, t + 2, 12, Texto(d(2, i)));
-    ImprimirTextoCentrado(l, 42, t + 2, 25, Texto(d(4, i)));
-    ImprimirTexto(l, 69, t + 2, Texto(d(5, i)));
+    ImprimirTextoCentrado(l, 30, t + 2, 12, Texto(d(C::paiso, i)));
+    ImprimirTextoCentrado(l, 42, t + 2, 25, Texto(d(C::nifo, i)));
+    ImprimirTexto(l, 69, t + 2, Texto(d(C::razon, i)));
 
-    const bool rectificacion = Texto(d(6, i)) == "R";
-    QString clave = DescripcionClave(Texto(d(7, i)), QString());
+    const bool rectificacion = Texto(d(C::tipoopo, i)) == "R";
+    QString clave = DescripcionClave(Texto(d(C::claveopo, i)), QString());
     if (rectificacion) clave.prepend(lngIdioma == 0 ? "Rectificaciones - " : "Zuzenketak - ");
     ImprimirTexto(l, 31, t + 10, clave);
-    ImprimirTextoDerecha(l, 130, t + 10, Dinero(EurosDeCentesimas(rt::CDbl(d(8, i)), b.moneda)));
+    ImprimirTextoDerecha(l, 130, t + 10,
+                         Dinero(EurosDeCentesimas(rt::CDbl(d(C::base, i)), b.moneda)));
     if (!rectificacion) return;
-    ImprimirTextoCentrado(l, 135, t + 10, 10, Texto(d(9, i)));
-    ImprimirTextoCentrado(l, 145, t + 10, 15, Texto(d(10, i)));
-    const rt::Variant& periodo = d(11, i);
-    const rt::Variant& periodicidad = d(12, i);
+    ImprimirTextoCentrado(l, 135, t + 10, 10, Texto(d(C::signoo, i)));
+    ImprimirTextoCentrado(l, 145, t + 10, 15, Texto(d(C::ejercicioo, i)));
+    const rt::Variant& periodo = d(C::periodoo, i);
+    const rt::Variant& periodicidad = d(C::periodicidad, i);
     const bool hayPeriodo = rt::IsNumeric(periodo) && rt::IsNumeric(periodicidad) &&
                             !Texto(periodo).isEmpty() && !Texto(periodicidad).isEmpty();
     if (hayPeriodo)

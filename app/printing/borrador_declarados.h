@@ -17,10 +17,9 @@ struct BorradorDeclarados {
     int32_t ejercicio = 0;
     QString periodo;
     QString moneda;
-    // Its entries, (field, row) from row 1 as the entry object reads them
-    // (2 member state, 4 VAT number, 5 name, 6 type, 7 key, 8 base in
-    // hundredths, 9 sign, 10 rectified exercise, 11 period, 12 periodicity);
-    // Null for none.
+    // Its entries, (field, row) from row 1 as the entry object reads them:
+    // every column of tOperadores, read by the names of
+    // quelvodat::ColumnaOperadores (the base in hundredths); Null for none.
     rt::Variant declarados = rt::Variant::Null();
     // Its per-key totals (0 key, 1 sum in hundredths, 2 entries); Null for none.
     rt::Variant totales = rt::Variant::Null();

@@ -1,6 +1,7 @@
 #include "printing/cimprgrabar.h"
 
 #include <QList>
+#include <algorithm>
 #include <climits>
 #include <string>
 #include <vector>
@@ -11,6 +12,8 @@
 #include "printing/campos_registro.h"
 #include "printing/cselfichero.h"
 #include "printing/titulos.h"
+#include "printing/totales.h"
+#include "quelvodat/cDeclaraciones.h"
 #include "quelvodat/cDeclarado.h"
 #include "quelvodat/cExportacion.h"
 #include "quelvodat/cImportacion.h"
@@ -19,11 +22,13 @@
 #include "quelvort/error.h"
 #include "quelvort/textfile.h"
 #include "shell/catalogo.h"
+#include "shell/claves.h"
 #include "shell/globales.h"
 #include "shell/hallazgos.h"
 #include "shell/interaccion.h"
 #include "shell/objetos.h"
 #include "shell/servidor.h"
+#include "shell/valores.h"
 
 namespace quelvo {
 
@@ -85,6 +90,13 @@ QString Titular(char tipo, int32_t codigo, int32_t declarado) {
                : QString("%1 aitortzailearen %2. aitortuaren").arg(quien).arg(declarado);
 }
 
+// Tells the user, in their language, why the file was not written; the run
+// stops there.
+[[nodiscard]] bool NoGrabado(const QString& castellano, const QString& euskera) {
+    interaccion().Avisar(lngIdioma == 0 ? castellano : euskera, Cat(173));
+    return false;
+}
+
 // Refuses a record with a character the file's code page cannot hold: a
 // fixed-width record never gets a "?" or a shifted field in its place.
 [[nodiscard]] bool RegistroAdmitido(const std::string& registro, int32_t codigo,
@@ -97,18 +109,38 @@ QString Titular(char tipo, int32_t codigo, int32_t declarado) {
         campo = lngIdioma == 0 ? QString("posición %1").arg(posicion)
                                : QString("%1. posizioa").arg(posicion);
     const QString quien = Titular(tipo, codigo, declarado);
-    const QString texto =
-        lngIdioma == 0
-            ? QString("No se ha grabado el fichero: el carácter «%1» del campo «%2» %3 no se "
-                      "puede escribir en el juego de caracteres del fichero (Windows-1252). "
-                      "Corrija el dato y vuelva a grabar.")
-                  .arg(caracter, campo, quien)
-            : QString("Ez da fitxategia grabatu: %3 «%2» eremuko «%1» karakterea ezin da "
-                      "fitxategiaren karaktere-jokoan (Windows-1252) idatzi. Zuzendu datua eta "
-                      "grabatu berriro.")
-                  .arg(caracter, campo, quien);
-    interaccion().Avisar(texto, Cat(173));
-    return false;
+    return NoGrabado(QString("No se ha grabado el fichero: el carácter «%1» del campo «%2» %3 no se "
+                             "puede escribir en el juego de caracteres del fichero (Windows-1252). "
+                             "Corrija el dato y vuelva a grabar.")
+                         .arg(caracter, campo, quien),
+                     QString("Ez da fitxategia grabatu: %3 «%2» eremuko «%1» karakterea ezin da "
+                             "fitxategiaren karaktere-jokoan (Windows-1252) idatzi. Zuzendu datua eta "
+                             "grabatu berriro.")
+                         .arg(caracter, campo, quien));
+}
+
+// Refuses a declarant whose declaration sums more than an amount field of
+// the file holds: the record would not be written whole.
+[[nodiscard]] bool TotalAdmitido(const cImprGrabar& run, int32_t codigo) {
+    const int32_t declaracion = objDeclaracion().ObtenerDeclaracion(
+        codigo, run.Ejercicio(), static_cast<uint8_t>(run.Periodo()),
+        static_cast<uint8_t>(run.Periodicidad()));
+    const rt::Variant totales =
+        CrearServidor<quelvodat::_cDeclaraciones>("Quelvodat.cDeclaraciones")
+            ->ObtenerTotalDeclarados(declaracion, rt::CInt(rt::Variant(run.Ejercicio())));
+    const TotalesDeclaracion t = SumarTotales(totales, run.Ejercicio(), run.Moneda());
+    const double total = std::max(t.importePrimera, t.importeSegunda);
+    if (total <= kImporteMaximoFichero) return true;
+    const QString quien = Titular('1', codigo, 0);
+    const QString suma = FormatoImporte(total);
+    const QString maximo = FormatoImporte(kImporteMaximoFichero);
+    return NoGrabado(QString("No se ha grabado el fichero: las bases imponibles %1 suman %2, más de "
+                             "lo que admite el fichero (%3). Corrija los importes y vuelva a grabar.")
+                         .arg(quien, suma, maximo),
+                     QString("Ez da fitxategia grabatu: %1 oinarri ezargarriak %2 dira guztira, "
+                             "fitxategiak onartzen duena (%3) baino gehiago. Zuzendu zenbatekoak eta "
+                             "grabatu berriro.")
+                         .arg(quien, suma, maximo));
 }
 
 }  // namespace
@@ -188,6 +220,7 @@ bool cImprGrabar::GrabarDeclaraciones() {
     for (int32_t i = rt::LBound(codigos); i <= ultimo; ++i) {
         const int32_t codigo = rt::CLng(codigos(i));
         servidor->NoTotalDeclarados(0);
+        if (!TotalAdmitido(*this, codigo)) return false;
         std::string registro1 = servidor->ExportarReg1(codigos, i);
         if (!RegistroAdmitido(registro1, codigo, 0)) return false;
         lineas.push_back(std::move(registro1));

@@ -17,6 +17,7 @@
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "declarations/cdeclaracion.h"
 #include "declarations/clistadeclaraciones.h"
@@ -216,6 +217,12 @@ int32_t ctrListaDecl_794::EjercicioCaja() const {
     return texto.isEmpty() ? 0 : rt::CLng(rt::Variant(texto.toStdString()));
 }
 
+bool ctrListaDecl_794::EjercicioCompleto() const {
+    const QString texto = txtEjercicio->text();
+    return texto.size() == 4 &&
+           std::all_of(texto.begin(), texto.end(), [](QChar c) { return c.isDigit(); });
+}
+
 void ctrListaDecl_794::Inicializar() {
     const rt::Variant ultima = objDeclaracion().MaxEjerPer(blnSoloEuros, intEjerMin);
     if (ultima.isNull()) {
@@ -334,6 +341,9 @@ void ctrListaDecl_794::txtEjercicio_Validate() {
     // A typed exercise is a choice like a picked one: the lists follow it.
     if (!txtEjercicio->isModified()) return;
     txtEjercicio->setModified(false);
+    // A blank or half-typed exercise changes nothing: no file name, list or
+    // currency of an exercise 0 or 20.
+    if (!EjercicioCompleto()) return;
     const int32_t ejercicio = EjercicioCaja();
     CambiarEjercicio(ejercicio, txtEjercicio->text());
     EstablecerMoneda(QString());
@@ -378,7 +388,7 @@ void ctrListaDecl_794::PresentarBotonesListas() {
 }
 
 rt::Variant ctrListaDecl_794::CargarDtes() {
-    if (txtEjercicio->text().trimmed().isEmpty()) {
+    if (!EjercicioCompleto()) {
         interaccion().Avisar(Cat(265), kTituloErrorIntroduccion);
         return {};
     }

@@ -140,6 +140,9 @@ private:
     void CargarTextos();
     // The exercise box as a number; 0 when blank.
     int32_t EjercicioCaja() const;
+    // Whether the box holds a whole exercise (four digits): only that one
+    // is the run's.
+    bool EjercicioCompleto() const;
     void CambiarEjercicio(int32_t ejercicio, const QString& texto);
     void MostrarLista(const QString& nombre, QLineEdit* caja, int16_t margen, int16_t alto);
 

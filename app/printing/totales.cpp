@@ -1,19 +1,9 @@
 #include "printing/totales.h"
 
 #include "quelvort/convert.h"
+#include "shell/claves.h"
 
 namespace quelvo {
-
-namespace {
-
-constexpr double kPesetasPorEuro = 166.386;
-
-}  // namespace
-
-double EurosDeCentesimas(double centesimas, const QString& moneda) {
-    const double factor = moneda == "E" ? 1.0 : kPesetasPorEuro;
-    return rt::RoundHalfAwayFromZero(centesimas / factor / 100.0, 2);
-}
 
 TotalesDeclaracion SumarTotales(const rt::Variant& totales, int32_t ejercicio, const QString& moneda) {
     TotalesDeclaracion t;

@@ -28,7 +28,4 @@ struct TotalesDeclaracion {
 // fills no box still counts in numeroDeclarados.
 TotalesDeclaracion SumarTotales(const rt::Variant& totales, int32_t ejercicio, const QString& moneda);
 
-// Hundredths of the declaration's currency as euros, rounded to cents.
-double EurosDeCentesimas(double centesimas, const QString& moneda);
-
 }  // namespace quelvo

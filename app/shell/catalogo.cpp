@@ -1,7 +1,9 @@
 #include "shell/catalogo.h"
 
 #include "quelvort/error.h"
+#include "shell/claves.h"
 #include "shell/globales.h"
+#include "shell/valores.h"
 
 #include <QFile>
 #include <QHash>
@@ -103,6 +105,16 @@ QString Cat(int32_t id) { return TextoCatalogo(id + lngIdioma); }
 int32_t NumeroTextosCatalogo() { return static_cast<int32_t>(Catalogo().size()); }
 
 QString DescripcionError(int16_t codigo) {
+    if (codigo == kCodigoTotalFichero) {
+        const QString maximo = FormatoImporte(kImporteMaximoFichero);
+        return lngIdioma == 0
+                   ? QString::fromUtf8("El total de las bases imponibles de la declaración superaría %1, "
+                                       "lo más que admite el fichero de presentación")
+                         .arg(maximo)
+                   : QString("Aitorpeneko oinarri ezargarrien guztizkoa %1 baino handiagoa litzateke, "
+                             "aurkezpen-fitxategiak onartzen duena baino gehiago")
+                         .arg(maximo);
+    }
     if (codigo < 0 || codigo >= static_cast<int16_t>(kTextoDeCodigo.size())) return {};
     QString texto = Cat(kTextoDeCodigo[codigo]);
     const QString rango = QString::number(kPrimerEjercicio) + QStringLiteral(" - ") +

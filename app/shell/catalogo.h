@@ -16,7 +16,11 @@ QString Cat(int32_t id);
 // How many texts the catalog holds, both languages together.
 int32_t NumeroTextosCatalogo();
 
-// Message of a validation or import error code (0-66) in the current
+// The error code of a declaration whose total the submission file cannot
+// hold; its text is the program's own, not the catalog's.
+inline constexpr int16_t kCodigoTotalFichero = 67;
+
+// Message of a validation or import error code (0-67) in the current
 // language; any other code gives "".
 QString DescripcionError(int16_t codigo);
 

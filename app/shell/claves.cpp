@@ -1,6 +1,7 @@
 #include "shell/claves.h"
 
 #include "declarations/clistadeclaraciones.h"
+#include "quelvort/convert.h"
 #include "quelvort/strings.h"
 #include "shell/globales.h"
 #include "shell/objetos.h"
@@ -66,6 +67,12 @@ QString OperadorConversion(const QString& de, const QString& a) {
     if (de == "E" && a == "P") return " * ";
     if (de == "P" && a == "E") return " / ";
     return {};
+}
+
+double EurosDeCentesimas(double centesimas, const QString& moneda) {
+    constexpr double kPesetasPorEuro = 166.386;
+    const double factor = moneda == "E" ? 1.0 : kPesetasPorEuro;
+    return rt::RoundHalfAwayFromZero(centesimas / factor / 100.0, 2);
 }
 
 }  // namespace quelvo

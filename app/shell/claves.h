@@ -24,4 +24,12 @@ QString NombreMoneda(const QString& codigo);
 // " * " from "E" to "P", " / " from "P" to "E", "" otherwise (capitals only).
 QString OperadorConversion(const QString& de, const QString& a);
 
+// Hundredths of the declaration's currency ("E" euros, any other code
+// pesetas) as euros, rounded to cents.
+double EurosDeCentesimas(double centesimas, const QString& moneda);
+
+// The largest amount, in euros, that an amount field of the submission file
+// holds: thirteen digits of hundredths.
+inline constexpr double kImporteMaximoFichero = 99999999999.99;
+
 }  // namespace quelvo

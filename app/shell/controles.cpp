@@ -2,6 +2,7 @@
 
 #include <QFocusEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -23,6 +24,11 @@ QLabel* NuevoTitulo(QWidget* padre, const char* nombre) {
     negrita.setBold(true);
     titulo->setFont(negrita);
     return titulo;
+}
+
+void MostrarSinCortar(QLineEdit* caja, const QString& texto) {
+    if (texto.size() > caja->maxLength()) caja->setMaxLength(static_cast<int>(texto.size()));
+    caja->setText(texto);
 }
 
 QPushButton* NuevoBoton(QWidget* padre, const char* nombre) {

@@ -9,6 +9,7 @@ class QAbstractButton;
 class QTreeWidget;
 class QEvent;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QWidget;
 
@@ -18,6 +19,10 @@ namespace quelvo {
 QLabel* NuevaEtiqueta(QWidget* padre, const char* nombre);
 QLabel* NuevoTitulo(QWidget* padre, const char* nombre);
 QPushButton* NuevoBoton(QWidget* padre, const char* nombre);
+
+// Shows the text whole: a value longer than what may be typed (an imported
+// one) is neither cut on screen nor, when the box is read back, in the record.
+void MostrarSinCortar(QLineEdit* caja, const QString& texto);
 
 // Runs the handler on each click of the button, inside the event guard of
 // the window, with `evento` ("frmX_794T.cmdY_Click") as its location.

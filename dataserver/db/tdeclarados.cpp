@@ -74,7 +74,11 @@ rt::Variant cTDeclarados::ObtenerDeclarados() {
 rt::Variant cTDeclarados::ObtenerTodosLosDecl() {
     return ConUbicacion("cTDeclarados.ObtenerTodosLosDecl", [&] {
         auto rs = ConexionCompartida().openRecordset(
-            "SELECT * FROM tOperadores WHERE coddeclar = ? "
+            // Named, in the order ColumnaOperadores gives them, whatever the
+            // order of the table in the file.
+            "SELECT codope, coddeclar, paiso, paisaux, nifo, razon, tipoopo, claveopo, base, "
+            "signoo, ejercicioo, periodoo, triangularo, periodicidad FROM tOperadores "
+            "WHERE coddeclar = ? "
             "ORDER BY claveopo COLLATE ES, nifo COLLATE ES, codope",
             {coddeclar_});
         return General::RecordsetAMatriz(*rs, General::kLista);

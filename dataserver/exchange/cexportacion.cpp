@@ -8,6 +8,7 @@
 #include "exchange/ctimpexp.h"
 #include "exchange/linea_declarante.h"
 #include "exchange/registros.h"
+#include "quelvodat/cDeclarado.h"
 #include "quelvort/class_registry.h"
 #include "quelvort/convert.h"
 #include "quelvort/textfile.h"
@@ -28,7 +29,7 @@ rt::Variant DeclaradosDeDeclaracion(const std::string& mdbmod, int32_t lngDeclar
     return General::RecordsetAMatriz(*rs, General::kLista);
 }
 
-constexpr int32_t kCamposDeclarado = 12;
+constexpr int32_t kCamposDeclarado = CampoCargado::tipoopo + 1;
 
 }  // namespace
 

@@ -3,6 +3,7 @@
 #include "exchange/disenos_presentacion.h"
 #include "exchange/registros.h"
 #include "exchange/registros_comun.h"
+#include "quelvodat/cDeclarado.h"
 #include "quelvort/convert.h"
 #include "quelvort/strings.h"
 
@@ -48,19 +49,20 @@ std::string ExportarRegistro2_2010(int32_t lngEjercicio, int32_t btePeriodo,
                                    const rt::Variant& vBufferDeclarante,
                                    const std::string& /*strMoneda*/, int32_t btePeriodicidad) {
     return ConUbicacion("Export2010.ExportarRegistro2_2010", [&] {
+        using C = CampoCargado;
         const rt::Variant& o = vBufferDeclarado;
         const Diseno& diseno = kDisenoRegistro2_2010;
         return FormarRegistro2(
             diseno, o, vBufferDeclarante, lngEjercicio, CodigoPeriodo(btePeriodo, btePeriodicidad),
-            o(5), [&](LineaFija& r) {
+            o(C::base), [&](LineaFija& r) {
                 // Only a rectification carries the sign and the rectified period.
-                if (rt::UCase(rt::Trim(TextoONada(o(11)))) == "R") {
+                if (rt::UCase(rt::Trim(TextoONada(o(C::tipoopo)))) == "R") {
                     double periodo =
-                        ValorNumerico(diseno, kPeriodoRectificado, CeroSiFalta(o(8)));
-                    double periodicidad =
-                        ValorNumerico(diseno, kPeriodoRectificado, CeroSiFalta(o(10)));
-                    r.Poner(kSigno, o(6))
-                        .Poner(kEjercicioRectificado, CeroSiFalta(o(7)))
+                        ValorNumerico(diseno, kPeriodoRectificado, CeroSiFalta(o(C::periodoo)));
+                    double periodicidad = ValorNumerico(diseno, kPeriodoRectificado,
+                                                        CeroSiFalta(o(C::periodicidad)));
+                    r.Poner(kSigno, o(C::signoo))
+                        .Poner(kEjercicioRectificado, CeroSiFalta(o(C::ejercicioo)))
                         .Poner(kPeriodoRectificado,
                                CodigoPeriodo(rt::CLng(periodo), rt::CLng(periodicidad)));
                 } else {

@@ -3,6 +3,7 @@
 #include "exchange/disenos_presentacion.h"
 #include "exchange/registros.h"
 #include "exchange/registros_comun.h"
+#include "quelvodat/cDeclarado.h"
 #include "quelvort/convert.h"
 #include "quelvort/strings.h"
 
@@ -71,24 +72,28 @@ std::string ExportarRegistro2(int32_t lngEjercicio, int32_t btePeriodo,
                               const rt::Variant& vBufferDeclarante, const std::string& strMoneda,
                               int32_t btePeriodicidad) {
     return ConUbicacion("Exportacion.ExportarRegistro2", [&] {
+        using C = CampoCargado;
         const rt::Variant& o = vBufferDeclarado;
         const Diseno& diseno = kDisenoRegistro2Ant;
         // Every value is read before the first field is set, as this layout always did.
-        double ejercicioRect = ValorNumerico(diseno, kEjercicioRectificado, CeroSiFalta(o(7)));
-        double periodoRect = ValorNumerico(diseno, kPeriodoRectificado, CeroSiFalta(o(8)));
+        double ejercicioRect =
+            ValorNumerico(diseno, kEjercicioRectificado, CeroSiFalta(o(C::ejercicioo)));
+        double periodoRect =
+            ValorNumerico(diseno, kPeriodoRectificado, CeroSiFalta(o(C::periodoo)));
         std::string codigoRect;
         if (ejercicioRect > 0) {
-            double periodicidad = ValorNumerico(diseno, kPeriodoRectificado, CeroSiFalta(o(10)));
+            double periodicidad =
+                ValorNumerico(diseno, kPeriodoRectificado, CeroSiFalta(o(C::periodicidad)));
             codigoRect = CodigoPeriodoAnt(rt::CLng(periodoRect), rt::CLng(periodicidad));
         } else if (periodoRect != 0) {
-            codigoRect = rt::CStr(o(8));
+            codigoRect = rt::CStr(o(C::periodoo));
         }
-        double base = ImporteSegunMoneda(ValorNumerico(diseno, kBase, o(5)), strMoneda);
+        double base = ImporteSegunMoneda(ValorNumerico(diseno, kBase, o(C::base)), strMoneda);
         return FormarRegistro2(diseno, o, vBufferDeclarante, lngEjercicio,
                                CodigoPeriodoAnt(btePeriodo, btePeriodicidad), base,
                                [&](LineaFija& r) {
-                                   r.Poner(kTriangular, o(9))
-                                       .Poner(kSigno, o(6))
+                                   r.Poner(kTriangular, o(C::triangularo))
+                                       .Poner(kSigno, o(C::signoo))
                                        .Poner(kEjercicioRectificado, ejercicioRect)
                                        .Poner(kPeriodoRectificado, codigoRect);
                                });

@@ -26,10 +26,8 @@ inline constexpr double kPesetasPorEuro = 166.386;
 // - totals rows (as cDeclaraciones.ObtenerTotalDeclarados returns them): a
 //   (field, row) array, rows from 1, field 0 the key, 1 the sum of the bases in
 //   hundredths, 2 the number of entries; Null when the declaration has none;
-// - declared-entry buffer (as cDeclarado.CargarDeclarado returns it): 1 member
-//   state, 2 VAT number, 3 name, 4 key, 5 base (hundredths), 6 sign,
-//   7 rectified exercise, 8 rectified period, 9 triangular mark,
-//   10 periodicity, 11 entry type "N"/"R".
+// - declared-entry buffer (as cDeclarado.CargarDeclarado returns it), read by
+//   the names of CampoCargado (the base in hundredths, the type "N"/"R").
 
 namespace Exportacion {  // layout up to 2009
 

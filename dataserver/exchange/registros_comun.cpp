@@ -1,6 +1,7 @@
 #include "exchange/registros_comun.h"
 
 #include "exchange/disenos_presentacion.h"
+#include "quelvodat/cDeclarado.h"
 #include "quelvort/convert.h"
 #include "quelvort/strings.h"
 
@@ -82,12 +83,13 @@ std::string FormarRegistro2(const Diseno& diseno, const rt::Variant& vBufferDecl
                             const rt::Variant& vBufferDeclarante, int32_t lngEjercicio,
                             const std::string& strPeriodo, const rt::Variant& base,
                             const CamposPropios& resto) {
+    using C = CampoCargado;
     const rt::Variant& o = vBufferDeclarado;
     LineaFija r = ConDeclarante(diseno, vBufferDeclarante, lngEjercicio, strPeriodo);
-    r.Poner(kClave, o(4))
-        .Poner(kPais, o(1))
-        .Poner(kNifOperador, o(2))
-        .Poner(kNombreOperador, o(3))
+    r.Poner(kClave, o(C::claveopo))
+        .Poner(kPais, o(C::paiso))
+        .Poner(kNifOperador, o(C::nifo))
+        .Poner(kNombreOperador, o(C::razon))
         .Poner(kBase, base);
     resto(r);
     return r.Formar();

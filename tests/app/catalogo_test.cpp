@@ -115,8 +115,12 @@ TEST_F(Catalogo, DescripcionErrorByCodeAndLanguage) {
                 "trimestre no se admiten claves de operaci\xC3\xB3n H \xC3\xB3 M"},
         {eu, 66, "2011ko uztaila edo 2011ko hirugarren hiruhileko aurreko aitorpenetako "
                  "zuzenketetan  ez dira H edo M gakoak onartzen"},
+        {0, 67, "El total de las bases imponibles de la declaraci\xC3\xB3n superar\xC3\xAD" "a "
+                "99.999.999.999,99, lo m\xC3\xA1s que admite el fichero de presentaci\xC3\xB3n"},
+        {eu, 67, "Aitorpeneko oinarri ezargarrien guztizkoa 99.999.999.999,99 baino handiagoa "
+                 "litzateke, aurkezpen-fitxategiak onartzen duena baino gehiago"},
         // Outside the table: empty, no error.
-        {0, -1, ""}, {0, 67, ""}, {eu, -1, ""}, {eu, 67, ""}, {0, -32768, ""}, {0, 32767, ""},
+        {0, -1, ""}, {0, 68, ""}, {eu, -1, ""}, {eu, 68, ""}, {0, -32768, ""}, {0, 32767, ""},
     };
     for (const auto& c : casos) {
         lngIdioma = c.idioma;

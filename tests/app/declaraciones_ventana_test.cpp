@@ -85,7 +85,8 @@ TEST_F(VentanaDeclaraciones, ProposesThePeriodAfterTheLatest) {
         {2013, 12, 2, "", "", false},                {2013, 12, 1, "", "", false},
         {2013, 12, 3, "", "", false},                {2010, 11, 1, "2010", "DICIEMBRE", false},
         {2010, 10, 1, "2010", "NOVIEMBRE", true},    {2011, 1, 1, "2011", "FEBRERO", true},
-        {2009, 3, 2, "2009", "2ºTRIMESTRE", false},
+        {2009, 3, 2, "2009", "2ºTRIMESTRE", false}, {2011, 9, 2, "2011", "4ºTRIMESTRE", false},
+        {2012, 11, 1, "2012", "DICIEMBRE", false},
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(std::to_string(c.ejercicio) + "/" + std::to_string(c.periodo) + "/" +
@@ -338,6 +339,32 @@ TEST_F(VentanaDeclaraciones, EditDeclarantAndBack) {
     ASSERT_NE(v, nullptr);
     EXPECT_EQ(lista(v)->topLevelItemCount(), 1);
     EXPECT_EQ(Control<QLineEdit>(v, "txtNif")->text(), "12345678Z");
+}
+
+TEST_F(VentanaDeclaraciones, ACopyTakesTheSelectedDeclaration) {
+    declaracion(1, 2012, 3, 2);
+    entrada(1, 100);
+    declaracion(2, 2012, 6, 2);
+    entrada(2, 200);
+    QWidget* v = abrir();
+    EXPECT_TRUE(habilitado(v, "cmdDeclarante"));
+    // While the create or copy panel is open the declarant cannot be edited.
+    Pulsar(v, "cmdCrear");
+    EXPECT_FALSE(habilitado(v, "cmdDeclarante"));
+    Pulsar(v, "cmdCancelar");
+    EXPECT_TRUE(habilitado(v, "cmdDeclarante"));
+    seleccionar(v, 0);
+    Pulsar(v, "cmdCopiar");
+    EXPECT_FALSE(habilitado(v, "cmdDeclarante"));
+    Pulsar(v, "cmdDeclarante");
+    if (QWidget* editor = VentanaAbierta("frmDeclarante_794")) {
+        Pulsar(editor, "cmdCancelar");
+        v = VentanaAbierta("frmDeclaraciones_794");
+        ASSERT_NE(v, nullptr);
+    }
+    Pulsar(v, "cmdAceptar");
+    EXPECT_TRUE(pantalla_.listas.empty());
+    EXPECT_EQ(valor("SELECT CAST(base AS INTEGER) FROM tOperadores WHERE coddeclar NOT IN (1, 2)"), "100");
 }
 
 TEST_F(VentanaDeclaraciones, CloseReturnsToThePickerItCameFrom) {

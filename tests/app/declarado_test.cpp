@@ -71,7 +71,7 @@ TEST_F(Declarado, TwelveChecksInOrder) {
     const Caso casos[] = {
         {"sound 2011 entry", 2011, 6, 2, [](cDeclarado&) {}, {}},
         {"empty 2010 entry", 2010, 3, 2,
-         [](cDeclarado& d) { d = cDeclarado(); }, {27, 47, 1, 41}},
+         [](cDeclarado& d) { d = cDeclarado(); }, {27, 47, 1, 12, 41}},
         {"bad VAT number", 2011, 6, 2, [](cDeclarado& d) { d.nifo("12345"); }, {47}},
         {"key 3 without rectification", 2009, 6, 2,
          [](cDeclarado& d) { d.claveopo("3"); }, {38, 9, 44, 33, 57}},
@@ -79,10 +79,22 @@ TEST_F(Declarado, TwelveChecksInOrder) {
          [](cDeclarado& d) { d.claveopo("3"); rectifica(d, "-", 2009, 3, 2); }, {51, 54}},
         {"key 3 rectifying the year before", 2009, 3, 2,
          [](cDeclarado& d) { d.claveopo("3"); rectifica(d, "-", 2008, 12, 2); }, {}},
+        // The edges of the exercises a rectification may name.
+        {"key 3 rectifying 1993", 2009, 12, 2,
+         [](cDeclarado& d) { d.claveopo("3"); rectifica(d, "-", 1993, 3, 2); }, {}},
+        {"key 3 rectifying 1992", 2009, 12, 2,
+         [](cDeclarado& d) { d.claveopo("3"); rectifica(d, "-", 1992, 12, 2); }, {44, 59}},
+        {"key 3 rectifying 2013", 2009, 12, 2,
+         [](cDeclarado& d) { d.claveopo("3"); rectifica(d, "-", 2013, 3, 2); }, {51, 58}},
+        {"key 3 rectifying 2014", 2009, 12, 2,
+         [](cDeclarado& d) { d.claveopo("3"); rectifica(d, "-", 2014, 3, 2); }, {44, 51, 58}},
         {"key 3 rectification out of range", 2009, 3, 2,
          [](cDeclarado& d) { d.claveopo("4"); rectifica(d, "+", 1990, 12, 2); }, {44, 59}},
         {"no key before 2010", 2009, 6, 2, [](cDeclarado& d) { d.claveopo("0"); }, {12}},
         {"no key from 2010", 2010, 6, 2, [](cDeclarado& d) { d.claveopo("0"); }, {}},
+        {"empty key before 2010", 2009, 6, 2, [](cDeclarado& d) { d.claveopo(""); }, {12}},
+        {"empty key from 2010", 2011, 6, 2, [](cDeclarado& d) { d.claveopo(""); }, {12}},
+        {"blank key", 2011, 6, 2, [](cDeclarado& d) { d.claveopo(" "); }, {12}},
         {"zero amount", 2011, 6, 2, [](cDeclarado& d) { d.importe(0); }, {41}},
         {"negative amount", 2011, 6, 2, [](cDeclarado& d) { d.importe(-5); }, {65}},
         {"key S rectifying 2009", 2011, 6, 2,
@@ -211,6 +223,73 @@ TEST(DeclaradoModo, ClearsOnlyForNewAfterDeleteAndUnload) {
         EXPECT_TRUE(d.Modificado());
     }
     quelvo::LiberarObjetos();
+}
+
+// The submission file sums a declaration's entries into a field of thirteen
+// digits of hundredths (99.999.999.999,99): keys 1 and 2 each up to 2009, the
+// normal entries from 2010; pesetas counted in euros.
+TEST_F(Declarado, ATotalTheFileCannotHoldIsRefused) {
+    struct CasoTotal {
+        const char* nombre;
+        int32_t ejercicio;
+        const char* moneda;
+        const char* guardados;  // (claveopo, tipoopo, base in hundredths) rows
+        std::function<void(cDeclarado&)> entrada;
+        std::vector<int> codigos;
+    };
+    const CasoTotal casos[] = {
+        {"up to the last cent", 2011, "E", "('E', 'N', 9999999999900)",
+         [](cDeclarado& d) { d.importe(0.99); }, {}},
+        {"one cent more", 2011, "E", "('E', 'N', 9999999999900)",
+         [](cDeclarado& d) { d.importe(1); }, {67}},
+        {"normal entries of every key", 2011, "E", "('A', 'N', 5000000000000), ('T', 'N', 4999999999999)",
+         [](cDeclarado& d) { d.importe(0.01); }, {67}},
+        {"a rectification is summed nowhere", 2011, "E", "('E', 'N', 9999999999999)",
+         [](cDeclarado& d) { d.tipoopo("R"); rectifica(d, "-", 2011, 3, 2); }, {}},
+        {"rectifications do not count", 2011, "E", "('E', 'R', 9999999999999)",
+         [](cDeclarado& d) { d.importe(99999999999.99); }, {}},
+        {"key 1 up to 2009", 2009, "E", "('1', 'N', 9999999999999)",
+         [](cDeclarado& d) { d.claveopo("1"); }, {67}},
+        {"key 2 has a field of its own", 2009, "E", "('1', 'N', 9999999999999)",
+         [](cDeclarado& d) { d.claveopo("2"); }, {}},
+        {"pesetas in euros", 2001, "P", "('1', 'N', 1663860000000000)",
+         [](cDeclarado& d) { d.claveopo("1"); d.importe(1); }, {67}},
+        {"pesetas beyond the digits but not in euros", 2001, "P", "('1', 'N', 20000000000000)",
+         [](cDeclarado& d) { d.claveopo("1"); d.importe(99999999999.99); }, {}},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        entorno_.sql("DELETE FROM tOperadores;");
+        std::string filas = c.guardados;
+        for (size_t i = 0; (i = filas.find('(', i)) != std::string::npos; i += 4) filas.insert(i + 1, "10, ");
+        entorno_.sql("INSERT INTO tOperadores (coddeclar, claveopo, tipoopo, base) VALUES " + filas + ";");
+        declaracion(c.ejercicio, 12, 2);
+        quelvo::objListaDeclaraciones().MonedaOrigen(c.moneda);
+        quelvo::objDeclaracion().ModoDeclaracion(quelvo::kModoAlta);
+        cDeclarado d;
+        normal(d);
+        d.nifo("987654321");
+        if (c.ejercicio < 2010) d.claveopo("1");
+        c.entrada(d);
+        prueba::InteraccionPrueba pantalla;
+        EXPECT_EQ(d.ValidarDeclarado(), c.codigos.empty());
+        EXPECT_EQ(pantalla.ultimos(), c.codigos);
+    }
+    // An entry being edited counts once, with its new amount.
+    entorno_.sql("DELETE FROM tOperadores;"
+                 "INSERT INTO tOperadores (codope, coddeclar, paiso, nifo, razon, claveopo, tipoopo, base, "
+                 "signoo, ejercicioo, periodoo, triangularo, periodicidad) VALUES "
+                 "(70, 10, 'DE', '123456789', 'EMPRESA', 'E', 'N', 9999999999999, ' ', 0, 0, ' ', 0);");
+    declaracion(2011, 6, 2);
+    quelvo::objListaDeclaraciones().MonedaOrigen("E");
+    quelvo::objDeclaracion().ModoDeclaracion(quelvo::kModoEdicion);
+    cDeclarado e;
+    e.codope(70);
+    e.CargarDeclarado();
+    prueba::InteraccionPrueba pantalla;
+    EXPECT_TRUE(e.ValidarDeclarado());
+    e.importe(50);
+    EXPECT_TRUE(e.ValidarDeclarado());
 }
 
 TEST_F(Declarado, SaveLoadAndDelete) {

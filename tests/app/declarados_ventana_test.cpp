@@ -190,7 +190,7 @@ TEST_F(VentanaDeclarados, WithoutEntriesOnlyCreateCloseAndCancel) {
     Pulsar(v, "cmdCrearDeclarado");
     Escribir(caja(v, "txtNombre"), "SOLO NOMBRE", caja(v, "txtNif"));
     Pulsar(v, "cmdGuardar");
-    EXPECT_EQ(pantalla_.ultimos(), (std::vector<int>{27, 47, 41}));
+    EXPECT_EQ(pantalla_.ultimos(), (std::vector<int>{27, 47, 12, 41}));
     EXPECT_TRUE(Control<QWidget>(v, "cmdGuardar")->isVisible());
     EXPECT_EQ(quelvo::objDeclaracion().ModoDeclaracion(), quelvo::kModoAlta);
     EXPECT_EQ(caja(v, "txtNombre")->text(), "SOLO NOMBRE");
@@ -295,14 +295,74 @@ TEST_F(VentanaDeclarados, TypedKeyReachesTheEntry) {
     entorno_.sql("DELETE FROM TDeclaraciones;");
     v = abrir(2011, 6, 2);
     Pulsar(v, "cmdCrearDeclarado");
-    // From 2010 a typed letter is looked up with the entry's type, here the
-    // rectification the entry object kept.
+    // From 2010 a typed letter on a new entry is a normal key, whatever
+    // type the entry seen before had.
     Escribir(caja(v, "txtClave"), "a", caja(v, "txtNif"));
     EXPECT_EQ(quelvo::objDeclarado().claveopo(), "A");
+    EXPECT_EQ(quelvo::objDeclarado().tipoopo(), "N");
+    EXPECT_EQ(caja(v, "txtClaveDes")->text(), "ADQUISICIONES INTRACOMUNITARIAS");
+    EXPECT_EQ(caja(v, "txtClaveComp")->text(), "AN");
+    EXPECT_FALSE(caja(v, "txtEjer")->isEnabled());
+    // A rectification the user picked stays one when another letter is typed.
+    Elegir(Control<QToolButton>(v, "picClave"), "(Rectificación) - Entregas intracomunitarias");
+    Escribir(caja(v, "txtClave"), "t", caja(v, "txtNif"));
+    EXPECT_EQ(quelvo::objDeclarado().claveopo(), "T");
     EXPECT_EQ(quelvo::objDeclarado().tipoopo(), "R");
-    EXPECT_EQ(caja(v, "txtClaveDes")->text(), QString::fromUtf8("(RECTIFICACIÓN) - ADQUISICIONES INTRACOMUNITARIAS"));
-    EXPECT_EQ(caja(v, "txtClaveComp")->text(), "AR");
+    EXPECT_EQ(caja(v, "txtClaveComp")->text(), "TR");
     EXPECT_TRUE(caja(v, "txtEjer")->isEnabled());
+}
+
+TEST_F(VentanaDeclarados, AKeyTypedAfterViewingARectificationIsStoredNormal) {
+    entorno_.sql("INSERT INTO tOperadores (coddeclar, paiso, nifo, razon, claveopo, tipoopo, base, signoo, "
+                 "ejercicioo, periodoo, triangularo, periodicidad) VALUES "
+                 "(9, 'DE', '111111111', 'RECTIFICADA', 'E', 'R', 500, '-', 2011, 3, '', 2);");
+    QWidget* v = abrir(2011, 6, 2);
+    EXPECT_EQ(caja(v, "txtNombre")->text(), "RECTIFICADA");
+    Pulsar(v, "cmdCrearDeclarado");
+    Escribir(caja(v, "txtPais"), "DE", caja(v, "txtNif"));
+    Escribir(caja(v, "txtNif"), "222222222", caja(v, "txtNombre"));
+    Escribir(caja(v, "txtNombre"), "NUEVA", caja(v, "txtNif"));
+    Escribir(caja(v, "txtClave"), "e", caja(v, "txtNif"));
+    Escribir(Control<quelvo::CajaImporte>(v, "cnuImporte"), "10", caja(v, "txtNif"));
+    Pulsar(v, "cmdGuardar");
+    EXPECT_TRUE(pantalla_.listas.empty());
+    EXPECT_EQ(valor("SELECT claveopo || tipoopo || '|' || signoo || '|' || ejercicioo || '|' || periodoo "
+                    "FROM tOperadores WHERE razon = 'NUEVA'"),
+              "EN| |0|0");
+}
+
+TEST_F(VentanaDeclarados, TheVatNumberBoxNeverCutsANumber) {
+    // A 12-digit British number listed after a German one, and a Dutch one.
+    entorno_.sql("INSERT INTO tOperadores (coddeclar, paiso, nifo, razon, claveopo, tipoopo, base, signoo, "
+                 "ejercicioo, periodoo, triangularo, periodicidad) VALUES "
+                 "(9, 'GB', '123456789012', 'BRITANICA', 'E', 'N', 100, '', 0, 0, '', 0),"
+                 "(9, 'NL', '123456789B01', 'HOLANDESA', 'E', 'N', 100, '', 0, 0, '', 0),"
+                 "(9, 'DE', '123456789', 'ALEMANA', 'E', 'N', 100, '', 0, 0, '', 0);");
+    QWidget* v = abrir(2011, 6, 2);
+    EXPECT_EQ(caja(v, "txtNombre")->text(), "ALEMANA");
+    // Clicked after the German one: shown whole, and saved whole after an edit.
+    lista(v)->setCurrentItem(lista(v)->topLevelItem(0));
+    Procesar();
+    EXPECT_EQ(caja(v, "txtNif")->text(), "123456789012");
+    Pulsar(v, "cmdEditar");
+    Escribir(caja(v, "txtNombre"), "BRITANICA SL", caja(v, "txtNif"));
+    Pulsar(v, "cmdGuardar");
+    EXPECT_TRUE(pantalla_.listas.empty());
+    EXPECT_EQ(valor("SELECT nifo FROM tOperadores WHERE paiso = 'GB'"), "123456789012");
+
+    // A German code typed over the Dutch one leaves the number whole for the
+    // VAT-number check to refuse.
+    lista(v)->setCurrentItem(lista(v)->topLevelItem(1));
+    Procesar();
+    Pulsar(v, "cmdEditar");
+    Escribir(caja(v, "txtPais"), "DE", caja(v, "txtNif"));
+    EXPECT_EQ(quelvo::objDeclarado().paiso(), "DE");
+    EXPECT_EQ(caja(v, "txtNif")->text(), "123456789B01");
+    Escribir(caja(v, "txtNombre"), "HOLANDESA BV", caja(v, "txtNif"));
+    Pulsar(v, "cmdGuardar");
+    EXPECT_EQ(pantalla_.ultimos(), std::vector<int>{47});
+    EXPECT_EQ(valor("SELECT paiso || '|' || nifo FROM tOperadores WHERE razon = 'HOLANDESA'"),
+              "NL|123456789B01");
 }
 
 TEST_F(VentanaDeclarados, SignBoxAcceptsListedOrEmpty) {

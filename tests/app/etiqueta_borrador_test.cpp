@@ -159,7 +159,8 @@ Variant Declarados(int32_t n, int32_t rectificaciones = 0) {
         m.at(9, i) = r ? "-" : "";
         m.at(10, i) = r ? "2010" : "0";
         m.at(11, i) = r ? "3" : "0";
-        m.at(12, i) = r ? "2" : "0";
+        m.at(12, i) = "";
+        m.at(13, i) = r ? "2" : "0";
     }
     return m;
 }

@@ -85,6 +85,14 @@ TEST_F(Grabacion, LaEjecucionNoTocaElDeclaranteNiElPresentadorDelPrograma) {
     EXPECT_EQ(quelvo::objPresentador().CODPRES(), 0);
 }
 
+// Declarant 3's declaration of 2011 with two normal entries of the most an
+// entry may carry: the total passes the thirteen digits of the type-1 record.
+constexpr const char* kTotalQueNoCabe =
+    "UPDATE tOperadores SET base = 9999999999999 WHERE codope = 3;"
+    "INSERT INTO tOperadores (codope, coddeclar, paiso, paisaux, nifo, razon, tipoopo, claveopo, base, "
+    "signoo, ejercicioo, periodoo, triangularo, periodicidad) VALUES "
+    "(8, 3, 'FR', '', '12345678902', 'PARIS SA', 'N', 'E', 9999999999999, ' ', 0, 0, ' ', 0);";
+
 struct Rechazo {
     const char* nombre;
     const char* sql;
@@ -108,6 +116,10 @@ TEST_F(Grabacion, CadaRechazoDejaElFicheroAnteriorYDiceElPorque) {
         {"carácter en el presentador", "UPDATE TPresentador SET nombrep = 'ŁUKASZ';",
          Variant(VArray::Of({1, 2, 3})),
          "el carácter «Ł» del campo «Persona con quien relacionarse» del presentador"},
+        // Two imported entries of the most an entry may carry.
+        {"total que no cabe en el fichero", kTotalQueNoCabe, Variant(VArray::Of({1, 2, 3})),
+         "las bases imponibles del declarante 00000002W D´ARTAGNAN ARABA SL suman "
+         "199.999.999.999,98"},
     };
     for (const Rechazo& c : casos) {
         SCOPED_TRACE(c.nombre);
@@ -133,6 +145,34 @@ TEST_F(Grabacion, CadaRechazoDejaElFicheroAnteriorYDiceElPorque) {
                 << prueba::TextoAviso(pantalla.avisos[0]).toStdString();
         }
     }
+}
+
+TEST_F(Grabacion, UnTotalQueNoCabeSeRechazaEnElIdiomaDelUsuario) {
+    entorno_.sql(kTotalQueNoCabe);
+    const std::pair<int32_t, const char*> casos[] = {
+        {0, "No se ha grabado el fichero: las bases imponibles del declarante 00000002W D´ARTAGNAN "
+            "ARABA SL suman 199.999.999.999,98, más de lo que admite el fichero (99.999.999.999,99)."},
+        {quelvo::kOffsetEuskera,
+         "Ez da fitxategia grabatu: 00000002W D´ARTAGNAN ARABA SL aitortzailearen oinarri "
+         "ezargarriak 199.999.999.999,98 dira guztira, fitxategiak onartzen duena "
+         "(99.999.999.999,99) baino gehiago."},
+    };
+    for (const auto& [idioma, texto] : casos) {
+        SCOPED_TRACE(idioma);
+        quelvo::lngIdioma = idioma;
+        ficheroAnterior();
+        pantalla_.avisos.clear();
+        EXPECT_FALSE(grabar());
+        EXPECT_EQ(Leer(ruta_), "ANTERIOR\r\n");
+        ASSERT_EQ(pantalla_.avisos.size(), 1u);
+        EXPECT_TRUE(prueba::TextoAviso(pantalla_.avisos[0]).startsWith(QString::fromUtf8(texto)))
+            << prueba::TextoAviso(pantalla_.avisos[0]).toStdString();
+    }
+    quelvo::lngIdioma = 0;
+    // The same total in a rectification: no field of the file sums it.
+    entorno_.sql("UPDATE tOperadores SET tipoopo = 'R', signoo = '-', ejercicioo = 2011, periodoo = 3, "
+                 "periodicidad = 2 WHERE coddeclar = 3;");
+    EXPECT_TRUE(grabar());
 }
 
 // Stops at the progress window after the first declarant.

@@ -20,6 +20,7 @@
 #include "printing/imprimir.h"
 #include "shell/frmBarraDeProgreso_794.h"
 #include "shell/objetos.h"
+#include "shell/periodos.h"
 
 namespace {
 
@@ -141,6 +142,39 @@ TEST_F(ImprimirModeloPrueba, ElBorradorDeLaDeclaracionPedida) {
     EXPECT_NEAR(dos->x2, 125, 1e-6);
     const auto tres = BuscarTexto(t, "3");
     EXPECT_TRUE(tres);
+}
+
+TEST_F(ImprimirModeloPrueba, ElBorradorImprimeElPeriodoDeCadaRectificacion) {
+    // Rectifications of a month, a quarter and a year, a triangular one among
+    // them, stored as the entry window stores them.
+    entorno.sql(
+        "INSERT INTO TDeclaraciones (coddecla, coddecr, ejercicio, periodo, periodicidad, moneda)"
+        " VALUES (40, 31, 2012, 12, 3, 'E');"
+        "INSERT INTO tOperadores (coddeclar, paiso, paisaux, nifo, razon, tipoopo, claveopo, base,"
+        " signoo, ejercicioo, periodoo, triangularo, periodicidad) VALUES"
+        " (40, 'DE', ' ', 'DE1', 'MES', 'R', 'A', 100, '-', 2011, 4, ' ', 1),"
+        " (40, 'DE', ' ', 'DE2', 'TRIMESTRE', 'R', 'E', 100, '+', 2011, 6, 'X', 2),"
+        " (40, 'DE', ' ', 'DE3', 'ANO', 'R', 'T', 100, '-', 2010, 12, ' ', 3);");
+    objDeclarante().CargarDeclarante(31);
+    objImprGrabar().CodDecla(40);
+    objImprGrabar().Ejercicio(2012);
+    objImprGrabar().Moneda("E");
+    ImprimirBorradorDeclarados();
+    ASSERT_EQ(lienzo.Trabajos().size(), 1u);
+    const auto& t = lienzo.Trabajos()[0];
+    // Rows by key: A, E, T; the period of each at x 161 on its lower line.
+    const std::pair<int, QString> periodos[] = {
+        {0, DescripcionPeriodo(4, 1)},
+        {1, DescripcionPeriodo(6, 2)},
+        {2, DescripcionPeriodo(12, 3)},
+    };
+    for (const auto& [fila, texto] : periodos) {
+        SCOPED_TRACE(texto.toStdString());
+        const auto op = BuscarTexto(t, texto);
+        ASSERT_TRUE(op);
+        EXPECT_DOUBLE_EQ(op->x1, 161);
+        EXPECT_DOUBLE_EQ(op->y1, 96 + 17 * fila + 10);
+    }
 }
 
 TEST_F(ImprimirModeloPrueba, UnBorradorDeOtroDeclaranteEsUnError) {

@@ -183,6 +183,29 @@ TEST_F(ListaDecl, OtroEjercicioTecleadoRellenaLaListaYProponeSuFichero) {
     EXPECT_TRUE(quelvo::objSelFichero().RutaPorDefecto().endsWith("/794_CE09.txt"));
 }
 
+TEST_F(ListaDecl, SoloUnEjercicioDeCuatroCifrasCambiaElDeLaEjecucion) {
+    auto caja = control_->findChild<QLineEdit*>("txtEjercicio");
+    auto pesetas = control_->findChild<QRadioButton*>("optPesetas");
+    quelvo::objSelFichero().RutaPorDefecto("/tmp/794_CE11.txt");
+    for (const char* tecleado : {"", "2", "20", "201"}) {
+        SCOPED_TRACE(tecleado);
+        pantalla_.avisos.clear();
+        caja->setFocus();
+        caja->selectAll();
+        if (*tecleado) QTest::keyClicks(caja, tecleado);
+        else QTest::keyClick(caja, Qt::Key_Delete);
+        QTest::keyClick(caja, Qt::Key_Return);
+        EXPECT_EQ(quelvo::objImprGrabar().Ejercicio(), 2011);
+        EXPECT_EQ(quelvo::objSelFichero().RutaPorDefecto(), "/tmp/794_CE11.txt");
+        EXPECT_FALSE(pesetas->isEnabled());
+        EXPECT_EQ(filas(org_).size(), 4u);
+        // A run needs the whole exercise.
+        EXPECT_TRUE(control_->CargarDtes().isEmpty());
+        ASSERT_EQ(pantalla_.avisos.size(), 1u);
+        EXPECT_EQ(prueba::TextoAviso(pantalla_.avisos[0]), "Se debe seleccionar el ejercicio");
+    }
+}
+
 TEST_F(ListaDecl, UnSoloDeclaranteNoDejaElegirDos) {
     quelvo::objImprGrabar().UnDte(true);
     control_->PresentarBotonesListas();

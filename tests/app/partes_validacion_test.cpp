@@ -126,11 +126,12 @@ TEST_F(Partes, PresenterChecksTheSameWithItsOwnNifCode) {
 }
 
 TEST_F(Partes, RepeatedNifCountsOnlyForANewDeclarantAndOnlyWhole) {
+    // 7 was stored with a lower-case letter, as an older program or a file left it.
     entorno_.sql("INSERT INTO TDeclarante (coddec, dni_cifd) VALUES (4, '12345678Z'), (5, 'B123456740'),"
-                 "(6, 'INVALIDO');");
+                 "(6, 'INVALIDO'), (7, '87654321x');");
     const std::pair<const char*, int32_t> buscados[] = {
         {"12345678Z", 4}, {"12345678z", 4}, {" 12345678Z ", 4}, {"1234567", 0}, {"B12345674", 0},
-        {"%", 0},         {"_2345678Z", 0}, {"", 0}};
+        {"%", 0},         {"_2345678Z", 0}, {"", 0},            {"87654321X", 7}, {"87654321x", 7}};
     for (auto [nif, clave] : buscados) {
         quelvo::cDeclarante d;
         d.NIF(nif);

@@ -408,6 +408,30 @@ TEST_F(VentanasPartes, AStoredValueLongerThanTheBoxIsNeitherShownCutNorStoredCut
     EXPECT_EQ(valor("SELECT nombred || '|' || municipiod FROM TDeclarante"), largo + "|GASTEIZ");
 }
 
+
+TEST_F(VentanasPartes, AStreetTypeTypedAloneIsStored) {
+    // Accept straight from the box, or after leaving it for another box.
+    for (bool salir : {false, true}) {
+        SCOPED_TRACE(salir);
+        entorno_.sql("DELETE FROM TDeclarante;");
+        declarantes("(9, 'X1234567L', 'NOMBRE', 'CL', 'C', 20, 800, 'M')");
+        objDeclarante().CODDEC(9);
+        objDeclarante().Modo(1);
+        objDeclarante().Procedencia(0);
+        objDeclarante().InicializaDatos();
+        MostrarDeclarante();
+        asentar();
+        control(kEditor, "txtSiglas")->selectAll();
+        teclear(kEditor, "txtSiglas", "AV");
+        if (salir) {
+            control(kEditor, "txtMunici")->setFocus(Qt::TabFocusReason);
+            asentar();
+        }
+        pulsar(kEditor, "cmdAceptar");
+        EXPECT_EQ(ventana(kEditor), nullptr);
+        EXPECT_EQ(valor("SELECT viad FROM TDeclarante WHERE coddec = 9"), "AV");
+    }
+}
 TEST_F(VentanasPartes, SingleDeclarantOpensStraightAndRecentEntriesOpenTheirs) {
     declarantes("(4, 'A1', 'UNO', 'CL', 'C', 1, 1, 'M')");
     menu("mnuAbrDec");

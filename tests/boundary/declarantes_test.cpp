@@ -146,9 +146,12 @@ TEST_F(Declarantes, AllByNifAndTheFourCreatedLast) {
 
 TEST_F(Declarantes, NifSearchIsALiteralPrefixOfAnyCase) {
     std::map<std::string, int32_t> clave;
-    for (const char* nif : {"12345678Z", "B%1", "A_2", "C*3"}) clave[nif] = Guardar({{1, nif}});
+    // The last one as an older program left it, with a lower-case letter.
+    for (const char* nif : {"12345678Z", "B%1", "A_2", "C*3", "87654321x"})
+        clave[nif] = Guardar({{1, nif}});
     const std::pair<const char*, const char*> casos[] = {  // searched, found (nullptr: none)
         {"1234", "12345678Z"}, {"b%", "B%1"},  {"a_", "A_2"}, {"C*", "C*3"},     {"%", nullptr},
+        {"87654321X", "87654321x"},
         {"_", nullptr},        {"*", nullptr}, {"2345", nullptr}, {"12345678ZX", nullptr},
         {"", nullptr}};
     for (auto [buscado, encontrado] : casos)

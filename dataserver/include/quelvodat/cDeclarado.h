@@ -19,6 +19,27 @@
 
 namespace quelvodat {
 
+// The fields of the arrays of entries by name: a reader of such an array
+// uses these names, never a number of its own.
+// A row of CargarDeclarado.
+struct CampoCargado {
+    enum : int32_t {
+        coddeclar, paiso, nifo, razon, claveopo, base, signoo, ejercicioo, periodoo, triangularo,
+        periodicidad, tipoopo
+    };
+};
+// A row of ObtenerDeclarados.
+struct CampoLista {
+    enum : int32_t { codope, paiso, nifo, razon, claveopo, base, tipoopo };
+};
+// A row of ObtenerTodosLosDecl: every column of tOperadores in table order.
+struct ColumnaOperadores {
+    enum : int32_t {
+        codope, coddeclar, paiso, paisaux, nifo, razon, tipoopo, claveopo, base, signoo, ejercicioo,
+        periodoo, triangularo, periodicidad
+    };
+};
+
 class _cDeclarado : public _RutasBD {
 public:
     // True when declaration lngCodDecl holds an entry with the same VAT
