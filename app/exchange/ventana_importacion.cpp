@@ -91,7 +91,7 @@ VentanaImportacion::~VentanaImportacion() {
 
 void VentanaImportacion::AñadirSelectorFichero(const QString& ruta) {
     objSelFichero().RutaPorDefecto(ruta);
-    rutaBox_ = new ctrSelFichero_794(this);
+    rutaBox_ = new ctrSelFichero_794(this, UsoFichero::Leer);
     rutaBox_->setObjectName("ctrSelFichero");
     ctrSelFichero = rutaBox_;
     objGeneral().ctlSelFichero = ctrSelFichero;

@@ -20,6 +20,7 @@
 #include "shell/mensajes.h"
 #include "shell/objetos.h"
 #include "shell/servidor.h"
+#include "shell/traduccion_qt.h"
 
 namespace quelvo {
 
@@ -74,6 +75,8 @@ int Main(QApplication& app) {
     // The location the running step puts in front of its errors, if any.
     std::string_view paso;
     try {
+        // Qt's own windows speak the program's language from the first box on.
+        InstalarTraduccionQt();
         // The original took a named mutex it never tested: it guarded nothing,
         // so a second copy simply starts like the first.
         DisplayVerInfo();
