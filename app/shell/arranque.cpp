@@ -10,6 +10,7 @@
 #include "quelvort/error.h"
 #include "quelvort/tempfile.h"
 #include "shell/actualizacion_online.h"
+#include "shell/base_inservible.h"
 #include "shell/cactonline.h"
 #include "shell/catalogo.h"
 #include "shell/cgeneral.h"
@@ -83,7 +84,7 @@ int Main(QApplication& app) {
         paso = "General.InicializarTodo";
         InicializarTodo();
         paso = "General.ComprobarBDVersion";
-        if (ComprobarBDVersion()) return 0;
+        if (!PrepararBaseUsuario()) return 0;
         paso = {};
         CargarPreferencias();
         {
