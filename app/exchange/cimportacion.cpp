@@ -10,6 +10,7 @@
 #include "shell/mensajes.h"
 #include "shell/objetos.h"
 #include "shell/servidor.h"
+#include "shell/texto_valor.h"
 
 namespace quelvo {
 
@@ -86,8 +87,8 @@ void cImportacion::CopiarEstado(const quelvodat::_cImportacion& s) {
 
 bool cImportacion::Sobreescribir(const std::string& nif) {
     if (!blnMostrarAviso) return respuestaAviso_ == kImpSustituido;
-    const bool si = interaccion().Preguntar(Cat(286) + " " + QString::fromStdString(nif) + Cat(310),
-                                             Cat(311));
+    const bool si = interaccion().Preguntar(
+        ConPregunta(ConValor(Cat(286), QString::fromStdString(nif)), Cat(310)), Cat(311));
     respuestaAviso_ = si ? kImpSustituido : kImpIgnorado;
     return si;
 }

@@ -28,6 +28,7 @@
 #include "shell/mensajes.h"
 #include "shell/menus.h"
 #include "shell/objetos.h"
+#include "shell/texto_valor.h"
 #include "shell/ventana_hija.h"
 
 namespace quelvo {
@@ -90,7 +91,7 @@ VentanaImportacion::~VentanaImportacion() {
 
 void VentanaImportacion::AñadirSelectorFichero(const QString& ruta) {
     objSelFichero().RutaPorDefecto(ruta);
-    rutaBox_ = new ctrSelFichero_794(this);
+    rutaBox_ = new ctrSelFichero_794(this, UsoFichero::Leer);
     rutaBox_->setObjectName("ctrSelFichero");
     ctrSelFichero = rutaBox_;
     objGeneral().ctlSelFichero = ctrSelFichero;
@@ -227,8 +228,11 @@ void VentanaImportacion::Fallo(const rt::Error& e) {
     Bloquear(false);
     blnMostrarAviso = false;
     blnCancelar_ = false;
-    const int32_t id = e.Number == rt::err::FileNotFound ? 231 : 268;
-    interaccion().Avisar(Cat(id) + " " + QString::fromStdString(e.Description), Cat(172));
+    // A missing file is named by its path; the runtime's own text is English.
+    const QString texto = e.Number == rt::err::FileNotFound
+                              ? ConValor(Cat(231), RutaFichero())
+                              : ConValor(Cat(268), QString::fromStdString(e.Description));
+    interaccion().Avisar(texto, Cat(172));
     DescargarHija(this);
 }
 

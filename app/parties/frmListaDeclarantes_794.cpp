@@ -29,6 +29,7 @@
 #include "shell/interaccion.h"
 #include "shell/menus.h"
 #include "shell/objetos.h"
+#include "shell/texto_valor.h"
 #include "shell/twips.h"
 #include "shell/valores.h"
 #include "shell/ventana_hija.h"
@@ -302,8 +303,8 @@ void frmListaDeclarantes_794::AceptarCancelar(int accion) {
         DescargarHija(this);
         return;
     }
-    const QString pregunta = Cat(312) + " " + fila->text(2).trimmed() + " - " + fila->text(3).trimmed() +
-                             " " + Cat(313);
+    const QString pregunta =
+        ConValor(Cat(312), fila->text(2).trimmed() + " - " + fila->text(3).trimmed(), Cat(313));
     if (!interaccion().Preguntar(pregunta, Cat(167))) return;
     const bool ultima = lsvDeclarantes->topLevelItemCount() == 1;
     d.EliminarDeclarante();

@@ -21,6 +21,7 @@
 #include "shell/interaccion.h"
 #include "shell/objetos.h"
 #include "shell/periodos.h"
+#include "shell/texto_valor.h"
 #include "shell/twips.h"
 
 namespace quelvo {
@@ -168,7 +169,7 @@ void ctrListaDecl_794::QuitarFila(QTreeWidget* lista, QTreeWidgetItem* fila) {
 bool ctrListaDecl_794::NifAdmitido(const QTreeWidgetItem* fila) {
     const QString nif = fila->text(kColNif);
     if (objGeneral().ValidaNifCif(nif, false)) return true;
-    interaccion().Avisar("El NIF " + nif + " es erroneo o carece de dígito de control ", Cat(309));
+    interaccion().Avisar(ConValor(Cat(156), nif), Cat(309));
     // Every choice made so far is undone.
     RellenarListaOrg();
     return false;

@@ -10,12 +10,13 @@
 #include "printing/controles.h"
 #include "printing/cselfichero.h"
 #include "shell/estilo.h"
+#include "shell/globales.h"
 #include "shell/guarda.h"
 #include "shell/objetos.h"
 
 namespace quelvo {
 
-ctrSelFichero_794::ctrSelFichero_794(QWidget* parent) : QWidget(parent) {
+ctrSelFichero_794::ctrSelFichero_794(QWidget* parent, UsoFichero uso) : QWidget(parent), uso_(uso) {
     setObjectName("ctrSelFichero_794");
     auto exterior = new QHBoxLayout(this);
     exterior->setContentsMargins(0, 0, 0, 0);
@@ -47,14 +48,18 @@ QString ctrSelFichero_794::RutaFichero() const { return lblRuta->text(); }
 
 void ctrSelFichero_794::cmdExplorar_Click() {
     // The file need not exist: the box chooses where a run writes as well as
-    // what it reads.
+    // what it reads. Nothing is written yet when the user picks a file, so a
+    // file that exists is not asked about here.
     QFileDialog dialogo(window());
     dialogo.setObjectName("cdbExplorador");
     dialogo.setFileMode(QFileDialog::AnyFile);
-    dialogo.setAcceptMode(QFileDialog::AcceptOpen);
+    dialogo.setAcceptMode(uso_ == UsoFichero::Escribir ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialogo.setOption(QFileDialog::DontConfirmOverwrite, true);
     dialogo.setOption(QFileDialog::ReadOnly, false);
-    dialogo.setNameFilters({"All Files (*.*)", "Text Document (*.dat *.txt)"});
-    dialogo.selectNameFilter("All Files (*.*)");
+    const bool euskera = lngIdioma == kOffsetEuskera;
+    // "*" also lists the names without a point.
+    dialogo.setNameFilters({euskera ? "Fitxategi guztiak (*)" : "Todos los archivos (*)",
+                            euskera ? "Testu dokumentuak (*.dat *.txt)" : "Documentos de texto (*.dat *.txt)"});
     const QFileInfo actual(lblRuta->text());
     if (!lblRuta->text().isEmpty()) {
         dialogo.setDirectory(actual.absolutePath());

@@ -11,11 +11,14 @@ class QPushButton;
 
 namespace quelvo {
 
+// What the chosen file is for: read by an import, or written by a run.
+enum class UsoFichero { Leer, Escribir };
+
 class ctrSelFichero_794 : public QWidget {
     Q_OBJECT
 
 public:
-    explicit ctrSelFichero_794(QWidget* parent = nullptr);
+    explicit ctrSelFichero_794(QWidget* parent = nullptr, UsoFichero uso = UsoFichero::Escribir);
 
     // The path shown.
     QString RutaFichero() const;
@@ -29,6 +32,8 @@ public slots:
 
 private:
     void UserControl_Initialize();
+
+    UsoFichero uso_;
 };
 
 }  // namespace quelvo

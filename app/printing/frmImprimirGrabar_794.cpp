@@ -466,10 +466,11 @@ bool frmImprimirGrabar_794::ValidarFechaPresentacion() {
         return true;
     }
     if (FechaANumero(texto) < kFechaMinima && txtFechaPresentacion->isEnabled()) {
-        const QString minima = "01/01/2003";
+        // The date as the language writes it, inside one sentence.
+        const QString minima = NumeroAFecha(kFechaMinima);
         interaccion().Avisar(lngIdioma == 0
                                  ? "La Fecha de presentación no puede ser anterior al " + minima
-                                 : "Aurkezpen data ezin da " + minima + "\r\n baino lehenagokoa izan",
+                                 : "Aurkezpen data ezin da " + minima + " baino lehenagokoa izan",
                              kTituloErrorIntroduccion);
         return true;
     }

@@ -10,6 +10,7 @@
 #include "quelvort/error.h"
 #include "quelvort/tempfile.h"
 #include "shell/actualizacion_online.h"
+#include "shell/base_inservible.h"
 #include "shell/cactonline.h"
 #include "shell/catalogo.h"
 #include "shell/cgeneral.h"
@@ -20,6 +21,7 @@
 #include "shell/mensajes.h"
 #include "shell/objetos.h"
 #include "shell/servidor.h"
+#include "shell/traduccion_qt.h"
 
 namespace quelvo {
 
@@ -74,13 +76,15 @@ int Main(QApplication& app) {
     // The location the running step puts in front of its errors, if any.
     std::string_view paso;
     try {
+        // Qt's own windows speak the program's language from the first box on.
+        InstalarTraduccionQt();
         // The original took a named mutex it never tested: it guarded nothing,
         // so a second copy simply starts like the first.
         DisplayVerInfo();
         paso = "General.InicializarTodo";
         InicializarTodo();
         paso = "General.ComprobarBDVersion";
-        if (ComprobarBDVersion()) return 0;
+        if (!PrepararBaseUsuario()) return 0;
         paso = {};
         CargarPreferencias();
         {

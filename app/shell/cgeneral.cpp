@@ -102,8 +102,9 @@ void cGeneral::AplicarPoliticaMenus() {
     for (int32_t k = 1; k <= llenar; ++k) {
         QAction* entrada = menu(recientes[k - 1]);
         entrada->setData(texto(rt::CStr(vBufferUltimos(0, k))));
-        entrada->setText(texto(rt::CStr(vBufferUltimos(1, k))) + " - " +
-                         texto(rt::CStr(vBufferUltimos(2, k))));
+        // Doubled, an "&" of a name is shown as typed, not taken for a shortcut mark.
+        QString rotulo = texto(rt::CStr(vBufferUltimos(1, k))) + " - " + texto(rt::CStr(vBufferUltimos(2, k)));
+        entrada->setText(rotulo.replace(QLatin1Char('&'), QStringLiteral("&&")));
         entrada->setVisible(true);
     }
     if (llenar > 0) menu("mnuSep3")->setVisible(true);

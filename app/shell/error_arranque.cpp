@@ -1,6 +1,7 @@
 #include "shell/error_arranque.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -52,6 +53,25 @@ void MostrarErrorArranque(const rt::Error& e, std::string_view lugarPaso) {
     QMessageBox caja(QMessageBox::Critical, "Quelvo", TextoErrorArranque(e, lugarPaso));
     caja.setObjectName("ErrorArranque");
     caja.exec();
+}
+
+int PreguntarArranque(const QString& nombre, const QString& texto, const std::vector<BotonArranque>& botones) {
+    QMessageBox caja(QMessageBox::Warning, "Quelvo", texto);
+    caja.setObjectName(nombre);
+    std::vector<QAbstractButton*> creados;
+    for (const auto& boton : botones) {
+        QPushButton* b = caja.addButton(boton.texto, QMessageBox::AcceptRole);
+        b->setObjectName(boton.nombre);
+        creados.push_back(b);
+    }
+    if (!creados.empty()) {
+        caja.setDefaultButton(static_cast<QPushButton*>(creados.back()));
+        caja.setEscapeButton(creados.back());
+    }
+    caja.exec();
+    for (size_t i = 0; i < creados.size(); ++i)
+        if (caja.clickedButton() == creados[i]) return static_cast<int>(i);
+    return static_cast<int>(creados.size()) - 1;
 }
 
 }  // namespace quelvo

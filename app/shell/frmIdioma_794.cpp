@@ -11,6 +11,7 @@
 #include "shell/estilo.h"
 #include "shell/globales.h"
 #include "shell/guarda.h"
+#include "shell/mdi794.h"
 #include "shell/menus.h"
 #include "shell/objetos.h"
 
@@ -96,6 +97,8 @@ void frmIdioma_794::chkActOnline_Click() {
 void frmIdioma_794::elegir(const char* idioma) {
     // A failed store leaves the window open for another try.
     objGeneral().IDI(idioma);
+    // The main window speaks the chosen language at once.
+    if (MDI794* principal = MDI794::Instancia()) principal->AñadirCaptions();
     accept();
 }
 

@@ -4,6 +4,7 @@
 
 #include "base_usuario.h"
 #include "conexion_dao.h"
+#include "esquema_mod.h"
 #include "quelvodat/capas_anteriores.h"
 #include "quelvort/class_registry.h"
 #include "quelvort/strings.h"
@@ -70,6 +71,43 @@ void Mejorar(sqlite::Database& db, const Mejora& mejora) {
     ReconstruirTabla(db, tabla, mejora.valores);
 }
 
+// The engine's numbers for a file that is no database and for a damaged one.
+constexpr int32_t kNoEsBase = sqlite::kEngineErrorBase + SQLITE_NOTADB;
+constexpr int32_t kBaseDanada = sqlite::kEngineErrorBase + SQLITE_CORRUPT;
+
+rt::Error BaseNoReconocida(const std::string& ruta, const std::string& detalle) {
+    return rt::Error(kErrBaseNoReconocida, "Quelvodat",
+                     "Unrecognized database format '" + ruta + "': " + detalle);
+}
+
+// Refuses a file that is no database, a damaged one, or one without every
+// table of the schema. The file is looked at alone and left as it lies:
+// opened for writing, a file of some other program would already be changed
+// (the log mode is written into it), and even a read-only open removes a log
+// beside an empty file.
+void ExigirBaseDelPrograma(const std::string& ruta) {
+    std::string detalle;
+    try {
+        sqlite::Database db(ruta, sqlite::Mode::Inspect);
+        sqlite::Database esquema(":memory:", sqlite::Mode::Create);
+        esquema.executeScript(kEsquemaBaseUsuario);
+        auto tablas = esquema.query(
+            "SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite\\_%' ESCAPE '\\'");
+        for (; !tablas->Eof() && detalle.empty(); tablas->MoveNext()) {
+            auto hallada = db.query(
+                "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ? COLLATE NOCASE",
+                {tablas->Field(0)});
+            if (hallada->Eof()) detalle = "no table " + tablas->Field(0).str();
+        }
+    } catch (const rt::Error& e) {
+        // Anything else (a file that cannot be read) is left to the
+        // upgrade's own open, which reports it as before.
+        if (e.Number != kNoEsBase && e.Number != kBaseDanada) return;
+        detalle = e.Description;
+    }
+    if (!detalle.empty()) throw BaseNoReconocida(ruta, detalle);
+}
+
 }  // namespace
 
 bool cTraspaso::Traspaso() {
@@ -79,6 +117,7 @@ bool cTraspaso::Traspaso() {
         CrearBaseUsuarioSiFalta(mdbmod_);
         // The upgrade works on the file alone: nothing of ours holds it open.
         ConexionCompartida().CerrarTodo();
+        ExigirBaseDelPrograma(mdbmod_);
         sqlite::Database db(mdbmod_, sqlite::Mode::ReadWrite);
         sqlite::Transaction tx(db);
         for (const auto* mejora : {&kDeclaraciones, &kOperadores}) Mejorar(db, *mejora);

@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <cctype>
 #include <limits>
 
 namespace quelvodat::sqlite {
@@ -13,6 +14,23 @@ constexpr int kBusyTimeoutMs = 5000;
 constexpr size_t kMaxStatementTexts = 256;
 // Copies of one text kept for reuse (a text in use while it runs again).
 constexpr size_t kMaxIdleCopies = 4;
+
+// The file's name as an SQLite URI that opens it immutable: the engine then
+// neither locks it nor looks beside it.
+std::string immutableUri(const std::string& path) {
+    static const char* const hex = "0123456789ABCDEF";
+    std::string uri = "file:";
+    for (unsigned char c : path) {
+        if (std::isalnum(c) || c == '/' || c == '.' || c == '_' || c == '-') {
+            uri += static_cast<char>(c);
+        } else {
+            uri += '%';
+            uri += hex[c >> 4];
+            uri += hex[c & 0xF];
+        }
+    }
+    return uri + "?immutable=1";
+}
 
 bool onlyBlanks(const char* p, const char* end) {
     for (; p < end && *p; ++p)
@@ -34,8 +52,11 @@ Database::Database(const std::string& path, Mode mode) : path_(path) {
     case Mode::ReadOnly: flags |= SQLITE_OPEN_READONLY; break;
     case Mode::ReadWrite: flags |= SQLITE_OPEN_READWRITE; break;
     case Mode::Create: flags |= SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE; break;
+    case Mode::Inspect: flags |= SQLITE_OPEN_READONLY | SQLITE_OPEN_URI; break;
     }
-    int rc = sqlite3_open_v2(path.c_str(), &db_, flags, nullptr);
+    const bool writes = mode == Mode::ReadWrite || mode == Mode::Create;
+    int rc = sqlite3_open_v2(mode == Mode::Inspect ? immutableUri(path).c_str() : path.c_str(), &db_, flags,
+                             nullptr);
     if (rc != SQLITE_OK) {
         std::string message = db_ ? sqlite3_errmsg(db_) : sqlite3_errstr(rc);
         sqlite3_close(db_);
@@ -48,7 +69,7 @@ Database::Database(const std::string& path, Mode mode) : path_(path) {
     try {
         // Any query proves the file is a database before we go on.
         executeScript("SELECT count(*) FROM sqlite_master");
-        if (mode != Mode::ReadOnly) {
+        if (writes) {
             // Turning a file into WAL mode needs it alone for a moment, and
             // the engine does not wait for that by itself.
             for (int esperado = 0;; esperado += 10) {
@@ -66,7 +87,7 @@ Database::Database(const std::string& path, Mode mode) : path_(path) {
             inode_ = st.st_ino;
         }
         // The log was opened by the first query and stays while we are open.
-        if (mode != Mode::ReadOnly && ::stat((path + "-wal").c_str(), &st) == 0) {
+        if (writes && ::stat((path + "-wal").c_str(), &st) == 0) {
             logDevice_ = st.st_dev;
             logInode_ = st.st_ino;
         }

@@ -25,7 +25,10 @@ inline constexpr const char* kEngineSource = "SQLite";
 
 rt::Error EngineError(int code, std::string_view message);
 
-enum class Mode { ReadWrite, ReadOnly, Create };
+// Inspect reads the file alone, as it lies on the disk, and changes nothing:
+// no log, shared memory or journal beside it is read, made or removed (a
+// read-only open may still do so).
+enum class Mode { ReadWrite, ReadOnly, Create, Inspect };
 
 class Statement;
 

@@ -9,6 +9,7 @@
 #include "quelvort/error.h"
 #include "shell/catalogo.h"
 #include "shell/globales.h"
+#include "shell/texto_valor.h"
 
 using namespace quelvo;
 
@@ -125,6 +126,44 @@ TEST_F(Catalogo, DescripcionErrorByCodeAndLanguage) {
     for (const auto& c : casos) {
         lngIdioma = c.idioma;
         EXPECT_EQ(DescripcionError(c.codigo).toStdString(), c.utf8) << c.idioma << "/" << c.codigo;
+    }
+}
+
+// A value goes where the text's dotted blank stands (the Basque word order),
+// else after one blank; a question that follows starts a line of its own.
+TEST_F(Catalogo, MessagesWithAValueReadRightInBothLanguages) {
+    struct Caso {
+        int32_t idioma;
+        int32_t texto;
+        const char* valor;
+        int32_t resto;     // text after the value, 0 none
+        int32_t pregunta;  // question on its own line, 0 none
+        const char* utf8;
+    };
+    const Caso casos[] = {
+        {0, 286, "A98765431", 0, 310,
+         "Ya existe un declarante con el NIF A98765431\n\xC2\xBF" "Desea sobreescribirlo?"},
+        {eu, 286, "A98765431", 0, 310,
+         "Lehenagotik badago A98765431 zk.ko IFZ duen aitortzaile bat\nGainean idatzi nahi al duzu?"},
+        {0, 156, "12345678A", 0, 0, "El NIF 12345678A es erroneo o carece de d\xC3\xADgito de control"},
+        {eu, 156, "12345678A", 0, 0, "12345678A IFZ honek ez du kontrol digiturik edo kontrol digitua okerra da."},
+        // The text's own trailing or leading blanks give no second blank.
+        {0, 312, "B2 - SEGUNDO", 313, 0,
+         "\xC2\xBF" "Est\xC3\xA1 seguro que desea eliminar el declarante: B2 - SEGUNDO con todas las "
+         "declaraciones que pudiera tener?"},
+        {eu, 312, "B2 - SEGUNDO", 313, 0,
+         "Ziur al zaude B2 - SEGUNDO aitortzailea deuseztatu nahi duzula, izan ditzakeen aitorpen "
+         "guztiekin batera?"},
+        {0, 231, "/t/falta.txt", 0, 0, "No se encuentra el archivo desde el que se desea importar. /t/falta.txt"},
+        {eu, 231, "/t/falta.txt", 0, 0, "Ez da aurkitu inportatzeko abiapuntuko artxiboa /t/falta.txt"},
+        // Three dots end a sentence; they hold no value.
+        {eu, 189, "X", 0, 0, "Grabatzen ari da... X"},
+    };
+    for (const auto& c : casos) {
+        lngIdioma = c.idioma;
+        QString texto = ConValor(Cat(c.texto), QString::fromUtf8(c.valor), c.resto ? Cat(c.resto) : QString());
+        if (c.pregunta) texto = ConPregunta(texto, Cat(c.pregunta));
+        EXPECT_EQ(texto.toStdString(), c.utf8) << c.idioma << "/" << c.texto;
     }
 }
 

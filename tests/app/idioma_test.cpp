@@ -93,6 +93,28 @@ TEST_F(Preferencias, FirstStartAsksForTheLanguageAtTheFirstActivation) {
     EXPECT_EQ(Activar(principal, [](QWidget*) {}), "");
 }
 
+// The main window speaks the chosen language at once: caption and menus.
+TEST_F(Preferencias, FirstRunLanguageChoiceRecaptionsTheMainWindowAtOnce) {
+    const struct {
+        const char* guardado;
+        const char* boton;
+        int32_t offset;
+    } casos[] = {{"C", "cmdEuskara", kOffsetEuskera}, {"E", "cmdCastellano", 0}};
+    for (const auto& c : casos) {
+        entorno_.sql(std::string("UPDATE tgeneral SET ActOnline = -1, Idioma = '") + c.guardado + "'");
+        objActOnline().LeerActOnline();
+        objGeneral().LeerIdioma();
+        MDI794 principal;
+        Activar(principal, [&](QWidget* w) { Pulsar(w, c.boton); });
+        const std::pair<QString, int32_t> vistos[] = {{principal.windowTitle(), 222},
+                                                      {principal.Menu("mnuDeclarante")->text(), 131},
+                                                      {principal.Menu("mnuNueDec")->text(), 240},
+                                                      {principal.Menu("mnuPreferencias")->text(), 291}};
+        for (const auto& [visto, id] : vistos)
+            EXPECT_EQ(visto.toStdString(), TextoCatalogo(id + c.offset).toStdString()) << c.boton;
+    }
+}
+
 TEST_F(Preferencias, OnlyANegativeFlagOpensTheLanguageWindow) {
     for (int16_t flag : {0, 1, 2, -2}) {
         Guardar(flag);

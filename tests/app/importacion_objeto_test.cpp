@@ -248,7 +248,7 @@ TEST_F(ObjetoImportacion, ExistingDeclarantAskedAboutByTheLinesNif) {
     EXPECT_EQ(imp.ResultImp(), quelvo::kImpIgnorado);
     ASSERT_EQ(pantalla_.preguntas.size(), 1u);
     EXPECT_EQ(pantalla_.preguntas[0],
-              "Declarante repetido|Ya existe un declarante con el NIF 12345678Z¿Desea sobreescribirlo?");
+              "Declarante repetido|Ya existe un declarante con el NIF 12345678Z\n¿Desea sobreescribirlo?");
     imp.TerminarImportacion();
     EXPECT_EQ(Columna(prueba::kSqlDeclarantes), antes);
 
@@ -265,6 +265,30 @@ TEST_F(ObjetoImportacion, ExistingDeclarantAskedAboutByTheLinesNif) {
     EXPECT_EQ(Columna("SELECT count(*) FROM TDeclarante"), std::vector<std::string>{"3"});
     log.Cerrar();
     EXPECT_TRUE(Registro().empty());
+}
+
+// The NIF stands where each language puts it, the question on its own line.
+TEST_F(ObjetoImportacion, ExistingDeclarantQuestionReadsRightInBothLanguages) {
+    const auto lineas = rt::ReadAllLines(prueba::Fixture("declarantes.txt"));
+    Recorrer("declarantes.txt", &cImportacion::ImportarDtes);
+    const std::pair<int32_t, QString> casos[] = {
+        {0, "Declarante repetido|Ya existe un declarante con el NIF 12345678Z\n¿Desea sobreescribirlo?"},
+        {quelvo::kOffsetEuskera, "Aitortzailea errepikatuta dago|Lehenagotik badago 12345678Z zk.ko IFZ duen "
+                                 "aitortzaile bat\nGainean idatzi nahi al duzu?"}};
+    for (const auto& [idioma, esperada] : casos) {
+        quelvo::lngIdioma = idioma;
+        quelvo::blnMostrarAviso = true;
+        pantalla_.preguntas.clear();
+        pantalla_.respuesta = false;
+        cImportacion& imp = quelvo::objImportacion();
+        RegistroImportacion log;
+        std::string linea = lineas[1];
+        imp.IniciarImportacion();
+        imp.ImportarDtes(linea, log, 1);
+        imp.TerminarImportacion();
+        ASSERT_EQ(pantalla_.preguntas.size(), 1u) << idioma;
+        EXPECT_EQ(pantalla_.preguntas[0].toStdString(), esperada.toStdString());
+    }
 }
 
 TEST_F(ObjetoImportacion, DontShowAgainKeepsTheAnswerGiven) {

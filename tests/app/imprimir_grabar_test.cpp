@@ -515,7 +515,7 @@ TEST_F(DesdeDeclaraciones, EnEuskeraLaFechaVaPrimeroElAno) {
     pulsar("cmdAceptar");
     ASSERT_EQ(pantalla_.avisos.size(), 1u);
     EXPECT_EQ(prueba::TextoAviso(pantalla_.avisos[0]),
-              "Aurkezpen data ezin da 01/01/2003\r\n baino lehenagokoa izan");
+              "Aurkezpen data ezin da 2003/01/01 baino lehenagokoa izan");
     fecha->setText("2003/02/30");
     pulsar("cmdAceptar");
     ASSERT_EQ(pantalla_.avisos.size(), 2u);

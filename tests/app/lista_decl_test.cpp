@@ -127,11 +127,22 @@ TEST_F(ListaDecl, UnNifErroneoDeshaceTodaLaEleccion) {
     pulsar("cmdUD");
     ASSERT_EQ(pantalla_.avisos.size(), 1u);
     EXPECT_EQ(prueba::TextoAviso(pantalla_.avisos[0]),
-              "El NIF 12345678A es erroneo o carece de dígito de control ");
+              "El NIF 12345678A es erroneo o carece de dígito de control");
     EXPECT_EQ(prueba::TituloAviso(pantalla_.avisos[0]), "NIF Erroneo");
     EXPECT_EQ(des_->topLevelItemCount(), 0);
     EXPECT_EQ(org_->topLevelItemCount(), 4);
     EXPECT_FALSE(anfitrion_.acciones);
+}
+
+TEST_F(ListaDecl, UnNifErroneoSeNombraEnEuskera) {
+    quelvo::lngIdioma = quelvo::kOffsetEuskera;
+    elegirFila(org_, 2);  // 0030, the bad NIF
+    pulsar("cmdUD");
+    quelvo::lngIdioma = 0;
+    ASSERT_EQ(pantalla_.avisos.size(), 1u);
+    EXPECT_EQ(prueba::TextoAviso(pantalla_.avisos[0]),
+              "12345678A IFZ honek ez du kontrol digiturik edo kontrol digitua okerra da.");
+    EXPECT_EQ(prueba::TituloAviso(pantalla_.avisos[0]), "IFZ eremua okerra da");
 }
 
 TEST_F(ListaDecl, SinSeleccionLosBotonesDeUnoNoHacenNada) {

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QDialog>
 #include <QDir>
+#include <QKeySequence>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QToolBar>
@@ -221,6 +222,20 @@ TEST_F(Menus, RecentDeclarantsNewestFirstAndADeclarationEnablesRuns) {
     EXPECT_EQ(mdi_.Menu("mnuD4")->text(), "NIF3 - NOMBRE 3");
     EXPECT_TRUE(visible("mnuD4"));
     EXPECT_EQ(activos({"mnuGraImpOfi", "mnuTelGes", "mnuImpDe"}), "111|");
+}
+
+// Qt reads "&" as a shortcut mark; a name shows as it was typed.
+TEST_F(Menus, RecentDeclarantsShowAnAmpersandAsTyped) {
+    entorno_.sql("INSERT INTO TDeclarante (dni_cifd, nombred) VALUES ('B1', 'GARCIA & HIJOS'), "
+                 "('B2', 'A&&B'), ('B3', 'FIN &')");
+    objGeneral().HabilitarMenu();
+    const std::pair<const char*, const char*> casos[] = {
+        {"mnuD1", "B3 - FIN &"}, {"mnuD2", "B2 - A&&B"}, {"mnuD3", "B1 - GARCIA & HIJOS"}};
+    for (const auto& [menu, visto] : casos) {
+        const QAction* entrada = mdi_.Menu(menu);
+        EXPECT_EQ(entrada->iconText().toStdString(), visto) << menu;
+        EXPECT_TRUE(QKeySequence::mnemonic(entrada->text()).isEmpty()) << menu;
+    }
 }
 
 TEST_F(Menus, WalkersKeepHelpAndTheLastTwoButtons) {

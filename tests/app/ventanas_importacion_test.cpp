@@ -248,8 +248,8 @@ TEST_F(VentanasImportacion, MissingFileAndTheLogItselfAreRefused) {
     Descargar();
     EXPECT_TRUE(v.isNull());
     ASSERT_EQ(pantalla_.avisos.size(), 2u);
-    EXPECT_TRUE(pantalla_.avisos[1].startsWith(
-        "Error de importación|No se encuentra el archivo desde el que se desea importar.  "));
+    EXPECT_EQ(pantalla_.avisos[1], "Error de importación|No se encuentra el archivo desde el que se desea importar. " +
+                                       QString::fromStdString(quelvo::strRutaTrabajo) + "/falta.txt");
     EXPECT_EQ(Registro(), std::vector<std::string>{"anterior"});
 
     // A second opening imports again.

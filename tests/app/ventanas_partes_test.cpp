@@ -341,7 +341,8 @@ TEST_F(VentanasPartes, DeletingThroughThePickerTakesDeclarationsAndEntries) {
     pantalla_.respuesta = false;
     pulsar(kPicker, "cmdAceptar");
     ASSERT_EQ(pantalla_.preguntas.size(), 1u);
-    EXPECT_EQ(pantalla_.preguntas[0], Cat(167) + "|" + Cat(312) + " B2 - SEGUNDO " + Cat(313));
+    EXPECT_EQ(pantalla_.preguntas[0], Cat(167) + "|¿Está seguro que desea eliminar el declarante: B2 - SEGUNDO "
+                                                "con todas las declaraciones que pudiera tener?");
     EXPECT_EQ(valor("SELECT count(*) FROM TDeclarante"), "2");
     EXPECT_TRUE(segundo->isSelected());
 

@@ -2,6 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <functional>
+#include <map>
 
 #include "comun/numero_de_error.h"
 #include "consulta_db.h"
@@ -219,6 +222,69 @@ TEST_F(Traspaso, FailureRollsEverythingBackAndIsRaisedWithTheLocation) {
         EXPECT_EQ(e.Description.rfind("cTraspaso.Traspaso ", 0), 0u) << e.Description;
         EXPECT_GT(e.Description.size(), std::string("cTraspaso.Traspaso ").size());
         EXPECT_EQ(Volcado(ruta), antes) << c.nombre;
+    }
+}
+
+
+// What the folder holds: every file with the size and a hash of its bytes.
+std::map<std::string, std::string> Contenido(const std::filesystem::path& carpeta) {
+    std::map<std::string, std::string> ficheros;
+    for (const auto& f : std::filesystem::directory_iterator(carpeta)) {
+        std::ifstream in(f.path(), std::ios::binary);
+        const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+        ficheros[f.path().filename().string()] =
+            std::to_string(bytes.size()) + " bytes, " + std::to_string(std::hash<std::string>{}(bytes));
+    }
+    return ficheros;
+}
+
+// A file in the user database's place that is no database of the program is
+// refused with its own number and left as it was, byte for byte.
+TEST_F(Traspaso, AFileThatIsNoUserDatabaseIsRefusedAndLeftAsItWas) {
+    const struct {
+        const char* nombre;
+        std::function<void(const std::string&)> poner;
+    } casos[] = {
+        {"empty file", [](const std::string& ruta) { std::ofstream(ruta, std::ios::binary); }},
+        {"text file", [](const std::string& ruta) { std::ofstream(ruta, std::ios::binary) << "794 notas\r\n"; }},
+        // The engine would remove a log beside an empty file, even reading.
+        {"empty file with a log",
+         [](const std::string& ruta) {
+             std::ofstream(ruta, std::ios::binary);
+             std::ofstream(ruta + "-wal", std::ios::binary) << "registro";
+         }},
+        {"text file with a log",
+         [](const std::string& ruta) {
+             std::ofstream(ruta, std::ios::binary) << "794 notas\r\n";
+             std::ofstream(ruta + "-wal", std::ios::binary) << "registro";
+         }},
+        {"another program's database",
+         [](const std::string& ruta) { prueba::EjecutarSql(ruta, "CREATE TABLE notas (texto TEXT)"); }},
+        {"no settings table",
+         [this](const std::string& ruta) {
+             std::filesystem::copy_file(Base("DROP TABLE tgeneral;"), ruta);
+         }},
+        {"no declarants table",
+         [this](const std::string& ruta) {
+             std::filesystem::copy_file(Base("DROP TABLE TDeclarante;"), ruta);
+         }},
+        // A copy cut short: the engine finds it damaged.
+        {"cut short",
+         [this](const std::string& ruta) {
+             std::filesystem::copy_file(Base(""), ruta);
+             std::filesystem::resize_file(ruta, std::filesystem::file_size(ruta) / 2);
+         }},
+    };
+    for (const auto& c : casos) {
+        const auto carpeta = Carpeta();
+        const std::string ruta = (carpeta / "794Mod.mdb").string();
+        c.poner(ruta);
+        const auto antes = Contenido(carpeta);
+        const rt::Error e = Traspasar(ruta);
+        EXPECT_EQ(e.Number, quelvodat::kErrBaseNoReconocida) << c.nombre << ": " << e.Description;
+        EXPECT_EQ(e.Description.rfind("cTraspaso.Traspaso ", 0), 0u) << e.Description;
+        EXPECT_NE(e.Description.find(ruta), std::string::npos) << e.Description;
+        EXPECT_EQ(Contenido(carpeta), antes) << c.nombre;
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 
 #include "carpeta_prueba.h"
@@ -192,6 +193,30 @@ TEST_F(Conexion, AFileReplacedOrDeletedBehindAnOpenHandleIsNoticed) {
     EXPECT_EQ(NumeroDeError([&] { ContarFilas(mod_); }),
               sqlite::kEngineErrorBase + SQLITE_CANTOPEN);
     EXPECT_FALSE(std::filesystem::exists(mod_));
+}
+
+// Looking at a file leaves it and whatever lies beside it alone, whatever
+// characters its name holds.
+TEST_F(Conexion, InspectReadsTheFileAloneAndChangesNothing) {
+    std::filesystem::create_directories(dir_ / "Mis datos 100% ¿ñ?#");
+    const std::string ruta = (dir_ / "Mis datos 100% ¿ñ?#" / "794Mod.mdb").string();
+    std::filesystem::copy_file(mod_, ruta);
+    // A stray log beside the file would be read, or removed, by an ordinary open.
+    std::ofstream(ruta + "-wal", std::ios::binary) << "registro";
+    auto listado = [&] {
+        std::vector<std::pair<std::string, uintmax_t>> ficheros;
+        for (const auto& f : std::filesystem::directory_iterator(std::filesystem::path(ruta).parent_path()))
+            ficheros.emplace_back(f.path().filename().string(), f.file_size());
+        std::sort(ficheros.begin(), ficheros.end());
+        return ficheros;
+    };
+    const auto antes = listado();
+    {
+        sqlite::Database db(ruta, sqlite::Mode::Inspect);
+        EXPECT_EQ(db.query("SELECT count(*) FROM t")->Field(0).lng(), 2);
+        EXPECT_NE(NumeroDeError([&] { db.execute("DELETE FROM t"); }), 0);
+    }
+    EXPECT_EQ(listado(), antes);
 }
 
 TEST_F(Conexion, ColumnKindsArriveAsVariants) {
