@@ -35,6 +35,7 @@
 #include "shell/mdi794.h"
 #include "shell/objetos.h"
 #include "shell/periodos.h"
+#include "ventanas_declaraciones.h"
 
 using quelvo::frmImprimirGrabar_794;
 using quelvo::objImprGrabar;
@@ -234,18 +235,7 @@ TEST_F(DesdeDeclaraciones, GrabaLaDeclaracionAbierta) {
 }
 
 TEST_F(DesdeDeclaraciones, ElBotonDeLaVentanaDeDeclaracionesAbreElDialogoYVuelve) {
-    quelvo::objDeclarante().CargarDeclarante(1);
-    quelvo::objDeclarante().Modo(1);
-    quelvo::objListaDeclaraciones().Modo(1);
-    quelvo::objListaDeclaraciones().CodDecla(0);
-    QPointer<quelvo::frmDeclaraciones_794> declaraciones = quelvo::MostrarDeclaraciones();
-    QApplication::processEvents();
-    auto lista = declaraciones->findChild<QTreeWidget*>("lsvDeclaraciones");
-    for (int i = 0; i < lista->topLevelItemCount(); ++i)
-        if (lista->topLevelItem(i)->text(0) == "1") lista->setCurrentItem(lista->topLevelItem(i));
-    declaraciones->findChild<QPushButton*>("cmdImprimir")->click();
-    QApplication::processEvents();
-    EXPECT_TRUE(declaraciones.isNull());
+    EXPECT_TRUE(prueba::ImprimirDesdeDeclaraciones(1, "1").isNull());
     dialogo_ = principal_.findChild<frmImprimirGrabar_794*>();
     ASSERT_NE(dialogo_, nullptr);
     EXPECT_EQ(control<QLineEdit>("txtEjercicio")->text(), "2011");
