@@ -19,6 +19,10 @@ public:
 
     // The path shown.
     QString RutaFichero() const;
+    // Shows the file selector's proposal again, unless the user has chosen
+    // a path with the browse button: the path follows a changed proposal
+    // only until then.
+    void SeguirPropuesta();
 
     QFrame* shpMarcoExplorador = nullptr;
     QLabel* lblRuta = nullptr;
@@ -29,6 +33,8 @@ public slots:
 
 private:
     void UserControl_Initialize();
+
+    bool elegidaPorUsuario_ = false;
 };
 
 }  // namespace quelvo

@@ -8,6 +8,8 @@
 #include <QCheckBox>
 #include <QDesktopServices>
 #include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -223,6 +225,52 @@ TEST_F(EnvioVentana, AfterTheTelematicWindowClosesFilesAreIndividualAgain) {
     EXPECT_FALSE(alExportar.colectivaVisible);
     EXPECT_FALSE(alExportar.colectivaMarcada);
     EXPECT_EQ(quelvo::objImprGrabar().IndCol(), 0);
+}
+
+TEST_F(EnvioVentana, TheFileFollowsTheExerciseUntilTheUserChoosesOne) {
+    entorno_.sql("INSERT INTO TDeclaraciones (coddecla,coddecr,ejercicio,periodo,periodicidad,moneda,"
+                 "bimensual) VALUES (6,1,2010,6,2,'E','')");
+    const QString trabajo = QString::fromStdString(quelvo::strRutaTrabajo);
+    auto texto = [](QLabel* ruta) { return ruta->text().toStdString(); };
+
+    // A path the user chose stays whatever the exercise.
+    auto v = Abrir();
+    ASSERT_TRUE(v);
+    const QString elegido = trabajo + "/mio.txt";
+    prueba::ConModal([&] { v->ctrSelFichero->cmdExplorar->click(); },
+                     [&](QWidget* w) {
+                         auto d = qobject_cast<QFileDialog*>(w);
+                         if (!d) return;
+                         d->findChild<QLineEdit*>("fileNameEdit")->setText(elegido);
+                         QMetaObject::invokeMethod(d, "accept");
+                     });
+    EXPECT_EQ(texto(v->ctrSelFichero->lblRuta), elegido.toStdString());
+    prueba::Elegir(v->ctrdatos->picEjercicio, "2010");
+    EXPECT_EQ(texto(v->ctrSelFichero->lblRuta), elegido.toStdString());
+    QTest::mouseClick(v->cmdCerrar, Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    // Otherwise the exercise, picked in the list or typed, names the file.
+    v = Abrir();
+    ASSERT_TRUE(v);
+    QLabel* ruta = v->ctrSelFichero->lblRuta;
+    QLineEdit* ejercicio = v->ctrdatos->txtEjercicio;
+    EXPECT_EQ(texto(ruta), Fichero().toStdString());
+    prueba::Elegir(v->ctrdatos->picEjercicio, "2010");
+    EXPECT_EQ(texto(ruta), (trabajo + "/794_CE10.txt").toStdString());
+    prueba::Escribir(ejercicio, "2011", v->ctrdatos->lsvOrg);
+    EXPECT_EQ(texto(ruta), Fichero().toStdString());
+    prueba::Escribir(ejercicio, "2010", v->ctrdatos->lsvOrg);
+    EXPECT_EQ(texto(ruta), (trabajo + "/794_CE10.txt").toStdString());
+
+    Elegir(v, "12345678Z");
+    ASSERT_TRUE(v->cmdEnviar->isEnabled());
+    QTest::mouseClick(v->cmdEnviar, Qt::LeftButton);
+    // The collective file of 2010: the presenter's record, then the declarant's.
+    EXPECT_TRUE(prueba::Leer(trabajo + "/794_CE10.txt").contains("\r\n179420102T0112345678Z"));
+    EXPECT_FALSE(QFile::exists(Fichero()));
+    EXPECT_FALSE(QFile::exists(elegido));
+    EXPECT_TRUE(Pagina().contains(Campo("fichero", trabajo + "/794_CE10.txt")));
 }
 
 }  // namespace
