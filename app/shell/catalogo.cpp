@@ -88,6 +88,20 @@ constexpr std::array<int16_t, 67> kTextoDeCodigo = {
 constexpr int16_t kCodigoRangoEjercicio = 10;
 constexpr int16_t kCodigoRangoRectificacion = 44;
 
+// Codes after the catalog's: findings of a submission file's entry record
+// that the catalog has no text for, in both languages.
+struct TextoPropio {
+    int16_t codigo;
+    const char* castellano;
+    const char* euskera;
+};
+constexpr TextoPropio kTextosPropios[] = {
+    {67, "El registro de declarado no va precedido de ningún registro de declarante",
+     "Aitortuaren erregistroaren aurretik ez dago aitortzailearen erregistrorik"},
+    {68, "El NIF del declarante no coincide con el del registro de declarante anterior",
+     "Aitortzailearen IFZa ez dator bat aurreko aitortzaile-erregistroko IFZarekin"},
+};
+
 }  // namespace
 
 const QString& TextoCatalogo(int32_t id) {
@@ -103,6 +117,8 @@ QString Cat(int32_t id) { return TextoCatalogo(id + lngIdioma); }
 int32_t NumeroTextosCatalogo() { return static_cast<int32_t>(Catalogo().size()); }
 
 QString DescripcionError(int16_t codigo) {
+    for (const TextoPropio& t : kTextosPropios)
+        if (t.codigo == codigo) return QString::fromUtf8(lngIdioma == 0 ? t.castellano : t.euskera);
     if (codigo < 0 || codigo >= static_cast<int16_t>(kTextoDeCodigo.size())) return {};
     QString texto = Cat(kTextoDeCodigo[codigo]);
     const QString rango = QString::number(kPrimerEjercicio) + QStringLiteral(" - ") +

@@ -16,7 +16,7 @@ QString Cat(int32_t id);
 // How many texts the catalog holds, both languages together.
 int32_t NumeroTextosCatalogo();
 
-// Message of a validation or import error code (0-66) in the current
+// Message of a validation or import error code (0-68) in the current
 // language; any other code gives "".
 QString DescripcionError(int16_t codigo);
 

@@ -115,8 +115,14 @@ TEST_F(Catalogo, DescripcionErrorByCodeAndLanguage) {
                 "trimestre no se admiten claves de operaci\xC3\xB3n H \xC3\xB3 M"},
         {eu, 66, "2011ko uztaila edo 2011ko hirugarren hiruhileko aurreko aitorpenetako "
                  "zuzenketetan  ez dira H edo M gakoak onartzen"},
+        // A submission file's entry record without its declarant record, or
+        // with another declarant's NIF: texts of the program's own.
+        {0, 67, "El registro de declarado no va precedido de ning\xC3\xBAn registro de declarante"},
+        {eu, 67, "Aitortuaren erregistroaren aurretik ez dago aitortzailearen erregistrorik"},
+        {0, 68, "El NIF del declarante no coincide con el del registro de declarante anterior"},
+        {eu, 68, "Aitortzailearen IFZa ez dator bat aurreko aitortzaile-erregistroko IFZarekin"},
         // Outside the table: empty, no error.
-        {0, -1, ""}, {0, 67, ""}, {eu, -1, ""}, {eu, 67, ""}, {0, -32768, ""}, {0, 32767, ""},
+        {0, -1, ""}, {0, 69, ""}, {eu, -1, ""}, {eu, 69, ""}, {0, -32768, ""}, {0, 32767, ""},
     };
     for (const auto& c : casos) {
         lngIdioma = c.idioma;

@@ -215,10 +215,54 @@ TEST_F(ObjetoImportacion, BadLinesAreLoggedWithTheirFindings) {
     auto log = Registro();
     ASSERT_FALSE(log.empty());
     EXPECT_EQ(log.front(),
-              "Linea  --- 1 --- \" valor = \"G12345674\" - Descripción = \"" +
-                  quelvo::DescripcionError(31).toStdString() + "\"");
+              "Linea  --- 1 --- \" valor = \"G12345674\" - Descripción = \"El registro de declarado no "
+              "va precedido de ningún registro de declarante\"");
     EXPECT_EQ(log.back(), "Linea  --- 23 --- \" valor = \"B1234'674\" - Descripción = \"" +
                               quelvo::DescripcionError(0).toStdString() + "\"");
+}
+
+TEST_F(ObjetoImportacion, AnEntryOfNoDeclarantOrAnotherIsLoggedWithItsNif) {
+    const auto fichero = rt::ReadAllLines(prueba::Fixture("soporte_2010.txt"));
+    std::string otro = fichero.at(2);
+    otro.replace(12, 9, "66666666Q");
+    // An entry before any declarant, the declarant, an entry of another one.
+    const std::vector<std::string> lineas = {fichero.at(2), fichero.at(1), otro, fichero.at(2)};
+    struct Caso {
+        int32_t idioma;
+        std::vector<std::string> registro;
+    };
+    const std::vector<Caso> casos = {
+        {0,
+         {"Linea  --- 1 --- \" valor = \"B12345674\" - Descripción = \"El registro de declarado no va "
+          "precedido de ningún registro de declarante\"",
+          "Linea  --- 3 --- \" valor = \"66666666Q\" - Descripción = \"El NIF del declarante no "
+          "coincide con el del registro de declarante anterior\""}},
+        {10000,
+         {"Lerroa --- 1 --- \" valor = \"B12345674\" - Descripción = \"Aitortuaren erregistroaren "
+          "aurretik ez dago aitortzailearen erregistrorik\"",
+          "Lerroa --- 3 --- \" valor = \"66666666Q\" - Descripción = \"Aitortzailearen IFZa ez dator "
+          "bat aurreko aitortzaile-erregistroko IFZarekin\""}},
+    };
+    for (const Caso& c : casos) {
+        entorno_.sql("DELETE FROM tOperadores; DELETE FROM TDeclaraciones; DELETE FROM TDeclarante;");
+        quelvo::lngIdioma = c.idioma;
+        cImportacion& imp = quelvo::objImportacion();
+        imp.IniciarImportacion();
+        RegistroImportacion log;
+        std::vector<std::pair<int, int>> salidas;
+        int32_t n = 0;
+        for (std::string linea : lineas) {
+            imp.importSoporte(linea, log, ++n);
+            salidas.emplace_back(imp.ImpAct(), imp.ResultImp());
+        }
+        imp.TerminarImportacion();
+        log.Cerrar();
+        EXPECT_EQ(salidas, (std::vector<std::pair<int, int>>{{3, 3}, {1, 0}, {3, 3}, {3, 0}}));
+        EXPECT_EQ(Registro(), c.registro) << c.idioma;
+        EXPECT_EQ(Columna("SELECT dni_cifd FROM tOperadores JOIN TDeclaraciones ON coddecla = "
+                          "coddeclar JOIN TDeclarante ON coddec = coddecr"),
+                  std::vector<std::string>{"B12345674"});
+    }
 }
 
 TEST_F(ObjetoImportacion, NationalLinesAreConverted) {
