@@ -167,8 +167,18 @@ void AbrirFormularioEnvio(const QString& pagina) {
         fichero.Write(pagina.toStdString());
         fichero.Commit();
     }
-    QString error;
-    if (!plataforma::AbrirDocumento(ruta, &error)) interaccion().Avisar(error, "Quelvo");
+    if (plataforma::AbrirDocumento(ruta, nullptr)) return;
+    // The statement is filed only when the page reaches the filing service:
+    // the user is told which page to open and why.
+    const QString texto =
+        lngIdioma == 0
+            ? QStringLiteral("No se ha podido abrir en un navegador la página de envío:\n%1\n\n"
+                             "La declaración todavía no está presentada: abra esa página en un "
+                             "navegador web para completar la presentación.")
+            : QStringLiteral("Ezin izan da bidalketa-orria nabigatzaile batean ireki:\n%1\n\n"
+                             "Aitorpena ez dago oraindik aurkeztuta: ireki orri hori "
+                             "web-nabigatzaile batean aurkezpena osatzeko.");
+    interaccion().Avisar(texto.arg(ruta), "Quelvo");
 }
 
 void EnvioTelematico() {

@@ -183,6 +183,38 @@ TEST(EnvioTelematico, PageReplacesAnOlderLongerOneInWindows1252) {
     EXPECT_TRUE(pantalla.avisos.empty());
 }
 
+// A desktop with no program for the page: its handler cannot be called.
+class SinNavegador : public QObject {
+    Q_OBJECT
+};
+
+TEST(EnvioTelematico, WithNoBrowserTheUserIsToldToOpenThePageToFinishTheFiling) {
+    prueba::Entorno entorno;
+    prueba::InteraccionPrueba pantalla;
+    SinNavegador sinNavegador;
+    QDesktopServices::setUrlHandler("file", &sinNavegador, "metodoQueNoExiste");
+    const QString ruta = quelvo::RutaPaginaEnvio();
+    const std::pair<int32_t, QString> casos[] = {
+        {0, "No se ha podido abrir en un navegador la página de envío:\n" + ruta +
+                "\n\nLa declaración todavía no está presentada: abra esa página en un navegador "
+                "web para completar la presentación."},
+        {10000, "Ezin izan da bidalketa-orria nabigatzaile batean ireki:\n" + ruta +
+                    "\n\nAitorpena ez dago oraindik aurkeztuta: ireki orri hori web-nabigatzaile "
+                    "batean aurkezpena osatzeko."},
+    };
+    for (const auto& [idioma, texto] : casos) {
+        quelvo::lngIdioma = idioma;
+        pantalla.avisos.clear();
+        quelvo::AbrirFormularioEnvio("<HTML> </HTML>");
+        ASSERT_EQ(pantalla.avisos.size(), 1u) << idioma;
+        EXPECT_EQ(pantalla.avisos[0].toStdString(), ("Quelvo|" + texto).toStdString());
+        // The page is there to be opened.
+        EXPECT_TRUE(QFile::exists(ruta));
+    }
+    QDesktopServices::unsetUrlHandler("file");
+    quelvo::lngIdioma = 0;
+}
+
 }  // namespace
 
 #include "envio_telematico_test.moc"
