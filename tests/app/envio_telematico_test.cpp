@@ -183,15 +183,11 @@ TEST(EnvioTelematico, PageReplacesAnOlderLongerOneInWindows1252) {
     EXPECT_TRUE(pantalla.avisos.empty());
 }
 
-// A desktop with no program for the page: its handler cannot be called.
-class SinNavegador : public QObject {
-    Q_OBJECT
-};
-
 TEST(EnvioTelematico, WithNoBrowserTheUserIsToldToOpenThePageToFinishTheFiling) {
     prueba::Entorno entorno;
     prueba::InteraccionPrueba pantalla;
-    SinNavegador sinNavegador;
+    // A desktop with no program for the page: its handler cannot be called.
+    QObject sinNavegador;
     QDesktopServices::setUrlHandler("file", &sinNavegador, "metodoQueNoExiste");
     const QString ruta = quelvo::RutaPaginaEnvio();
     const std::pair<int32_t, QString> casos[] = {
