@@ -172,12 +172,11 @@ void AbrirFormularioEnvio(const QString& pagina) {
     // the user is told which page to open and why.
     const QString texto =
         lngIdioma == 0
-            ? QStringLiteral("No se ha podido abrir en un navegador la página de envío:\n%1\n\n"
-                             "La declaración todavía no está presentada: abra esa página en un "
-                             "navegador web para completar la presentación.")
-            : QStringLiteral("Ezin izan da bidalketa-orria nabigatzaile batean ireki:\n%1\n\n"
-                             "Aitorpena ez dago oraindik aurkeztuta: ireki orri hori "
-                             "web-nabigatzaile batean aurkezpena osatzeko.");
+            ? QStringLiteral("No se ha abierto la página de envío:\n%1\nLa declaración aún no está "
+                             "presentada: abra esa página en un navegador web para completar la "
+                             "presentación.")
+            : QStringLiteral("Ez da bidalketa-orria ireki:\n%1\nAitorpena ez dago oraindik aurkeztuta: "
+                             "ireki orri hori web-nabigatzaile batean aurkezpena osatzeko.");
     interaccion().Avisar(texto.arg(ruta), "Quelvo");
 }
 

@@ -19,10 +19,10 @@ void MostrarAyuda(const QString& strPagina, QWidget* /*frm*/) {
     if (plataforma::AbrirDocumento(ruta, nullptr)) return;
     const QString texto =
         lngIdioma == 0
-            ? QStringLiteral("No se ha podido abrir en un navegador la página de ayuda:\n%1\n\n"
-                             "Ábrala en un navegador web para consultarla.")
-            : QStringLiteral("Ezin izan da laguntza-orria nabigatzaile batean ireki:\n%1\n\n"
-                             "Ireki ezazu web-nabigatzaile batean kontsultatzeko.");
+            ? QStringLiteral("No se ha abierto la página de ayuda:\n%1\nÁbrala en un navegador web "
+                             "para consultarla.")
+            : QStringLiteral("Ez da laguntza-orria ireki:\n%1\nIreki ezazu web-nabigatzaile batean "
+                             "kontsultatzeko.");
     interaccion().Avisar(texto.arg(ruta), "Quelvo");
 }
 

@@ -191,11 +191,11 @@ TEST(EnvioTelematico, WithNoBrowserTheUserIsToldToOpenThePageToFinishTheFiling) 
     QDesktopServices::setUrlHandler("file", &sinNavegador, "metodoQueNoExiste");
     const QString ruta = quelvo::RutaPaginaEnvio();
     const std::pair<int32_t, QString> casos[] = {
-        {0, "No se ha podido abrir en un navegador la página de envío:\n" + ruta +
-                "\n\nLa declaración todavía no está presentada: abra esa página en un navegador "
-                "web para completar la presentación."},
-        {10000, "Ezin izan da bidalketa-orria nabigatzaile batean ireki:\n" + ruta +
-                    "\n\nAitorpena ez dago oraindik aurkeztuta: ireki orri hori web-nabigatzaile "
+        {0, "No se ha abierto la página de envío:\n" + ruta +
+                "\nLa declaración aún no está presentada: abra esa página en un navegador web "
+                "para completar la presentación."},
+        {10000, "Ez da bidalketa-orria ireki:\n" + ruta +
+                    "\nAitorpena ez dago oraindik aurkeztuta: ireki orri hori web-nabigatzaile "
                     "batean aurkezpena osatzeko."},
     };
     for (const auto& [idioma, texto] : casos) {

@@ -277,10 +277,10 @@ TEST(Ayuda, APageNoBrowserOpensIsToldInTheProgramsOwnWindowInTheUsersLanguage) {
         QString aceptar;
     };
     const Caso casos[] = {
-        {"C", "No se ha podido abrir en un navegador la página de ayuda:\n",
-         "\n\nÁbrala en un navegador web para consultarla.", "Aceptar"},
-        {"E", "Ezin izan da laguntza-orria nabigatzaile batean ireki:\n",
-         "\n\nIreki ezazu web-nabigatzaile batean kontsultatzeko.", "Ados"},
+        {"C", "No se ha abierto la página de ayuda:\n", "\nÁbrala en un navegador web para consultarla.",
+         "Aceptar"},
+        {"E", "Ez da laguntza-orria ireki:\n", "\nIreki ezazu web-nabigatzaile batean kontsultatzeko.",
+         "Ados"},
     };
     for (const Caso& c : casos) {
         objGeneral().IDI(c.idioma);
