@@ -167,8 +167,17 @@ void AbrirFormularioEnvio(const QString& pagina) {
         fichero.Write(pagina.toStdString());
         fichero.Commit();
     }
-    QString error;
-    if (!plataforma::AbrirDocumento(ruta, &error)) interaccion().Avisar(error, "Quelvo");
+    if (plataforma::AbrirDocumento(ruta, nullptr)) return;
+    // The statement is filed only when the page reaches the filing service:
+    // the user is told which page to open and why.
+    const QString texto =
+        lngIdioma == 0
+            ? QStringLiteral("No se ha abierto la página de envío:\n%1\nLa declaración aún no está "
+                             "presentada: abra esa página en un navegador web para completar la "
+                             "presentación.")
+            : QStringLiteral("Ez da bidalketa-orria ireki:\n%1\nAitorpena ez dago oraindik aurkeztuta: "
+                             "ireki orri hori web-nabigatzaile batean aurkezpena osatzeko.");
+    interaccion().Avisar(texto.arg(ruta), "Quelvo");
 }
 
 void EnvioTelematico() {

@@ -42,7 +42,8 @@ QString CamposEnvio(const DatosEnvio& datos);
 QString PaginaEnvio(const QString& direccion, const QString& campos);
 
 // Writes the page (Windows-1252) in place of any earlier one and opens it in
-// the desktop's browser; a failure to open it is shown with the page's path.
+// the desktop's browser; when none opens it, the user is told to open the
+// page, named with its path, to complete the filing.
 void AbrirFormularioEnvio(const QString& pagina);
 // The page's path: the work folder and "temphtm.HTM".
 QString RutaPaginaEnvio();

@@ -181,6 +181,9 @@ void frmEnvTelematico_794::closeEvent(QCloseEvent* evento) {
     }
     evento->accept();
     Guardar(this, "frmEnvTelematico_794T.Form_Unload", [] {
+        // Later file windows are plain runs again: a telematic kind left
+        // behind would tick their collective box by itself.
+        objImprGrabar().TipoEnvio(0);
         objImprGrabar().InicializarDatos();
         objGeneral().HabilitarMenu();
     });

@@ -4,7 +4,6 @@
 
 #include "exchange/cimportacion.h"
 #include "exchange/registro_importacion.h"
-#include "quelvort/strings.h"
 #include "quelvort/textfile.h"
 
 namespace quelvo {
@@ -17,30 +16,33 @@ void Recorrer(const std::string& ruta, const std::function<void(const std::strin
     while (fichero.ReadLine(texto)) linea(texto);
 }
 
-}  // namespace
-
-Preanalisis PreanalizarSoporte(const std::string& ruta, bool estatal) {
+// Counts the file's lines and records; its first declarant or entry record
+// decides the layout, since a presenter's record cannot tell and a file may
+// hold a single entry.
+Preanalisis Preanalizar(const std::string& ruta, bool estatal) {
     Preanalisis p;
     p.estatal = estatal;
-    Recorrer(ruta, [&p](const std::string& linea) {
-        if (p.lineas <= 1 && rt::Left(linea, 1) == "1") p.estatal = EsFormatoEstatal(linea);
+    bool decidido = false;
+    Recorrer(ruta, [&](const std::string& linea) {
         ++p.lineas;
         const std::string tipo = cImportacion::ConvertirLinea(linea);
+        if (tipo.empty()) return;
+        if (!decidido) p.estatal = EsFormatoEstatal(linea);
+        decidido = true;
         if (tipo == "1") ++p.declarantes;
-        if (tipo == "2") ++p.declarados;
+        else ++p.declarados;
     });
     return p;
 }
 
+}  // namespace
+
+Preanalisis PreanalizarSoporte(const std::string& ruta, bool estatal) {
+    return Preanalizar(ruta, estatal);
+}
+
 Preanalisis PreanalizarDeclarados(const std::string& ruta, bool estatal) {
-    Preanalisis p;
-    p.estatal = estatal;
-    Recorrer(ruta, [&p](const std::string& linea) {
-        if (p.lineas == 1) p.estatal = EsFormatoEstatal(linea);
-        ++p.lineas;
-        if (cImportacion::ConvertirLinea(linea) == "2") ++p.declarados;
-    });
-    return p;
+    return Preanalizar(ruta, estatal);
 }
 
 Preanalisis ContarLineas(const std::string& ruta) {

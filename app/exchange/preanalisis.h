@@ -14,13 +14,10 @@ struct Preanalisis {
     bool estatal = false;
 };
 
-// A submission file: the first or the second line, when it is a type-1
-// record, decides the layout (the second over the first); otherwise
-// `estatal` stands.
+// A submission file and a declared-entry file: the first type-1 or type-2
+// record decides the layout; a file without one leaves `estatal` as it
+// stands.
 Preanalisis PreanalizarSoporte(const std::string& ruta, bool estatal);
-
-// A declared-entry file: its second line decides the layout; a file of fewer
-// lines leaves `estatal` as it stands.
 Preanalisis PreanalizarDeclarados(const std::string& ruta, bool estatal);
 
 // Any file: its lines only.

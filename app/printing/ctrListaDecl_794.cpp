@@ -24,6 +24,7 @@
 #include "printing/cimprgrabar.h"
 #include "printing/controles.h"
 #include "printing/cselfichero.h"
+#include "printing/ctrSelFichero_794.h"
 #include "printing/titulos.h"
 #include "quelvort/convert.h"
 #include "quelvort/error.h"
@@ -334,6 +335,10 @@ void ctrListaDecl_794::CambiarEjercicio(int32_t ejercicio, const QString& texto)
     if (ejercicio < kPrimerEjercicioMensual && TipoPeriodo(txtPeriodo->text()) == kPeriodicidadMensual)
         txtPeriodo->clear();
     objSelFichero().RutaPorDefecto(FicheroPresentacionPorDefecto(ejercicio));
+    // The host's path box shows the new exercise's file, so a run never
+    // writes one exercise's data into another's file.
+    if (auto caja = qobject_cast<ctrSelFichero_794*>(objGeneral().ctlSelFichero))
+        caja->SeguirPropuesta();
     RellenarListaOrg();
 }
 

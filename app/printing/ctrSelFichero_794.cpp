@@ -46,6 +46,10 @@ void ctrSelFichero_794::UserControl_Initialize() {
 
 QString ctrSelFichero_794::RutaFichero() const { return lblRuta->text(); }
 
+void ctrSelFichero_794::SeguirPropuesta() {
+    if (!elegidaPorUsuario_) lblRuta->setText(objSelFichero().RutaPorDefecto());
+}
+
 void ctrSelFichero_794::cmdExplorar_Click() {
     // The file need not exist: the box chooses where a run writes as well as
     // what it reads. Nothing is written yet when the user picks a file, so a
@@ -67,6 +71,7 @@ void ctrSelFichero_794::cmdExplorar_Click() {
     }
     if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty()) return;
     lblRuta->setText(QFileInfo(dialogo.selectedFiles().constFirst()).absoluteFilePath());
+    elegidaPorUsuario_ = true;
 }
 
 }  // namespace quelvo

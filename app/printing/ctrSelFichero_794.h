@@ -22,6 +22,10 @@ public:
 
     // The path shown.
     QString RutaFichero() const;
+    // Shows the file selector's proposal again, unless the user has chosen
+    // a path with the browse button: the path follows a changed proposal
+    // only until then.
+    void SeguirPropuesta();
 
     QFrame* shpMarcoExplorador = nullptr;
     QLabel* lblRuta = nullptr;
@@ -34,6 +38,7 @@ private:
     void UserControl_Initialize();
 
     UsoFichero uso_;
+    bool elegidaPorUsuario_ = false;
 };
 
 }  // namespace quelvo

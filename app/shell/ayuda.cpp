@@ -1,10 +1,10 @@
 #include "shell/ayuda.h"
 
-#include <QMessageBox>
-
 #include "platform/rutas.h"
 #include "platform/sistema.h"
 #include "shell/cgeneral.h"
+#include "shell/globales.h"
+#include "shell/interaccion.h"
 #include "shell/objetos.h"
 
 namespace quelvo {
@@ -14,10 +14,16 @@ QString RutaAyuda(const QString& idioma, const QString& strPagina) {
     return plataforma::CarpetaPrograma() + "/Ayuda/" + libro + "/" + strPagina;
 }
 
-void MostrarAyuda(const QString& strPagina, QWidget* frm) {
-    QString ruta = RutaAyuda(objGeneral().IDI(), strPagina);
-    QString error;
-    if (!plataforma::AbrirDocumento(ruta, &error)) QMessageBox::warning(frm, "Quelvo", error);
+void MostrarAyuda(const QString& strPagina, QWidget* /*frm*/) {
+    const QString ruta = RutaAyuda(objGeneral().IDI(), strPagina);
+    if (plataforma::AbrirDocumento(ruta, nullptr)) return;
+    const QString texto =
+        lngIdioma == 0
+            ? QStringLiteral("No se ha abierto la página de ayuda:\n%1\nÁbrala en un navegador web "
+                             "para consultarla.")
+            : QStringLiteral("Ez da laguntza-orria ireki:\n%1\nIreki ezazu web-nabigatzaile batean "
+                             "kontsultatzeko.");
+    interaccion().Avisar(texto.arg(ruta), "Quelvo");
 }
 
 }  // namespace quelvo

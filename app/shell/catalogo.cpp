@@ -90,6 +90,20 @@ constexpr std::array<int16_t, 67> kTextoDeCodigo = {
 constexpr int16_t kCodigoRangoEjercicio = 10;
 constexpr int16_t kCodigoRangoRectificacion = 44;
 
+// Codes after the catalog's: findings of a submission file's entry record
+// that the catalog has no text for, in both languages.
+struct TextoPropio {
+    int16_t codigo;
+    const char* castellano;
+    const char* euskera;
+};
+constexpr TextoPropio kTextosPropios[] = {
+    {68, "El registro de declarado no va precedido de ningún registro de declarante",
+     "Aitortuaren erregistroaren aurretik ez dago aitortzailearen erregistrorik"},
+    {69, "El NIF del declarante no coincide con el del registro de declarante anterior",
+     "Aitortzailearen IFZa ez dator bat aurreko aitortzaile-erregistroko IFZarekin"},
+};
+
 }  // namespace
 
 const QString& TextoCatalogo(int32_t id) {
@@ -115,6 +129,8 @@ QString DescripcionError(int16_t codigo) {
                              "aurkezpen-fitxategiak onartzen duena baino gehiago")
                          .arg(maximo);
     }
+    for (const TextoPropio& t : kTextosPropios)
+        if (t.codigo == codigo) return QString::fromUtf8(lngIdioma == 0 ? t.castellano : t.euskera);
     if (codigo < 0 || codigo >= static_cast<int16_t>(kTextoDeCodigo.size())) return {};
     QString texto = Cat(kTextoDeCodigo[codigo]);
     const QString rango = QString::number(kPrimerEjercicio) + QStringLiteral(" - ") +

@@ -20,7 +20,7 @@ int32_t NumeroTextosCatalogo();
 // hold; its text is the program's own, not the catalog's.
 inline constexpr int16_t kCodigoTotalFichero = 67;
 
-// Message of a validation or import error code (0-67) in the current
+// Message of a validation or import error code (0-69) in the current
 // language; any other code gives "".
 QString DescripcionError(int16_t codigo);
 

@@ -109,7 +109,9 @@ void frmMsgBox_794::reject() {
 }
 
 void frmMsgBox_794::chkMostrarMensaje_Click() {
-    if (chkMostrarMensaje->isChecked()) blnMostrarAviso = false;
+    // The box as it stands when the question is answered decides: a tick
+    // taken back keeps the warning.
+    blnMostrarAviso = !chkMostrarMensaje->isChecked();
 }
 
 }  // namespace quelvo

@@ -9,7 +9,7 @@ namespace quelvo {
 // before a box is shown.
 inline int16_t intRespuesta = 0;
 // While true the message box offers "No mostrar más este mensaje de aviso";
-// ticking it sets this to false.
+// the box ticked when the question is answered sets this to false.
 inline bool blnMostrarAviso = false;
 
 // Shows the text under the title with "Aceptar" and "Cancelar", or only

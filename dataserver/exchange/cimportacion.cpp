@@ -108,6 +108,10 @@ void cImportacion::importSpte(const std::string& strLineaLectura, rt::Variant& v
                 resultado_ = Importacion::resultado::kDeclaranteSinCambio;
                 return;
             }
+            if (!ComprobarDeclaranteEnVigor(linea, vBufferErrores)) {
+                resultado_ = Importacion::resultado::kErroresCampos;
+                return;
+            }
             ImportarRegistro2(linea, 0, true, vBufferErrores);
             return;
     }

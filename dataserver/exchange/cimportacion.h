@@ -63,8 +63,12 @@ private:
     // The stores of a checked record 1; answers its result.
     uint8_t GuardarDte_Cion(const rt::Variant& vBufferValores);
 
-    // Record 2 (importar_declarado.cpp): the line read, refused or handed to
-    // the import of the declaration's layout (exercise before 2010 or not).
+    // Record 2 (importar_declarado.cpp). A submission file's record 2
+    // belongs to the record 1 in force: without one, or naming another
+    // declarant, it is refused (false, with its finding).
+    bool ComprobarDeclaranteEnVigor(const std::string& strLinea, rt::Variant& vBufferErrores);
+    // The line read, refused or handed to the import of the declaration's
+    // layout (exercise before 2010 or not).
     void ImportarRegistro2(const std::string& strLinea, int32_t lngEjercicio,
                            bool blnEjercicioDeLinea, rt::Variant& vBufferErrores);
     uint8_t ImportarDeclaradoAnt(std::string strLinea, int32_t lngEjercicioLinea,

@@ -24,6 +24,10 @@ using namespace Importacion::resultado;
 // not be created.
 constexpr int32_t kHallazgoSinDeclaracion = 31;
 constexpr int32_t kEjercicioNoNumerico = 43;
+// Findings of a submission file's record 2: no record 1 before it, and a
+// declarant NIF that is not its record 1's.
+constexpr int32_t kHallazgoSinDeclarante = 68;
+constexpr int32_t kHallazgoOtroDeclarante = 69;
 
 // A short line reads as if blank-filled to the longest layout.
 std::string Rellenada(const std::string& linea) {
@@ -54,6 +58,26 @@ Importacion::DeclaracionDestino cImportacion::Destino(int32_t lngEjercicio) cons
     d.ejercicio = lngEjercicio;
     d.periodicidad = periodicidad_;
     return d;
+}
+
+bool cImportacion::ComprobarDeclaranteEnVigor(const std::string& strLinea,
+                                              rt::Variant& vBufferErrores) {
+    const std::string nif = rt::Trim(Cortar(kDisenoRegistro2_2010, Rellenada(strLinea), campo::kNif));
+    Importacion::BufferErrores errores;
+    if (declaracion_ == 0) {
+        errores.Agregar(kHallazgoSinDeclarante, nif);
+    } else {
+        // The record 1 found its declarant by the whole NIF, letter case aside.
+        UsoBD uso(bd794mod, mdbmod_);
+        auto rs = uso.conexion().openRecordset(
+            "SELECT 1 FROM TDeclaraciones JOIN TDeclarante ON coddec = coddecr "
+            "WHERE coddecla = ? AND trim(dni_cifd) = ? COLLATE NOCASE",
+            {declaracion_, nif});
+        if (rs->Eof()) errores.Agregar(kHallazgoOtroDeclarante, nif);
+    }
+    if (errores.Vacio()) return true;
+    vBufferErrores = errores.Matriz();
+    return false;
 }
 
 void cImportacion::ImportarRegistro2(const std::string& strLinea, int32_t lngEjercicio,

@@ -120,8 +120,14 @@ TEST_F(Catalogo, DescripcionErrorByCodeAndLanguage) {
                 "99.999.999.999,99, lo m\xC3\xA1s que admite el fichero de presentaci\xC3\xB3n"},
         {eu, 67, "Aitorpeneko oinarri ezargarrien guztizkoa 99.999.999.999,99 baino handiagoa "
                  "litzateke, aurkezpen-fitxategiak onartzen duena baino gehiago"},
+        // A submission file's entry record without its declarant record, or
+        // with another declarant's NIF: texts of the program's own.
+        {0, 68, "El registro de declarado no va precedido de ning\xC3\xBAn registro de declarante"},
+        {eu, 68, "Aitortuaren erregistroaren aurretik ez dago aitortzailearen erregistrorik"},
+        {0, 69, "El NIF del declarante no coincide con el del registro de declarante anterior"},
+        {eu, 69, "Aitortzailearen IFZa ez dator bat aurreko aitortzaile-erregistroko IFZarekin"},
         // Outside the table: empty, no error.
-        {0, -1, ""}, {0, 68, ""}, {eu, -1, ""}, {eu, 68, ""}, {0, -32768, ""}, {0, 32767, ""},
+        {0, -1, ""}, {0, 70, ""}, {eu, -1, ""}, {eu, 70, ""}, {0, -32768, ""}, {0, 32767, ""},
     };
     for (const auto& c : casos) {
         lngIdioma = c.idioma;

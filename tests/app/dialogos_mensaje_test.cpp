@@ -82,19 +82,28 @@ TEST_F(Mensaje, ButtonsAnswerPlaceThemselvesAndTakeTheirCaptionsFromTheCatalog) 
     }
 }
 
-TEST_F(Mensaje, TickingTheWarningBoxStopsTheWarning) {
-    blnMostrarAviso = true;
-    Caja caja = Mostrar(false, [](QWidget* w) {
-        auto aviso = w->findChild<QCheckBox*>("chkMostrarMensaje");
-        QTest::mouseClick(aviso, Qt::LeftButton);
-        EXPECT_FALSE(blnMostrarAviso);
-        // Unticking does not bring the warning back.
-        QTest::mouseClick(aviso, Qt::LeftButton);
-        Pulsar("cmdCancelar")(w);
-    });
-    EXPECT_TRUE(caja.avisoVisible);
-    EXPECT_EQ(caja.respuesta, 2);
-    EXPECT_FALSE(blnMostrarAviso);
+TEST_F(Mensaje, TheWarningBoxAsItStandsAtTheAnswerDecides) {
+    struct Caso {
+        int clics;  // on "don't show again" before answering
+        const char* respuesta;  // a button, or "" to close with Esc
+        bool avisoSigue;
+    };
+    for (const Caso& c : {Caso{0, "cmdAceptar", true}, {1, "cmdAceptar", false},
+                          {1, "cmdCancelar", false}, {1, "", false}, {2, "cmdAceptar", true},
+                          {2, "cmdCancelar", true}, {3, "cmdCancelar", false}}) {
+        SCOPED_TRACE(std::to_string(c.clics) + " " + c.respuesta);
+        blnMostrarAviso = true;
+        Caja caja = Mostrar(false, [&c](QWidget* w) {
+            auto aviso = w->findChild<QCheckBox*>("chkMostrarMensaje");
+            for (int i = 0; i < c.clics; ++i) QTest::mouseClick(aviso, Qt::LeftButton);
+            if (*c.respuesta) Pulsar(c.respuesta)(w);
+            else QTest::keyClick(w, Qt::Key_Escape);
+        });
+        EXPECT_TRUE(caja.avisoVisible);
+        EXPECT_EQ(blnMostrarAviso, c.avisoSigue);
+    }
+    // Once stopped, the next box offers no check box.
+    blnMostrarAviso = false;
     EXPECT_FALSE(Mostrar(false, Pulsar("cmdAceptar")).avisoVisible);
 }
 
@@ -163,7 +172,7 @@ using ListaErrores = Mensaje;
 
 TEST_F(ListaErrores, FindingsInOrdinalOrderNumberedFromOne) {
     // Ordinals 5, 1, 5, 0 with codes 1, 3, 12, 5, and two that are not shown.
-    EXPECT_EQ(MostrarLista(Hallazgos({{5, 1}, {1, 3}, {5, 12}, {0, 5}, {-1, 2}, {7, 68}})),
+    EXPECT_EQ(MostrarLista(Hallazgos({{5, 1}, {1, 3}, {5, 12}, {0, 5}, {-1, 2}, {7, 70}})),
               QStringList({"Lista de errores", "Lista de errores", "Aceptar",
                            "1- El código postal es incorrecto.", "2- Falta el nombre de la vía pública",
                            "3- Falta el nombre o la razón social", "4- Falta la clave de operación",

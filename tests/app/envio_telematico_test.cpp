@@ -183,6 +183,34 @@ TEST(EnvioTelematico, PageReplacesAnOlderLongerOneInWindows1252) {
     EXPECT_TRUE(pantalla.avisos.empty());
 }
 
+TEST(EnvioTelematico, WithNoBrowserTheUserIsToldToOpenThePageToFinishTheFiling) {
+    prueba::Entorno entorno;
+    prueba::InteraccionPrueba pantalla;
+    // A desktop with no program for the page: its handler cannot be called.
+    QObject sinNavegador;
+    QDesktopServices::setUrlHandler("file", &sinNavegador, "metodoQueNoExiste");
+    const QString ruta = quelvo::RutaPaginaEnvio();
+    const std::pair<int32_t, QString> casos[] = {
+        {0, "No se ha abierto la página de envío:\n" + ruta +
+                "\nLa declaración aún no está presentada: abra esa página en un navegador web "
+                "para completar la presentación."},
+        {10000, "Ez da bidalketa-orria ireki:\n" + ruta +
+                    "\nAitorpena ez dago oraindik aurkeztuta: ireki orri hori web-nabigatzaile "
+                    "batean aurkezpena osatzeko."},
+    };
+    for (const auto& [idioma, texto] : casos) {
+        quelvo::lngIdioma = idioma;
+        pantalla.avisos.clear();
+        quelvo::AbrirFormularioEnvio("<HTML> </HTML>");
+        ASSERT_EQ(pantalla.avisos.size(), 1u) << idioma;
+        EXPECT_EQ(pantalla.avisos[0].toStdString(), ("Quelvo|" + texto).toStdString());
+        // The page is there to be opened.
+        EXPECT_TRUE(QFile::exists(ruta));
+    }
+    QDesktopServices::unsetUrlHandler("file");
+    quelvo::lngIdioma = 0;
+}
+
 }  // namespace
 
 #include "envio_telematico_test.moc"

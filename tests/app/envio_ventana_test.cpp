@@ -5,8 +5,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDesktopServices>
 #include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -17,16 +20,21 @@
 #include <QtTest/QTest>
 
 #include "datos_grabacion.h"
+#include "dialogos.h"
 #include "entorno.h"
 #include "exchange/envio_telematico.h"
 #include "exchange/frmEnvTelematico_794.h"
+#include "exchange/frmExporDtes_794.h"
 #include "interaccion_prueba.h"
 #include "printing/cimprgrabar.h"
 #include "printing/ctrSelFichero_794.h"
+#include "printing/frmImprimirGrabar_794.h"
+#include "printing/frmSelFichero_794.h"
 #include "quelvort/cp1252.h"
 #include "shell/globales.h"
 #include "shell/mdi794.h"
 #include "shell/objetos.h"
+#include "ventanas_declaraciones.h"
 
 namespace {
 
@@ -159,6 +167,110 @@ TEST_F(EnvioVentana, ClosingGivesTheMenusBackAndClearsTheRun) {
     EXPECT_TRUE(mdi_.Menu("mnuNueDec")->isEnabled());
     EXPECT_EQ(quelvo::objImprGrabar().Ejercicio(), 0);
     EXPECT_EQ(quelvo::objImprGrabar().Periodo(), 5);
+}
+
+// What the destination window offered when it opened.
+struct Destino {
+    bool abierta = false;
+    bool colectivaVisible = false;
+    bool colectivaMarcada = false;
+};
+
+// Answers the destination window that `accion` opens with `boton`.
+Destino ResponderDestino(const std::function<void()>& accion, const char* boton) {
+    Destino d;
+    prueba::ConModal(accion, [&](QWidget* w) {
+        auto sel = qobject_cast<quelvo::frmSelFichero_794*>(w);
+        if (!sel) return;
+        d.abierta = true;
+        d.colectivaVisible = sel->fraIndCol->isVisibleTo(sel);
+        d.colectivaMarcada = sel->chkColectiva->isChecked();
+        QTest::mouseClick(sel->findChild<QPushButton*>(boton), Qt::LeftButton);
+    });
+    return d;
+}
+
+TEST_F(EnvioVentana, AfterTheTelematicWindowClosesFilesAreIndividualAgain) {
+    auto v = Abrir();
+    ASSERT_TRUE(v);
+    QTest::mouseClick(v->cmdCerrar, Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(quelvo::objImprGrabar().TipoEnvio(), 0);
+
+    // The declaration of the first declarant recorded from its declarations
+    // window: one declarant's record and its two entries, no presenter's.
+    prueba::ImprimirDesdeDeclaraciones(1, "1");
+    auto dialogo = mdi_.findChild<quelvo::frmImprimirGrabar_794*>();
+    ASSERT_NE(dialogo, nullptr);
+    const Destino destino = ResponderDestino(
+        [&] { dialogo->findChild<QCheckBox*>("chkGrabar")->click(); }, "cmdAceptar");
+    ASSERT_TRUE(destino.abierta);
+    EXPECT_FALSE(destino.colectivaVisible);
+    EXPECT_FALSE(destino.colectivaMarcada);
+    dialogo->findChild<QPushButton*>("cmdAceptar")->click();
+    const QByteArray escrito = prueba::Leer(Fichero());
+    EXPECT_EQ(escrito.count("\r\n"), 3) << escrito.toStdString();
+    EXPECT_TRUE(escrito.startsWith("17942011")) << escrito.toStdString();
+    EXPECT_TRUE(pantalla_.avisos.empty());
+    dialogo->findChild<QPushButton*>("cmdCancelar")->click();
+    QApplication::processEvents();
+
+    // The declarant export offers no collective choice either.
+    QPointer<quelvo::frmExporDtes_794> exportacion = quelvo::frmExporDtes_794::Mostrar();
+    exportacion->lsvOrg->setCurrentItem(exportacion->lsvOrg->topLevelItem(0));
+    QTest::mouseClick(exportacion->cmdUD, Qt::LeftButton);
+    const Destino alExportar = ResponderDestino(
+        [&] { QTest::mouseClick(exportacion->cmdAceptar, Qt::LeftButton); }, "cmdCancelar");
+    ASSERT_TRUE(alExportar.abierta);
+    EXPECT_FALSE(alExportar.colectivaVisible);
+    EXPECT_FALSE(alExportar.colectivaMarcada);
+    EXPECT_EQ(quelvo::objImprGrabar().IndCol(), 0);
+}
+
+TEST_F(EnvioVentana, TheFileFollowsTheExerciseUntilTheUserChoosesOne) {
+    entorno_.sql("INSERT INTO TDeclaraciones (coddecla,coddecr,ejercicio,periodo,periodicidad,moneda,"
+                 "bimensual) VALUES (6,1,2010,6,2,'E','')");
+    const QString trabajo = QString::fromStdString(quelvo::strRutaTrabajo);
+    auto texto = [](QLabel* ruta) { return ruta->text().toStdString(); };
+
+    // A path the user chose stays whatever the exercise.
+    auto v = Abrir();
+    ASSERT_TRUE(v);
+    const QString elegido = trabajo + "/mio.txt";
+    prueba::ConModal([&] { v->ctrSelFichero->cmdExplorar->click(); },
+                     [&](QWidget* w) {
+                         auto d = qobject_cast<QFileDialog*>(w);
+                         if (!d) return;
+                         d->findChild<QLineEdit*>("fileNameEdit")->setText(elegido);
+                         QMetaObject::invokeMethod(d, "accept");
+                     });
+    EXPECT_EQ(texto(v->ctrSelFichero->lblRuta), elegido.toStdString());
+    prueba::Elegir(v->ctrdatos->picEjercicio, "2010");
+    EXPECT_EQ(texto(v->ctrSelFichero->lblRuta), elegido.toStdString());
+    QTest::mouseClick(v->cmdCerrar, Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    // Otherwise the exercise, picked in the list or typed, names the file.
+    v = Abrir();
+    ASSERT_TRUE(v);
+    QLabel* ruta = v->ctrSelFichero->lblRuta;
+    QLineEdit* ejercicio = v->ctrdatos->txtEjercicio;
+    EXPECT_EQ(texto(ruta), Fichero().toStdString());
+    prueba::Elegir(v->ctrdatos->picEjercicio, "2010");
+    EXPECT_EQ(texto(ruta), (trabajo + "/794_CE10.txt").toStdString());
+    prueba::Escribir(ejercicio, "2011", v->ctrdatos->lsvOrg);
+    EXPECT_EQ(texto(ruta), Fichero().toStdString());
+    prueba::Escribir(ejercicio, "2010", v->ctrdatos->lsvOrg);
+    EXPECT_EQ(texto(ruta), (trabajo + "/794_CE10.txt").toStdString());
+
+    Elegir(v, "12345678Z");
+    ASSERT_TRUE(v->cmdEnviar->isEnabled());
+    QTest::mouseClick(v->cmdEnviar, Qt::LeftButton);
+    // The collective file of 2010: the presenter's record, then the declarant's.
+    EXPECT_TRUE(prueba::Leer(trabajo + "/794_CE10.txt").contains("\r\n179420102T0112345678Z"));
+    EXPECT_FALSE(QFile::exists(Fichero()));
+    EXPECT_FALSE(QFile::exists(elegido));
+    EXPECT_TRUE(Pagina().contains(Campo("fichero", trabajo + "/794_CE10.txt")));
 }
 
 }  // namespace

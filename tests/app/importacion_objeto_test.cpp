@@ -3,13 +3,17 @@
 // lines in both languages and the question about an existing declarant.
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QFile>
+#include <QPushButton>
+#include <QtTest/QTest>
 #include <algorithm>
 #include <string>
 #include <vector>
 
 #include "boundary/consulta_db.h"
 #include "boundary/importacion_prueba.h"
+#include "dialogos.h"
 #include "entorno.h"
 #include "exchange/cimportacion.h"
 #include "exchange/registro_importacion.h"
@@ -35,6 +39,22 @@ public:
     }
     bool marcarNoMostrar = false;
 };
+
+// The lines of a declarant file through the import object in one run; the
+// outcome of each.
+std::vector<int> ImportarDeclarantes(const std::vector<std::string>& lineas) {
+    cImportacion& imp = quelvo::objImportacion();
+    RegistroImportacion log;
+    imp.IniciarImportacion();
+    std::vector<int> resultados;
+    int32_t n = 0;
+    for (std::string linea : lineas) {
+        imp.ImportarDtes(linea, log, ++n);
+        resultados.push_back(imp.ResultImp());
+    }
+    imp.TerminarImportacion();
+    return resultados;
+}
 
 class ObjetoImportacion : public ::testing::Test {
 protected:
@@ -195,10 +215,54 @@ TEST_F(ObjetoImportacion, BadLinesAreLoggedWithTheirFindings) {
     auto log = Registro();
     ASSERT_FALSE(log.empty());
     EXPECT_EQ(log.front(),
-              "Linea  --- 1 --- \" valor = \"G12345674\" - Descripción = \"" +
-                  quelvo::DescripcionError(31).toStdString() + "\"");
+              "Linea  --- 1 --- \" valor = \"G12345674\" - Descripción = \"El registro de declarado no "
+              "va precedido de ningún registro de declarante\"");
     EXPECT_EQ(log.back(), "Linea  --- 23 --- \" valor = \"B1234'674\" - Descripción = \"" +
                               quelvo::DescripcionError(0).toStdString() + "\"");
+}
+
+TEST_F(ObjetoImportacion, AnEntryOfNoDeclarantOrAnotherIsLoggedWithItsNif) {
+    const auto fichero = rt::ReadAllLines(prueba::Fixture("soporte_2010.txt"));
+    std::string otro = fichero.at(2);
+    otro.replace(12, 9, "66666666Q");
+    // An entry before any declarant, the declarant, an entry of another one.
+    const std::vector<std::string> lineas = {fichero.at(2), fichero.at(1), otro, fichero.at(2)};
+    struct Caso {
+        int32_t idioma;
+        std::vector<std::string> registro;
+    };
+    const std::vector<Caso> casos = {
+        {0,
+         {"Linea  --- 1 --- \" valor = \"B12345674\" - Descripción = \"El registro de declarado no va "
+          "precedido de ningún registro de declarante\"",
+          "Linea  --- 3 --- \" valor = \"66666666Q\" - Descripción = \"El NIF del declarante no "
+          "coincide con el del registro de declarante anterior\""}},
+        {10000,
+         {"Lerroa --- 1 --- \" valor = \"B12345674\" - Descripción = \"Aitortuaren erregistroaren "
+          "aurretik ez dago aitortzailearen erregistrorik\"",
+          "Lerroa --- 3 --- \" valor = \"66666666Q\" - Descripción = \"Aitortzailearen IFZa ez dator "
+          "bat aurreko aitortzaile-erregistroko IFZarekin\""}},
+    };
+    for (const Caso& c : casos) {
+        entorno_.sql("DELETE FROM tOperadores; DELETE FROM TDeclaraciones; DELETE FROM TDeclarante;");
+        quelvo::lngIdioma = c.idioma;
+        cImportacion& imp = quelvo::objImportacion();
+        imp.IniciarImportacion();
+        RegistroImportacion log;
+        std::vector<std::pair<int, int>> salidas;
+        int32_t n = 0;
+        for (std::string linea : lineas) {
+            imp.importSoporte(linea, log, ++n);
+            salidas.emplace_back(imp.ImpAct(), imp.ResultImp());
+        }
+        imp.TerminarImportacion();
+        log.Cerrar();
+        EXPECT_EQ(salidas, (std::vector<std::pair<int, int>>{{3, 3}, {1, 0}, {3, 3}, {3, 0}}));
+        EXPECT_EQ(Registro(), c.registro) << c.idioma;
+        EXPECT_EQ(Columna("SELECT dni_cifd FROM tOperadores JOIN TDeclaraciones ON coddecla = "
+                          "coddeclar JOIN TDeclarante ON coddec = coddecr"),
+                  std::vector<std::string>{"B12345674"});
+    }
 }
 
 TEST_F(ObjetoImportacion, NationalLinesAreConverted) {
@@ -297,26 +361,19 @@ TEST_F(ObjetoImportacion, DontShowAgainKeepsTheAnswerGiven) {
         Recorrer("declarantes.txt", &cImportacion::ImportarDtes);
         entorno_.sql("UPDATE TDeclarante SET nombred = 'VIEJO'");
         cImportacion& imp = quelvo::objImportacion();
-        imp.IniciarImportacion();
         pantalla_.preguntas.clear();
         pantalla_.respuesta = si;
         // The user ticks the box at the first question.
         pantalla_.marcarNoMostrar = true;
         quelvo::blnMostrarAviso = true;
-        RegistroImportacion log;
-        std::vector<int> resultados;
-        int32_t n = 0;
-        for (std::string linea : lineas) {
-            imp.ImportarDtes(linea, log, ++n);
-            resultados.push_back(imp.ResultImp());
-        }
-        imp.TerminarImportacion();
+        const std::vector<int> resultados = ImportarDeclarantes(lineas);
         const int esperado = si ? quelvo::kImpSustituido : quelvo::kImpIgnorado;
         EXPECT_EQ(resultados, std::vector<int>(3, esperado));
         EXPECT_EQ(pantalla_.preguntas.size(), 1u);
         EXPECT_EQ(Columna("SELECT count(*) FROM TDeclarante WHERE nombred = 'VIEJO'"),
                   std::vector<std::string>{si ? "0" : "3"});
         // A new run asks again.
+        RegistroImportacion log;
         imp.IniciarImportacion();
         quelvo::blnMostrarAviso = false;
         std::string linea = lineas[0];
@@ -324,6 +381,32 @@ TEST_F(ObjetoImportacion, DontShowAgainKeepsTheAnswerGiven) {
         imp.TerminarImportacion();
         EXPECT_EQ(imp.ResultImp(), quelvo::kImpIgnorado);
     }
+}
+
+// The real question box: a tick taken back before answering leaves the
+// next existing declarant asked about.
+TEST(AvisoDeclaranteRepetido, ATickTakenBackKeepsAsking) {
+    prueba::Entorno entorno;
+    const auto lineas = rt::ReadAllLines(prueba::Fixture("declarantes.txt"));
+    ImportarDeclarantes(lineas);
+    // The first question ticked and unticked, the second ticked: each
+    // accepted; the third declarant takes the answer without a question.
+    quelvo::blnMostrarAviso = true;
+    const std::vector<int> clics = {2, 1};
+    size_t preguntas = 0;
+    std::vector<int> resultados;
+    prueba::ConModal([&] { resultados = ImportarDeclarantes(lineas); },
+                     [&](QWidget* w) {
+                         auto aviso = w->findChild<QCheckBox*>("chkMostrarMensaje");
+                         if (!aviso) return;
+                         for (int i = 0; preguntas < clics.size() && i < clics[preguntas]; ++i)
+                             QTest::mouseClick(aviso, Qt::LeftButton);
+                         ++preguntas;
+                         QTest::mouseClick(w->findChild<QPushButton*>("cmdAceptar"), Qt::LeftButton);
+                     });
+    EXPECT_EQ(preguntas, 2u);
+    EXPECT_EQ(resultados, std::vector<int>(3, quelvo::kImpSustituido));
+    EXPECT_FALSE(quelvo::blnMostrarAviso);
 }
 
 TEST_F(ObjetoImportacion, ARunStartsFromAClearedState) {

@@ -255,9 +255,8 @@ TEST_F(DesdeDeclaraciones, GrabaLaDeclaracionAbierta) {
 }
 
 TEST_F(DesdeDeclaraciones, ElBotonDeLaVentanaDeDeclaracionesAbreElDialogoYVuelve) {
-    QPointer<quelvo::frmDeclaraciones_794> declaraciones;
-    abrirDesdeLaVentana(declaraciones);
-    EXPECT_TRUE(declaraciones.isNull());
+    EXPECT_TRUE(prueba::ImprimirDesdeDeclaraciones(1, "1").isNull());
+    dialogo_ = principal_.findChild<frmImprimirGrabar_794*>();
     ASSERT_NE(dialogo_, nullptr);
     EXPECT_EQ(control<QLineEdit>("txtEjercicio")->text(), "2011");
     EXPECT_EQ(control<QLineEdit>("txtPeriodo")->text(), quelvo::DescripcionPeriodo(6, 2));

@@ -7,6 +7,7 @@
 #include <QKeySequence>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QToolBar>
 #include <QTreeWidget>
 
@@ -321,16 +322,39 @@ TEST_F(Menus, CaptionsFollowTheLanguage) {
     EXPECT_EQ(mdi_.Menu("mnuAbrDec")->text(), "Ireki aitortzailea");
 }
 
-TEST(Ayuda, AMissingPageIsToldInBothLanguagesWithItsPath) {
+TEST(Ayuda, APageNoBrowserOpensIsToldInTheProgramsOwnWindowInTheUsersLanguage) {
     prueba::Entorno entorno;
-    QString texto;
-    prueba::ConModal([] { MostrarAyuda("no-existe.html", nullptr); },
-                     [&](QWidget* w) {
-                         if (auto* caja = qobject_cast<QMessageBox*>(w)) texto = caja->text();
-                         w->close();
-                     });
-    const QString ruta = RutaAyuda(objGeneral().IDI(), "no-existe.html");
-    EXPECT_EQ(texto, "No se puede abrir " + ruta + "\nEzin da ireki " + ruta);
+    struct Caso {
+        const char* idioma;
+        QString texto;  // before and after the path
+        QString despues;
+        QString aceptar;
+    };
+    const Caso casos[] = {
+        {"C", "No se ha abierto la página de ayuda:\n", "\nÁbrala en un navegador web para consultarla.",
+         "Aceptar"},
+        {"E", "Ez da laguntza-orria ireki:\n", "\nIreki ezazu web-nabigatzaile batean kontsultatzeko.",
+         "Ados"},
+    };
+    for (const Caso& c : casos) {
+        objGeneral().IDI(c.idioma);
+        QString texto, aceptar;
+        bool cancelar = true;
+        prueba::ConModal([] { MostrarAyuda("no-existe.html", nullptr); },
+                         [&](QWidget* w) {
+                             if (w->objectName() != "frmMsgBox_794") return;
+                             texto = w->findChild<QPlainTextEdit*>("txtMensaje")->toPlainText();
+                             auto boton = w->findChild<QPushButton*>("cmdAceptar");
+                             aceptar = boton->text();
+                             cancelar = w->findChild<QPushButton*>("cmdCancelar")->isVisible();
+                             boton->click();
+                         });
+        const QString ruta = RutaAyuda(c.idioma, "no-existe.html");
+        EXPECT_EQ(texto.toStdString(), (c.texto + ruta + c.despues).toStdString());
+        EXPECT_EQ(aceptar, c.aceptar);
+        EXPECT_FALSE(cancelar);
+    }
+    objGeneral().IDI("C");
 }
 
 TEST(Ayuda, HelpFileByLanguage) {

@@ -5,13 +5,17 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QPointer>
 #include <QLineEdit>
 #include <QTest>
 #include <QTreeWidget>
 #include <QToolButton>
 #include <QWidget>
 
+#include "declarations/clistadeclaraciones.h"
+#include "declarations/frmDeclaraciones_794.h"
 #include "dialogos.h"
+#include "parties/cdeclarante.h"
 #include "shell/caja_importe.h"
 #include "shell/frmContenedorLista_794.h"
 #include "teclado.h"
@@ -98,6 +102,24 @@ inline void TeclearEntrada(QWidget* v, const QString& pais, const QString& nif, 
     Escribir(caja("txtNombre"), nombre, caja("txtNif"));
     Elegir(Control<QToolButton>(v, "picClave"), clave);
     Escribir(Control<quelvo::CajaImporte>(v, "cnuImporte"), importe, caja("txtNif"));
+}
+
+// Opens the declarant's declarations window on the declaration with that key
+// and presses its print button: the print dialog takes the window's place.
+// Answers the declarations window, null once it is gone.
+inline QPointer<QWidget> ImprimirDesdeDeclaraciones(int32_t declarante, const QString& declaracion) {
+    quelvo::objDeclarante().CargarDeclarante(declarante);
+    quelvo::objDeclarante().Modo(1);
+    quelvo::objListaDeclaraciones().Modo(1);
+    quelvo::objListaDeclaraciones().CodDecla(0);
+    QPointer<QWidget> ventana = quelvo::MostrarDeclaraciones();
+    QApplication::processEvents();
+    auto lista = Control<QTreeWidget>(ventana, "lsvDeclaraciones");
+    for (int i = 0; i < lista->topLevelItemCount(); ++i)
+        if (lista->topLevelItem(i)->text(0) == declaracion) lista->setCurrentItem(lista->topLevelItem(i));
+    Control<QAbstractButton>(ventana, "cmdImprimir")->click();
+    QApplication::processEvents();
+    return ventana;
 }
 
 // Closes every window the test left open.

@@ -185,6 +185,21 @@ TEST_F(VentanasImportacion, SubmissionFileCountsByRecordKind) {
               1);
 }
 
+TEST_F(VentanasImportacion, ACollectiveNationalFileOpensWithItsPresenter) {
+    const QString ruta = QString::fromStdString(quelvo::strRutaTrabajo) + "/colectivo.txt";
+    auto lineas = rt::ReadAllLines(prueba::Fixture("estatal_2010.txt"));
+    lineas.insert(lineas.begin(), rt::ReadAllLines(prueba::Fixture("soporte_2010.txt")).at(0));
+    rt::WriteAllLines(ruta.toStdString(), lineas);
+    QPointer<quelvo::frmImpSoporte_794> v = quelvo::frmImpSoporte_794::Mostrar();
+    ElegirFichero(v, ruta);
+    Pulsar(v, "cmdImportar");
+    const std::vector<int> n = {1, 0, 0, 0, 1, 6, 0, 0, 0, 6, 8};
+    Cuentas esperadas;
+    for (size_t i = 0; i < kSoporte.size(); ++i) esperadas[kSoporte[i]] = n[i];
+    EXPECT_EQ(Leer(v, kSoporte), esperadas);
+    EXPECT_TRUE(Registro().empty());
+}
+
 TEST_F(VentanasImportacion, EmptyFileFinishesWithNothingCounted) {
     const QString vacio = QString::fromStdString(quelvo::strRutaTrabajo) + "/vacio.txt";
     QFile f(vacio);
@@ -378,6 +393,19 @@ TEST_F(ImportacionDeclarados, UnrecognisedAndBadLinesAreLogged) {
     EXPECT_EQ(std::count(log.begin(), log.end(),
                          std::string("Lerroa 5No se reconoce el formato del registro")),
               1);
+}
+
+TEST_F(ImportacionDeclarados, AOneLineNationalFileIsImported) {
+    const QString ruta = QString::fromStdString(quelvo::strRutaTrabajo) + "/una.txt";
+    rt::WriteAllLines(ruta.toStdString(), {rt::ReadAllLines(prueba::Fixture("estatal_2010.txt")).at(1)});
+    auto v = Abrir();
+    Elegir(v);
+    ElegirFichero(v, ruta);
+    Pulsar(v, "cmdImportar");
+    EXPECT_EQ(Leer(v, {"labelOpeNoImp", "labelOpeNoErr", "labelOpeNoTotal", "labelNoTotal"}),
+              (Cuentas{{"labelOpeNoImp", 1}, {"labelOpeNoErr", 0}, {"labelOpeNoTotal", 1},
+                       {"labelNoTotal", 1}}));
+    EXPECT_EQ(Entradas(), std::vector<std::string>{"7|123456789"});
 }
 
 TEST_F(ImportacionDeclarados, NoDeclarationChosenIsRefusedBeforeAnythingIsRead) {

@@ -33,7 +33,7 @@ TEST_F(MalasLineas, SubmissionFile) {
         return h;
     };
     const std::vector<Esperada> esperadas = {
-        {"record 2 before any record 1", 3, 3, {{31, "G12345674"}}},
+        {"record 2 before any record 1", 3, 3, {{68, "G12345674"}}},
         {"record 1", 1, 0, {}},
         {"short: blank amount", 3, 3, {{36, ""}, {41, ""}}},
         {"long: what lies beyond the layout is ignored", 3, 0, {}},

@@ -181,6 +181,9 @@ std::string Registro2(const std::string& ejercicio, const std::string& periodo,
     return l + std::string(247 - rt::Len(l), ' ') + "M10";
 }
 
+// The line with another declarant's NIF at 13-21.
+std::string ConNif(std::string linea, const std::string& nif) { return linea.replace(12, 9, nif); }
+
 const char* kDeclarante =
     "INSERT INTO TDeclarante VALUES (1,'12345678Z','ARABA','CL','MAYOR',1,' ',' ',' ',' ',1,1,"
     "'VITORIA',945000000,' ',0)";
@@ -233,7 +236,7 @@ TEST_F(Importacion, OverlappingDeclarationIsRefusedWithItsEntries) {
 TEST_F(Importacion, EntryWithoutADeclarationIsRefusedAndNeverStored) {
     // A fresh run has no declaration; nor has a run after a refused record 1
     // whose refusal mark the caller dropped.
-    const Hallazgos sinDeclaracion{{31, "12345678Z"}};
+    const Hallazgos sinDeclaracion{{68, "12345678Z"}};
     auto imp = Nuevo();
     Salida s = imp.Soporte(Registro2("2011", "1T", "E", "0000000001000"));
     EXPECT_EQ(s.resultado, 3);
@@ -251,6 +254,42 @@ TEST_F(Importacion, EntryWithoutADeclarationIsRefusedAndNeverStored) {
     // The next run starts afresh: its entry does not join the earlier one.
     EXPECT_EQ(Nuevo().Soporte(Registro2("2011", "1T", "E", "0000000003000")).resultado, 3);
     EXPECT_EQ(Cuenta("tOperadores"), 1);
+}
+
+TEST_F(Importacion, AnEntryOfAnotherDeclarantIsRefusedNamingItsNif) {
+    Sql("INSERT INTO TDeclarante (coddec, dni_cifd, nombred) VALUES (9, '66666666Q', 'SEISES')");
+    auto imp = Nuevo();
+    EXPECT_EQ(imp.Soporte(Registro1("55555555K", "CINCOS", "2011", "1T")).resultado, 0);
+    const int32_t declaracion = imp.declaracion_;
+    struct Caso {
+        const char* nif;
+        const char* clave;
+        int resultado;
+        Hallazgos hallazgos;
+    };
+    for (const Caso& c : {Caso{"66666666Q", "E", 3, {{69, "66666666Q"}}},
+                          {"5555555K ", "A", 3, {{69, "5555555K"}}},
+                          // The record 1's declarant, letter case aside.
+                          {"55555555K", "T", 0, {}},
+                          {"55555555k", "S", 0, {}}}) {
+        Salida s = imp.Soporte(ConNif(Registro2("2011", "1T", c.clave, "0000000001000"), c.nif));
+        EXPECT_EQ(s.sujeto, 3) << c.nif;
+        EXPECT_EQ(s.resultado, c.resultado) << c.nif;
+        EXPECT_EQ(s.hallazgos, c.hallazgos) << c.nif;
+        // A refused entry leaves the record 1's declaration in force.
+        EXPECT_EQ(imp.declaracion_, declaracion) << c.nif;
+        EXPECT_FALSE(imp.rechazar_) << c.nif;
+    }
+    const char* sql = "SELECT dni_cifd || '|' || claveopo FROM tOperadores JOIN TDeclaraciones "
+                      "ON coddecla = coddeclar JOIN TDeclarante ON coddec = coddecr ORDER BY codope";
+    EXPECT_EQ(Columna(sql), (Filas{"55555555K|T", "55555555K|S"}));
+
+    // An entry file goes into the declaration chosen in the desktop,
+    // whatever declarant its lines name.
+    EXPECT_EQ(imp.Declarados(ConNif(Registro2("2011", "1T", "I", "0000000002000"), "66666666Q"), 2011)
+                  .resultado,
+              0);
+    EXPECT_EQ(Columna(sql), (Filas{"55555555K|T", "55555555K|S", "55555555K|I"}));
 }
 
 TEST_F(Importacion, LinesOfNoKnownTypeOrExercise) {

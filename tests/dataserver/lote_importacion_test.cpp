@@ -82,10 +82,12 @@ protected:
         sqlite::Database(mod_, sqlite::Mode::ReadWrite).executeScript(sql);
     }
 
-    // Record 1 of the fixture for another declarant.
-    std::string Registro1(const std::string& nif) const {
-        return rt::Left(lineas_[1], 12) + nif + rt::Mid(lineas_[1], 22);
+    // A line of the fixture for another declarant.
+    static std::string ConNif(const std::string& linea, const std::string& nif) {
+        return rt::Left(linea, 12) + nif + rt::Mid(linea, 22);
     }
+    // Record 1 of the fixture for another declarant.
+    std::string Registro1(const std::string& nif) const { return ConNif(lineas_[1], nif); }
 
     std::string mod_;
     std::vector<std::string> lineas_;
@@ -110,7 +112,8 @@ TEST_F(LoteImportacion, ARunCommitsAtEveryDeclarationAndAtItsEnd) {
     EXPECT_EQ(resultado_, 0);
     EXPECT_EQ(Cuenta("tOperadores"), 3);
     EXPECT_EQ(Cuenta("TDeclaraciones"), 1);
-    Linea(lineas_[2]);
+    Linea(ConNif(lineas_[2], "00000001R"));
+    EXPECT_EQ(resultado_, 0);
     Ejecucion(false);
     EXPECT_FALSE(Pendiente());
     EXPECT_EQ(Cuenta("TDeclaraciones"), 2);
