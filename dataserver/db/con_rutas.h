@@ -7,6 +7,9 @@ namespace quelvodat {
 template <typename Interface>
 class ConRutas : public Interface {
 public:
+    // Keeps an interface's getters of the same names visible.
+    using Interface::mdblec;
+    using Interface::mdbmod;
     void mdbmod(const std::string& ruta) override { mdbmod_ = ruta; }
     void mdblec(const std::string& ruta) override { mdblec_ = ruta; }
 

@@ -217,7 +217,8 @@ TEST_F(ObjetosEscritorio, PresenterBufferInLoadOrderWholeOrNotAtAll) {
         p.CargarPresentador(cargado());
         p.Modificado(true);
         if (error) {
-            EXPECT_EQ(errorDe([&] { p.CargarPresentador(buffer); }).Number, error);
+            auto cargar = [&p, &buffer = buffer] { p.CargarPresentador(buffer); };
+            EXPECT_EQ(errorDe(cargar).Number, error);
         } else {
             p.CargarPresentador(buffer);
         }

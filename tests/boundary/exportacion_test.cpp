@@ -201,7 +201,8 @@ TEST_F(Exportacion, RecordsRaiseWithTheirLocationInsteadOfAnEmptyRecord) {
         "UPDATE tOperadores SET base = 12345678901234 WHERE codope = 3");
     auto e = Nuevo();
     for (auto [codigo, numero] : {std::pair{1, rt::err::Overflow}, {99, 3021}, {0, 3021}}) {
-        auto error = prueba::ErrorDe([&] { e->ExportarReg1(Arreglo({codigo}), 0); });
+        auto exportar = [&e, codigo = codigo] { e->ExportarReg1(Arreglo({codigo}), 0); };
+        auto error = prueba::ErrorDe(exportar);
         EXPECT_EQ(error.Number, numero) << codigo;
         EXPECT_EQ(error.Description.rfind("cExportacion.ExportarReg1 ", 0), 0u)
             << error.Description;

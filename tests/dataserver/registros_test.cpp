@@ -342,7 +342,8 @@ TEST(Registros, FailuresNameTheRecordTheFieldAndTheValue) {
     };
     for (const auto& [construir, numero, textos] : casos) {
         std::string descripcion;
-        EXPECT_EQ(prueba::NumeroDeError([&] { construir(); }, &descripcion), numero)
+        auto llamada = [&construir = construir] { construir(); };
+        EXPECT_EQ(prueba::NumeroDeError(llamada, &descripcion), numero)
             << descripcion;
         for (const char* t : textos)
             EXPECT_NE(descripcion.find(t), std::string::npos) << t << " in: " << descripcion;
