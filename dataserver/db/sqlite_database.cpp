@@ -59,13 +59,17 @@ Database::Database(const std::string& path, Mode mode) : path_(path) {
             }
             // A change a member reports as made is on the disk.
             executeScript("PRAGMA synchronous=FULL");
+            // A file that was in rollback-journal mode gets its log only at
+            // the next read: open it now, so that its identity is known
+            // before anything is written to it.
+            executeScript("SELECT count(*) FROM sqlite_master");
         }
         struct stat st {};
         if (path != ":memory:" && ::stat(path.c_str(), &st) == 0) {
             device_ = st.st_dev;
             inode_ = st.st_ino;
         }
-        // The log was opened by the first query and stays while we are open.
+        // The log stays while we are open.
         if (mode != Mode::ReadOnly && ::stat((path + "-wal").c_str(), &st) == 0) {
             logDevice_ = st.st_dev;
             logInode_ = st.st_ino;
