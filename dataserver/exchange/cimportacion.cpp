@@ -45,6 +45,10 @@ void cImportacion::TerminarImportacion() {
     ConUbicacion("cImportacion.TerminarImportacion", [] { ConexionCompartida().TerminarLote(); });
 }
 
+void cImportacion::ConfirmarImportacion() {
+    ConUbicacion("cImportacion.ConfirmarImportacion", [] { ConexionCompartida().ConfirmarLote(); });
+}
+
 uint8_t cImportacion::importDte(const std::string& strLineaLectura, rt::Variant& vBufferValores,
                                 rt::Variant& vBufferErrores) {
     vBufferErrores = Importacion::SinHallazgos();

@@ -35,6 +35,7 @@ public:
 
     void IniciarImportacion() override;
     void TerminarImportacion() override;
+    void ConfirmarImportacion() override;
     uint8_t importDte(const std::string& strLineaLectura, rt::Variant& vBufferValores,
                       rt::Variant& vBufferErrores) override;
     void importSpte(const std::string& strLineaLectura, rt::Variant& vBufferErrores,
