@@ -78,7 +78,8 @@ void Exec(sqlite3* db, const char* sql) {
 // own duplicate query. Answers the seconds taken.
 double Referencia(const std::string& ruta, int32_t declarantes, int32_t porDeclarante) {
     sqlite3* db = nullptr;
-    if (sqlite3_open_v2(ruta.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK)
+    if (sqlite3_open_v2(ruta.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr) !=
+        SQLITE_OK)
         throw std::runtime_error("open " + ruta);
     struct Cerrar {
         sqlite3* db;

@@ -243,12 +243,12 @@ UsoBD::~UsoBD() {
     conexion_.mdb(previous_);
 }
 
-UnidadDeLinea::UnidadDeLinea(const std::string& mdbmod, bool nuevaDeclaracion)
+UnidadDeLinea::UnidadDeLinea(const std::string& mdbmod, bool nuevaDeclaracion, bool unaEscritura)
     : uso_(bd794mod, mdbmod), excepciones_(std::uncaught_exceptions()) {
     auto& conexion = uso_.conexion();
     conexion.EmpezarLinea(nuevaDeclaracion);
     try {
-        tx_.emplace(uso_.base());
+        if (!unaEscritura || !conexion.EnLote()) tx_.emplace(uso_.base());
     } catch (...) {
         conexion.AcabarLinea();
         throw;
@@ -256,21 +256,23 @@ UnidadDeLinea::UnidadDeLinea(const std::string& mdbmod, bool nuevaDeclaracion)
 }
 
 void UnidadDeLinea::Confirmar() {
-    if (!tx_) return;
+    if (!enCurso_) return;
     struct Fin {
         UnidadDeLinea& u;
         ~Fin() {
             u.tx_.reset();
+            u.enCurso_ = false;
             u.uso_.conexion().AcabarLinea();
         }
     } fin{*this};
-    tx_->commit();
+    if (tx_) tx_->commit();
 }
 
 UnidadDeLinea::~UnidadDeLinea() noexcept(false) {
-    if (!tx_) return;
+    if (!enCurso_) return;
     if (std::uncaught_exceptions() > excepciones_) {
         tx_.reset();
+        enCurso_ = false;
         auto& conexion = uso_.conexion();
         conexion.AcabarLinea();
         // The lines before a failure are kept now: the database is not held

@@ -159,8 +159,10 @@ private:
 class UnidadDeLinea {
 public:
     // nuevaDeclaracion: the line starts a declaration (a record 1), so the
-    // run's pending lines are committed before it.
-    UnidadDeLinea(const std::string& mdbmod, bool nuevaDeclaracion);
+    // run's pending lines are committed before it. unaEscritura: the line
+    // stores with one statement, the last thing it does; a statement is all
+    // or nothing by itself, so inside a run such a line needs no savepoint.
+    UnidadDeLinea(const std::string& mdbmod, bool nuevaDeclaracion, bool unaEscritura = false);
     // Keeps what the line stored now; a failing commit raises.
     void Confirmar();
     // Keeps it unless an exception is leaving the scope, and undoes it then.
@@ -171,6 +173,7 @@ public:
 private:
     UsoBD uso_;
     int excepciones_;
+    bool enCurso_ = true;
     std::optional<sqlite::Transaction> tx_;
 };
 

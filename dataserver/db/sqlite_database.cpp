@@ -218,6 +218,20 @@ void Statement::bind(int index, const rt::Variant& value) {
     if (rc != SQLITE_OK) db_->raise(rc);
 }
 
+void Statement::bind(int index, int32_t value) {
+    if (int rc = sqlite3_bind_int(stmt_, index, value); rc != SQLITE_OK) db_->raise(rc);
+}
+
+void Statement::bind(int index, double value) {
+    if (int rc = sqlite3_bind_double(stmt_, index, value); rc != SQLITE_OK) db_->raise(rc);
+}
+
+void Statement::bind(int index, std::string_view value) {
+    int rc = sqlite3_bind_text(stmt_, index, value.data(), static_cast<int>(value.size()),
+                               SQLITE_STATIC);
+    if (rc != SQLITE_OK) db_->raise(rc);
+}
+
 void Statement::bindAll(const std::vector<rt::Variant>& values) {
     if (static_cast<int>(values.size()) != sqlite3_bind_parameter_count(stmt_))
         throw EngineError(SQLITE_RANGE, "wrong number of values for the statement's parameters");

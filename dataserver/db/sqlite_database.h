@@ -109,6 +109,18 @@ public:
     // done with (the statement clears its values when it is handed back).
     void bind(int index, const rt::Variant& value);
     void bindAll(const std::vector<rt::Variant>& values);
+    // The same for values held as they are, without a Variant each: a text is
+    // bound where it is, as above.
+    void bind(int index, int32_t value);
+    void bind(int index, double value);
+    void bind(int index, std::string_view value);
+    void bind(int index, const std::string& value) { bind(index, std::string_view(value)); }
+    // Binds the values from parameter 1 on, one each.
+    template <typename... T>
+    void bindValues(const T&... values) {
+        int index = 0;
+        (bind(++index, values), ...);
+    }
     // Next row: true while there is one.
     bool step();
     int columnCount() const;
@@ -116,6 +128,8 @@ public:
     // True when the statement cannot change the database's contents.
     bool readOnly() const { return sqlite3_stmt_readonly(stmt_) != 0; }
     rt::Variant column(int index) const;
+    // Column `index` as a whole number (0 for Null).
+    int64_t columnInt(int index) const { return sqlite3_column_int64(stmt_, index); }
 
 private:
     Database* db_;

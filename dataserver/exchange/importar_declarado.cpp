@@ -72,8 +72,9 @@ void cImportacion::ImportarRegistro2(const std::string& strLinea, int32_t lngEje
         return;
     }
     const int32_t ejercicio = blnEjercicioDeLinea ? *ejercicioLinea : lngEjercicio;
-    // The duplicate check and the store are one unit.
-    UnidadDeLinea unidad(mdbmod_, false);
+    // The duplicate check and the store are one unit; the store is the
+    // line's one write and its last step.
+    UnidadDeLinea unidad(mdbmod_, false, true);
     resultado_ = ejercicio < 2010
                      ? ImportarDeclaradoAnt(linea, *ejercicioLinea, ejercicio, vBufferErrores)
                      : ImportarDeclarado2010(linea, *ejercicioLinea, ejercicio, vBufferErrores);
@@ -126,7 +127,7 @@ uint8_t cImportacion::GuardarDeclarado(const rt::Variant& v) {
     entrada.at(12) = Valor(v, "Periodicidad");
     cDeclarado declarados;
     declarados.mdbmod(mdbmod_);
-    declarados.GuardarDeclarado(entrada);
+    declarados.GuardarEnTransaccion(entrada);
     return kGuardado;
 }
 
