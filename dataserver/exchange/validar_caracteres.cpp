@@ -54,10 +54,11 @@ std::string mostrable(std::string_view caracter) {
 bool CaracterPermitido(unsigned char codigo) { return kPermitidos[codigo]; }
 
 rt::Variant ValidarCaracteres(std::string& strLinea) {
-    {
-        auto miscelaneos = rt::CreateObjectAs<zentalib::_cMiscelaneos>("Zentalib.cMiscelaneos");
-        strLinea = miscelaneos->ValidarCaracErrEnImp(strLinea, " ");
-    }
+    // The outside component keeps nothing between calls: one object serves
+    // every line of the thread.
+    thread_local const auto miscelaneos =
+        rt::CreateObjectAs<zentalib::_cMiscelaneos>("Zentalib.cMiscelaneos");
+    strLinea = miscelaneos->ValidarCaracErrEnImp(strLinea, " ");
     BufferErrores errores;
     for (size_t i = 0; i < strLinea.size();) {
         size_t n = largoCaracter(strLinea, i);
