@@ -87,8 +87,14 @@ void cConexionDAO::InicializaBD(const std::string& sdbname) {
 void cConexionDAO::AbrirBD(const std::string& m_dbname) {
     Tenencia tenencia(*this);
     auto& slot = handle(selector_);
-    // One stat per call: the handle serves only the file it opened.
-    if (slot && slot->path() == m_dbname && (usos(selector_) > 0 || slot->stillAtPath())) return;
+    // One stat per call: the handle serves only the file it opened. Lines of
+    // a run waiting for their commit are in one transaction with the lines
+    // before them, on the file the handle opened: the path is looked at again
+    // once they are committed.
+    const bool enLineas = selector_ == bd794mod && pendientes_;
+    if (slot && slot->path() == m_dbname &&
+        (usos(selector_) > 0 || enLineas || slot->stillAtPath()))
+        return;
     if (slot) {
         // Lines a run stored count as stored: they go to the file the handle
         // opened, wherever it is now.

@@ -6,8 +6,9 @@ namespace quelvodat {
 
 void ExigirClave(sqlite::Database& db, std::string_view tabla, std::string_view columna,
                  std::string_view que, int32_t clave) {
-    std::string sql = "SELECT 1 FROM ";
-    sql.append(tabla).append(" WHERE ").append(columna).append(" = ?");
+    // Made in one place each time, so the statement is found again at once.
+    thread_local std::string sql;
+    sql.assign("SELECT 1 FROM ").append(tabla).append(" WHERE ").append(columna).append(" = ?");
     auto st = db.prepare(sql);
     st.bind(1, clave);
     if (!st.step()) throw ErrorNoExiste(que, clave);

@@ -13,6 +13,8 @@ constexpr int kBusyTimeoutMs = 5000;
 constexpr size_t kMaxStatementTexts = 256;
 // Copies of one text kept for reuse (a text in use while it runs again).
 constexpr size_t kMaxIdleCopies = 4;
+// Answers a read-only handle remembers (the member states and the like).
+constexpr size_t kMaxRemembered = 1024;
 
 bool onlyBlanks(const char* p, const char* end) {
     for (; p < end && *p; ++p)
@@ -25,7 +27,8 @@ rt::Error EngineError(int code, std::string_view message) {
     return rt::Error(kEngineErrorBase + (code & 0xFF), kEngineSource, std::string(message));
 }
 
-Database::Database(const std::string& path, Mode mode) : path_(path) {
+Database::Database(const std::string& path, Mode mode)
+    : path_(path), readOnly_(mode == Mode::ReadOnly) {
     // An empty name would give a private temporary database in SQLite; a
     // missing path must fail as any unopenable file does.
     if (path.empty()) throw EngineError(SQLITE_CANTOPEN, "unable to open database file: ''");
@@ -108,11 +111,34 @@ void Database::leaveLogOnClose() {
 }
 
 
+const int32_t* Database::remembered(std::string_view key) const {
+    auto known = remembered_.find(key);
+    return readOnly_ && known != remembered_.end() ? &known->second : nullptr;
+}
+
+void Database::remember(std::string_view key, int32_t value) {
+    if (readOnly_ && remembered_.size() < kMaxRemembered)
+        remembered_.try_emplace(std::string(key), value);
+}
+
 void Database::raise(int code) const { throw EngineError(code, sqlite3_errmsg(db_)); }
 
-Statement Database::prepare(std::string_view sql) {
+Database::IdleMap::value_type* Database::findIdle(std::string_view sql) {
+    // A caller passes the same literal each time: where its text lies finds
+    // it again without hashing it (the text itself is still compared).
+    for (const Recent& r : recent_)
+        if (r.entry && r.data == sql.data() && r.size == sql.size() && r.entry->first == sql)
+            return r.entry;
     auto known = idle_.find(sql);
-    if (known != idle_.end() && !known->second.empty()) {
+    if (known == idle_.end()) return nullptr;
+    recent_[nextRecent_] = {sql.data(), sql.size(), &*known};
+    nextRecent_ = (nextRecent_ + 1) % recent_.size();
+    return &*known;
+}
+
+Statement Database::prepare(std::string_view sql) {
+    auto* known = findIdle(sql);
+    if (known && !known->second.empty()) {
         sqlite3_stmt* stmt = known->second.back();
         known->second.pop_back();
         return Statement(*this, stmt, &known->second);
@@ -130,7 +156,7 @@ Statement Database::prepare(std::string_view sql) {
         throw EngineError(SQLITE_MISUSE, "more than one statement in one call");
     }
     IdleStatements* home = nullptr;
-    if (known != idle_.end()) {
+    if (known) {
         home = &known->second;
     } else if (idle_.size() < kMaxStatementTexts) {
         try {

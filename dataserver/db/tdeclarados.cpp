@@ -146,14 +146,22 @@ rt::Variant cTDeclarados::ObtenerTotalDeclaradosVarDtes(const rt::Variant& vBuff
 }
 
 int32_t cTDeclarados::ObtenerAnoPais() {
-    auto rs = ConexionCompartida().openRecordset(
-        "SELECT ejercicio, periodo FROM TSiglasPais WHERE SIGLASPAIS = ? COLLATE NOCASE",
-        {paiso_});
-    if (rs->Eof()) return 0;
+    auto& db = ConexionCompartida().BaseSeleccionada();
+    // The reference database is read-only: a code answers the same each time.
+    const std::string clave = "TSiglasPais:" + paiso_;
+    if (const int32_t* fecha = db.remembered(clave)) return *fecha;
+    auto st = db.prepare(
+        "SELECT ejercicio, periodo FROM TSiglasPais WHERE SIGLASPAIS = ? COLLATE NOCASE");
+    st.bind(1, paiso_);
+    if (!st.step()) {
+        db.remember(clave, 0);
+        return 0;
+    }
     // A Null start fails (invalid use of Null) rather than pass for "unknown".
-    int64_t fecha = int64_t{rt::CLng(rs->Field(0))} * 100 + rt::CLng(rs->Field(1));
+    int64_t fecha = int64_t{rt::CLng(st.column(0))} * 100 + rt::CLng(st.column(1));
     if (fecha > std::numeric_limits<int32_t>::max() || fecha < std::numeric_limits<int32_t>::min())
         throw rt::Error::Runtime(rt::err::Overflow, "Quelvodat");
+    db.remember(clave, static_cast<int32_t>(fecha));
     return static_cast<int32_t>(fecha);
 }
 

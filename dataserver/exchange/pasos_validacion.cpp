@@ -49,7 +49,10 @@ const rt::Variant& Valor(const rt::Variant& buffer, std::string_view etiqueta) {
 
 bool LongitudTotal(const rt::Variant& buffer, int32_t limite, BufferErrores& errores) {
     int64_t total = 0;
-    for (int32_t i = 1; i <= rt::UBound(buffer, 1); ++i) total += rt::Len(Texto(buffer(i, 0)));
+    for (int32_t i = 1, fin = rt::UBound(buffer, 1); i <= fin; ++i) {
+        const rt::Variant& valor = buffer(i, 0);
+        total += valor.isString() ? rt::Len(valor.str()) : rt::Len(Texto(valor));
+    }
     if (total <= limite) return false;
     errores.Agregar(kLongitud);
     return true;

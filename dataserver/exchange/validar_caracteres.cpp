@@ -61,6 +61,11 @@ rt::Variant ValidarCaracteres(std::string& strLinea) {
     strLinea = miscelaneos->ValidarCaracErrEnImp(strLinea, " ");
     BufferErrores errores;
     for (size_t i = 0; i < strLinea.size();) {
+        // Most of a line is plain ASCII that the set admits.
+        if (const auto b = static_cast<unsigned char>(strLinea[i]); b < 0x80 && kPermitidos[b]) {
+            ++i;
+            continue;
+        }
         size_t n = largoCaracter(strLinea, i);
         std::string_view caracter(strLinea.data() + i, n);
         bool permitido;

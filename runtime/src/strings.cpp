@@ -1,8 +1,5 @@
 #include "quelvort/strings.h"
 
-#include <cstdint>
-#include <cstring>
-
 #include "quelvort/error.h"
 #include "utf8.h"
 
@@ -12,20 +9,12 @@ namespace {
 
 [[noreturn]] void RaiseInvalidArgument() { throw Error::Runtime(err::InvalidArgument); }
 
-// The eight bytes from pos are there and plain ASCII: eight characters.
-bool EightAscii(std::string_view s, std::size_t pos) {
-    if (s.size() - pos < 8) return false;
-    uint64_t bytes;
-    std::memcpy(&bytes, s.data() + pos, 8);
-    return (bytes & 0x8080808080808080ULL) == 0;
-}
-
 // Byte offset where character number `chars` (from 0) starts; s.size() when s
 // has no more characters than that.
 std::size_t ByteOffset(std::string_view s, int64_t chars) {
     std::size_t pos = 0;
     while (chars > 0 && pos < s.size()) {
-        if (chars >= 8 && EightAscii(s, pos)) {
+        if (chars >= 8 && utf8::EightAscii(s, pos)) {
             pos += 8;
             chars -= 8;
             continue;
@@ -80,7 +69,7 @@ std::string MapCase(std::string_view s, Map map) {
 int32_t Len(std::string_view s) {
     int32_t count = 0;
     for (std::size_t pos = 0; pos < s.size();) {
-        if (EightAscii(s, pos)) {
+        if (utf8::EightAscii(s, pos)) {
             pos += 8;
             count += 8;
             continue;

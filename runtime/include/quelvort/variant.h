@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <variant>
 #include <vector>
 
@@ -31,7 +32,11 @@ public:
     Variant(const char* v) : value_(std::string(v)) {}
     Variant(VArray a);
 
-    VarType type() const;
+    VarType type() const {
+        // The alternatives are declared in the order of VarType.
+        const size_t i = value_.index();
+        return i < static_cast<size_t>(VarType::Array) ? static_cast<VarType>(i) : VarType::Array;
+    }
     bool isEmpty() const { return type() == VarType::Empty; }
     bool isNull() const { return type() == VarType::Null; }
     bool isArray() const { return type() == VarType::Array; }
@@ -66,6 +71,10 @@ private:
     };
     using Value = std::variant<std::monostate, NullTag, bool, int16_t, int32_t, double,
                                std::string, std::shared_ptr<VArray>>;
+    static_assert(std::variant_size_v<Value> == static_cast<size_t>(VarType::Array) + 1 &&
+                  std::is_same_v<std::variant_alternative_t<static_cast<size_t>(VarType::String),
+                                                            Value>,
+                                 std::string>);
     Value value_;
 };
 
@@ -90,10 +99,10 @@ public:
     int32_t UBound(int dimension = 1) const;
     size_t size() const { return items_.size(); }
 
-    const Variant& at(int32_t i) const;
-    Variant& at(int32_t i);
-    const Variant& at(int32_t i, int32_t j) const;
-    Variant& at(int32_t i, int32_t j);
+    const Variant& at(int32_t i) const { return items_[offset(i)]; }
+    Variant& at(int32_t i) { return items_[offset(i)]; }
+    const Variant& at(int32_t i, int32_t j) const { return items_[offset(i, j)]; }
+    Variant& at(int32_t i, int32_t j) { return items_[offset(i, j)]; }
 
     // Changes the upper bound of the last dimension, keeping the values.
     void RedimPreserve(int32_t upper);
@@ -101,9 +110,23 @@ public:
     friend bool operator==(const VArray& a, const VArray& b);
 
 private:
+    [[noreturn]] static void OutOfRange();
     const Bounds& dim(int dimension) const;
-    size_t offset(int32_t i) const;
-    size_t offset(int32_t i, int32_t j) const;
+    size_t offset(int32_t i) const {
+        if (bounds_.size() != 1) OutOfRange();
+        const auto& b = bounds_[0];
+        if (i < b.lower || i > b.upper) OutOfRange();
+        return static_cast<size_t>(i - b.lower);
+    }
+    size_t offset(int32_t i, int32_t j) const {
+        if (bounds_.size() != 2) OutOfRange();
+        const auto& b1 = bounds_[0];
+        const auto& b2 = bounds_[1];
+        if (i < b1.lower || i > b1.upper || j < b2.lower || j > b2.upper) OutOfRange();
+        // The first index varies fastest, as in the original runtime.
+        return static_cast<size_t>(j - b2.lower) * static_cast<size_t>(b1.count()) +
+               static_cast<size_t>(i - b1.lower);
+    }
 
     std::vector<Bounds> bounds_;
     std::vector<Variant> items_;
