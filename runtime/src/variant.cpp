@@ -22,14 +22,11 @@ Variant Variant::Long(int32_t v) { return Variant(v); }
 
 Variant::Variant(VArray a) : value_(std::make_shared<VArray>(std::move(a))) {}
 
+void Variant::TypeMismatch() { typeMismatch(); }
+
 bool Variant::isNumber() const {
     auto t = type();
     return t == VarType::Integer || t == VarType::Long || t == VarType::Double;
-}
-
-const std::string& Variant::str() const {
-    if (auto p = std::get_if<std::string>(&value_)) return *p;
-    typeMismatch();
 }
 
 bool Variant::boolean() const {
@@ -52,11 +49,6 @@ double Variant::dbl() const {
     typeMismatch();
 }
 
-const VArray& Variant::array() const {
-    if (auto p = std::get_if<std::shared_ptr<VArray>>(&value_)) return **p;
-    typeMismatch();
-}
-
 VArray& Variant::array() {
     auto p = std::get_if<std::shared_ptr<VArray>>(&value_);
     if (!p) typeMismatch();
@@ -64,9 +56,7 @@ VArray& Variant::array() {
     return **p;
 }
 
-const Variant& Variant::operator()(int32_t i) const { return array().at(i); }
 Variant& Variant::operator()(int32_t i) { return array().at(i); }
-const Variant& Variant::operator()(int32_t i, int32_t j) const { return array().at(i, j); }
 Variant& Variant::operator()(int32_t i, int32_t j) { return array().at(i, j); }
 
 bool operator==(const Variant& a, const Variant& b) {

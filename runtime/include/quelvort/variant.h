@@ -45,7 +45,10 @@ public:
     bool isNumber() const;
 
     // Strict readers: error 13 when the Variant is not of that kind.
-    const std::string& str() const;
+    const std::string& str() const {
+        if (auto p = std::get_if<std::string>(&value_)) return *p;
+        TypeMismatch();
+    }
     bool boolean() const;
     int16_t integer() const;
     int32_t lng() const;
@@ -53,7 +56,10 @@ public:
 
     // The array held; error 13 when the Variant is not an array. The mutable
     // form copies a shared array first, so Variants keep value semantics.
-    const VArray& array() const;
+    const VArray& array() const {
+        if (auto p = std::get_if<std::shared_ptr<VArray>>(&value_)) return **p;
+        TypeMismatch();
+    }
     VArray& array();
 
     // Element access of an array Variant; error 9 outside the bounds.
@@ -66,6 +72,7 @@ public:
     friend bool operator==(const Variant& a, const Variant& b);
 
 private:
+    [[noreturn]] static void TypeMismatch();
     struct NullTag {
         bool operator==(const NullTag&) const = default;
     };
@@ -131,6 +138,9 @@ private:
     std::vector<Bounds> bounds_;
     std::vector<Variant> items_;
 };
+
+inline const Variant& Variant::operator()(int32_t i) const { return array().at(i); }
+inline const Variant& Variant::operator()(int32_t i, int32_t j) const { return array().at(i, j); }
 
 // The runtime's free functions on Variants.
 inline bool IsNull(const Variant& v) { return v.isNull(); }
