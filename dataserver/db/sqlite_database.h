@@ -72,7 +72,6 @@ public:
     // Closing will leave the log as it is: for a handle whose file is no
     // longer at its path, where the log by that name may be another file's.
     void leaveLogOnClose();
-    bool readOnly() const { return readOnly_; }
     // Answers a read-only handle keeps by key: its rows cannot change while
     // it serves its file. Nothing is remembered beyond kMaxRemembered keys.
     const int32_t* remembered(std::string_view key) const;
