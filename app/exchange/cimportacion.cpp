@@ -87,6 +87,8 @@ void cImportacion::CopiarEstado(const quelvodat::_cImportacion& s) {
 
 bool cImportacion::Sobreescribir(const std::string& nif) {
     if (!blnMostrarAviso) return respuestaAviso_ == kImpSustituido;
+    // The user may take their time: the run's lines so far are not kept waiting.
+    servidor()->ConfirmarImportacion();
     const bool si = interaccion().Preguntar(
         ConPregunta(ConValor(Cat(286), QString::fromStdString(nif)), Cat(310)), Cat(311));
     respuestaAviso_ = si ? kImpSustituido : kImpIgnorado;

@@ -29,14 +29,12 @@ bool cDeclarado::DeclaradosCoincidentes(int32_t lngCodDecl, const std::string& s
     });
 }
 
-int32_t cDeclarado::GuardarDeclarado(const rt::Variant& vBufferResultado) try {
-    const auto& v = vBufferResultado;
-    // Every value is converted before the database is touched.
-    cTDeclarados tabla;
-    int32_t codope = rt::CLng(v(0));
-    const int32_t declaracion = rt::CLng(v(1));
-    tabla.datTDeclarados_codope(codope);
-    tabla.datTDeclarados_coddeclar(declaracion);
+namespace {
+
+// The save array's values as the table object holds them.
+void Convertir(const rt::Variant& v, cTDeclarados& tabla) {
+    tabla.datTDeclarados_codope(rt::CLng(v(0)));
+    tabla.datTDeclarados_coddeclar(rt::CLng(v(1)));
     tabla.datTDeclarados_paiso(rt::CStr(v(2)));
     tabla.datTDeclarados_paisaux("");
     tabla.datTDeclarados_nifo(rt::CStr(v(3)));
@@ -52,17 +50,44 @@ int32_t cDeclarado::GuardarDeclarado(const rt::Variant& vBufferResultado) try {
     tabla.datTDeclarados_triangularo(rt::CStr(v(10)));
     tabla.datTDeclarados_tipoopo(rt::CStr(v(11)));
     tabla.datTDeclarados_periodicidad(rt::CInt(v(12)));
+}
 
+// Inserts or updates the entry in the transaction open on the user database;
+// a new or edited entry never goes to a declaration that does not exist.
+int32_t Guardar(sqlite::Database& db, cTDeclarados& tabla) {
+    const int32_t codope = tabla.datTDeclarados_codope();
+    if (codope >= 0)
+        ExigirClave(db, "TDeclaraciones", "coddecla", "la declaración",
+                    tabla.datTDeclarados_coddeclar());
+    if (codope != 0) {
+        tabla.Modificar();
+        return codope;
+    }
+    return tabla.Insertar();
+}
+
+}  // namespace
+
+int32_t cDeclarado::GuardarDeclarado(const rt::Variant& vBufferResultado) try {
+    // Every value is converted before the database is touched.
+    cTDeclarados tabla;
+    Convertir(vBufferResultado, tabla);
     UsoBD uso(bd794mod, mdbmod_);
     sqlite::Transaction tx(uso.base());
-    if (codope >= 0)
-        ExigirClave(uso.base(), "TDeclaraciones", "coddecla", "la declaración", declaracion);
-    if (codope == 0)
-        codope = tabla.Insertar();
-    else
-        tabla.Modificar();
+    const int32_t codope = Guardar(uso.base(), tabla);
     tx.commit();
     return codope;
+} catch (const rt::Error& e) {
+    throw rt::WithLocationBlank(e, "cdeclarado.GuardarDeclarado");
+}
+
+int32_t cDeclarado::GuardarEnTransaccion(const rt::Variant& vBufferResultado) try {
+    cTDeclarados tabla;
+    Convertir(vBufferResultado, tabla);
+    UsoBD uso(bd794mod, mdbmod_);
+    if (!uso.base().inTransaction())
+        throw rt::Error(rt::err::InvalidArgument, "Quelvodat", "no transaction is open");
+    return Guardar(uso.base(), tabla);
 } catch (const rt::Error& e) {
     throw rt::WithLocationBlank(e, "cdeclarado.GuardarDeclarado");
 }

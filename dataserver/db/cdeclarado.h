@@ -11,6 +11,10 @@ public:
                                 int32_t lngEjercicio, uint8_t btePeriodo, bool blnEditar,
                                 int32_t codOpe) override;
     int32_t GuardarDeclarado(const rt::Variant& vBufferResultado) override;
+    // GuardarDeclarado inside the transaction its caller holds on mdbmod (an
+    // imported line's): the same conversions, checks and errors, no
+    // transaction of its own.
+    int32_t GuardarEnTransaccion(const rt::Variant& vBufferResultado);
     rt::Variant ObtenerDeclarados(int32_t lngDeclaracion) override;
     rt::Variant ObtenerTodosLosDecl(int32_t lngDeclaracion) override;
     bool comprobarBaseImpNegativas(int32_t lngDeclaracion) override;

@@ -2,6 +2,7 @@
 
 #include <exception>
 #include <filesystem>
+#include <utility>
 
 #include "quelvort/class_registry.h"
 
@@ -52,6 +53,14 @@ cConexionDAO::~cConexionDAO() {
         CerrarTodo();
     } catch (...) {
     }
+    if (vigilante_.joinable()) {
+        {
+            std::lock_guard lock(exclusion_);
+            pararVigilante_ = true;
+        }
+        aviso_.notify_one();
+        vigilante_.join();
+    }
 }
 
 std::unique_ptr<sqlite::Database>& cConexionDAO::handle(BD which) {
@@ -70,14 +79,22 @@ void cConexionDAO::CrearWorkSpace() {
 
 void cConexionDAO::InicializaBD(const std::string& sdbname) {
     auto& shared = ConexionCompartida();
+    Tenencia tenencia(shared);
     shared.CrearWorkSpace();
     shared.AbrirBD(sdbname);
 }
 
 void cConexionDAO::AbrirBD(const std::string& m_dbname) {
+    Tenencia tenencia(*this);
     auto& slot = handle(selector_);
-    // One stat per call: the handle serves only the file it opened.
-    if (slot && slot->path() == m_dbname && (usos(selector_) > 0 || slot->stillAtPath())) return;
+    // One stat per call: the handle serves only the file it opened. Lines of
+    // a run waiting for their commit are in one transaction with the lines
+    // before them, on the file the handle opened: the path is looked at again
+    // once they are committed.
+    const bool enLineas = selector_ == bd794mod && pendientes_;
+    if (slot && slot->path() == m_dbname &&
+        (usos(selector_) > 0 || enLineas || slot->stillAtPath()))
+        return;
     if (slot) {
         // Lines a run stored count as stored: they go to the file the handle
         // opened, wherever it is now.
@@ -92,6 +109,7 @@ void cConexionDAO::AbrirBD(const std::string& m_dbname) {
 }
 
 void cConexionDAO::Cerrar() {
+    Tenencia tenencia(*this);
     // A run's pending lines are committed, as at every close.
     auto fallo = Fallo([&] {
         if (selector_ == bd794mod) ConfirmarPendientes();
@@ -101,6 +119,7 @@ void cConexionDAO::Cerrar() {
 }
 
 void cConexionDAO::CerrarTodo() {
+    Tenencia tenencia(*this);
     auto fallo = Fallo([&] { TerminarLote(); });
     Soltar(mod_);
     Soltar(lec_);
@@ -114,11 +133,13 @@ sqlite::Database& cConexionDAO::BaseSeleccionada() {
 }
 
 int64_t cConexionDAO::execute(std::string_view sql, const Parametros& valores, int32_t) {
+    Tenencia tenencia(*this);
     return BaseSeleccionada().execute(sql, valores);
 }
 
 std::unique_ptr<Recordset> cConexionDAO::openRecordset(std::string_view sql,
                                                        const Parametros& valores, int32_t) {
+    Tenencia tenencia(*this);
     return BaseSeleccionada().query(sql, valores);
 }
 
@@ -137,17 +158,56 @@ void cConexionDAO::ConfirmarPendientes() {
 }
 
 void cConexionDAO::IniciarLote() {
+    Tenencia tenencia(*this);
+    FalloDelVigilante();
     ConfirmarPendientes();
     lote_ = true;
+    if (!vigilante_.joinable()) vigilante_ = std::thread([this] { Vigilar(); });
 }
 
 void cConexionDAO::TerminarLote() {
+    Tenencia tenencia(*this);
     lote_ = false;
+    auto fallo = Fallo([&] { ConfirmarPendientes(); });
+    FalloDelVigilante();
+    if (fallo) std::rethrow_exception(fallo);
+}
+
+void cConexionDAO::ConfirmarLote() {
+    Tenencia tenencia(*this);
+    FalloDelVigilante();
     ConfirmarPendientes();
+}
+
+void cConexionDAO::FalloDelVigilante() {
+    if (auto fallo = std::exchange(falloVigilante_, nullptr)) std::rethrow_exception(fallo);
+}
+
+void cConexionDAO::Vigilar() {
+    std::unique_lock lock(exclusion_);
+    while (!pararVigilante_) {
+        if (!pendientes_) {
+            aviso_.wait(lock);
+            continue;
+        }
+        const auto plazo = inicioPendientes_ + kEdadMaximaLote;
+        if (std::chrono::steady_clock::now() < plazo) {
+            aviso_.wait_until(lock, plazo);
+            continue;
+        }
+        // Holding the lock, the calling thread is outside the library: no
+        // line is in progress.
+        try {
+            ConfirmarPendientes();
+        } catch (...) {
+            falloVigilante_ = std::current_exception();
+        }
+    }
 }
 
 void cConexionDAO::EmpezarLinea(bool nuevaDeclaracion) {
     if (lote_ && lineasEnCurso_ == 0) {
+        FalloDelVigilante();
         auto& db = *mod_;
         const auto ahora = std::chrono::steady_clock::now();
         if (pendientes_ && (nuevaDeclaracion || ahora - inicioPendientes_ > kEdadMaximaLote))
@@ -157,6 +217,7 @@ void cConexionDAO::EmpezarLinea(bool nuevaDeclaracion) {
             db.execute("BEGIN IMMEDIATE");
             pendientes_ = true;
             inicioPendientes_ = ahora;
+            aviso_.notify_one();
         }
     }
     ++lineasEnCurso_;
@@ -168,7 +229,10 @@ cConexionDAO& ConexionCompartida() {
 }
 
 UsoBD::UsoBD(BD which, const std::string& path)
-    : conexion_(ConexionCompartida()), which_(which), previous_(conexion_.Selector()) {
+    : conexion_(ConexionCompartida()),
+      tenencia_(conexion_),
+      which_(which),
+      previous_(conexion_.Selector()) {
     conexion_.mdb(which);
     try {
         conexion_.InicializaBD(path);
@@ -185,12 +249,12 @@ UsoBD::~UsoBD() {
     conexion_.mdb(previous_);
 }
 
-UnidadDeLinea::UnidadDeLinea(const std::string& mdbmod, bool nuevaDeclaracion)
+UnidadDeLinea::UnidadDeLinea(const std::string& mdbmod, bool nuevaDeclaracion, bool unaEscritura)
     : uso_(bd794mod, mdbmod), excepciones_(std::uncaught_exceptions()) {
     auto& conexion = uso_.conexion();
     conexion.EmpezarLinea(nuevaDeclaracion);
     try {
-        tx_.emplace(uso_.base());
+        if (!unaEscritura || !conexion.EnLote()) tx_.emplace(uso_.base());
     } catch (...) {
         conexion.AcabarLinea();
         throw;
@@ -198,21 +262,23 @@ UnidadDeLinea::UnidadDeLinea(const std::string& mdbmod, bool nuevaDeclaracion)
 }
 
 void UnidadDeLinea::Confirmar() {
-    if (!tx_) return;
+    if (!enCurso_) return;
     struct Fin {
         UnidadDeLinea& u;
         ~Fin() {
             u.tx_.reset();
+            u.enCurso_ = false;
             u.uso_.conexion().AcabarLinea();
         }
     } fin{*this};
-    tx_->commit();
+    if (tx_) tx_->commit();
 }
 
 UnidadDeLinea::~UnidadDeLinea() noexcept(false) {
-    if (!tx_) return;
+    if (!enCurso_) return;
     if (std::uncaught_exceptions() > excepciones_) {
         tx_.reset();
+        enCurso_ = false;
         auto& conexion = uso_.conexion();
         conexion.AcabarLinea();
         // The lines before a failure are kept now: the database is not held

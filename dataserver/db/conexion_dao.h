@@ -10,10 +10,14 @@
 // before anything else handles the file (backup, restore, upgrade) and when
 // the library is unloaded.
 #include <chrono>
+#include <condition_variable>
+#include <exception>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <type_traits>
 
 #include "quelvodat/cConexionDAO.h"
@@ -52,20 +56,32 @@ public:
     // are older than kEdadMaximaLote, after a line that failed, and when the
     // run ends or everything is closed. Starting a run commits what an earlier one left pending. A
     // change another member makes while lines are pending is committed with
-    // them.
+    // them. Pending lines left waiting between lines (the caller busy
+    // elsewhere, or waiting for its user) are committed by the run's own
+    // thread once they are kEdadMaximaLote old, so the write lock is never
+    // held longer than that while the run is idle; a failure of that commit
+    // is raised by the next line or by the end of the run.
     void IniciarLote();
     void TerminarLote();
     bool EnLote() const { return lote_; }
+    // Commits the run's pending lines now; the run goes on.
+    void ConfirmarLote();
 
 private:
     friend class UnidadDeLinea;
     friend class UsoBD;
+    friend class Tenencia;
     std::unique_ptr<sqlite::Database>& handle(BD which);
     int& usos(BD which) { return which == bd794mod ? usosMod_ : usosLec_; }
     // Commits the pending lines of the run, if any.
     void ConfirmarPendientes();
     void EmpezarLinea(bool nuevaDeclaracion);
     void AcabarLinea() { --lineasEnCurso_; }
+    // The run's thread: commits pending lines that grew old while the
+    // calling thread was outside the library.
+    void Vigilar();
+    // Raises what the run's thread could not commit, once.
+    void FalloDelVigilante();
 
     BD selector_ = bd794mod;
     std::unique_ptr<sqlite::Database> mod_;
@@ -79,6 +95,33 @@ private:
     bool pendientes_ = false;
     int lineasEnCurso_ = 0;
     std::chrono::steady_clock::time_point inicioPendientes_;
+
+    // The calling thread holds this lock while it is inside the library
+    // (tenencias_ counts its nested holds), so the run's thread touches the
+    // handle and the run's state only between calls.
+    std::mutex exclusion_;
+    int tenencias_ = 0;
+    std::condition_variable aviso_;
+    std::thread vigilante_;
+    bool pararVigilante_ = false;
+    std::exception_ptr falloVigilante_;
+};
+
+// The calling thread's hold of its connection while it is inside the library;
+// holds nest.
+class Tenencia {
+public:
+    explicit Tenencia(cConexionDAO& c) : c_(c) {
+        if (c_.tenencias_++ == 0) c_.exclusion_.lock();
+    }
+    ~Tenencia() {
+        if (--c_.tenencias_ == 0) c_.exclusion_.unlock();
+    }
+    Tenencia(const Tenencia&) = delete;
+    Tenencia& operator=(const Tenencia&) = delete;
+
+private:
+    cConexionDAO& c_;
 };
 
 // How long the lines of a run may wait for their commit: it bounds what a
@@ -103,6 +146,7 @@ public:
 
 private:
     cConexionDAO& conexion_;
+    Tenencia tenencia_;
     BD which_;
     BD previous_;
 };
@@ -115,8 +159,10 @@ private:
 class UnidadDeLinea {
 public:
     // nuevaDeclaracion: the line starts a declaration (a record 1), so the
-    // run's pending lines are committed before it.
-    UnidadDeLinea(const std::string& mdbmod, bool nuevaDeclaracion);
+    // run's pending lines are committed before it. unaEscritura: the line
+    // stores with one statement, the last thing it does; a statement is all
+    // or nothing by itself, so inside a run such a line needs no savepoint.
+    UnidadDeLinea(const std::string& mdbmod, bool nuevaDeclaracion, bool unaEscritura = false);
     // Keeps what the line stored now; a failing commit raises.
     void Confirmar();
     // Keeps it unless an exception is leaving the scope, and undoes it then.
@@ -127,6 +173,7 @@ public:
 private:
     UsoBD uso_;
     int excepciones_;
+    bool enCurso_ = true;
     std::optional<sqlite::Transaction> tx_;
 };
 

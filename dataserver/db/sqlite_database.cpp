@@ -14,6 +14,8 @@ constexpr int kBusyTimeoutMs = 5000;
 constexpr size_t kMaxStatementTexts = 256;
 // Copies of one text kept for reuse (a text in use while it runs again).
 constexpr size_t kMaxIdleCopies = 4;
+// Answers a read-only handle remembers (the member states and the like).
+constexpr size_t kMaxRemembered = 1024;
 
 // The file's name as an SQLite URI that opens it immutable: the engine then
 // neither locks it nor looks beside it.
@@ -43,7 +45,8 @@ rt::Error EngineError(int code, std::string_view message) {
     return rt::Error(kEngineErrorBase + (code & 0xFF), kEngineSource, std::string(message));
 }
 
-Database::Database(const std::string& path, Mode mode) : path_(path) {
+Database::Database(const std::string& path, Mode mode)
+    : path_(path), readOnly_(mode == Mode::ReadOnly) {
     // An empty name would give a private temporary database in SQLite; a
     // missing path must fail as any unopenable file does.
     if (path.empty()) throw EngineError(SQLITE_CANTOPEN, "unable to open database file: ''");
@@ -80,13 +83,17 @@ Database::Database(const std::string& path, Mode mode) : path_(path) {
             }
             // A change a member reports as made is on the disk.
             executeScript("PRAGMA synchronous=FULL");
+            // A file that was in rollback-journal mode gets its log only at
+            // the next read: open it now, so that its identity is known
+            // before anything is written to it.
+            executeScript("SELECT count(*) FROM sqlite_master");
         }
         struct stat st {};
         if (path != ":memory:" && ::stat(path.c_str(), &st) == 0) {
             device_ = st.st_dev;
             inode_ = st.st_ino;
         }
-        // The log was opened by the first query and stays while we are open.
+        // The log stays while we are open.
         if (writes && ::stat((path + "-wal").c_str(), &st) == 0) {
             logDevice_ = st.st_dev;
             logInode_ = st.st_ino;
@@ -125,11 +132,34 @@ void Database::leaveLogOnClose() {
 }
 
 
+const int32_t* Database::remembered(std::string_view key) const {
+    auto known = remembered_.find(key);
+    return readOnly_ && known != remembered_.end() ? &known->second : nullptr;
+}
+
+void Database::remember(std::string_view key, int32_t value) {
+    if (readOnly_ && remembered_.size() < kMaxRemembered)
+        remembered_.try_emplace(std::string(key), value);
+}
+
 void Database::raise(int code) const { throw EngineError(code, sqlite3_errmsg(db_)); }
 
-Statement Database::prepare(std::string_view sql) {
+Database::IdleMap::value_type* Database::findIdle(std::string_view sql) {
+    // A caller passes the same literal each time: where its text lies finds
+    // it again without hashing it (the text itself is still compared).
+    for (const Recent& r : recent_)
+        if (r.entry && r.data == sql.data() && r.size == sql.size() && r.entry->first == sql)
+            return r.entry;
     auto known = idle_.find(sql);
-    if (known != idle_.end() && !known->second.empty()) {
+    if (known == idle_.end()) return nullptr;
+    recent_[nextRecent_] = {sql.data(), sql.size(), &*known};
+    nextRecent_ = (nextRecent_ + 1) % recent_.size();
+    return &*known;
+}
+
+Statement Database::prepare(std::string_view sql) {
+    auto* known = findIdle(sql);
+    if (known && !known->second.empty()) {
         sqlite3_stmt* stmt = known->second.back();
         known->second.pop_back();
         return Statement(*this, stmt, &known->second);
@@ -147,7 +177,7 @@ Statement Database::prepare(std::string_view sql) {
         throw EngineError(SQLITE_MISUSE, "more than one statement in one call");
     }
     IdleStatements* home = nullptr;
-    if (known != idle_.end()) {
+    if (known) {
         home = &known->second;
     } else if (idle_.size() < kMaxStatementTexts) {
         try {
@@ -232,6 +262,20 @@ void Statement::bind(int index, const rt::Variant& value) {
         break;
     case rt::VarType::Array: throw rt::Error::Runtime(rt::err::TypeMismatch, kEngineSource);
     }
+    if (rc != SQLITE_OK) db_->raise(rc);
+}
+
+void Statement::bind(int index, int32_t value) {
+    if (int rc = sqlite3_bind_int(stmt_, index, value); rc != SQLITE_OK) db_->raise(rc);
+}
+
+void Statement::bind(int index, double value) {
+    if (int rc = sqlite3_bind_double(stmt_, index, value); rc != SQLITE_OK) db_->raise(rc);
+}
+
+void Statement::bind(int index, std::string_view value) {
+    int rc = sqlite3_bind_text(stmt_, index, value.data(), static_cast<int>(value.size()),
+                               SQLITE_STATIC);
     if (rc != SQLITE_OK) db_->raise(rc);
 }
 

@@ -5,6 +5,7 @@
 #include <sqlite3.h>
 #include <sys/types.h>
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -74,6 +75,10 @@ public:
     // Closing will leave the log as it is: for a handle whose file is no
     // longer at its path, where the log by that name may be another file's.
     void leaveLogOnClose();
+    // Answers a read-only handle keeps by key: its rows cannot change while
+    // it serves its file. Nothing is remembered beyond kMaxRemembered keys.
+    const int32_t* remembered(std::string_view key) const;
+    void remember(std::string_view key, int32_t value);
 
     [[noreturn]] void raise(int code) const;
 
@@ -85,13 +90,28 @@ private:
         }
     };
 
+    using IdleMap = std::unordered_map<std::string, IdleStatements, TextHash, std::equal_to<>>;
+    // The idle statements of that text, when it was prepared before.
+    IdleMap::value_type* findIdle(std::string_view sql);
+
     sqlite3* db_ = nullptr;
     std::string path_;
     dev_t device_ = 0;
     ino_t inode_ = 0;
     dev_t logDevice_ = 0;
     ino_t logInode_ = 0;
-    std::unordered_map<std::string, IdleStatements, TextHash, std::equal_to<>> idle_;
+    IdleMap idle_;
+    // The texts found last, by where their caller keeps them (elements of
+    // the map stay where they are; none is ever removed).
+    struct Recent {
+        const char* data = nullptr;
+        size_t size = 0;
+        IdleMap::value_type* entry = nullptr;
+    };
+    std::array<Recent, 8> recent_{};
+    size_t nextRecent_ = 0;
+    bool readOnly_ = false;
+    std::unordered_map<std::string, int32_t, TextHash, std::equal_to<>> remembered_;
 };
 
 // A prepared statement in use; destroyed, it goes back to its database's
@@ -112,6 +132,18 @@ public:
     // done with (the statement clears its values when it is handed back).
     void bind(int index, const rt::Variant& value);
     void bindAll(const std::vector<rt::Variant>& values);
+    // The same for values held as they are, without a Variant each: a text is
+    // bound where it is, as above.
+    void bind(int index, int32_t value);
+    void bind(int index, double value);
+    void bind(int index, std::string_view value);
+    void bind(int index, const std::string& value) { bind(index, std::string_view(value)); }
+    // Binds the values from parameter 1 on, one each.
+    template <typename... T>
+    void bindValues(const T&... values) {
+        int index = 0;
+        (bind(++index, values), ...);
+    }
     // Next row: true while there is one.
     bool step();
     int columnCount() const;
@@ -119,6 +151,8 @@ public:
     // True when the statement cannot change the database's contents.
     bool readOnly() const { return sqlite3_stmt_readonly(stmt_) != 0; }
     rt::Variant column(int index) const;
+    // Column `index` as a whole number (0 for Null).
+    int64_t columnInt(int index) const { return sqlite3_column_int64(stmt_, index); }
 
 private:
     Database* db_;

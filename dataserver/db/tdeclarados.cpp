@@ -3,10 +3,12 @@
 #include <cstdint>
 #include <limits>
 #include <string>
+#include <string_view>
 
 #include "conexion_dao.h"
 #include "errores.h"
 #include "general.h"
+#include "sqlite_database.h"
 #include "quelvort/convert.h"
 
 namespace quelvodat {
@@ -22,29 +24,32 @@ bool cTDeclarados::Borrar(int32_t lngDeclaracion) {
 
 bool cTDeclarados::DeclaradosCoincidentes(bool blnEditar) {
     // Text comparisons ignore letter case, as the stored data expects.
-    std::string sql =
+    constexpr std::string_view kIguales =
         "SELECT count(*) FROM tOperadores WHERE coddeclar = ? AND nifo = ? COLLATE NOCASE "
         "AND claveopo = ? COLLATE NOCASE AND ejercicioo = ? AND periodoo = ? "
         "AND triangularo = ? COLLATE NOCASE";
-    Parametros valores{coddeclar_, nifo_, claveopo_, ejercicioo_, periodoo_, triangularo_};
-    if (blnEditar) {
-        sql += " AND codope <> ?";
-        valores.emplace_back(codope_);
-    }
-    auto rs = ConexionCompartida().openRecordset(sql, valores);
-    return rt::CLng(rs->Field(0)) > 0;
+    constexpr std::string_view kOtrosIguales =
+        "SELECT count(*) FROM tOperadores WHERE coddeclar = ? AND nifo = ? COLLATE NOCASE "
+        "AND claveopo = ? COLLATE NOCASE AND ejercicioo = ? AND periodoo = ? "
+        "AND triangularo = ? COLLATE NOCASE AND codope <> ?";
+    auto st = ConexionCompartida().BaseSeleccionada().prepare(blnEditar ? kOtrosIguales : kIguales);
+    st.bindValues(coddeclar_, nifo_, claveopo_, ejercicioo_, int32_t{periodoo_}, triangularo_);
+    if (blnEditar) st.bind(7, codope_);
+    return st.step() && st.columnInt(0) > 0;
 }
 
 int32_t cTDeclarados::Insertar() {
-    auto& conexion = ConexionCompartida();
-    conexion.execute(
+    auto& db = ConexionCompartida().BaseSeleccionada();
+    auto st = db.prepare(
         "INSERT INTO tOperadores (coddeclar, paiso, paisaux, nifo, razon, tipoopo, claveopo, "
         "base, signoo, ejercicioo, periodoo, periodicidad, triangularo) "
-        "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
-        {coddeclar_, paiso_, paisaux_, nifo_, razon_, tipoopo_, claveopo_, importe_, signoo_,
-         ejercicioo_, periodoo_, periodicidad_, triangularo_});
+        "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+    st.bindValues(coddeclar_, paiso_, paisaux_, nifo_, razon_, tipoopo_, claveopo_, importe_,
+                  signoo_, ejercicioo_, int32_t{periodoo_}, int32_t{periodicidad_}, triangularo_);
+    while (st.step()) {
+    }
     // The row this statement made, whatever other keys the table holds.
-    codope_ = static_cast<int32_t>(conexion.BaseSeleccionada().lastInsertRowId());
+    codope_ = static_cast<int32_t>(db.lastInsertRowId());
     return codope_;
 }
 
@@ -145,14 +150,22 @@ rt::Variant cTDeclarados::ObtenerTotalDeclaradosVarDtes(const rt::Variant& vBuff
 }
 
 int32_t cTDeclarados::ObtenerAnoPais() {
-    auto rs = ConexionCompartida().openRecordset(
-        "SELECT ejercicio, periodo FROM TSiglasPais WHERE SIGLASPAIS = ? COLLATE NOCASE",
-        {paiso_});
-    if (rs->Eof()) return 0;
+    auto& db = ConexionCompartida().BaseSeleccionada();
+    // The reference database is read-only: a code answers the same each time.
+    const std::string clave = "TSiglasPais:" + paiso_;
+    if (const int32_t* fecha = db.remembered(clave)) return *fecha;
+    auto st = db.prepare(
+        "SELECT ejercicio, periodo FROM TSiglasPais WHERE SIGLASPAIS = ? COLLATE NOCASE");
+    st.bind(1, paiso_);
+    if (!st.step()) {
+        db.remember(clave, 0);
+        return 0;
+    }
     // A Null start fails (invalid use of Null) rather than pass for "unknown".
-    int64_t fecha = int64_t{rt::CLng(rs->Field(0))} * 100 + rt::CLng(rs->Field(1));
+    int64_t fecha = int64_t{rt::CLng(st.column(0))} * 100 + rt::CLng(st.column(1));
     if (fecha > std::numeric_limits<int32_t>::max() || fecha < std::numeric_limits<int32_t>::min())
         throw rt::Error::Runtime(rt::err::Overflow, "Quelvodat");
+    db.remember(clave, static_cast<int32_t>(fecha));
     return static_cast<int32_t>(fecha);
 }
 

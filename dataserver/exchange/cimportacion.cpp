@@ -45,6 +45,10 @@ void cImportacion::TerminarImportacion() {
     ConUbicacion("cImportacion.TerminarImportacion", [] { ConexionCompartida().TerminarLote(); });
 }
 
+void cImportacion::ConfirmarImportacion() {
+    ConUbicacion("cImportacion.ConfirmarImportacion", [] { ConexionCompartida().ConfirmarLote(); });
+}
+
 uint8_t cImportacion::importDte(const std::string& strLineaLectura, rt::Variant& vBufferValores,
                                 rt::Variant& vBufferErrores) {
     vBufferErrores = Importacion::SinHallazgos();
@@ -108,11 +112,7 @@ void cImportacion::importSpte(const std::string& strLineaLectura, rt::Variant& v
                 resultado_ = Importacion::resultado::kDeclaranteSinCambio;
                 return;
             }
-            if (!ComprobarDeclaranteEnVigor(linea, vBufferErrores)) {
-                resultado_ = Importacion::resultado::kErroresCampos;
-                return;
-            }
-            ImportarRegistro2(linea, 0, true, vBufferErrores);
+            ImportarRegistro2(linea, 0, true, vBufferErrores, true);
             return;
     }
 }

@@ -35,6 +35,7 @@ public:
 
     void IniciarImportacion() override;
     void TerminarImportacion() override;
+    void ConfirmarImportacion() override;
     uint8_t importDte(const std::string& strLineaLectura, rt::Variant& vBufferValores,
                       rt::Variant& vBufferErrores) override;
     void importSpte(const std::string& strLineaLectura, rt::Variant& vBufferErrores,
@@ -68,9 +69,11 @@ private:
     // declarant, it is refused (false, with its finding).
     bool ComprobarDeclaranteEnVigor(const std::string& strLinea, rt::Variant& vBufferErrores);
     // The line read, refused or handed to the import of the declaration's
-    // layout (exercise before 2010 or not).
+    // layout (exercise before 2010 or not). blnDeclaranteEnVigor: a
+    // submission file's line, checked against its record 1 first.
     void ImportarRegistro2(const std::string& strLinea, int32_t lngEjercicio,
-                           bool blnEjercicioDeLinea, rt::Variant& vBufferErrores);
+                           bool blnEjercicioDeLinea, rt::Variant& vBufferErrores,
+                           bool blnDeclaranteEnVigor = false);
     uint8_t ImportarDeclaradoAnt(std::string strLinea, int32_t lngEjercicioLinea,
                                  int32_t lngEjercicio, rt::Variant& vBufferErrores);
     uint8_t ImportarDeclarado2010(std::string strLinea, int32_t lngEjercicioLinea,

@@ -81,8 +81,18 @@ bool cImportacion::ComprobarDeclaranteEnVigor(const std::string& strLinea,
 }
 
 void cImportacion::ImportarRegistro2(const std::string& strLinea, int32_t lngEjercicio,
-                                     bool blnEjercicioDeLinea, rt::Variant& vBufferErrores) {
+                                     bool blnEjercicioDeLinea, rt::Variant& vBufferErrores,
+                                     bool blnDeclaranteEnVigor) {
     const std::string linea = Rellenada(strLinea);
+    // The duplicate check and the store are one unit; the store is the
+    // line's one write and its last step. The unit comes first: a failed
+    // commit of the run's earlier lines is told before this line is judged
+    // against a declaration that may have gone with them.
+    UnidadDeLinea unidad(mdbmod_, false, true);
+    if (blnDeclaranteEnVigor && !ComprobarDeclaranteEnVigor(linea, vBufferErrores)) {
+        resultado_ = kErroresCampos;
+        return;
+    }
     Importacion::BufferErrores errores;
     const std::string textoEjercicio = rt::Mid(linea, 5, 4);
     auto ejercicioLinea = Importacion::EnteroEstricto(textoEjercicio);
@@ -96,8 +106,6 @@ void cImportacion::ImportarRegistro2(const std::string& strLinea, int32_t lngEje
         return;
     }
     const int32_t ejercicio = blnEjercicioDeLinea ? *ejercicioLinea : lngEjercicio;
-    // The duplicate check and the store are one unit.
-    UnidadDeLinea unidad(mdbmod_, false);
     resultado_ = ejercicio < 2010
                      ? ImportarDeclaradoAnt(linea, *ejercicioLinea, ejercicio, vBufferErrores)
                      : ImportarDeclarado2010(linea, *ejercicioLinea, ejercicio, vBufferErrores);
@@ -150,7 +158,7 @@ uint8_t cImportacion::GuardarDeclarado(const rt::Variant& v) {
     entrada.at(12) = Valor(v, "Periodicidad");
     cDeclarado declarados;
     declarados.mdbmod(mdbmod_);
-    declarados.GuardarDeclarado(entrada);
+    declarados.GuardarEnTransaccion(entrada);
     return kGuardado;
 }
 

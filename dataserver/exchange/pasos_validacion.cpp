@@ -1,5 +1,7 @@
 #include "exchange/pasos_validacion.h"
 
+#include <array>
+#include <cstdint>
 #include <cstdlib>
 
 #include "exchange/numero_estricto.h"
@@ -20,16 +22,37 @@ std::string Texto(const rt::Variant& valor) {
 const rt::Variant& Valor(const rt::Variant& buffer, std::string_view etiqueta) {
     static const rt::Variant kNinguno;
     const rt::VArray& campos = buffer.array();
-    for (int32_t i = 1, fin = campos.UBound(1); i <= fin; ++i) {
+    const int32_t fin = campos.UBound(1);
+    auto es = [&](int32_t i) {
         const rt::Variant& nombre = campos.at(i, 1);
-        if (nombre.isString() && nombre.str() == etiqueta) return campos.at(i, 0);
+        return nombre.isString() && nombre.str() == etiqueta;
+    };
+    // Every buffer of a kind holds its labels in one order, and each label is
+    // asked for many times a line: where the same label text stood last time
+    // is tried first (and checked, so a wrong guess only costs the search).
+    struct Pista {
+        const char* etiqueta = nullptr;
+        int32_t indice = 0;
+    };
+    thread_local std::array<Pista, 64> pistas;
+    Pista& pista = pistas[(reinterpret_cast<uintptr_t>(etiqueta.data()) >> 3) % pistas.size()];
+    if (pista.etiqueta == etiqueta.data() && pista.indice >= 1 && pista.indice <= fin &&
+        es(pista.indice))
+        return campos.at(pista.indice, 0);
+    for (int32_t i = 1; i <= fin; ++i) {
+        if (!es(i)) continue;
+        pista = {etiqueta.data(), i};
+        return campos.at(i, 0);
     }
     return kNinguno;
 }
 
 bool LongitudTotal(const rt::Variant& buffer, int32_t limite, BufferErrores& errores) {
     int64_t total = 0;
-    for (int32_t i = 1; i <= rt::UBound(buffer, 1); ++i) total += rt::Len(Texto(buffer(i, 0)));
+    for (int32_t i = 1, fin = rt::UBound(buffer, 1); i <= fin; ++i) {
+        const rt::Variant& valor = buffer(i, 0);
+        total += valor.isString() ? rt::Len(valor.str()) : rt::Len(Texto(valor));
+    }
     if (total <= limite) return false;
     errores.Agregar(kLongitud);
     return true;

@@ -54,12 +54,18 @@ std::string mostrable(std::string_view caracter) {
 bool CaracterPermitido(unsigned char codigo) { return kPermitidos[codigo]; }
 
 rt::Variant ValidarCaracteres(std::string& strLinea) {
-    {
-        auto miscelaneos = rt::CreateObjectAs<zentalib::_cMiscelaneos>("Zentalib.cMiscelaneos");
-        strLinea = miscelaneos->ValidarCaracErrEnImp(strLinea, " ");
-    }
+    // The outside component keeps nothing between calls: one object serves
+    // every line of the thread.
+    thread_local const auto miscelaneos =
+        rt::CreateObjectAs<zentalib::_cMiscelaneos>("Zentalib.cMiscelaneos");
+    strLinea = miscelaneos->ValidarCaracErrEnImp(strLinea, " ");
     BufferErrores errores;
     for (size_t i = 0; i < strLinea.size();) {
+        // Most of a line is plain ASCII that the set admits.
+        if (const auto b = static_cast<unsigned char>(strLinea[i]); b < 0x80 && kPermitidos[b]) {
+            ++i;
+            continue;
+        }
         size_t n = largoCaracter(strLinea, i);
         std::string_view caracter(strLinea.data() + i, n);
         bool permitido;

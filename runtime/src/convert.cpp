@@ -111,6 +111,9 @@ std::optional<double> ParseSpanishNumber(std::string_view text) {
 
 std::string FormatDouble(double value) {
     if (value == 0) return "0";
+    // A whole number of up to 15 digits prints as its digits alone.
+    if (std::fabs(value) < 1e15 && std::trunc(value) == value)
+        return std::to_string(static_cast<long long>(value));
     char buf[64];
     std::snprintf(buf, sizeof buf, "%.15G", value);
     std::string s(buf);

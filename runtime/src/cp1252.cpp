@@ -84,6 +84,7 @@ std::string FromCp1252(std::string_view bytes) {
     for (std::size_t pos = 0; pos < bytes.size();) {
         // A run of ASCII is the same bytes in both.
         std::size_t ascii = pos;
+        while (utf8::EightAscii(bytes, ascii)) ascii += 8;
         while (ascii < bytes.size() && static_cast<unsigned char>(bytes[ascii]) < 0x80) ++ascii;
         out.append(bytes.data() + pos, ascii - pos);
         if (ascii == bytes.size()) break;

@@ -14,6 +14,11 @@ namespace {
 std::size_t ByteOffset(std::string_view s, int64_t chars) {
     std::size_t pos = 0;
     while (chars > 0 && pos < s.size()) {
+        if (chars >= 8 && utf8::EightAscii(s, pos)) {
+            pos += 8;
+            chars -= 8;
+            continue;
+        }
         pos += utf8::Step(s, pos);
         --chars;
     }
@@ -63,7 +68,15 @@ std::string MapCase(std::string_view s, Map map) {
 
 int32_t Len(std::string_view s) {
     int32_t count = 0;
-    for (std::size_t pos = 0; pos < s.size(); pos += utf8::Step(s, pos)) ++count;
+    for (std::size_t pos = 0; pos < s.size();) {
+        if (utf8::EightAscii(s, pos)) {
+            pos += 8;
+            count += 8;
+            continue;
+        }
+        pos += utf8::Step(s, pos);
+        ++count;
+    }
     return count;
 }
 

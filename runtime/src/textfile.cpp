@@ -1,6 +1,7 @@
 #include "quelvort/textfile.h"
 
 #include <cerrno>
+#include <cstring>
 #include <filesystem>
 
 #include "atomicfile.h"
@@ -42,11 +43,13 @@ bool TextFileReader::ReadLine(std::string& line) {
     std::string raw;
     while (Peek() >= 0) {
         // The ordinary bytes up to the next line end or mark, taken at once.
-        std::size_t run = pos_;
-        while (run < end_ && buffer_[run] != '\n' && buffer_[run] != '\r' && buffer_[run] != kCtrlZ)
-            ++run;
-        raw.append(buffer_.data() + pos_, run - pos_);
-        pos_ = run;
+        const char* from = buffer_.data() + pos_;
+        std::size_t run = end_ - pos_;
+        for (char mark : {'\n', '\r', kCtrlZ})
+            if (const void* at = std::memchr(from, mark, run))
+                run = static_cast<std::size_t>(static_cast<const char*>(at) - from);
+        raw.append(from, run);
+        pos_ += run;
         if (pos_ == end_) continue;
         const char c = buffer_[pos_++];
         if (c == '\n') break;

@@ -2,6 +2,8 @@
 // Stepping through UTF-8 text one character at a time; shared by the string
 // helpers and the Windows-1252 codec.
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -24,5 +26,14 @@ inline std::size_t Step(std::string_view s, std::size_t pos) {
 }
 
 void Append(std::string& out, char32_t cp);
+
+// The eight bytes from pos are there and plain ASCII (eight characters in
+// UTF-8 and in Windows-1252 alike).
+inline bool EightAscii(std::string_view s, std::size_t pos) {
+    if (pos > s.size() || s.size() - pos < 8) return false;
+    std::uint64_t bytes;
+    std::memcpy(&bytes, s.data() + pos, 8);
+    return (bytes & 0x8080808080808080ULL) == 0;
+}
 
 }  // namespace rt::utf8

@@ -22,27 +22,11 @@ Variant Variant::Long(int32_t v) { return Variant(v); }
 
 Variant::Variant(VArray a) : value_(std::make_shared<VArray>(std::move(a))) {}
 
-VarType Variant::type() const {
-    switch (value_.index()) {
-    case 0: return VarType::Empty;
-    case 1: return VarType::Null;
-    case 2: return VarType::Boolean;
-    case 3: return VarType::Integer;
-    case 4: return VarType::Long;
-    case 5: return VarType::Double;
-    case 6: return VarType::String;
-    default: return VarType::Array;
-    }
-}
+void Variant::TypeMismatch() { typeMismatch(); }
 
 bool Variant::isNumber() const {
     auto t = type();
     return t == VarType::Integer || t == VarType::Long || t == VarType::Double;
-}
-
-const std::string& Variant::str() const {
-    if (auto p = std::get_if<std::string>(&value_)) return *p;
-    typeMismatch();
 }
 
 bool Variant::boolean() const {
@@ -65,11 +49,6 @@ double Variant::dbl() const {
     typeMismatch();
 }
 
-const VArray& Variant::array() const {
-    if (auto p = std::get_if<std::shared_ptr<VArray>>(&value_)) return **p;
-    typeMismatch();
-}
-
 VArray& Variant::array() {
     auto p = std::get_if<std::shared_ptr<VArray>>(&value_);
     if (!p) typeMismatch();
@@ -77,9 +56,7 @@ VArray& Variant::array() {
     return **p;
 }
 
-const Variant& Variant::operator()(int32_t i) const { return array().at(i); }
 Variant& Variant::operator()(int32_t i) { return array().at(i); }
-const Variant& Variant::operator()(int32_t i, int32_t j) const { return array().at(i, j); }
 Variant& Variant::operator()(int32_t i, int32_t j) { return array().at(i, j); }
 
 bool operator==(const Variant& a, const Variant& b) {
@@ -104,6 +81,8 @@ VArray VArray::Of(std::initializer_list<Variant> values) {
     return a;
 }
 
+void VArray::OutOfRange() { outOfRange(); }
+
 const VArray::Bounds& VArray::dim(int dimension) const {
     if (dimension < 1 || dimension > dimensions()) outOfRange();
     return bounds_[static_cast<size_t>(dimension - 1)];
@@ -111,28 +90,6 @@ const VArray::Bounds& VArray::dim(int dimension) const {
 
 int32_t VArray::LBound(int dimension) const { return dim(dimension).lower; }
 int32_t VArray::UBound(int dimension) const { return dim(dimension).upper; }
-
-size_t VArray::offset(int32_t i) const {
-    if (dimensions() != 1) outOfRange();
-    const auto& b = bounds_[0];
-    if (i < b.lower || i > b.upper) outOfRange();
-    return static_cast<size_t>(i - b.lower);
-}
-
-size_t VArray::offset(int32_t i, int32_t j) const {
-    if (dimensions() != 2) outOfRange();
-    const auto& b1 = bounds_[0];
-    const auto& b2 = bounds_[1];
-    if (i < b1.lower || i > b1.upper || j < b2.lower || j > b2.upper) outOfRange();
-    // The first index varies fastest, as in the original runtime.
-    return static_cast<size_t>(j - b2.lower) * static_cast<size_t>(b1.count()) +
-           static_cast<size_t>(i - b1.lower);
-}
-
-const Variant& VArray::at(int32_t i) const { return items_[offset(i)]; }
-Variant& VArray::at(int32_t i) { return items_[offset(i)]; }
-const Variant& VArray::at(int32_t i, int32_t j) const { return items_[offset(i, j)]; }
-Variant& VArray::at(int32_t i, int32_t j) { return items_[offset(i, j)]; }
 
 void VArray::RedimPreserve(int32_t upper) {
     auto& last = bounds_.back();

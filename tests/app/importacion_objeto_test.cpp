@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QtTest/QTest>
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -35,9 +36,12 @@ class Pantalla : public prueba::InteraccionPrueba {
 public:
     bool Preguntar(const QString& texto, const QString& titulo) override {
         if (marcarNoMostrar) quelvo::blnMostrarAviso = false;
+        if (alPreguntar) alPreguntar();
         return InteraccionPrueba::Preguntar(texto, titulo);
     }
     bool marcarNoMostrar = false;
+    // Runs while the question is up.
+    std::function<void()> alPreguntar;
 };
 
 // The lines of a declarant file through the import object in one run; the
@@ -353,6 +357,34 @@ TEST_F(ObjetoImportacion, ExistingDeclarantQuestionReadsRightInBothLanguages) {
         ASSERT_EQ(pantalla_.preguntas.size(), 1u) << idioma;
         EXPECT_EQ(pantalla_.preguntas[0].toStdString(), esperada.toStdString());
     }
+}
+
+// Nothing waits for the user with the database held: what the run stored
+// before the question is committed when it is asked.
+TEST_F(ObjetoImportacion, TheQuestionWaitsWithTheRunsLinesCommitted) {
+    const auto lineas = rt::ReadAllLines(prueba::Fixture("declarantes.txt"));
+    Recorrer("declarantes.txt", &cImportacion::ImportarDtes);
+    entorno_.sql("DELETE FROM TDeclarante WHERE dni_cifd = 'B12345674'");
+    quelvo::blnMostrarAviso = true;
+    pantalla_.respuesta = false;
+    bool libre = false;
+    std::vector<std::string> vistos;
+    pantalla_.alPreguntar = [&] {
+        libre = prueba::SinTransaccionAbierta(quelvo::strRutaMod);
+        vistos = Columna("SELECT dni_cifd FROM TDeclarante ORDER BY dni_cifd");
+    };
+    cImportacion& imp = quelvo::objImportacion();
+    RegistroImportacion log;
+    imp.IniciarImportacion();
+    std::string nueva = lineas[0], repetida = lineas[1];
+    imp.ImportarDtes(nueva, log, 1);
+    EXPECT_EQ(imp.ResultImp(), quelvo::kImpImportado);
+    imp.ImportarDtes(repetida, log, 2);
+    imp.TerminarImportacion();
+    ASSERT_EQ(pantalla_.preguntas.size(), 1u);
+    EXPECT_TRUE(libre);
+    EXPECT_EQ(vistos, (std::vector<std::string>{"12345678Z", "B12345674", "X1234567L"}));
+    log.Cerrar();
 }
 
 TEST_F(ObjetoImportacion, DontShowAgainKeepsTheAnswerGiven) {

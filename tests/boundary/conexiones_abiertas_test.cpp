@@ -74,6 +74,48 @@ TEST_F(ConexionesAbiertas, ASaveAfterARestoreLandsInTheRestoredFile) {
     }
 }
 
+TEST_F(ConexionesAbiertas, AFileReplacedBehindTheHandleNeverMeetsItsLog) {
+    // Every backup and every restored copy is in rollback-journal mode, as is
+    // a fresh test database: the first call turns it to WAL.
+    const auto copia = (carpeta_ / "copia.mdb").string();
+    fs::copy_file(mod_, copia);
+    prueba::EjecutarSql(copia, "INSERT INTO TDeclarante (coddec, dni_cifd, nombred) "
+                               "VALUES (7, 'C01111111', 'DE LA COPIA')");
+    const auto anterior = (carpeta_ / "anterior.mdb").string();
+    for (bool borrada : {false, true}) {
+        SCOPED_TRACE(borrada ? "deleted, then a backup copied back" : "replaced");
+        const auto base = (carpeta_ / (borrada ? "base-b.mdb" : "base-a.mdb")).string();
+        fs::copy_file(copia, base);
+        ASSERT_EQ(prueba::Valor(base, "PRAGMA journal_mode"), "delete");
+        const auto original = prueba::Consultar(base, "SELECT * FROM TDeclarante");
+        Guardar("A01111111");
+        Guardar("A02222222");
+        if (borrada) {
+            fs::remove(mod_);
+            fs::copy_file(base, mod_);
+        } else {
+            fs::rename(mod_, anterior);
+            fs::rename(base, mod_);
+        }
+        Guardar("B01111111");
+        gen_->CerrarConexiones();
+        EXPECT_EQ(prueba::Valor(mod_, "PRAGMA integrity_check"), "ok");
+        // The file put in place keeps what it held, and only the save made
+        // after it came.
+        EXPECT_EQ(prueba::Consultar(mod_, "SELECT * FROM TDeclarante WHERE dni_cifd <> 'B01111111'"),
+                  original);
+        EXPECT_EQ(Nifs(mod_), (std::vector<std::string>{"C01111111", "B01111111"}));
+        if (!borrada) {
+            EXPECT_EQ(prueba::Valor(anterior, "PRAGMA integrity_check"), "ok");
+            EXPECT_EQ(Nifs(anterior), (std::vector<std::string>{"A01111111", "A02222222"}));
+        }
+        // The next round starts from a rollback-journal file again.
+        fs::remove(mod_);
+        fs::copy_file(copia, mod_);
+        prueba::EjecutarSql(mod_, "DELETE FROM TDeclarante");
+    }
+}
+
 TEST_F(ConexionesAbiertas, ADeletedDatabaseIsNotWrittenThroughTheOldHandle) {
     Guardar("A01111111");
     for (const char* sufijo : {"", "-wal", "-shm"}) fs::remove(mod_ + sufijo);

@@ -10,6 +10,7 @@
 #include <random>
 #include <thread>
 
+#include "comun/estado_importacion.h"
 #include "declaraciones_prueba.h"
 #include "procesos_prueba.h"
 
@@ -146,6 +147,26 @@ TEST_F(Procesos, AProcessEndingLetsGoOfTheDatabaseWithItsLogWrittenIn) {
     const auto copia = (carpeta_ / "copia.mdb").string();
     fs::copy_file(mod_, copia);
     EXPECT_EQ(Numero(copia, "SELECT count(*) FROM tOperadores"), 3);
+}
+
+TEST_F(Procesos, ARunIdleBetweenLinesDoesNotHoldUpAnotherProcessesSave) {
+    Sql("INSERT INTO TDeclarante (coddec, dni_cifd) VALUES (1, '12345678Z');"
+        "INSERT INTO TDeclaraciones (coddecla, coddecr, ejercicio, periodo, periodicidad, "
+        "moneda) VALUES (1, 1, 2012, 12, 3, 'E');");
+    const auto fichero = (carpeta_ / "soporte.txt").string();
+    prueba::EscribirSoporte(fichero, 2, 3);
+    auto run = Crear<quelvodat::_cImportacion>("cImportacion");
+    run->IniciarImportacion();
+    prueba::EstadoImportacion estado;
+    for (const auto& linea : rt::ReadAllLines(fichero))
+        estado.Soporte(mod_, prueba::RutaBaseReferencia(), linea);
+    // The run stops after a stored line, for longer than the other process
+    // waits for the database.
+    Hijo hijo({"guardar", mod_, "1", "3", "A"}, (carpeta_ / "hijo.err").string());
+    ASSERT_TRUE(hijo.Lanzado());
+    EXPECT_EQ(hijo.Esperar(), 0) << hijo.Errores();
+    run->TerminarImportacion();
+    EXPECT_EQ(Cuenta("tOperadores"), 3 + 2 * 3);
 }
 
 TEST_F(Procesos, TwoProcessesImportingOneFileStoreEachDeclarationOnce) {

@@ -3,7 +3,9 @@
 // whole or not at all.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "carpeta_prueba.h"
@@ -156,6 +158,38 @@ TEST_F(LoteImportacion, AFailingLineLeavesNothingOfItselfAndTheRunGoesOn) {
         if (enLote) Ejecucion(false);
         EXPECT_EQ(Cuenta("tOperadores"), 2);
         EXPECT_EQ(Cuenta("TDeclaraciones"), 1);
+    }
+}
+
+TEST_F(LoteImportacion, IdleLinesWhoseCommitFailsAreReportedByTheNextLineOrTheEnd) {
+    for (bool alTerminar : {false, true}) {
+        SCOPED_TRACE(alTerminar ? "at the end" : "at the next line");
+        Ejecucion(true);
+        Linea(lineas_[0]);
+        Linea(lineas_[1]);
+        Linea(lineas_[2]);
+        ASSERT_TRUE(Pendiente());
+        // The run is left idle and its own commit of the lines fails.
+        sqlite3* db = UsoBD(bd794mod, mod_).base().handle();
+        sqlite3_commit_hook(db, [](void*) { return 1; }, nullptr);
+        for (int espera = 0; espera < 300 && Pendiente(); ++espera)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        sqlite3_commit_hook(db, nullptr, nullptr);
+        EXPECT_FALSE(Pendiente());
+        const int32_t fallo = sqlite::kEngineErrorBase + SQLITE_CONSTRAINT;
+        if (alTerminar) {
+            EXPECT_EQ(prueba::NumeroDeError([&] { Ejecucion(false); }), fallo);
+        } else {
+            EXPECT_EQ(prueba::NumeroDeError([&] { Linea(lineas_[3]); }), fallo);
+            // Told once; the run goes on.
+            Linea(Registro1("00000001R"));
+            EXPECT_EQ(resultado_, 0);
+            Ejecucion(false);
+            EXPECT_EQ(Cuenta("TDeclaraciones"), 1);
+            Sql("DELETE FROM TDeclaraciones; DELETE FROM TDeclarante;");
+        }
+        EXPECT_EQ(Cuenta("tOperadores"), 0);
+        EXPECT_FALSE(ConexionCompartida().EnLote());
     }
 }
 

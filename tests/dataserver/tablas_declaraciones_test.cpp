@@ -2,6 +2,8 @@
 // they opened themselves.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "carpeta_prueba.h"
 #include "comun/numero_de_error.h"
 #include "db/base_usuario.h"
@@ -84,6 +86,28 @@ TEST_F(TablasDeclaraciones, MemberStateStartIsExerciseTimesHundredPlusPeriod) {
     EXPECT_EQ(NumeroDeError([&] { tabla.ObtenerAnoPais(); }), rt::err::Overflow);
     tabla.datTDeclarados_paiso("BB");
     EXPECT_EQ(NumeroDeError([&] { tabla.ObtenerAnoPais(); }), rt::err::InvalidUseOfNull);
+}
+
+TEST_F(TablasDeclaraciones, AnAnswerKeptForTheReferenceFileGoesWithIt) {
+    auto referencia = [&](const std::string& ruta, int32_t ejercicio) {
+        sqlite::Database(ruta, sqlite::Mode::Create)
+            .executeScript("CREATE TABLE TSiglasPais (SIGLASPAIS TEXT, ejercicio INTEGER, "
+                           "periodo INTEGER); INSERT INTO TSiglasPais VALUES ('CC', " +
+                           std::to_string(ejercicio) + ", 5);");
+    };
+    auto inicio = [&] {
+        UsoBD uso(bd794lec, Ruta("794Lec.mdb"));
+        cTDeclarados tabla;
+        tabla.datTDeclarados_paiso("CC");
+        return tabla.ObtenerAnoPais();
+    };
+    referencia(Ruta("794Lec.mdb"), 2004);
+    EXPECT_EQ(inicio(), 200405);
+    EXPECT_EQ(inicio(), 200405);
+    // Another reference file put in its place answers for itself.
+    referencia(Ruta("nueva.mdb"), 2007);
+    std::filesystem::rename(Ruta("nueva.mdb"), Ruta("794Lec.mdb"));
+    EXPECT_EQ(inicio(), 200705);
 }
 
 }  // namespace

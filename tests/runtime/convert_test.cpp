@@ -73,6 +73,7 @@ TEST(Convert, CStrWritesFifteenDigitsAndDecimalComma) {
     };
     const Case cases[] = {{Variant(12.5), "12,5"},
                           {Variant(7.0), "7"},
+                          {Variant(-42.0), "-42"},
                           {Variant(-0.25), "-0,25"},
                           {Variant(0.1 + 0.2), "0,3"},
                           {Variant(123456789012345.0), "123456789012345"},

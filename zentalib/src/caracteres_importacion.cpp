@@ -30,30 +30,26 @@ bool esMinusculaLatina(unsigned char segundo) {
 std::string PrepararLineaImportada(std::string_view linea, std::string_view sustituto) {
     // Any other width would shift every field after it.
     if (rt::Len(sustituto) != 1) throw rt::Error::Runtime(rt::err::InvalidArgument, "Zentalib");
-    std::string resultado;
-    resultado.reserve(linea.size());
-    for (size_t i = 0; i < linea.size(); ++i) {
-        auto c = static_cast<unsigned char>(linea[i]);
+    // Capitals take as many bytes as their small letters: they are written
+    // in place.
+    std::string resultado(linea);
+    const size_t n = resultado.size();
+    for (size_t i = 0; i < n; ++i) {
+        auto c = static_cast<unsigned char>(resultado[i]);
         if (c >= 'a' && c <= 'z') {
-            resultado += static_cast<char>(c - 'a' + 'A');
-            continue;
+            resultado[i] = static_cast<char>(c - 'a' + 'A');
+        } else if (c == 0xC3 && i + 1 < n &&
+                   esMinusculaLatina(static_cast<unsigned char>(resultado[i + 1]))) {
+            resultado[i + 1] = static_cast<char>(resultado[i + 1] - 0x20);
+            ++i;
         }
-        if (i + 1 < linea.size()) {
-            auto d = static_cast<unsigned char>(linea[i + 1]);
-            if (c == 0xC3 && esMinusculaLatina(d)) {
-                resultado += static_cast<char>(c);
-                resultado += static_cast<char>(d - 0x20);
-                ++i;
-                continue;
-            }
-            if (c == 0xC2 && d == 0xA0) {
-                resultado += sustituto;
-                ++i;
-                continue;
-            }
-        }
-        resultado += static_cast<char>(c);
     }
+    // No capital is a byte of a no-break space, so those are found as they
+    // were.
+    constexpr std::string_view kNoBreakSpace = "\xC2\xA0";
+    for (size_t i = resultado.find(kNoBreakSpace); i != std::string::npos;
+         i = resultado.find(kNoBreakSpace, i + sustituto.size()))
+        resultado.replace(i, kNoBreakSpace.size(), sustituto);
     return resultado;
 }
 

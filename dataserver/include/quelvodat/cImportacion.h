@@ -91,6 +91,10 @@ public:
     // open commits its pending lines; ending none does nothing.
     virtual void IniciarImportacion() = 0;
     virtual void TerminarImportacion() = 0;
+    // Commits the run's pending lines now, before the caller waits for its
+    // user; the run goes on. Outside a run it does nothing. (Pending lines
+    // left idle are committed anyway once they are half a second old.)
+    virtual void ConfirmarImportacion() = 0;
 
     // A line of the declarant exchange file; answers 0, 1, 3 or 6. On 0 and 1
     // vBufferValores is the line's values (0 To 17) in the order NIF, name,

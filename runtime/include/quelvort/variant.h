@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <variant>
 #include <vector>
 
@@ -31,7 +32,11 @@ public:
     Variant(const char* v) : value_(std::string(v)) {}
     Variant(VArray a);
 
-    VarType type() const;
+    VarType type() const {
+        // The alternatives are declared in the order of VarType.
+        const size_t i = value_.index();
+        return i < static_cast<size_t>(VarType::Array) ? static_cast<VarType>(i) : VarType::Array;
+    }
     bool isEmpty() const { return type() == VarType::Empty; }
     bool isNull() const { return type() == VarType::Null; }
     bool isArray() const { return type() == VarType::Array; }
@@ -40,7 +45,10 @@ public:
     bool isNumber() const;
 
     // Strict readers: error 13 when the Variant is not of that kind.
-    const std::string& str() const;
+    const std::string& str() const {
+        if (auto p = std::get_if<std::string>(&value_)) return *p;
+        TypeMismatch();
+    }
     bool boolean() const;
     int16_t integer() const;
     int32_t lng() const;
@@ -48,7 +56,10 @@ public:
 
     // The array held; error 13 when the Variant is not an array. The mutable
     // form copies a shared array first, so Variants keep value semantics.
-    const VArray& array() const;
+    const VArray& array() const {
+        if (auto p = std::get_if<std::shared_ptr<VArray>>(&value_)) return **p;
+        TypeMismatch();
+    }
     VArray& array();
 
     // Element access of an array Variant; error 9 outside the bounds.
@@ -61,11 +72,16 @@ public:
     friend bool operator==(const Variant& a, const Variant& b);
 
 private:
+    [[noreturn]] static void TypeMismatch();
     struct NullTag {
         bool operator==(const NullTag&) const = default;
     };
     using Value = std::variant<std::monostate, NullTag, bool, int16_t, int32_t, double,
                                std::string, std::shared_ptr<VArray>>;
+    static_assert(std::variant_size_v<Value> == static_cast<size_t>(VarType::Array) + 1 &&
+                  std::is_same_v<std::variant_alternative_t<static_cast<size_t>(VarType::String),
+                                                            Value>,
+                                 std::string>);
     Value value_;
 };
 
@@ -90,10 +106,10 @@ public:
     int32_t UBound(int dimension = 1) const;
     size_t size() const { return items_.size(); }
 
-    const Variant& at(int32_t i) const;
-    Variant& at(int32_t i);
-    const Variant& at(int32_t i, int32_t j) const;
-    Variant& at(int32_t i, int32_t j);
+    const Variant& at(int32_t i) const { return items_[offset(i)]; }
+    Variant& at(int32_t i) { return items_[offset(i)]; }
+    const Variant& at(int32_t i, int32_t j) const { return items_[offset(i, j)]; }
+    Variant& at(int32_t i, int32_t j) { return items_[offset(i, j)]; }
 
     // Changes the upper bound of the last dimension, keeping the values.
     void RedimPreserve(int32_t upper);
@@ -101,13 +117,30 @@ public:
     friend bool operator==(const VArray& a, const VArray& b);
 
 private:
+    [[noreturn]] static void OutOfRange();
     const Bounds& dim(int dimension) const;
-    size_t offset(int32_t i) const;
-    size_t offset(int32_t i, int32_t j) const;
+    size_t offset(int32_t i) const {
+        if (bounds_.size() != 1) OutOfRange();
+        const auto& b = bounds_[0];
+        if (i < b.lower || i > b.upper) OutOfRange();
+        return static_cast<size_t>(i - b.lower);
+    }
+    size_t offset(int32_t i, int32_t j) const {
+        if (bounds_.size() != 2) OutOfRange();
+        const auto& b1 = bounds_[0];
+        const auto& b2 = bounds_[1];
+        if (i < b1.lower || i > b1.upper || j < b2.lower || j > b2.upper) OutOfRange();
+        // The first index varies fastest, as in the original runtime.
+        return static_cast<size_t>(j - b2.lower) * static_cast<size_t>(b1.count()) +
+               static_cast<size_t>(i - b1.lower);
+    }
 
     std::vector<Bounds> bounds_;
     std::vector<Variant> items_;
 };
+
+inline const Variant& Variant::operator()(int32_t i) const { return array().at(i); }
+inline const Variant& Variant::operator()(int32_t i, int32_t j) const { return array().at(i, j); }
 
 // The runtime's free functions on Variants.
 inline bool IsNull(const Variant& v) { return v.isNull(); }
