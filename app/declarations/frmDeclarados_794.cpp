@@ -358,54 +358,24 @@ void frmDeclarados_794::RellenarListaDeclarados() {
             QWidget* lista;
             ~Pintar() { lista->setUpdatesEnabled(true); }
         } pintar{lsvDeclarados};
-        lsvDeclarados->clear();
         AjustarAnchoLista();
         const rt::Variant& b = declarado.BufferDeclarados();
         if (!b.isArray()) {
+            lsvDeclarados->clear();
+            filas_.clear();
+            listadas_ = rt::Variant::Null();
             txtDeclarados->setText("0");
             MostrarCabecera();
             return;
         }
-        const QIcon icono = ImagenMDI16(kImagenDeclarado);
-        const int32_t n = rt::UBound(b, 2);
-        QList<QTreeWidgetItem*> filas;
-        filas.reserve(n);
-        auto texto = [&](int32_t campo, int32_t fila) {
-            const rt::Variant& v = b(campo, fila);
-            return v.isNull() ? QString() : QString::fromStdString(rt::CStr(v));
-        };
-        for (int32_t i = 1; i <= n; ++i) {
-            auto fila = new QTreeWidgetItem;
-            const QString clave = texto(0, i);
-            fila->setText(kClave, clave);
-            fila->setText(kIcono, clave);
-            fila->setIcon(kIcono, icono);
-            fila->setText(kPais, texto(1, i));
-            fila->setText(kNif, texto(2, i));
-            fila->setText(kNombre, texto(3, i));
-            const QString claveOp = texto(4, i);
-            const QString tipo = texto(6, i);
-            auto descripcion = descripciones_.constFind(claveOp + "|" + tipo);
-            if (descripcion == descripciones_.constEnd())
-                descripcion = descripciones_.insert(claveOp + "|" + tipo, DescripcionClave(claveOp, tipo));
-            fila->setText(kDescripcion, *descripcion);
-            const rt::Variant& base = b(5, i);
-            const double importe = base.isNull() || texto(5, i).trimmed().isEmpty() ? 0 : rt::CDbl(base);
-            fila->setText(kImporte, FormatoImporte(importe / 100));
-            fila->setTextAlignment(kImporte, Qt::AlignRight | Qt::AlignVCenter);
-            filas.append(fila);
-        }
-        lsvDeclarados->addTopLevelItems(filas);
+        // A refill after a save or a deletion touches only the rows that
+        // changed: rebuilding and sorting every row made a save in a long
+        // declaration slow.
+        if (!ActualizarFilas(b)) LlenarFilas(b);
+        listadas_ = b;
         txtDeclarados->setText(QString::number(lsvDeclarados->topLevelItemCount()));
-        Ordenar();
 
-        QTreeWidgetItem* elegida = nullptr;
-        if (declarado.codope() != 0) {
-            const QString buscada = QString::number(declarado.codope());
-            for (int j = 0; j < lsvDeclarados->topLevelItemCount() && !elegida; ++j)
-                if (lsvDeclarados->topLevelItem(j)->text(kClave) == buscada)
-                    elegida = lsvDeclarados->topLevelItem(j);
-        }
+        QTreeWidgetItem* elegida = declarado.codope() != 0 ? filas_.value(declarado.codope()) : nullptr;
         if (elegida) {
             SeleccionarElemento(lsvDeclarados, lsvDeclarados->indexOfTopLevelItem(elegida) + 1);
         } else {
@@ -418,6 +388,97 @@ void frmDeclarados_794::RellenarListaDeclarados() {
     } catch (const rt::Error& e) {
         throw rt::WithLocationLineAfter(e, "frmDeclarados_794.RellenarListaDeclarados");
     }
+}
+
+void frmDeclarados_794::EscribirFila(QTreeWidgetItem* fila, const rt::Variant& b, int32_t i) {
+    auto texto = [&](int32_t campo) {
+        const rt::Variant& v = b(campo, i);
+        return v.isNull() ? QString() : QString::fromStdString(rt::CStr(v));
+    };
+    const QString clave = texto(0);
+    fila->setText(kClave, clave);
+    fila->setText(kIcono, clave);
+    fila->setText(kPais, texto(1));
+    fila->setText(kNif, texto(2));
+    fila->setText(kNombre, texto(3));
+    const QString claveOp = texto(4);
+    const QString tipo = texto(6);
+    auto descripcion = descripciones_.constFind(claveOp + "|" + tipo);
+    if (descripcion == descripciones_.constEnd())
+        descripcion = descripciones_.insert(claveOp + "|" + tipo, DescripcionClave(claveOp, tipo));
+    fila->setText(kDescripcion, *descripcion);
+    const rt::Variant& base = b(5, i);
+    const double importe = base.isNull() || texto(5).trimmed().isEmpty() ? 0 : rt::CDbl(base);
+    fila->setText(kImporte, FormatoImporte(importe / 100));
+    fila->setTextAlignment(kImporte, Qt::AlignRight | Qt::AlignVCenter);
+}
+
+void frmDeclarados_794::LlenarFilas(const rt::Variant& b) {
+    lsvDeclarados->clear();
+    filas_.clear();
+    AnadirFilas(b, 1);
+    Ordenar();
+}
+
+void frmDeclarados_794::AnadirFilas(const rt::Variant& b, int32_t desde) {
+    const QIcon icono = ImagenMDI16(kImagenDeclarado);
+    const int32_t n = rt::UBound(b, 2);
+    QList<QTreeWidgetItem*> filas;
+    filas.reserve(n - desde + 1);
+    filas_.reserve(filas_.size() + n - desde + 1);
+    for (int32_t i = desde; i <= n; ++i) {
+        auto fila = new QTreeWidgetItem;
+        EscribirFila(fila, b, i);
+        fila->setIcon(kIcono, icono);
+        filas.append(fila);
+        filas_.insert(rt::CLng(b(0, i)), fila);
+    }
+    lsvDeclarados->addTopLevelItems(filas);
+}
+
+bool frmDeclarados_794::ActualizarFilas(const rt::Variant& b) {
+    const int32_t antes = listadas_.isArray() ? rt::UBound(listadas_, 2) : 0;
+    if (antes == 0 || lsvDeclarados->topLevelItemCount() != antes || filas_.size() != antes) return false;
+    // Both lists run by entry key: walked side by side, they give the rows
+    // that changed, went and came. A row that came before the last one
+    // listed would need its place found: the list is filled afresh.
+    const int32_t n = rt::UBound(b, 2);
+    std::vector<int32_t> cambiadas, quitadas;
+    // The rows from here on came after the last one listed.
+    int32_t nuevas = n + 1;
+    int32_t i = 1, j = 1;
+    while (i <= antes || j <= n) {
+        const int32_t vieja = i <= antes ? rt::CLng(listadas_(0, i)) : 0;
+        const int32_t nueva = j <= n ? rt::CLng(b(0, j)) : 0;
+        if (j > n || (i <= antes && vieja < nueva)) {
+            quitadas.push_back(vieja);
+            ++i;
+        } else if (i > antes) {
+            nuevas = j;
+            break;
+        } else if (vieja > nueva) {
+            return false;
+        } else {
+            for (int32_t campo = 0; campo <= 6; ++campo) {
+                if (listadas_(campo, i) == b(campo, j)) continue;
+                cambiadas.push_back(j);
+                break;
+            }
+            ++i;
+            ++j;
+        }
+    }
+    bool reordenar = nuevas <= n;
+    for (int32_t clave : quitadas) delete filas_.take(clave);
+    for (int32_t fila : cambiadas) {
+        QTreeWidgetItem* item = filas_.value(rt::CLng(b(0, fila)));
+        const QString previo = claveOrden_ >= 0 ? item->text(claveOrden_) : QString();
+        EscribirFila(item, b, fila);
+        if (claveOrden_ >= 0 && item->text(claveOrden_) != previo) reordenar = true;
+    }
+    if (nuevas <= n) AnadirFilas(b, nuevas);
+    if (reordenar) Ordenar();
+    return true;
 }
 
 void frmDeclarados_794::Ordenar() {
