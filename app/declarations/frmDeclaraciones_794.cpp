@@ -85,6 +85,7 @@ QLineEdit* caja(QWidget* padre, const char* nombre, int largo, bool soloLectura)
     c->setObjectName(nombre);
     c->setMaxLength(largo);
     c->setReadOnly(soloLectura);
+    if (soloLectura) MostrarPrincipio(c);
     return c;
 }
 

@@ -61,6 +61,7 @@ QLineEdit* muestra(QWidget* padre, const char* nombre, const char* tag) {
     QLineEdit* c = caja(padre, nombre, 0, tag);
     c->setReadOnly(true);
     c->setFocusPolicy(Qt::NoFocus);
+    MostrarPrincipio(c);
     return c;
 }
 
@@ -225,6 +226,7 @@ void frmDeclarados_794::crearControles() {
     lblPer = NuevaEtiqueta(fraDeclarado, "lblPer");
     txtPeriodo = caja(fraDeclarado, "txtPeriodo", 20, "PERIODOO");
     txtPeriodo->setReadOnly(true);
+    MostrarPrincipio(txtPeriodo);
     picPeriodo = selector(fraDeclarado, "picPeriodo");
     auto rectificacion = new QHBoxLayout;
     for (QWidget* w : std::initializer_list<QWidget*>{txtSigno, picSigno, lblEjer, txtEjer, lblPer, txtPeriodo,

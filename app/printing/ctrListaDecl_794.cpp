@@ -28,6 +28,7 @@
 #include "quelvort/error.h"
 #include "shell/catalogo.h"
 #include "shell/cgeneral.h"
+#include "shell/controles.h"
 #include "shell/estilo.h"
 #include "shell/filtros.h"
 #include "shell/globales.h"
@@ -171,6 +172,7 @@ void ctrListaDecl_794::CrearCriterios() {
     txtPeriodo = new QLineEdit(this);
     txtPeriodo->setObjectName("txtPeriodo");
     txtPeriodo->setReadOnly(true);
+    MostrarPrincipio(txtPeriodo);
     txtPeriodo->setMinimumWidth(Px(1800));
     picPeriodo = new QToolButton(this);
     picPeriodo->setObjectName("picPeriodo");

@@ -2,6 +2,7 @@
 
 #include <QFocusEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -50,6 +51,12 @@ int ColumnasLista(QTreeWidget* lista, const QStringList& titulos, const std::vec
     }
     lista->setMinimumWidth(total + 2 * lista->frameWidth());
     return total;
+}
+
+void MostrarPrincipio(QLineEdit* caja) {
+    QObject::connect(caja, &QLineEdit::textChanged, caja, [caja] {
+        if (!caja->hasFocus()) caja->setCursorPosition(0);
+    });
 }
 
 bool FocoSaleDentro(const QEvent* evento) {
