@@ -26,6 +26,7 @@
 #include "shell/catalogo.h"
 #include "shell/cgeneral.h"
 #include "shell/claves.h"
+#include "shell/columnas_ajustadas.h"
 #include "shell/controles.h"
 #include "shell/estilo.h"
 #include "shell/etiqueta.h"
@@ -134,15 +135,21 @@ void frmDeclarados_794::crearControles() {
     auto lista = new QVBoxLayout(frmLista);
     lblLista = NuevaEtiqueta(frmLista, "lblLista");
     lista->addWidget(lblLista);
-    // The header labels stand over the columns and sort the list.
-    auto cabecera = new QHBoxLayout;
+    // The header labels stand over the columns and sort the list. Their row
+    // follows the list's width and never holds the window wide.
+    auto filaCabecera = new QWidget(frmLista);
+    filaCabecera->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    auto cabecera = new QHBoxLayout(filaCabecera);
+    cabecera->setSizeConstraint(QLayout::SetNoConstraint);
+    cabecera->setContentsMargins(0, 0, 0, 0);
     cabecera->setSpacing(0);
-    cabecera->addSpacing(Px(kAnchos[kIcono]) + 2);
-    lblPaisLista = NuevaEtiqueta(frmLista, "lblPaisLista");
-    lblNifLista = NuevaEtiqueta(frmLista, "lblNifLista");
-    lblNombreLista = NuevaEtiqueta(frmLista, "lblNombreLista");
-    lblClaveLista = NuevaEtiqueta(frmLista, "lblClaveLista");
-    lblImporteLista = NuevaEtiqueta(frmLista, "lblImporteLista");
+    auto antesCabecera = new QWidget(filaCabecera);
+    cabecera->addWidget(antesCabecera);
+    lblPaisLista = NuevaEtiqueta(filaCabecera, "lblPaisLista");
+    lblNifLista = NuevaEtiqueta(filaCabecera, "lblNifLista");
+    lblNombreLista = NuevaEtiqueta(filaCabecera, "lblNombreLista");
+    lblClaveLista = NuevaEtiqueta(filaCabecera, "lblClaveLista");
+    lblImporteLista = NuevaEtiqueta(filaCabecera, "lblImporteLista");
     int columna = kPais;
     for (QLabel* l : {lblPaisLista, lblNifLista, lblNombreLista, lblClaveLista, lblImporteLista}) {
         l->setFixedWidth(Px(kAnchos[columna++]));
@@ -154,7 +161,7 @@ void frmDeclarados_794::crearControles() {
         l->installEventFilter(this);
     }
     cabecera->addStretch();
-    lista->addLayout(cabecera);
+    lista->addWidget(filaCabecera);
     lsvDeclarados = new QTreeWidget(frmLista);
     lsvDeclarados->setObjectName("lsvDeclarados");
     lsvDeclarados->setRootIsDecorated(false);
@@ -162,6 +169,19 @@ void frmDeclarados_794::crearControles() {
     lsvDeclarados->setSelectionMode(QAbstractItemView::SingleSelection);
     lsvDeclarados->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lsvDeclarados->setUniformRowHeights(true);
+    // Country, VAT number and amount whole; the name and the key's
+    // description share the rest. The header labels follow the columns.
+    columnas_ = new ColumnasAjustadas(lsvDeclarados, {{kPais, AnchoColumna::Valor, kAnchos[kPais]},
+                                                      {kNif, AnchoColumna::Valor, kAnchos[kNif]},
+                                                      {kNombre, AnchoColumna::Reparte, kAnchos[kNombre]},
+                                                      {kDescripcion, AnchoColumna::Reparte, kAnchos[kDescripcion]},
+                                                      {kImporte, AnchoColumna::Valor, kAnchos[kImporte]}});
+    columnas_->AlRepartir([this, antesCabecera] {
+        antesCabecera->setFixedWidth(lsvDeclarados->frameWidth() + lsvDeclarados->columnViewportPosition(kPais));
+        int columna = kPais;
+        for (QLabel* l : {lblPaisLista, lblNifLista, lblNombreLista, lblClaveLista, lblImporteLista})
+            l->setFixedWidth(lsvDeclarados->columnWidth(columna++));
+    });
     lista->addWidget(lsvDeclarados, 1);
     principal->addWidget(frmLista, 1);
 
@@ -366,6 +386,7 @@ void frmDeclarados_794::RellenarListaDeclarados() {
             lsvDeclarados->clear();
             filas_.clear();
             listadas_ = rt::Variant::Null();
+            columnas_->Medir();
             txtDeclarados->setText("0");
             MostrarCabecera();
             return;
@@ -375,6 +396,8 @@ void frmDeclarados_794::RellenarListaDeclarados() {
         // declaration slow.
         if (!ActualizarFilas(b)) LlenarFilas(b);
         listadas_ = b;
+        columnas_->Aplicar();
+        lsvDeclarados->setMinimumWidth(lsvDeclarados->minimumWidth() + columnas_->Crecimiento());
         txtDeclarados->setText(QString::number(lsvDeclarados->topLevelItemCount()));
 
         QTreeWidgetItem* elegida = declarado.codope() != 0 ? filas_.value(declarado.codope()) : nullptr;
@@ -400,24 +423,31 @@ void frmDeclarados_794::EscribirFila(QTreeWidgetItem* fila, const rt::Variant& b
     const QString clave = texto(0);
     fila->setText(kClave, clave);
     fila->setText(kIcono, clave);
-    fila->setText(kPais, texto(1));
-    fila->setText(kNif, texto(2));
+    const QString pais = texto(1);
+    const QString nif = texto(2);
+    fila->setText(kPais, pais);
+    fila->setText(kNif, nif);
     fila->setText(kNombre, texto(3));
     const QString claveOp = texto(4);
     const QString tipo = texto(6);
-    auto descripcion = descripciones_.constFind(claveOp + "|" + tipo);
+    auto descripcion = descripciones_.constFind({claveOp, tipo});
     if (descripcion == descripciones_.constEnd())
-        descripcion = descripciones_.insert(claveOp + "|" + tipo, DescripcionClave(claveOp, tipo));
+        descripcion = descripciones_.insert({claveOp, tipo}, DescripcionClave(claveOp, tipo));
     fila->setText(kDescripcion, *descripcion);
     const rt::Variant& base = b(5, i);
     const double importe = base.isNull() || texto(5).trimmed().isEmpty() ? 0 : rt::CDbl(base);
-    fila->setText(kImporte, FormatoImporte(importe / 100));
+    const QString cantidad = FormatoImporte(importe / 100);
+    fila->setText(kImporte, cantidad);
+    columnas_->Anotar(kPais, pais);
+    columnas_->Anotar(kNif, nif);
+    columnas_->Anotar(kImporte, cantidad);
     fila->setTextAlignment(kImporte, Qt::AlignRight | Qt::AlignVCenter);
 }
 
 void frmDeclarados_794::LlenarFilas(const rt::Variant& b) {
     lsvDeclarados->clear();
     filas_.clear();
+    columnas_->Empezar();
     AnadirFilas(b, 1);
     Ordenar();
 }

@@ -22,6 +22,7 @@ class QTreeWidgetItem;
 namespace quelvo {
 
 class CajaCodigo;
+class ColumnasAjustadas;
 class CajaImporte;
 class FlujoEditor;
 
@@ -170,6 +171,7 @@ private:
     CajaCodigo* signo_ = nullptr;
     CajaCodigo* periodo_ = nullptr;
     FlujoEditor* flujo_ = nullptr;
+    ColumnasAjustadas* columnas_ = nullptr;
 
     bool blnEnEdicion = false;
     bool llenando_ = false;
@@ -180,7 +182,7 @@ private:
     // The column the user sorted by (from 0); -1 for none.
     int claveOrden_ = -1;
     // Descriptions of the keys met while filling the list.
-    QHash<QString, QString> descripciones_;
+    QHash<std::pair<QString, QString>, QString> descripciones_;
     // The rows on screen by entry key, and the entry list they show.
     QHash<int32_t, QTreeWidgetItem*> filas_;
     rt::Variant listadas_;
