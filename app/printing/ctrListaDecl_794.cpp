@@ -290,7 +290,7 @@ void ctrListaDecl_794::MostrarLista(const QString& nombre, QLineEdit* caja, int1
         if (lista.lsvLista->topLevelItemCount() < 9)
             lista.RedimensionarLista(QString(), ancho, 0, alto, caja->text());
     }
-    lista.move(caja->mapToGlobal(QPoint(0, caja->height())));
+    lista.Colocar(caja);
     lista.FormPadre(this);
     lista.exec();
 }

@@ -72,9 +72,9 @@ void CajaCodigo::Salir() {
 
 void CajaCodigo::AbrirLista() {
     frmContenedorLista_794& lista = ContenedorLista();
-    lista.move(boton_->mapToGlobal(QPoint(0, boton_->height())));
     lista.InicializarLista(lista_);
     lista.RedimensionarLista(lista_, medidas_.ancho, medidas_.margen, medidas_.alto, caja_->text());
+    lista.Colocar(caja_);
     lista.FormPadre(propietario_);
     QPointer<frmContenedorLista_794> abierta(&lista);
     abierta->exec();
