@@ -99,7 +99,9 @@ TEST_F(Colocacion, ChildWindowsOpenAtTheTopLeftOfTheAreaEveryTime) {
         {"frmListaDeclarantes_794", "cmdAceptar"}, {"frmDeclaraciones_794", "cmdAbrirD"},
         {"frmDeclarados_794", "cmdCerrar"},
     };
-    for (const auto& [ventana, boton] : camino) {
+    for (const auto& paso : camino) {
+        const char* ventana = paso[0];
+        const char* boton = paso[1];
         SCOPED_TRACE(ventana);
         QMdiSubWindow* m = marco(ventana);
         ASSERT_NE(m, nullptr);
