@@ -396,6 +396,8 @@ void frmDeclarados_794::RellenarListaDeclarados() {
         // declaration slow.
         if (!ActualizarFilas(b)) LlenarFilas(b);
         listadas_ = b;
+        // The width AjustarAnchoLista set, and room for what the value
+        // columns grew beyond theirs.
         columnas_->Aplicar();
         lsvDeclarados->setMinimumWidth(lsvDeclarados->minimumWidth() + columnas_->Crecimiento());
         txtDeclarados->setText(QString::number(lsvDeclarados->topLevelItemCount()));

@@ -41,7 +41,6 @@ constexpr int kAnchoNif = 1000;
 constexpr int kAnchoNombre = 2400;
 constexpr int kAnchoLista = 3700;
 
-
 }  // namespace
 
 frmExporDtes_794* frmExporDtes_794::Mostrar() { return MostrarUnica(unica); }
