@@ -212,6 +212,14 @@ void cDeclarado::ObtenerDeclarados(int32_t lngDeclaracion) {
     }
 }
 
+bool cDeclarado::TieneDeclarados(int32_t lngDeclaracion) {
+    try {
+        return servidor()->TieneDeclarados(lngDeclaracion);
+    } catch (const rt::Error& e) {
+        throw rt::WithLocationLineBefore(e, "cDeclarado.TieneDeclarados");
+    }
+}
+
 void cDeclarado::ObtenerTodosLosDecl(int32_t lngDeclaracion) {
     try {
         BufferTodosLosDecl_ = servidor()->ObtenerTodosLosDecl(lngDeclaracion);

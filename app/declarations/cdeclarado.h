@@ -81,6 +81,8 @@ public:
     // counting this entry).
     bool DeclaradosCoincidentes(bool blnEditar);
     void ObtenerDeclarados(int32_t lngDeclaracion);
+    // Whether the declaration holds any entry; its entries are not loaded.
+    bool TieneDeclarados(int32_t lngDeclaracion);
     void ObtenerTodosLosDecl(int32_t lngDeclaracion);
     // Loads entry codope; an unknown key leaves every field as it was.
     void CargarDeclarado();

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QFocusEvent>
 #include <QGridLayout>
+#include <QHash>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -84,6 +85,7 @@ QLineEdit* caja(QWidget* padre, const char* nombre, int largo, bool soloLectura)
     c->setObjectName(nombre);
     c->setMaxLength(largo);
     c->setReadOnly(soloLectura);
+    if (soloLectura) MostrarPrincipio(c);
     return c;
 }
 
@@ -299,22 +301,37 @@ void frmDeclaraciones_794::RellenarListaDeclaraciones() {
         lsvDeclaraciones->clear();
         const rt::Variant& b = lista.BufferDeclaraciones();
         if (b.isNull()) return;
+        // Two badges and a few period names serve every row: drawing a badge
+        // per row was most of the opening.
+        const QIcon euros = ImagenMDI16(kImagenEuros);
+        const QIcon pesetas = ImagenMDI16(kImagenPesetas);
+        QHash<int, QString> periodos;
+        auto texto = [&b](int campo, int32_t i) {
+            const rt::Variant& v = b(campo, i);
+            return v.isNull() ? QString() : QString::fromStdString(rt::CStr(v));
+        };
+        const int32_t n = rt::UBound(b, 2);
         QList<QTreeWidgetItem*> filas;
-        for (int32_t i = 1; i <= rt::UBound(b, 2); ++i) {
-            const QString clave = QString::fromStdString(rt::CStr(b(0, i)));
-            const QString moneda = QString::fromStdString(rt::CStr(b(3, i)));
+        filas.reserve(n);
+        for (int32_t i = 1; i <= n; ++i) {
+            const QString clave = texto(0, i);
+            const QString moneda = texto(3, i);
+            const int16_t periodo = rt::CInt(b(2, i));
             const int16_t periodicidad = rt::CInt(b(4, i));
+            auto nombre = periodos.constFind(periodo * 10 + periodicidad);
+            if (nombre == periodos.constEnd())
+                nombre = periodos.insert(periodo * 10 + periodicidad, DescripcionPeriodo(periodo, periodicidad));
+            const bool enEuros = moneda.compare(QLatin1String("E"), Qt::CaseInsensitive) == 0;
             auto fila = new QTreeWidgetItem;
             fila->setText(kClave, clave);
             fila->setText(kIcono, clave);
-            const int imagen = mayusculas(moneda) == "E" ? kImagenEuros : kImagenPesetas;
-            fila->setIcon(kIcono, ImagenMDI16(imagen));
-            fila->setData(kIcono, Qt::UserRole, imagen);
-            fila->setText(kEjercicio, QString::fromStdString(rt::CStr(b(1, i))));
-            fila->setText(kPeriodo, DescripcionPeriodo(rt::CInt(b(2, i)), periodicidad));
+            fila->setIcon(kIcono, enEuros ? euros : pesetas);
+            fila->setData(kIcono, Qt::UserRole, enEuros ? kImagenEuros : kImagenPesetas);
+            fila->setText(kEjercicio, texto(1, i));
+            fila->setText(kPeriodo, *nombre);
             fila->setText(kMoneda, moneda);
-            fila->setText(kPeriodicidad, QString::fromStdString(rt::CStr(b(4, i))));
-            fila->setText(kBimensual, b(5, i).isNull() ? QString() : QString::fromStdString(rt::CStr(b(5, i))));
+            fila->setText(kPeriodicidad, texto(4, i));
+            fila->setText(kBimensual, texto(5, i));
             filas.append(fila);
         }
         lsvDeclaraciones->addTopLevelItems(filas);
@@ -416,12 +433,7 @@ void frmDeclaraciones_794::ActualizarBotones() {
     const auto fila = FilaSeleccionada();
     for (QPushButton* b : {cmdAbrirD, cmdBorrarD, cmdCopiar, cmdImprimir}) b->setEnabled(fila.has_value());
     cmdTTCon->setEnabled(fila && fila->ejercicio >= kPrimerEjercicioTelematico);
-    bool conDeclarados = false;
-    if (fila) {
-        objDeclarado().ObtenerDeclarados(fila->clave);
-        conDeclarados = !objDeclarado().BufferDeclarados().isNull();
-    }
-    cmdImpBorradorDeclarados->setEnabled(conDeclarados);
+    cmdImpBorradorDeclarados->setEnabled(fila && objDeclarado().TieneDeclarados(fila->clave));
 }
 
 void frmDeclaraciones_794::MostrarPanel() {

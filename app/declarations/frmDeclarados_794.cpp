@@ -27,6 +27,7 @@
 #include "shell/catalogo.h"
 #include "shell/cgeneral.h"
 #include "shell/claves.h"
+#include "shell/columnas_ajustadas.h"
 #include "shell/controles.h"
 #include "shell/estilo.h"
 #include "shell/etiqueta.h"
@@ -62,6 +63,7 @@ QLineEdit* muestra(QWidget* padre, const char* nombre, const char* tag) {
     QLineEdit* c = caja(padre, nombre, 0, tag);
     c->setReadOnly(true);
     c->setFocusPolicy(Qt::NoFocus);
+    MostrarPrincipio(c);
     return c;
 }
 
@@ -134,15 +136,21 @@ void frmDeclarados_794::crearControles() {
     auto lista = new QVBoxLayout(frmLista);
     lblLista = NuevaEtiqueta(frmLista, "lblLista");
     lista->addWidget(lblLista);
-    // The header labels stand over the columns and sort the list.
-    auto cabecera = new QHBoxLayout;
+    // The header labels stand over the columns and sort the list. Their row
+    // follows the list's width and never holds the window wide.
+    auto filaCabecera = new QWidget(frmLista);
+    filaCabecera->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    auto cabecera = new QHBoxLayout(filaCabecera);
+    cabecera->setSizeConstraint(QLayout::SetNoConstraint);
+    cabecera->setContentsMargins(0, 0, 0, 0);
     cabecera->setSpacing(0);
-    cabecera->addSpacing(Px(kAnchos[kIcono]) + 2);
-    lblPaisLista = NuevaEtiqueta(frmLista, "lblPaisLista");
-    lblNifLista = NuevaEtiqueta(frmLista, "lblNifLista");
-    lblNombreLista = NuevaEtiqueta(frmLista, "lblNombreLista");
-    lblClaveLista = NuevaEtiqueta(frmLista, "lblClaveLista");
-    lblImporteLista = NuevaEtiqueta(frmLista, "lblImporteLista");
+    auto antesCabecera = new QWidget(filaCabecera);
+    cabecera->addWidget(antesCabecera);
+    lblPaisLista = NuevaEtiqueta(filaCabecera, "lblPaisLista");
+    lblNifLista = NuevaEtiqueta(filaCabecera, "lblNifLista");
+    lblNombreLista = NuevaEtiqueta(filaCabecera, "lblNombreLista");
+    lblClaveLista = NuevaEtiqueta(filaCabecera, "lblClaveLista");
+    lblImporteLista = NuevaEtiqueta(filaCabecera, "lblImporteLista");
     int columna = kPais;
     for (QLabel* l : {lblPaisLista, lblNifLista, lblNombreLista, lblClaveLista, lblImporteLista}) {
         l->setFixedWidth(Px(kAnchos[columna++]));
@@ -154,7 +162,7 @@ void frmDeclarados_794::crearControles() {
         l->installEventFilter(this);
     }
     cabecera->addStretch();
-    lista->addLayout(cabecera);
+    lista->addWidget(filaCabecera);
     lsvDeclarados = new QTreeWidget(frmLista);
     lsvDeclarados->setObjectName("lsvDeclarados");
     lsvDeclarados->setRootIsDecorated(false);
@@ -162,6 +170,19 @@ void frmDeclarados_794::crearControles() {
     lsvDeclarados->setSelectionMode(QAbstractItemView::SingleSelection);
     lsvDeclarados->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lsvDeclarados->setUniformRowHeights(true);
+    // Country, VAT number and amount whole; the name and the key's
+    // description share the rest. The header labels follow the columns.
+    columnas_ = new ColumnasAjustadas(lsvDeclarados, {{kPais, AnchoColumna::Valor, kAnchos[kPais]},
+                                                      {kNif, AnchoColumna::Valor, kAnchos[kNif]},
+                                                      {kNombre, AnchoColumna::Reparte, kAnchos[kNombre]},
+                                                      {kDescripcion, AnchoColumna::Reparte, kAnchos[kDescripcion]},
+                                                      {kImporte, AnchoColumna::Valor, kAnchos[kImporte]}});
+    columnas_->AlRepartir([this, antesCabecera] {
+        antesCabecera->setFixedWidth(lsvDeclarados->frameWidth() + lsvDeclarados->columnViewportPosition(kPais));
+        int columna = kPais;
+        for (QLabel* l : {lblPaisLista, lblNifLista, lblNombreLista, lblClaveLista, lblImporteLista})
+            l->setFixedWidth(lsvDeclarados->columnWidth(columna++));
+    });
     lista->addWidget(lsvDeclarados, 1);
     principal->addWidget(frmLista, 1);
 
@@ -226,6 +247,7 @@ void frmDeclarados_794::crearControles() {
     lblPer = NuevaEtiqueta(fraDeclarado, "lblPer");
     txtPeriodo = caja(fraDeclarado, "txtPeriodo", 20, "PERIODOO");
     txtPeriodo->setReadOnly(true);
+    MostrarPrincipio(txtPeriodo);
     picPeriodo = selector(fraDeclarado, "picPeriodo");
     auto rectificacion = new QHBoxLayout;
     for (QWidget* w : std::initializer_list<QWidget*>{txtSigno, picSigno, lblEjer, txtEjer, lblPer, txtPeriodo,
@@ -359,56 +381,29 @@ void frmDeclarados_794::RellenarListaDeclarados() {
             QWidget* lista;
             ~Pintar() { lista->setUpdatesEnabled(true); }
         } pintar{lsvDeclarados};
-        lsvDeclarados->clear();
         AjustarAnchoLista();
         const rt::Variant& b = declarado.BufferDeclarados();
         if (!b.isArray()) {
+            lsvDeclarados->clear();
+            filas_.clear();
+            listadas_ = rt::Variant::Null();
+            columnas_->Medir();
             txtDeclarados->setText("0");
             MostrarCabecera();
             return;
         }
-        const QIcon icono = ImagenMDI16(kImagenDeclarado);
-        const int32_t n = rt::UBound(b, 2);
-        QList<QTreeWidgetItem*> filas;
-        filas.reserve(n);
-        auto texto = [&](int32_t campo, int32_t fila) {
-            const rt::Variant& v = b(campo, fila);
-            return v.isNull() ? QString() : QString::fromStdString(rt::CStr(v));
-        };
-        using C = quelvodat::CampoLista;
-        for (int32_t i = 1; i <= n; ++i) {
-            auto fila = new QTreeWidgetItem;
-            const QString clave = texto(C::codope, i);
-            fila->setText(kClave, clave);
-            fila->setText(kIcono, clave);
-            fila->setIcon(kIcono, icono);
-            fila->setText(kPais, texto(C::paiso, i));
-            fila->setText(kNif, texto(C::nifo, i));
-            fila->setText(kNombre, texto(C::razon, i));
-            const QString claveOp = texto(C::claveopo, i);
-            const QString tipo = texto(C::tipoopo, i);
-            auto descripcion = descripciones_.constFind(claveOp + "|" + tipo);
-            if (descripcion == descripciones_.constEnd())
-                descripcion = descripciones_.insert(claveOp + "|" + tipo, DescripcionClave(claveOp, tipo));
-            fila->setText(kDescripcion, *descripcion);
-            const rt::Variant& base = b(C::base, i);
-            const double importe =
-                base.isNull() || texto(C::base, i).trimmed().isEmpty() ? 0 : rt::CDbl(base);
-            fila->setText(kImporte, FormatoImporte(importe / 100));
-            fila->setTextAlignment(kImporte, Qt::AlignRight | Qt::AlignVCenter);
-            filas.append(fila);
-        }
-        lsvDeclarados->addTopLevelItems(filas);
+        // A refill after a save or a deletion touches only the rows that
+        // changed: rebuilding and sorting every row made a save in a long
+        // declaration slow.
+        if (!ActualizarFilas(b)) LlenarFilas(b);
+        listadas_ = b;
+        // The width AjustarAnchoLista set, and room for what the value
+        // columns grew beyond theirs.
+        columnas_->Aplicar();
+        lsvDeclarados->setMinimumWidth(lsvDeclarados->minimumWidth() + columnas_->Crecimiento());
         txtDeclarados->setText(QString::number(lsvDeclarados->topLevelItemCount()));
-        Ordenar();
 
-        QTreeWidgetItem* elegida = nullptr;
-        if (declarado.codope() != 0) {
-            const QString buscada = QString::number(declarado.codope());
-            for (int j = 0; j < lsvDeclarados->topLevelItemCount() && !elegida; ++j)
-                if (lsvDeclarados->topLevelItem(j)->text(kClave) == buscada)
-                    elegida = lsvDeclarados->topLevelItem(j);
-        }
+        QTreeWidgetItem* elegida = declarado.codope() != 0 ? filas_.value(declarado.codope()) : nullptr;
         if (elegida) {
             SeleccionarElemento(lsvDeclarados, lsvDeclarados->indexOfTopLevelItem(elegida) + 1);
         } else {
@@ -421,6 +416,105 @@ void frmDeclarados_794::RellenarListaDeclarados() {
     } catch (const rt::Error& e) {
         throw rt::WithLocationLineAfter(e, "frmDeclarados_794.RellenarListaDeclarados");
     }
+}
+
+void frmDeclarados_794::EscribirFila(QTreeWidgetItem* fila, const rt::Variant& b, int32_t i) {
+    auto texto = [&](int32_t campo) {
+        const rt::Variant& v = b(campo, i);
+        return v.isNull() ? QString() : QString::fromStdString(rt::CStr(v));
+    };
+    using C = quelvodat::CampoLista;
+    const QString clave = texto(C::codope);
+    fila->setText(kClave, clave);
+    fila->setText(kIcono, clave);
+    const QString pais = texto(C::paiso);
+    const QString nif = texto(C::nifo);
+    fila->setText(kPais, pais);
+    fila->setText(kNif, nif);
+    fila->setText(kNombre, texto(C::razon));
+    const QString claveOp = texto(C::claveopo);
+    const QString tipo = texto(C::tipoopo);
+    auto descripcion = descripciones_.constFind({claveOp, tipo});
+    if (descripcion == descripciones_.constEnd())
+        descripcion = descripciones_.insert({claveOp, tipo}, DescripcionClave(claveOp, tipo));
+    fila->setText(kDescripcion, *descripcion);
+    const rt::Variant& base = b(C::base, i);
+    const double importe = base.isNull() || texto(C::base).trimmed().isEmpty() ? 0 : rt::CDbl(base);
+    const QString cantidad = FormatoImporte(importe / 100);
+    fila->setText(kImporte, cantidad);
+    columnas_->Anotar(kPais, pais);
+    columnas_->Anotar(kNif, nif);
+    columnas_->Anotar(kImporte, cantidad);
+    fila->setTextAlignment(kImporte, Qt::AlignRight | Qt::AlignVCenter);
+}
+
+void frmDeclarados_794::LlenarFilas(const rt::Variant& b) {
+    lsvDeclarados->clear();
+    filas_.clear();
+    columnas_->Empezar();
+    AnadirFilas(b, 1);
+    Ordenar();
+}
+
+void frmDeclarados_794::AnadirFilas(const rt::Variant& b, int32_t desde) {
+    const QIcon icono = ImagenMDI16(kImagenDeclarado);
+    const int32_t n = rt::UBound(b, 2);
+    QList<QTreeWidgetItem*> filas;
+    filas.reserve(n - desde + 1);
+    filas_.reserve(filas_.size() + n - desde + 1);
+    for (int32_t i = desde; i <= n; ++i) {
+        auto fila = new QTreeWidgetItem;
+        EscribirFila(fila, b, i);
+        fila->setIcon(kIcono, icono);
+        filas.append(fila);
+        filas_.insert(rt::CLng(b(quelvodat::CampoLista::codope, i)), fila);
+    }
+    lsvDeclarados->addTopLevelItems(filas);
+}
+
+bool frmDeclarados_794::ActualizarFilas(const rt::Variant& b) {
+    const int32_t antes = listadas_.isArray() ? rt::UBound(listadas_, 2) : 0;
+    if (antes == 0 || lsvDeclarados->topLevelItemCount() != antes || filas_.size() != antes) return false;
+    // Both lists run by entry key: walked side by side, they give the rows
+    // that changed, went and came. A row that came before the last one
+    // listed would need its place found: the list is filled afresh.
+    const int32_t n = rt::UBound(b, 2);
+    std::vector<int32_t> cambiadas, quitadas;
+    // The rows from here on came after the last one listed.
+    int32_t nuevas = n + 1;
+    int32_t i = 1, j = 1;
+    while (i <= antes || j <= n) {
+        const int32_t vieja = i <= antes ? rt::CLng(listadas_(quelvodat::CampoLista::codope, i)) : 0;
+        const int32_t nueva = j <= n ? rt::CLng(b(quelvodat::CampoLista::codope, j)) : 0;
+        if (j > n || (i <= antes && vieja < nueva)) {
+            quitadas.push_back(vieja);
+            ++i;
+        } else if (i > antes) {
+            nuevas = j;
+            break;
+        } else if (vieja > nueva) {
+            return false;
+        } else {
+            for (int32_t campo = quelvodat::CampoLista::codope; campo <= quelvodat::CampoLista::tipoopo; ++campo) {
+                if (listadas_(campo, i) == b(campo, j)) continue;
+                cambiadas.push_back(j);
+                break;
+            }
+            ++i;
+            ++j;
+        }
+    }
+    bool reordenar = nuevas <= n;
+    for (int32_t clave : quitadas) delete filas_.take(clave);
+    for (int32_t fila : cambiadas) {
+        QTreeWidgetItem* item = filas_.value(rt::CLng(b(quelvodat::CampoLista::codope, fila)));
+        const QString previo = claveOrden_ >= 0 ? item->text(claveOrden_) : QString();
+        EscribirFila(item, b, fila);
+        if (claveOrden_ >= 0 && item->text(claveOrden_) != previo) reordenar = true;
+    }
+    if (nuevas <= n) AnadirFilas(b, nuevas);
+    if (reordenar) Ordenar();
+    return true;
 }
 
 void frmDeclarados_794::Ordenar() {

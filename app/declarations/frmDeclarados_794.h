@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <cstdint>
 
+#include "quelvort/variant.h"
 #include "shell/frmContenedorLista_794.h"
 
 class QCheckBox;
@@ -16,10 +17,12 @@ class QLineEdit;
 class QPushButton;
 class QToolButton;
 class QTreeWidget;
+class QTreeWidgetItem;
 
 namespace quelvo {
 
 class CajaCodigo;
+class ColumnasAjustadas;
 class CajaImporte;
 class FlujoEditor;
 
@@ -54,6 +57,15 @@ private:
     void Form_Activate();
     void InicializarLista();
     void RellenarListaDeclarados();
+    // The list's row for row i of the entry list.
+    void EscribirFila(QTreeWidgetItem* fila, const rt::Variant& b, int32_t i);
+    // Every row built afresh from the entry list.
+    void LlenarFilas(const rt::Variant& b);
+    // Rows `desde` to the last of the entry list added at the end.
+    void AnadirFilas(const rt::Variant& b, int32_t desde);
+    // Only the rows that differ from the entry list last shown are changed,
+    // added or removed; false when the list must be filled afresh.
+    bool ActualizarFilas(const rt::Variant& b);
     void MostrarDeclarado();
     void AplicarModo();
     void ColorearLista();
@@ -159,6 +171,7 @@ private:
     CajaCodigo* signo_ = nullptr;
     CajaCodigo* periodo_ = nullptr;
     FlujoEditor* flujo_ = nullptr;
+    ColumnasAjustadas* columnas_ = nullptr;
 
     bool blnEnEdicion = false;
     bool llenando_ = false;
@@ -169,7 +182,10 @@ private:
     // The column the user sorted by (from 0); -1 for none.
     int claveOrden_ = -1;
     // Descriptions of the keys met while filling the list.
-    QHash<QString, QString> descripciones_;
+    QHash<std::pair<QString, QString>, QString> descripciones_;
+    // The rows on screen by entry key, and the entry list they show.
+    QHash<int32_t, QTreeWidgetItem*> filas_;
+    rt::Variant listadas_;
 };
 
 // Loads the window afresh on the current declaration and shows it.

@@ -21,6 +21,7 @@
 #include "shell/catalogo.h"
 #include "shell/controles.h"
 #include "shell/cgeneral.h"
+#include "shell/columnas_ajustadas.h"
 #include "shell/estilo.h"
 #include "shell/globales.h"
 #include "shell/guarda.h"
@@ -35,6 +36,10 @@ namespace {
 
 QPointer<frmExporDtes_794> unica;
 
+// Widths of the NIF and name columns and of a list, in twips.
+constexpr int kAnchoNif = 1000;
+constexpr int kAnchoNombre = 2400;
+constexpr int kAnchoLista = 3700;
 
 }  // namespace
 
@@ -127,9 +132,12 @@ QTreeWidget* frmExporDtes_794::CrearLista(const char* nombre) {
     lista->setColumnCount(4);
     lista->setColumnHidden(kColCodigo, true);
     lista->setColumnWidth(kColIcono, Px(250));
-    lista->setColumnWidth(kColNif, Px(1000));
-    lista->setColumnWidth(kColNombre, Px(2400));
-    lista->setMinimumSize(Px(3700), Px(2400));
+    lista->setColumnWidth(kColNif, Px(kAnchoNif));
+    lista->setColumnWidth(kColNombre, Px(kAnchoNombre));
+    lista->setMinimumSize(Px(kAnchoLista), Px(2400));
+    // The NIF whole; the name takes the rest, as wide as the window allows.
+    columnas_.push_back(new ColumnasAjustadas(lista, {{kColNif, AnchoColumna::Valor, kAnchoNif},
+                                                      {kColNombre, AnchoColumna::Reparte, kAnchoNombre}}));
     return lista;
 }
 
@@ -183,6 +191,11 @@ void frmExporDtes_794::PresentarBotonesListas() {
     cmdUI->setEnabled(hayDes);
     cmdVI->setEnabled(hayDes);
     cmdAceptar->setEnabled(hayDes);
+    // Every filling and move ends here: the columns follow the rows.
+    for (ColumnasAjustadas* columnas : columnas_) {
+        columnas->Medir();
+        columnas->Lista()->setMinimumWidth(Px(kAnchoLista) + columnas->Crecimiento());
+    }
 }
 
 QTreeWidgetItem* frmExporDtes_794::Mover(QTreeWidgetItem* fila, QTreeWidget* destino) {

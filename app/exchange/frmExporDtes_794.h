@@ -3,6 +3,7 @@
 // chosen ones on the right, and Aceptar writes the chosen ones, in their
 // order, to a declarant exchange file.
 #include <QWidget>
+#include <vector>
 
 class QFrame;
 class QLabel;
@@ -11,6 +12,8 @@ class QTreeWidget;
 class QTreeWidgetItem;
 
 namespace quelvo {
+
+class ColumnasAjustadas;
 
 class frmExporDtes_794 : public QWidget {
     Q_OBJECT
@@ -61,6 +64,8 @@ private:
     QTreeWidget* CrearLista(const char* nombre);
     // Moves the row to the end of the other list; the copy is answered.
     QTreeWidgetItem* Mover(QTreeWidgetItem* fila, QTreeWidget* destino);
+    // The columns of the two lists.
+    std::vector<ColumnasAjustadas*> columnas_;
 };
 
 }  // namespace quelvo

@@ -109,6 +109,7 @@ EditorPersona::EditorPersona(const QString& nombre, const char* tagNombreContact
     // The names are the window's to write: grey and not editable.
     for (QLineEdit* nombreCodigo : {txtNomVia, txtNombreProv}) {
         nombreCodigo->setReadOnly(true);
+        MostrarPrincipio(nombreCodigo);
         QPalette paleta = nombreCodigo->palette();
         paleta.setColor(QPalette::Base, QColor(kGrisClaro));
         nombreCodigo->setPalette(paleta);

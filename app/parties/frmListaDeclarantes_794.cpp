@@ -22,6 +22,7 @@
 #include "quelvort/strings.h"
 #include "shell/catalogo.h"
 #include "shell/cgeneral.h"
+#include "shell/columnas_ajustadas.h"
 #include "shell/controles.h"
 #include "shell/estilo.h"
 #include "shell/etiqueta.h"
@@ -47,6 +48,8 @@ constexpr int kIzquierda = 200;
 constexpr int kAltoCabecera = 330;
 constexpr int kAltoLista = 3100;
 constexpr int kDesplazamiento = 125;
+// The list block's area as designed; a wider window widens the list.
+constexpr int kAnchoZona = kIzquierda + kSumaColumnas + 250 + 250;
 constexpr int kFilasSinBarra = 9;
 
 constexpr int kImagenAbrir = 1;
@@ -105,7 +108,14 @@ frmListaDeclarantes_794::frmListaDeclarantes_794(QWidget* parent) : QWidget(pare
     lsvDeclarantes->setSelectionMode(QAbstractItemView::SingleSelection);
     lsvDeclarantes->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lsvDeclarantes->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    zona->setMinimumSize(Px(kIzquierda + kSumaColumnas + 250 + 250), Px(kAltoCabecera + kAltoLista + 60));
+    zona_ = zona;
+    zona->setMinimumSize(Px(kAnchoZona), Px(kAltoCabecera + kAltoLista + 60));
+    // The NIF whole; the name takes the rest of a list that widens with the
+    // window. The block is placed again whenever the widths change.
+    columnas_ = new ColumnasAjustadas(lsvDeclarantes, {{2, AnchoColumna::Valor, kColumnas[2]},
+                                                       {3, AnchoColumna::Reparte, kColumnas[3]}});
+    columnas_->AlRepartir([this] { Colocar(); });
+    zona->installEventFilter(this);
     lblNumero->installEventFilter(this);
     lblNombre->installEventFilter(this);
     lsvDeclarantes->installEventFilter(this);
@@ -177,27 +187,28 @@ void frmListaDeclarantes_794::InicializarLista() {
 }
 
 // The block's geometry from the two states: the long-list sizes (room for
-// the scroll bar) and the shift to the left.
+// the scroll bar) and the shift to the left; the headings stand over the
+// columns as they are, and the list takes what the window gives beyond its
+// designed width. Twips as designed, pixels as measured.
 void frmListaDeclarantes_794::Colocar() {
-    const int x = kIzquierda - (desplazado_ ? kDesplazamiento : 0);
-    const int anchoLista = kSumaColumnas + 25 + (largo_ ? 230 : 0);
-    const int anchoShp = largo_ ? kSumaColumnas + 25 + 250 : kSumaColumnas + 50;
-    const int xNumero = x + kColumnas[1];
-    const int anchoNumero = kColumnas[2] + 10;
+    const int mas = columnas_->Crecimiento() + qMax(0, zona_->width() - zona_->minimumWidth());
+    const int x = Px(kIzquierda - (desplazado_ ? kDesplazamiento : 0));
+    const int anchoLista = Px(kSumaColumnas + 25 + (largo_ ? 230 : 0)) + mas;
+    const int anchoShp = Px(largo_ ? kSumaColumnas + 25 + 250 : kSumaColumnas + 50) + mas;
+    const int xNumero = x + lsvDeclarantes->columnWidth(1);
+    const int anchoNumero = lsvDeclarantes->columnWidth(2) + Px(10);
     const int xNombre = xNumero + anchoNumero;
-    const int anchoNombre = kColumnas[3] + 20;
-    const int anchoShpNombre = anchoNombre + 10;
-    const int anchoLblNombre = largo_ ? anchoShpNombre + 220 : anchoNombre;
-    const int anchoMarcoNombre = largo_ ? anchoLblNombre + 220 : anchoShpNombre;
-    auto poner = [](QWidget* w, int x0, int y0, int ancho, int alto) {
-        w->setGeometry(Px(x0), Px(y0), Px(ancho), Px(alto));
-    };
-    poner(lblNumero, xNumero, 0, anchoNumero, kAltoCabecera);
-    poner(shpMarco1_ID, xNumero, 0, anchoNumero, kAltoCabecera);
-    poner(lblNombre, xNombre, 0, anchoLblNombre, kAltoCabecera);
-    poner(shpMarco1_Nombre, xNombre, 0, anchoMarcoNombre, kAltoCabecera);
-    poner(lsvDeclarantes, x, kAltoCabecera + 15, anchoLista, kAltoLista);
-    poner(shpLista, x - 15, kAltoCabecera, anchoShp, kAltoLista + 30);
+    const int anchoNombre = lsvDeclarantes->columnWidth(3) + Px(20);
+    const int anchoShpNombre = anchoNombre + Px(10);
+    const int anchoLblNombre = largo_ ? anchoShpNombre + Px(220) : anchoNombre;
+    const int anchoMarcoNombre = largo_ ? anchoLblNombre + Px(220) : anchoShpNombre;
+    const int alto = Px(kAltoCabecera);
+    lblNumero->setGeometry(xNumero, 0, anchoNumero, alto);
+    shpMarco1_ID->setGeometry(xNumero, 0, anchoNumero, alto);
+    lblNombre->setGeometry(xNombre, 0, anchoLblNombre, alto);
+    shpMarco1_Nombre->setGeometry(xNombre, 0, anchoMarcoNombre, alto);
+    lsvDeclarantes->setGeometry(x, Px(kAltoCabecera + 15), anchoLista, Px(kAltoLista));
+    shpLista->setGeometry(x - Px(15), alto, anchoShp, Px(kAltoLista + 30));
     shpLista->lower();
 }
 
@@ -240,6 +251,8 @@ void frmListaDeclarantes_794::RellenarLista() {
             SeleccionarPrimero(lsvDeclarantes);
         }
         if (QTreeWidgetItem* elegida = lsvDeclarantes->currentItem()) lsvDeclarantes->scrollToItem(elegida);
+        columnas_->Medir();
+        zona_->setMinimumWidth(Px(kAnchoZona) + columnas_->Crecimiento());
     } catch (const rt::Error& e) {
         throw rt::WithLocationLineAfter(e, "frmListaDeclarantes_794.RellenarLista");
     }
@@ -331,6 +344,7 @@ void frmListaDeclarantes_794::lsvDeclarantes_KeyPress(int tecla) {
 }
 
 bool frmListaDeclarantes_794::eventFilter(QObject* objeto, QEvent* evento) {
+    if (objeto == zona_ && evento->type() == QEvent::Resize) Colocar();
     if (evento->type() == QEvent::MouseButtonRelease && (objeto == lblNumero || objeto == lblNombre)) {
         const bool numero = objeto == lblNumero;
         Guardar(this, numero ? "frmListaDeclarantes_794T.lblNumero_Click" : "frmListaDeclarantes_794T.lblNombre_Click",

@@ -12,6 +12,8 @@ class QFrame;
 
 namespace quelvo {
 
+class ColumnasAjustadas;
+
 class frmListaDeclarantes_794 : public QWidget {
     Q_OBJECT
 
@@ -57,6 +59,8 @@ private:
 
     bool largo_ = false;
     bool desplazado_ = false;
+    QWidget* zona_ = nullptr;
+    ColumnasAjustadas* columnas_ = nullptr;
 };
 
 // Shows the one picker, loading it (in the mode of the declarant object's

@@ -30,6 +30,7 @@
 #include "quelvort/error.h"
 #include "shell/catalogo.h"
 #include "shell/cgeneral.h"
+#include "shell/controles.h"
 #include "shell/estilo.h"
 #include "shell/filtros.h"
 #include "shell/globales.h"
@@ -173,6 +174,7 @@ void ctrListaDecl_794::CrearCriterios() {
     txtPeriodo = new QLineEdit(this);
     txtPeriodo->setObjectName("txtPeriodo");
     txtPeriodo->setReadOnly(true);
+    MostrarPrincipio(txtPeriodo);
     txtPeriodo->setMinimumWidth(Px(1800));
     picPeriodo = new QToolButton(this);
     picPeriodo->setObjectName("picPeriodo");
@@ -296,7 +298,7 @@ void ctrListaDecl_794::MostrarLista(const QString& nombre, QLineEdit* caja, int1
         if (lista.lsvLista->topLevelItemCount() < 9)
             lista.RedimensionarLista(QString(), ancho, 0, alto, caja->text());
     }
-    lista.move(caja->mapToGlobal(QPoint(0, caja->height())));
+    lista.Colocar(caja);
     lista.FormPadre(this);
     lista.exec();
 }

@@ -22,6 +22,8 @@ class QTreeWidgetItem;
 
 namespace quelvo {
 
+class ColumnasAjustadas;
+
 // What a dialog that hosts the selector provides.
 class AnfitrionListaDecl {
 public:
@@ -127,6 +129,7 @@ private:
     void AjustarListaOrg();
     void AjustarListaDes();
     void AjustarLista(QTreeWidget* lista);
+    ColumnasAjustadas* Ajuste(const QTreeWidget* lista) const;
     // Appends a copy of the row to the list; the copy is answered.
     static QTreeWidgetItem* CopiarFila(const QTreeWidgetItem* fila, QTreeWidget* destino);
     // Removes the row and selects the row that took its place, or the new last.
@@ -147,6 +150,8 @@ private:
     void MostrarLista(const QString& nombre, QLineEdit* caja, int16_t margen, int16_t alto);
 
     AnfitrionListaDecl* anfitrion_;
+    ColumnasAjustadas* ajusteOrg_ = nullptr;
+    ColumnasAjustadas* ajusteDes_ = nullptr;
     bool blnMostrado = false;
     // Currency of the last filling: "P", "E" or " ".
     QString strMoneda = " ";

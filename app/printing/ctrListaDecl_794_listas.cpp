@@ -16,6 +16,7 @@
 #include "quelvort/error.h"
 #include "shell/catalogo.h"
 #include "shell/cgeneral.h"
+#include "shell/columnas_ajustadas.h"
 #include "shell/estilo.h"
 #include "shell/imagenes.h"
 #include "shell/interaccion.h"
@@ -49,6 +50,13 @@ void ctrListaDecl_794::CrearListas() {
     }
     lsvOrg->setObjectName("lsvOrg");
     lsvDes->setObjectName("lsvDes");
+    // The NIF whole; the name takes the rest, as wide as the window allows.
+    auto ajuste = [](QTreeWidget* lista) {
+        return new ColumnasAjustadas(lista, {{kColNif, AnchoColumna::Valor, kAnchoNif},
+                                             {kColNombre, AnchoColumna::Reparte, kAnchoNombre}});
+    };
+    ajusteOrg_ = ajuste(lsvOrg);
+    ajusteDes_ = ajuste(lsvDes);
 }
 
 void ctrListaDecl_794::InicializarListaOrg() {
@@ -76,20 +84,26 @@ void ctrListaDecl_794::InicializarLista(QTreeWidget* lista, QLabel* num, QLabel*
     lista->setColumnWidth(kColNif, Px(kAnchoNif));
     lista->setColumnWidth(kColNombre, Px(kAnchoNombre));
     lista->setHeaderLabels({QString(), QString(), Cat(225), Cat(235)});
-    lista->setFixedWidth(Px(kAnchoIcono + kAnchoNif + kAnchoNombre + 50));
-    // The labels above the list are its visible column headings.
-    num->setFixedWidth(Px(kAnchoNif + 20));
-    marId->setFixedWidth(Px(kAnchoNif + 20));
+    // The labels above the list are its visible column headings: the NIF's
+    // follows its column.
+    Ajuste(lista)->AlRepartir([lista, marId] { marId->setFixedWidth(lista->columnWidth(kColNif)); });
+    AjustarLista(lista);
     nom->setMinimumWidth(Px(kAnchoNombre));
     marNom->setVisible(false);
     num->setText(" " + Cat(225));
     nom->setText(" " + Cat(235));
 }
 
+ColumnasAjustadas* ctrListaDecl_794::Ajuste(const QTreeWidget* lista) const {
+    return lista == lsvOrg ? ajusteOrg_ : ajusteDes_;
+}
+
 void ctrListaDecl_794::AjustarLista(QTreeWidget* lista) {
-    const int normal = Px(kAnchoIcono + kAnchoNif + kAnchoNombre + 50);
-    lista->setFixedWidth(lista->topLevelItemCount() > kFilasSinBarra ? normal + Px(kAnchoBarra)
-                                                                    : normal);
+    ColumnasAjustadas* ajuste = Ajuste(lista);
+    ajuste->Medir();
+    const int normal = Px(kAnchoIcono + kAnchoNif + kAnchoNombre + 50) + ajuste->Crecimiento();
+    lista->setMinimumWidth(lista->topLevelItemCount() > kFilasSinBarra ? normal + Px(kAnchoBarra)
+                                                                      : normal);
 }
 
 void ctrListaDecl_794::AjustarListaOrg() { AjustarLista(lsvOrg); }

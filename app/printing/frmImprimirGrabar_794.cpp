@@ -32,6 +32,7 @@
 #include "shell/catalogo.h"
 #include "shell/cgeneral.h"
 #include "shell/claves.h"
+#include "shell/controles.h"
 #include "shell/estilo.h"
 #include "shell/etiqueta.h"
 #include "shell/fechas.h"
@@ -138,6 +139,7 @@ void frmImprimirGrabar_794::CrearControles() {
         *d.rotulo = Control<QLabel>(fraDeclarante, d.nRotulo);
         *d.caja = Control<QLineEdit>(fraDeclarante, d.nCaja);
         (*d.caja)->setReadOnly(true);
+        MostrarPrincipio(*d.caja);
         Tag(*d.caja, "Cabecera");
         cabecera->addWidget(*d.rotulo, fila, columna);
         cabecera->addWidget(*d.caja, fila, columna + 1, 1, ancho);

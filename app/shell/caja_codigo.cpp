@@ -56,8 +56,11 @@ void CajaCodigo::Guardado(const QString& evento, const std::function<void()>& ma
 
 void CajaCodigo::MostrarImagen(int imagen) {
     boton_->setProperty(kPropiedadImagen, imagen);
-    const auto icono = imagen == kImagenListaActiva ? QStyle::SP_ArrowRight : QStyle::SP_ArrowDown;
-    boton_->setIcon(QApplication::style()->standardIcon(icono));
+    // Loaded once: the style reads its pictures from files every time it is
+    // asked, and each window asks for several.
+    static const QIcon* const lista = new QIcon(QApplication::style()->standardIcon(QStyle::SP_ArrowDown));
+    static const QIcon* const activa = new QIcon(QApplication::style()->standardIcon(QStyle::SP_ArrowRight));
+    boton_->setIcon(imagen == kImagenListaActiva ? *activa : *lista);
 }
 
 int CajaCodigo::Imagen() const { return boton_->property(kPropiedadImagen).toInt(); }
@@ -69,9 +72,9 @@ void CajaCodigo::Salir() {
 
 void CajaCodigo::AbrirLista() {
     frmContenedorLista_794& lista = ContenedorLista();
-    lista.move(boton_->mapToGlobal(QPoint(0, boton_->height())));
     lista.InicializarLista(lista_);
     lista.RedimensionarLista(lista_, medidas_.ancho, medidas_.margen, medidas_.alto, caja_->text());
+    lista.Colocar(caja_);
     lista.FormPadre(propietario_);
     QPointer<frmContenedorLista_794> abierta(&lista);
     abierta->exec();

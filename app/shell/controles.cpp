@@ -58,6 +58,12 @@ int ColumnasLista(QTreeWidget* lista, const QStringList& titulos, const std::vec
     return total;
 }
 
+void MostrarPrincipio(QLineEdit* caja) {
+    QObject::connect(caja, &QLineEdit::textChanged, caja, [caja] {
+        if (!caja->hasFocus()) caja->setCursorPosition(0);
+    });
+}
+
 bool FocoSaleDentro(const QEvent* evento) {
     if (evento->type() != QEvent::FocusOut) return false;
     const auto razon = static_cast<const QFocusEvent*>(evento)->reason();

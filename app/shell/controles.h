@@ -33,6 +33,11 @@ void AlPulsar(QAbstractButton* boton, QWidget* ventana, const char* evento, std:
 // least as wide as its columns. Returns their width in pixels.
 int ColumnasLista(QTreeWidget* lista, const QStringList& titulos, const std::vector<int>& anchos);
 
+// The box shows the beginning of a text longer than itself whenever the
+// program sets one (a box shows the end of what is set in it), so a long
+// name reads from its first word. Typing in the box is left alone.
+void MostrarPrincipio(QLineEdit* caja);
+
 // A focus-out event that moves the focus within the window; the focus
 // leaving with its window (a modal list opening, another window activated)
 // is none.

@@ -82,6 +82,20 @@ void frmContenedorLista_794::RedimensionarLista(const QString& encabezado, int16
     setFixedSize(anchoTotal, Px(alto));
 }
 
+void frmContenedorLista_794::Colocar(const QWidget* campo) {
+    // The field's window: the main window, for its child windows.
+    const QRect dentro = campo->window()->geometry();
+    const QPoint arriba = campo->mapToGlobal(QPoint(0, 0));
+    int x = arriba.x();
+    int y = arriba.y() + campo->height();
+    if (x + width() > dentro.right() + 1) x = qMax(dentro.left(), dentro.right() + 1 - width());
+    if (y + height() > dentro.bottom() + 1) {
+        if (arriba.y() - height() >= dentro.top()) y = arriba.y() - height();
+        else y = qMax(dentro.top(), dentro.bottom() + 1 - height());
+    }
+    move(x, y);
+}
+
 QString frmContenedorLista_794::ListValue(const QString& codigoBuscado) const {
     for (int i = 0; i < lsvLista->topLevelItemCount(); ++i) {
         const QTreeWidgetItem* elemento = lsvLista->topLevelItem(i);

@@ -38,6 +38,10 @@ public:
     // code, which is selected when the window shows.
     void RedimensionarLista(const QString& encabezado, int16_t ancho, int16_t margen, int16_t alto,
                             const QString& codigoActual);
+    // Places the sized window under the field, like a drop-down list; where
+    // the field's window (the main window) has no room for it there, above
+    // the field or as far in as it fits.
+    void Colocar(const QWidget* campo);
     // The text, in capitals, of the item whose code is exactly `codigo`; ""
     // when there is none.
     QString ListValue(const QString& codigo) const;

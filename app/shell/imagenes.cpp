@@ -32,8 +32,15 @@ QIcon marcaMoneda(const QString& signo, const QColor& fondo) {
 QIcon ImagenMDI16(int numero) {
     QStyle* estilo = QApplication::style();
     switch (numero) {
-    case kImagenEuros: return marcaMoneda(QString::fromUtf8("€"), QColor(0, 90, 160));
-    case kImagenPesetas: return marcaMoneda("P", QColor(150, 90, 0));
+    // Drawn once: a list shows one per row. Kept for the program's life.
+    case kImagenEuros: {
+        static const QIcon* const euros = new QIcon(marcaMoneda(QString::fromUtf8("€"), QColor(0, 90, 160)));
+        return *euros;
+    }
+    case kImagenPesetas: {
+        static const QIcon* const pesetas = new QIcon(marcaMoneda("P", QColor(150, 90, 0)));
+        return *pesetas;
+    }
     case kImagenAlta: return estilo->standardIcon(QStyle::SP_FileDialogNewFolder);
     case kImagenEdicion: return estilo->standardIcon(QStyle::SP_FileDialogDetailedView);
     case kImagenDeclarado: return estilo->standardIcon(QStyle::SP_FileIcon);

@@ -32,12 +32,23 @@ double BC(const rt::Variant& valor) {
 QString FormatoImporte(double importe) {
     const double centesimas = rt::RoundHalfAwayFromZero(importe * 100);
     const bool negativo = centesimas < 0;
-    const long long total = static_cast<long long>(std::abs(centesimas));
-    QString enteros = QString::number(total / 100);
-    for (qsizetype i = enteros.size() - 3; i > 0; i -= 3) enteros.insert(i, '.');
-    const QString resultado =
-        enteros + ',' + QString::number(total % 100).rightJustified(2, '0');
-    return negativo ? "-" + resultado : resultado;
+    unsigned long long total = static_cast<unsigned long long>(std::abs(centesimas));
+    // Written from the right in one buffer: a list shows one per row.
+    char16_t texto[32];
+    int i = 32;
+    auto cifra = [&] {
+        texto[--i] = static_cast<char16_t>(u'0' + total % 10);
+        total /= 10;
+    };
+    cifra();
+    cifra();
+    texto[--i] = u',';
+    for (int cifras = 0; cifras == 0 || total > 0; ++cifras) {
+        if (cifras > 0 && cifras % 3 == 0) texto[--i] = u'.';
+        cifra();
+    }
+    if (negativo) texto[--i] = u'-';
+    return QString(reinterpret_cast<const QChar*>(texto + i), 32 - i);
 }
 
 }  // namespace quelvo

@@ -28,6 +28,9 @@ void MostrarHija(QWidget* ventana, std::function<void()> alActivar) {
         marco = principal->mdiArea()->addSubWindow(ventana);
         marco->setAttribute(Qt::WA_DeleteOnClose);
         marco->setObjectName(ventana->objectName());
+        // Every window opens at the area's top left corner: the area would
+        // place each where the others left room, somewhere else each time.
+        marco->move(0, 0);
         QObject::connect(marco, &QMdiSubWindow::aboutToActivate, ventana, activar);
     }
     if (marco) {

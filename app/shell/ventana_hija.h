@@ -10,8 +10,9 @@ class QCloseEvent;
 
 namespace quelvo {
 
-// Shows the window modeless: inside the main window when there is one, as a
-// window of its own otherwise, in front. It is deleted when it closes.
+// Shows the window modeless: inside the main window when there is one, at
+// the top left corner of its area, as a window of its own otherwise; in
+// front. It is deleted when it closes.
 // `alActivar` runs, inside the event guard, now and each time the window
 // becomes the active one again.
 void MostrarHija(QWidget* ventana, std::function<void()> alActivar = {});

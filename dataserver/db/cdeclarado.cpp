@@ -119,6 +119,15 @@ bool cDeclarado::comprobarBaseImpNegativas(int32_t lngDeclaracion) {
     });
 }
 
+bool cDeclarado::TieneDeclarados(int32_t lngDeclaracion) {
+    return ConUbicacion("cdeclarado.TieneDeclarados", [&] {
+        UsoBD uso(bd794mod, mdbmod_);
+        cTDeclarados tabla;
+        tabla.datTDeclarados_coddeclar(lngDeclaracion);
+        return tabla.TieneDeclarados();
+    });
+}
+
 rt::Variant cDeclarado::CargarDeclarado(int32_t lngDeclarado) {
     return ConUbicacion("cdeclarado.CargarDeclarado", [&] {
         UsoBD uso(bd794mod, mdbmod_);

@@ -18,6 +18,7 @@ public:
     rt::Variant ObtenerDeclarados(int32_t lngDeclaracion) override;
     rt::Variant ObtenerTodosLosDecl(int32_t lngDeclaracion) override;
     bool comprobarBaseImpNegativas(int32_t lngDeclaracion) override;
+    bool TieneDeclarados(int32_t lngDeclaracion) override;
     rt::Variant CargarDeclarado(int32_t lngDeclarado) override;
     void EliminarDeclarado(int32_t lngDeclarado) override;
 };

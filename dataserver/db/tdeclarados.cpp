@@ -98,6 +98,15 @@ int32_t cTDeclarados::comprobarBaseImpNegativas() {
     });
 }
 
+bool cTDeclarados::TieneDeclarados() {
+    return ConUbicacion("cTDeclarados.TieneDeclarados", [&] {
+        // The first entry found answers: the declaration's entries are not read.
+        auto rs = ConexionCompartida().openRecordset(
+            "SELECT EXISTS (SELECT 1 FROM tOperadores WHERE coddeclar = ?)", {coddeclar_});
+        return rt::CLng(rs->Field(0)) != 0;
+    });
+}
+
 rt::Variant cTDeclarados::CargarDeclarado() {
     return ConUbicacion("cTDeclarados.CargarDeclarado", [&] {
         auto rs = ConexionCompartida().openRecordset(

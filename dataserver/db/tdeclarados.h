@@ -57,6 +57,8 @@ public:
     rt::Variant ObtenerTodosLosDecl();
     // Number of entries of coddeclar with a negative base.
     int32_t comprobarBaseImpNegativas();
+    // Whether coddeclar holds any entry.
+    bool TieneDeclarados();
     // Entry codope (one-row shape, without codope), Null when it does not exist.
     rt::Variant CargarDeclarado();
     bool EliminarDeclarado();

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <algorithm>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -425,6 +426,74 @@ TEST_F(VentanaDeclarados, SortingByAHeaderSurvivesADeletion) {
     EXPECT_EQ(cuenta(v), "11");
     EXPECT_EQ(lista(v)->topLevelItem(0)->text(4), "N11");
     EXPECT_EQ(lista(v)->currentItem()->text(4), "N11");
+}
+
+// A list long enough to be kept between fillings shows, after every save
+// and deletion, exactly the entries stored, in the order chosen on screen,
+// with the entry worked on current.
+TEST_F(VentanaDeclarados, ALongListFollowsEverySaveAndDeletion) {
+    entradas(12);
+    QWidget* v = abrir(2011, 3, 2);
+    auto enPantalla = [&] {
+        std::vector<std::string> filas;
+        for (int i = 0; i < lista(v)->topLevelItemCount(); ++i) {
+            const QTreeWidgetItem* f = lista(v)->topLevelItem(i);
+            filas.push_back((f->text(0) + "|" + f->text(2) + "|" + f->text(3) + "|" + f->text(4) + "|" +
+                             f->text(6)).toStdString());
+        }
+        return filas;
+    };
+    auto guardadas = [&](const char* orden) {
+        return columna("SELECT codope || '|' || paiso || '|' || nifo || '|' || razon || '|' || "
+                       "printf('%.2f', base / 100.0) FROM tOperadores WHERE coddeclar = 9 ORDER BY " +
+                       std::string(orden));
+    };
+    auto comoEnPantalla = [](std::vector<std::string> filas) {
+        for (auto& f : filas) std::replace(f.begin(), f.end(), '.', ',');
+        return filas;
+    };
+    auto actual = [&] { return lista(v)->currentItem()->text(4).toStdString(); };
+    auto editar = [&](int fila, const char* caja_, const QString& texto) {
+        lista(v)->setCurrentItem(lista(v)->topLevelItem(fila));
+        Procesar();
+        Pulsar(v, "cmdEditar");
+        Escribir(caja(v, caja_), texto, caja(v, caja_ == std::string("txtNif") ? "txtNombre" : "txtNif"));
+        Pulsar(v, "cmdGuardar");
+    };
+    auto ordenarPor = [&](const char* cabecera) {
+        QMouseEvent soltar(QEvent::MouseButtonRelease, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton,
+                           Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(Control<QLabel>(v, cabecera), &soltar);
+    };
+
+    // In the order the entries were made: a changed name stays in its place.
+    editar(4, "txtNombre", "CAMBIADO");
+    EXPECT_EQ(enPantalla(), comoEnPantalla(guardadas("codope")));
+    EXPECT_EQ(actual(), "CAMBIADO");
+    EXPECT_EQ(cuenta(v), "12");
+
+    // Sorted by VAT number: a changed number moves the row to its place.
+    ordenarPor("lblNifLista");
+    editar(0, "txtNif", "199999999");
+    EXPECT_EQ(enPantalla(), comoEnPantalla(guardadas("nifo, codope")));
+    EXPECT_EQ(actual(), "N1");
+    EXPECT_EQ(lista(v)->indexOfTopLevelItem(lista(v)->currentItem()), 11);
+
+    // A new entry takes its place in the sorted list and is current.
+    TeclearEntrada(v, "DE", "100000050", "NUEVA", "Entregas intracomunitarias", "7");
+    Pulsar(v, "cmdGuardar");
+    EXPECT_EQ(enPantalla(), comoEnPantalla(guardadas("nifo, codope")));
+    EXPECT_EQ(actual(), "NUEVA");
+    EXPECT_EQ(cuenta(v), "13");
+
+    // A deleted row goes; the one below it on screen becomes current.
+    lista(v)->setCurrentItem(lista(v)->topLevelItem(3));
+    Procesar();
+    const std::string debajo = lista(v)->topLevelItem(4)->text(4).toStdString();
+    Pulsar(v, "cmdEliminar");
+    EXPECT_EQ(enPantalla(), comoEnPantalla(guardadas("nifo, codope")));
+    EXPECT_EQ(actual(), debajo);
+    EXPECT_EQ(cuenta(v), "12");
 }
 
 TEST_F(VentanaDeclarados, DeletingTheLastRows) {

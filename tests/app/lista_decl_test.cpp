@@ -294,6 +294,7 @@ TEST_F(ListaDecl, ElEncabezadoOrdenaYDevolverAcabaElOrden) {
 
 TEST_F(ListaDecl, MasDeOchoFilasEnsanchanLaLista) {
     const int normal = org_->width();
+    const int normalElegidos = des_->width();
     std::string sql;
     for (int c = 60; c < 66; ++c)
         sql += "INSERT INTO TDeclarante (coddec, dni_cifd, nombred) VALUES (" + std::to_string(c) +
@@ -304,7 +305,7 @@ TEST_F(ListaDecl, MasDeOchoFilasEnsanchanLaLista) {
     control_->Inicializar();
     ASSERT_EQ(org_->topLevelItemCount(), 10);
     EXPECT_GT(org_->width(), normal);
-    EXPECT_EQ(des_->width(), normal);
+    EXPECT_EQ(des_->width(), normalElegidos);
 }
 
 }  // namespace

@@ -155,12 +155,17 @@ TEST_F(Declarados, ListsOfADeclaration) {
     EXPECT_TRUE(Cerrada());
 }
 
-TEST_F(Declarados, NegativeBases) {
+TEST_F(Declarados, NegativeBasesAndWhetherADeclarationHasEntries) {
     EXPECT_FALSE(d_->comprobarBaseImpNegativas(5));
+    EXPECT_FALSE(d_->TieneDeclarados(5));
     Guardar({{6, 0.0}});
+    EXPECT_TRUE(d_->TieneDeclarados(5));
+    EXPECT_FALSE(d_->TieneDeclarados(6));
     Guardar({{6, -0.01}, {1, 6}});
     EXPECT_FALSE(d_->comprobarBaseImpNegativas(5));
     EXPECT_TRUE(d_->comprobarBaseImpNegativas(6));
+    EXPECT_TRUE(d_->TieneDeclarados(6));
+    EXPECT_FALSE(d_->TieneDeclarados(7));
     EXPECT_TRUE(Cerrada());
 }
 
@@ -188,6 +193,8 @@ TEST_F(Declarados, FailuresCarryTheMemberLocationAndCloseTheDatabase) {
          [&] { d_->ObtenerTodosLosDecl(5); }},
         {"cdeclarado.comprobarBaseImpNegativas cTDeclarados.comprobarBaseImpNegativas ",
          [&] { d_->comprobarBaseImpNegativas(5); }},
+        {"cdeclarado.TieneDeclarados cTDeclarados.TieneDeclarados ",
+         [&] { d_->TieneDeclarados(5); }},
         {"cdeclarado.CargarDeclarado cTDeclarados.CargarDeclarado ",
          [&] { d_->CargarDeclarado(1); }},
         {"cdeclarado.EliminarDeclarado ", [&] { d_->EliminarDeclarado(1); }},

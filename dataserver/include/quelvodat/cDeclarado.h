@@ -62,6 +62,8 @@ public:
     virtual rt::Variant ObtenerTodosLosDecl(int32_t lngDeclaracion) = 0;
     // True when an entry of the declaration has a negative base.
     virtual bool comprobarBaseImpNegativas(int32_t lngDeclaracion) = 0;
+    // True when the declaration holds at least one entry.
+    virtual bool TieneDeclarados(int32_t lngDeclaracion) = 0;
     // Null when no entry has the key.
     virtual rt::Variant CargarDeclarado(int32_t lngDeclarado) = 0;
     // An unknown key deletes nothing.
