@@ -60,6 +60,8 @@ constexpr int32_t kEjercicioMinimoMoneda = 1996;
 
 }  // namespace
 
+ctrListaDecl_794::~ctrListaDecl_794() { txtEjercicio->disconnect(this); }
+
 ctrListaDecl_794::ctrListaDecl_794(AnfitrionListaDecl* anfitrion, QWidget* parent)
     : QWidget(parent), anfitrion_(anfitrion) {
     setObjectName("ctrdatos");

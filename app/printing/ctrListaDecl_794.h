@@ -50,6 +50,9 @@ class ctrListaDecl_794 : public QWidget, public PropietarioLista {
 public:
     // `anfitrion` may be nullptr: only the move buttons then follow the lists.
     explicit ctrListaDecl_794(AnfitrionListaDecl* anfitrion, QWidget* parent = nullptr);
+    // A window taken down while its exercise box has the focus loses that
+    // focus half destroyed: the box's signal must not reach it then.
+    ~ctrListaDecl_794() override;
 
     // Only euro declarations are offered; set before Inicializar.
     bool blnSoloEuros = false;

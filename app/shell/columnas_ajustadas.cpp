@@ -20,6 +20,7 @@ constexpr int kAvancesGuardados = 256;
 ColumnasAjustadas::ColumnasAjustadas(QTreeWidget* lista, std::vector<ColumnaAjustada> columnas)
     : QObject(lista),
       lista_(lista),
+      viewport_(lista->viewport()),
       columnas_(std::move(columnas)),
       medidas_(columnas_.size()),
       metricas_(lista->font()) {
@@ -29,7 +30,7 @@ ColumnasAjustadas::ColumnasAjustadas(QTreeWidget* lista, std::vector<ColumnaAjus
 }
 
 bool ColumnasAjustadas::eventFilter(QObject* objeto, QEvent* evento) {
-    if (objeto == lista_->viewport() && evento->type() == QEvent::Resize) Repartir();
+    if (objeto == viewport_ && evento->type() == QEvent::Resize) Repartir();
     return QObject::eventFilter(objeto, evento);
 }
 

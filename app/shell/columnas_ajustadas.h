@@ -63,6 +63,9 @@ private:
     void Repartir();
 
     QTreeWidget* lista_;
+    // Compared by address only: its events keep coming while the list is
+    // half destroyed, when the list can no longer be asked for it.
+    const QObject* viewport_;
     std::vector<ColumnaAjustada> columnas_;
     std::vector<Medida> medidas_;
     QFontMetricsF metricas_;
