@@ -29,9 +29,9 @@
 #include "quelvort/convert.h"
 #include "quelvort/error.h"
 #include "quelvort/object.h"
-#include "shell/interaccion.h"
-#include "shell/globales.h"
-#include "shell/objetos.h"
+#include "services/globales.h"
+#include "services/interaccion.h"
+#include "services/objetos.h"
 
 namespace fs = std::filesystem;
 

@@ -15,9 +15,9 @@
 #include "printing/cselfichero.h"
 #include "quelvodat/cTraspaso.h"
 #include "quelvort/error.h"
-#include "shell/frmBarraDeProgreso_794.h"
-#include "shell/globales.h"
-#include "shell/objetos.h"
+#include "services/globales.h"
+#include "services/objetos.h"
+#include "windows/frmBarraDeProgreso_794.h"
 
 namespace fs = std::filesystem;
 

@@ -20,7 +20,7 @@
 #include "quelvort/error.h"
 #include "quelvort/object.h"
 #include "quelvort/textfile.h"
-#include "shell/globales.h"
+#include "services/globales.h"
 
 namespace fs = std::filesystem;
 

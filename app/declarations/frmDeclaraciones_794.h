@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "shell/frmContenedorLista_794.h"
+#include "controls/frmContenedorLista_794.h"
 
 class QCheckBox;
 class QFrame;

@@ -13,8 +13,8 @@
 #include "printing/frmSelFichero_794.h"
 #include "printing/imprimir.h"
 #include "printing/principal.h"
-#include "shell/catalogo.h"
-#include "shell/objetos.h"
+#include "services/catalogo.h"
+#include "services/objetos.h"
 
 namespace quelvo {
 

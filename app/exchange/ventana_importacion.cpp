@@ -9,6 +9,9 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "controls/controles.h"
+#include "controls/estilo.h"
+#include "controls/ventana_hija.h"
 #include "exchange/cimportacion.h"
 #include "exchange/contador.h"
 #include "exchange/registro_importacion.h"
@@ -16,20 +19,17 @@
 #include "printing/cselfichero.h"
 #include "printing/ctrSelFichero_794.h"
 #include "printing/titulos.h"
+#include "program/menus.h"
 #include "quelvort/error.h"
 #include "quelvort/textfile.h"
-#include "shell/catalogo.h"
-#include "shell/controles.h"
-#include "shell/cgeneral.h"
-#include "shell/estilo.h"
-#include "shell/globales.h"
-#include "shell/guarda.h"
-#include "shell/interaccion.h"
-#include "shell/mensajes.h"
-#include "shell/menus.h"
-#include "shell/objetos.h"
-#include "shell/texto_valor.h"
-#include "shell/ventana_hija.h"
+#include "services/catalogo.h"
+#include "services/cgeneral.h"
+#include "services/globales.h"
+#include "services/guarda.h"
+#include "services/interaccion.h"
+#include "services/mensajes.h"
+#include "services/objetos.h"
+#include "services/texto_valor.h"
 
 namespace quelvo {
 

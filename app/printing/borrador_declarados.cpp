@@ -6,9 +6,9 @@
 #include "printing/totales.h"
 #include "quelvodat/cDeclarado.h"
 #include "quelvort/convert.h"
-#include "shell/claves.h"
-#include "shell/globales.h"
-#include "shell/periodos.h"
+#include "services/claves.h"
+#include "services/globales.h"
+#include "services/periodos.h"
 
 namespace quelvo {
 

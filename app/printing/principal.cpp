@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "shell/mdi794.h"
+#include "program/mdi794.h"
 
 namespace quelvo {
 

@@ -14,14 +14,14 @@
 #include "dialogos.h"
 #include "entorno.h"
 #include "platform/rutas.h"
+#include "program/arranque.h"
+#include "program/error_arranque.h"
+#include "program/mdi794.h"
+#include "program/menus.h"
 #include "quelvort/error.h"
-#include "shell/arranque.h"
-#include "shell/ayuda.h"
-#include "shell/cactonline.h"
-#include "shell/cgeneral.h"
-#include "shell/error_arranque.h"
-#include "shell/mdi794.h"
-#include "shell/menus.h"
+#include "services/ayuda.h"
+#include "services/cactonline.h"
+#include "services/cgeneral.h"
 
 using namespace quelvo;
 
