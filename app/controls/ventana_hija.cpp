@@ -5,8 +5,8 @@
 #include <QMdiSubWindow>
 #include <QWidget>
 
-#include "program/mdi794.h"
 #include "services/guarda.h"
+#include "services/ventana_principal.h"
 
 namespace quelvo {
 
@@ -23,7 +23,7 @@ void MostrarHija(QWidget* ventana, std::function<void()> alActivar) {
             Guardar(ventana, (ventana->objectName() + "T.Form_Activate").toUtf8().constData(), alActivar);
     };
     auto marco = qobject_cast<QMdiSubWindow*>(ventana->parentWidget());
-    MDI794* principal = MDI794::Instancia();
+    VentanaPrincipal* principal = VentanaPrincipal::Instancia();
     if (principal && !marco) {
         marco = principal->mdiArea()->addSubWindow(ventana);
         marco->setAttribute(Qt::WA_DeleteOnClose);

@@ -29,7 +29,6 @@
 #include "parties/cdeclarante.h"
 #include "parties/frmDeclarante_794.h"
 #include "parties/frmListaDeclarantes_794.h"
-#include "program/menus.h"
 #include "quelvort/convert.h"
 #include "quelvort/error.h"
 #include "quelvort/strings.h"
@@ -43,6 +42,7 @@
 #include "services/periodos.h"
 #include "services/twips.h"
 #include "services/valores.h"
+#include "services/ventana_principal.h"
 
 namespace quelvo {
 

@@ -18,11 +18,11 @@
 #include "printing/cselfichero.h"
 #include "printing/ctrSelFichero_794.h"
 #include "printing/principal.h"
-#include "program/menus.h"
 #include "services/catalogo.h"
 #include "services/cgeneral.h"
 #include "services/guarda.h"
 #include "services/objetos.h"
+#include "services/ventana_principal.h"
 
 namespace quelvo {
 

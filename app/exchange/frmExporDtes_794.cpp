@@ -20,7 +20,6 @@
 #include "printing/cselfichero.h"
 #include "printing/filas_declarantes.h"
 #include "printing/frmSelFichero_794.h"
-#include "program/menus.h"
 #include "quelvort/convert.h"
 #include "quelvort/error.h"
 #include "services/catalogo.h"
@@ -29,6 +28,7 @@
 #include "services/guarda.h"
 #include "services/objetos.h"
 #include "services/twips.h"
+#include "services/ventana_principal.h"
 
 namespace quelvo {
 

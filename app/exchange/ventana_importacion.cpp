@@ -19,7 +19,6 @@
 #include "printing/cselfichero.h"
 #include "printing/ctrSelFichero_794.h"
 #include "printing/titulos.h"
-#include "program/menus.h"
 #include "quelvort/error.h"
 #include "quelvort/textfile.h"
 #include "services/catalogo.h"
@@ -30,6 +29,7 @@
 #include "services/mensajes.h"
 #include "services/objetos.h"
 #include "services/texto_valor.h"
+#include "services/ventana_principal.h"
 
 namespace quelvo {
 

@@ -21,7 +21,6 @@
 #include "declarations/frmDeclaraciones_794.h"
 #include "parties/cdeclarante.h"
 #include "parties/formato_ceros.h"
-#include "program/menus.h"
 #include "quelvort/convert.h"
 #include "quelvort/error.h"
 #include "quelvort/strings.h"
@@ -34,6 +33,7 @@
 #include "services/texto_valor.h"
 #include "services/twips.h"
 #include "services/valores.h"
+#include "services/ventana_principal.h"
 
 namespace quelvo {
 

@@ -11,13 +11,13 @@
 #include "controls/ventana_hija.h"
 #include "parties/cpresentador.h"
 #include "parties/volcado.h"
-#include "program/menus.h"
 #include "quelvort/error.h"
 #include "services/catalogo.h"
 #include "services/cgeneral.h"
 #include "services/guarda.h"
 #include "services/interaccion.h"
 #include "services/objetos.h"
+#include "services/ventana_principal.h"
 
 namespace quelvo {
 

@@ -31,8 +31,6 @@
 #include "printing/imprimir.h"
 #include "printing/principal.h"
 #include "printing/titulos.h"
-#include "program/mdi794.h"
-#include "program/menus.h"
 #include "quelvort/error.h"
 #include "services/catalogo.h"
 #include "services/cgeneral.h"
@@ -44,6 +42,7 @@
 #include "services/interaccion.h"
 #include "services/objetos.h"
 #include "services/periodos.h"
+#include "services/ventana_principal.h"
 #include "windows/frmBarraDeProgreso_794.h"
 
 namespace quelvo {
@@ -574,7 +573,7 @@ void frmImprimirGrabar_794::CerrarFormulario() {
         if (alCerrar_) alCerrar_();
     } else {
         objGeneral().HabilitarMenu();
-        if (MDI794* principal = MDI794::Instancia()) principal->show();
+        if (VentanaPrincipal* principal = VentanaPrincipal::Instancia()) principal->Ventana()->show();
     }
 }
 

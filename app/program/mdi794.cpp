@@ -38,7 +38,6 @@
 namespace quelvo {
 
 namespace {
-MDI794* instancia = nullptr;
 
 // Toolbar keys and the menu entry each one stands for.
 struct BotonBarra {
@@ -56,7 +55,6 @@ constexpr const char* kFiltroCopias = "archivos mdb (*.mdb;*.mdb)|*.mdb;mdb";
 
 MDI794::MDI794(QWidget* parent) : QMainWindow(parent) {
     setObjectName("MDI794");
-    instancia = this;
     mdiArea_ = new QMdiArea(this);
     mdiArea_->setObjectName("mdiArea");
     // A child larger than the area (a small screen, larger fonts) can still
@@ -78,11 +76,7 @@ MDI794::MDI794(QWidget* parent) : QMainWindow(parent) {
     Form_Load();
 }
 
-MDI794::~MDI794() {
-    if (instancia == this) instancia = nullptr;
-}
-
-MDI794* MDI794::Instancia() { return instancia; }
+MDI794::~MDI794() = default;
 
 QAction* MDI794::entrada(QMenu* menu, const char* nombre) {
     auto accion = menu ? menu->addAction(QString()) : menuBar()->addAction(QString());

@@ -7,6 +7,8 @@
 #include <map>
 #include <vector>
 
+#include "services/ventana_principal.h"
+
 class QAction;
 class QMdiArea;
 class QMenu;
@@ -14,28 +16,28 @@ class QToolBar;
 
 namespace quelvo {
 
-class MDI794 : public QMainWindow {
+class MDI794 : public QMainWindow, public VentanaPrincipal {
     Q_OBJECT
 
 public:
     explicit MDI794(QWidget* parent = nullptr);
     ~MDI794() override;
 
-    // The program's one main window while it exists, else nullptr.
-    static MDI794* Instancia();
-
     // Unloads every open window whose name differs from `nombre`.
     void DescargarTodosLosFormularios(const QString& nombre);
     // Window and menu captions from the catalog in the current language.
-    void AñadirCaptions();
+    void AñadirCaptions() override;
+    // Defined with the toolbar's set-up (menus.cpp).
+    void MenusSegunDatos(int32_t numDeclarantes) override;
 
-    QMdiArea* mdiArea() const { return mdiArea_; }
+    QWidget* Ventana() override { return this; }
+    QMdiArea* mdiArea() const override { return mdiArea_; }
     QToolBar* tlbMDI() const { return tlbMDI_; }
     // A menu entry (or top menu) by its name, e.g. "mnuAbrDec"; nullptr if none.
-    QAction* Menu(const QString& nombre) const;
+    QAction* Menu(const QString& nombre) const override;
     // Toolbar button 1 to 5.
-    QAction* Boton(int indice) const;
-    int NumeroBotones() const { return static_cast<int>(botones_.size()); }
+    QAction* Boton(int indice) const override;
+    int NumeroBotones() const override { return static_cast<int>(botones_.size()); }
 
     // Connects a menu entry to its command, run inside the event guard. The
     // windows of each subsystem connect the entries that open them.

@@ -3,41 +3,26 @@
 #include <QAction>
 #include <QApplication>
 #include <QStyle>
-#include <QToolBar>
 #include <algorithm>
 
+#include "declarations/cdeclaracion.h"
+#include "parties/cdeclarante.h"
 #include "program/mdi794.h"
+#include "quelvort/convert.h"
 #include "quelvort/error.h"
+#include "services/objetos.h"
 
 namespace quelvo {
 
 namespace {
 
-bool esEntradaDeMenu(const QString& nombre) {
-    QString n = nombre.toUpper();
-    return n.startsWith("MNU") && !n.startsWith("MNUSEP");
-}
-
-// Walks the main window's menu entries and toolbar buttons.
-void recorrer(bool habilitar, bool salvoAyuda) {
-    MDI794* mdi = MDI794::Instancia();
-    if (!mdi) return;
-    for (QAction* accion : mdi->findChildren<QAction*>()) {
-        QString nombre = accion->objectName().toUpper();
-        if (!esEntradaDeMenu(nombre)) continue;
-        if (salvoAyuda && (nombre == "MNUAYUDA" || nombre == "MNUCONIND" || nombre == "MNUACERCA"))
-            continue;
-        accion->setEnabled(habilitar);
-    }
-    int ultimo = mdi->NumeroBotones() - (salvoAyuda ? 2 : 0);
-    for (int i = 1; i <= ultimo; ++i) mdi->Boton(i)->setEnabled(habilitar);
-}
+QString texto(const std::string& s) { return QString::fromStdString(s); }
 
 }  // namespace
 
 void InicilizarBotones() {
     try {
-        MDI794* mdi = MDI794::Instancia();
+        VentanaPrincipal* mdi = VentanaPrincipal::Instancia();
         if (!mdi) return;
         // The image list of the toolbar, one image per button.
         const QStyle::StandardPixmap ilsMDI32[] = {
@@ -50,18 +35,41 @@ void InicilizarBotones() {
     }
 }
 
-void DeshabilitarMenus() { recorrer(false, false); }
-void DeshabilitarMenusSalvoAyuda() { recorrer(false, true); }
-void HabilitarMenus() { recorrer(true, false); }
+void MDI794::MenusSegunDatos(int32_t lngNumDeclarantes) {
+    auto menu = [this](const char* nombre) { return Menu(nombre); };
+    const char* recientes[] = {"mnuD1", "mnuD2", "mnuD3", "mnuD4"};
+    for (const char* nombre : recientes) menu(nombre)->setVisible(false);
+    menu("mnuSep3")->setVisible(false);
 
-void HabilitarMenusEsenciales() {
-    MDI794* mdi = MDI794::Instancia();
-    if (!mdi) return;
-    for (const char* nombre : {"mnuDeclarante", "mnuSalir", "mnuUtilidades", "mnuPreferencias",
-                               "mnuAyuda", "mnuConInd", "mnuAcerca"})
-        if (QAction* accion = mdi->Menu(nombre)) accion->setEnabled(true);
-    for (int i = std::max(1, mdi->NumeroBotones() - 1); i <= mdi->NumeroBotones(); ++i)
-        mdi->Boton(i)->setEnabled(true);
+    objDeclarante().ObtenerUltimosDeclarantes();
+    const rt::Variant& vBufferUltimos = objDeclarante().vBufferUltimos();
+
+    if (lngNumDeclarantes < 1) {
+        Boton(2)->setEnabled(false);
+        Boton(3)->setEnabled(false);
+        for (const char* nombre :
+             {"mnuAbrDec", "mnuEliDec", "mnuGraImpOfi", "mnuExpDec", "mnuTelGes", "mnuImpDe"})
+            menu(nombre)->setEnabled(false);
+        return;
+    }
+    bool sinDeclaraciones = objDeclaracion().MaxEjerPer(false, 0).isNull();
+    for (const char* nombre : {"mnuGraImpOfi", "mnuTelGes", "mnuImpDe"})
+        menu(nombre)->setEnabled(!sinDeclaraciones);
+
+    int32_t llenar = std::min<int32_t>(lngNumDeclarantes, 4);
+    // The count and the list are read one after the other; fill no more
+    // entries than the list has rows.
+    if (vBufferUltimos.isArray()) llenar = std::min(llenar, rt::UBound(vBufferUltimos, 2));
+    else llenar = 0;
+    for (int32_t k = 1; k <= llenar; ++k) {
+        QAction* entrada = menu(recientes[k - 1]);
+        entrada->setData(texto(rt::CStr(vBufferUltimos(0, k))));
+        // Doubled, an "&" of a name is shown as typed, not taken for a shortcut mark.
+        QString rotulo = texto(rt::CStr(vBufferUltimos(1, k))) + " - " + texto(rt::CStr(vBufferUltimos(2, k)));
+        entrada->setText(rotulo.replace(QLatin1Char('&'), QStringLiteral("&&")));
+        entrada->setVisible(true);
+    }
+    if (llenar > 0) menu("mnuSep3")->setVisible(true);
 }
 
 }  // namespace quelvo

@@ -1,18 +1,13 @@
 #include "services/cgeneral.h"
 
-#include <QAction>
 #include <QTreeWidget>
 
-#include "declarations/cdeclaracion.h"
-#include "parties/cdeclarante.h"
-#include "program/mdi794.h"
-#include "program/menus.h"
 #include "quelvodat/cDatosGenerales.h"
 #include "quelvort/convert.h"
 #include "quelvort/error.h"
 #include "services/globales.h"
-#include "services/objetos.h"
 #include "services/servidor.h"
+#include "services/ventana_principal.h"
 
 namespace quelvo {
 
@@ -72,42 +67,8 @@ void cGeneral::HabilitarMenu() {
 void cGeneral::AplicarPoliticaMenus() {
     InicializarContadores();
     HabilitarMenus();
-    MDI794* mdi = MDI794::Instancia();
-    if (!mdi) return;
-    auto menu = [mdi](const char* nombre) { return mdi->Menu(nombre); };
-    const char* recientes[] = {"mnuD1", "mnuD2", "mnuD3", "mnuD4"};
-    for (const char* nombre : recientes) menu(nombre)->setVisible(false);
-    menu("mnuSep3")->setVisible(false);
-
-    objDeclarante().ObtenerUltimosDeclarantes();
-    const rt::Variant& vBufferUltimos = objDeclarante().vBufferUltimos();
-
-    if (lngNumDeclarantes < 1) {
-        mdi->Boton(2)->setEnabled(false);
-        mdi->Boton(3)->setEnabled(false);
-        for (const char* nombre :
-             {"mnuAbrDec", "mnuEliDec", "mnuGraImpOfi", "mnuExpDec", "mnuTelGes", "mnuImpDe"})
-            menu(nombre)->setEnabled(false);
-        return;
-    }
-    bool sinDeclaraciones = objDeclaracion().MaxEjerPer(false, 0).isNull();
-    for (const char* nombre : {"mnuGraImpOfi", "mnuTelGes", "mnuImpDe"})
-        menu(nombre)->setEnabled(!sinDeclaraciones);
-
-    int32_t llenar = std::min<int32_t>(lngNumDeclarantes, 4);
-    // The count and the list are read one after the other; fill no more
-    // entries than the list has rows.
-    if (vBufferUltimos.isArray()) llenar = std::min(llenar, rt::UBound(vBufferUltimos, 2));
-    else llenar = 0;
-    for (int32_t k = 1; k <= llenar; ++k) {
-        QAction* entrada = menu(recientes[k - 1]);
-        entrada->setData(texto(rt::CStr(vBufferUltimos(0, k))));
-        // Doubled, an "&" of a name is shown as typed, not taken for a shortcut mark.
-        QString rotulo = texto(rt::CStr(vBufferUltimos(1, k))) + " - " + texto(rt::CStr(vBufferUltimos(2, k)));
-        entrada->setText(rotulo.replace(QLatin1Char('&'), QStringLiteral("&&")));
-        entrada->setVisible(true);
-    }
-    if (llenar > 0) menu("mnuSep3")->setVisible(true);
+    if (VentanaPrincipal* principal = VentanaPrincipal::Instancia())
+        principal->MenusSegunDatos(lngNumDeclarantes);
 }
 
 rt::Variant cGeneral::CargarResultado(const std::string& strSQL) {

@@ -5,9 +5,9 @@
 #include <QPushButton>
 #include <QToolButton>
 
-#include "program/mdi794.h"
 #include "services/catalogo.h"
 #include "services/guarda.h"
+#include "services/ventana_principal.h"
 #include "windows/actualizacion_online.h"
 
 namespace quelvo {
@@ -58,7 +58,7 @@ void frmAbout_794::Form_Activate() { update(); }
 
 void frmAbout_794::cmdAceptar_Click() {
     accept();
-    if (MDI794* principal = MDI794::Instancia()) principal->show();
+    if (VentanaPrincipal* principal = VentanaPrincipal::Instancia()) principal->Ventana()->show();
 }
 
 }  // namespace quelvo

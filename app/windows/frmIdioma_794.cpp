@@ -7,13 +7,12 @@
 #include <QToolButton>
 
 #include "controls/estilo.h"
-#include "program/mdi794.h"
-#include "program/menus.h"
 #include "services/cactonline.h"
 #include "services/cgeneral.h"
 #include "services/globales.h"
 #include "services/guarda.h"
 #include "services/objetos.h"
+#include "services/ventana_principal.h"
 
 namespace quelvo {
 
@@ -98,7 +97,7 @@ void frmIdioma_794::elegir(const char* idioma) {
     // A failed store leaves the window open for another try.
     objGeneral().IDI(idioma);
     // The main window speaks the chosen language at once.
-    if (MDI794* principal = MDI794::Instancia()) principal->AñadirCaptions();
+    if (VentanaPrincipal* principal = VentanaPrincipal::Instancia()) principal->AñadirCaptions();
     accept();
 }
 

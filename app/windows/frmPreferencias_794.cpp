@@ -9,12 +9,12 @@
 #include <QRadioButton>
 
 #include "platform/sistema.h"
-#include "program/mdi794.h"
 #include "services/cactonline.h"
 #include "services/catalogo.h"
 #include "services/cgeneral.h"
 #include "services/guarda.h"
 #include "services/objetos.h"
+#include "services/ventana_principal.h"
 #include "windows/actualizacion_online.h"
 
 namespace quelvo {
@@ -160,7 +160,7 @@ void frmPreferencias_794::cmdAceptar_Click() {
     objActOnline().ActOnline = chkActOnline->isChecked() ? 1 : 0;
     objActOnline().GuardarActOnline();
     objGeneral().IDI(idioma_);
-    if (MDI794* principal = MDI794::Instancia()) principal->AñadirCaptions();
+    if (VentanaPrincipal* principal = VentanaPrincipal::Instancia()) principal->AñadirCaptions();
     accept();
 }
 
