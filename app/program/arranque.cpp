@@ -22,8 +22,11 @@
 #include "services/servidor.h"
 #include "windows/actualizacion_online.h"
 #include "windows/frmInicio_794.h"
+#include "windows/pantalla.h"
 
 namespace quelvo {
+
+void ConectarPrograma() { ConectarPantalla(); }
 
 void InicializarTodo() {
     try {
@@ -75,6 +78,7 @@ int Main(QApplication& app) {
     std::unique_ptr<MDI794> principal;
     // The location the running step puts in front of its errors, if any.
     std::string_view paso;
+    ConectarPrograma();
     try {
         // Qt's own windows speak the program's language from the first box on.
         InstalarTraduccionQt();

@@ -8,6 +8,11 @@ class QWidget;
 
 namespace quelvo {
 
+// Connects what the layers below the program leave to it: the windows behind
+// the services' messages, questions and error reports. Main runs it first;
+// running it again changes nothing.
+void ConectarPrograma();
+
 // Prepares folders, paths, the user database and the preferences, shows the
 // main window and runs the program. A failure on the way is shown and ends
 // the program. Answers the program's exit code.

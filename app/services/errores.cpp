@@ -1,13 +1,23 @@
 #include "services/errores.h"
 
-#include "windows/frmGestErrores_794.h"
+#include <stdexcept>
 
 namespace quelvo {
 
-void GestionarError(const QString& formulario, const QString& evento, const QString& descripcion) {
-    // No parent: the window must outlive whatever window failed.
-    frmGestErrores_794 ventana;
-    ventana.Mostrar(formulario, evento, descripcion);
+namespace {
+
+VentanaError& ventana() {
+    static VentanaError establecida;
+    return establecida;
 }
+
+}  // namespace
+
+void GestionarError(const QString& formulario, const QString& evento, const QString& descripcion) {
+    if (!ventana()) throw std::logic_error("GestionarError: no hay ventana de errores conectada");
+    ventana()(formulario, evento, descripcion);
+}
+
+void EstablecerVentanaError(VentanaError nueva) { ventana() = std::move(nueva); }
 
 }  // namespace quelvo

@@ -1,6 +1,7 @@
 #pragma once
 // The reporter of errors that reach an event handler.
 #include <QString>
+#include <functional>
 
 namespace quelvo {
 
@@ -8,5 +9,9 @@ namespace quelvo {
 // writes the log; returns when the user has closed the window. A failure of
 // the report itself is raised again unchanged.
 void GestionarError(const QString& formulario, const QString& evento, const QString& descripcion);
+
+// The error window is above this layer: the windows set it at start-up.
+using VentanaError = std::function<void(const QString& formulario, const QString& evento, const QString& descripcion)>;
+void EstablecerVentanaError(VentanaError ventana);
 
 }  // namespace quelvo

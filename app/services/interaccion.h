@@ -1,8 +1,9 @@
 #pragma once
 // What the desktop objects need of the screen while they check and store
 // records: the error list, a question, a notice and the hourglass. The windows
-// run with the screen's own implementation; tests install a fake, so every
-// validation runs without a window.
+// run with the screen's own implementation, which the windows above this
+// layer set at start-up; tests install a fake, so every validation runs
+// without a window.
 #include <QString>
 #include <cstdint>
 #include <memory>
@@ -38,5 +39,7 @@ Interaccion& interaccion();
 // Installs `otra` (not owned) in place of the screen's; nullptr gives the
 // screen's back.
 void EstablecerInteraccion(Interaccion* otra);
+// Sets the screen's own (not owned, living as long as the program).
+void EstablecerInteraccionPantalla(Interaccion* pantalla);
 
 }  // namespace quelvo

@@ -2,6 +2,7 @@
 // The program's own message box and the two values it shares with its callers.
 #include <QString>
 #include <cstdint>
+#include <functional>
 
 namespace quelvo {
 
@@ -16,5 +17,10 @@ inline bool blnMostrarAviso = false;
 // "Aceptar" when soloAceptar is true, and waits for the answer: 1 accepted,
 // 2 cancelled.
 int16_t MostrarMensaje(const QString& texto, const QString& titulo, bool soloAceptar);
+
+// The box behind MostrarMensaje is a window, above this layer: the windows
+// set it at start-up.
+using CajaMensaje = std::function<int16_t(const QString& texto, const QString& titulo, bool soloAceptar)>;
+void EstablecerCajaMensaje(CajaMensaje caja);
 
 }  // namespace quelvo
