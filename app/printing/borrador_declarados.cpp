@@ -1,5 +1,6 @@
 #include "printing/borrador_declarados.h"
 
+#include "declarations/descripcion_clave.h"
 #include "printing/departamento.h"
 #include "printing/formato.h"
 #include "printing/imprimir_general.h"

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <memory>
 
+#include "declarations/listas_declaracion.h"
 #include "platform/rutas.h"
 #include "platform/sistema.h"
 #include "program/base_inservible.h"
@@ -26,7 +27,10 @@
 
 namespace quelvo {
 
-void ConectarPrograma() { ConectarPantalla(); }
+void ConectarPrograma() {
+    ConectarPantalla();
+    RegistrarListasDeclaracion();
+}
 
 void InicializarTodo() {
     try {

@@ -31,8 +31,9 @@ public:
     void HabilitarMenu();
 
     // Fills the list view with the pick list named by its Tag (any case):
-    // SIGLAS, PROV, PAIS, CLAVEDES, PERIODO, SIGNO or EJERCICIO; any other
-    // name adds nothing.
+    // SIGLAS, PROV or EJERCICIO, or one registered by a layer above
+    // (listas.h), such as the declarations' PAIS, CLAVEDES, PERIODO and
+    // SIGNO; any other name adds nothing.
     void InicializarListas(QTreeWidget* lsv);
 
     // A SELECT on the reference database: (field, row) texts, or Null.

@@ -3,7 +3,8 @@
 //
 // Exercises up to 2009 use the keys "1" to "4"; from 2010 "E", "A", "T", "S"
 // and "I", each with an operation type "N" (normal) or "R" (rectification);
-// from July 2011 also "M" and "H".
+// from July 2011 also "M" and "H". Their texts, which depend on the current
+// declaration, are in declarations/descripcion_clave.h.
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -12,11 +13,6 @@ namespace quelvo {
 
 // The keys of a declaration of that exercise and period value, in list order.
 QStringList ClavesDeclaracion(int32_t ejercicio, int32_t periodo);
-
-// The key's text in the current language for the current declaration, with
-// the rectification prefix for type "R"; "" for a key outside the
-// declaration's set.
-QString DescripcionClave(const QString& clave, const QString& tipo);
 
 // "Euros" for "E" in either case, "Pesetas" for any other code.
 QString NombreMoneda(const QString& codigo);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "declarations/clistadeclaraciones.h"
+#include "declarations/descripcion_clave.h"
 #include "services/claves.h"
 #include "services/fechas.h"
 #include "services/globales.h"
