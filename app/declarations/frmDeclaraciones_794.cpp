@@ -732,6 +732,26 @@ void frmDeclaraciones_794::EditarDeclarante() {
     Descargar();
 }
 
+void frmDeclaraciones_794::Imprimir() {
+    const auto fila = FilaSeleccionada();
+    if (!fila) return;
+    objListaDeclaraciones().CodDecla(fila->clave);
+    ImprimirDeclaracion(*this, *fila);
+}
+
+void frmDeclaraciones_794::ImprimirBorradorDeclarados() {
+    const auto fila = FilaSeleccionada();
+    if (!fila) return;
+    objListaDeclaraciones().CodDecla(fila->clave);
+    ImprimirBorradorDeclaracion(*fila);
+}
+
+void frmDeclaraciones_794::EnvioTelematico() {
+    const auto fila = FilaSeleccionada();
+    if (!fila) return;
+    EnviarDeclaracion(*this, *fila);
+}
+
 void frmDeclaraciones_794::closeEvent(QCloseEvent* evento) {
     // The close box leaves as the Close button does; leaving the program
     // only unloads.

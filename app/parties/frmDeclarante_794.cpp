@@ -9,8 +9,8 @@
 #include "controls/estilo.h"
 #include "controls/flujo_editor.h"
 #include "controls/ventana_hija.h"
-#include "declarations/frmDeclaraciones_794.h"
 #include "parties/cdeclarante.h"
+#include "parties/paso_declaraciones.h"
 #include "parties/volcado.h"
 #include "quelvort/error.h"
 #include "services/catalogo.h"
@@ -68,7 +68,7 @@ void frmDeclarante_794::cmdCancelar_Click() { AceptarCancelar(1); }
 void frmDeclarante_794::Volver(bool guardado) {
     cDeclarante& d = objDeclarante();
     if (d.Procedencia() != 0) {
-        MostrarDeclaraciones();
+        MostrarDeclaracionesDelDeclarante();
     } else {
         d.InicializaDatos();
         if (!guardado) objGeneral().HabilitarMenu();
@@ -96,7 +96,7 @@ void frmDeclarante_794::AceptarCancelar(int accion) {
     if (!FlujoEditor::DescartarCambios(true, 195)) return;
     // An open declarant comes back from the database, a new one is cleared.
     d.InicializaDatos();
-    if (d.Procedencia() == 1) MostrarDeclaraciones();
+    if (d.Procedencia() == 1) MostrarDeclaracionesDelDeclarante();
     else objGeneral().HabilitarMenu();
     DescargarHija(this);
 }

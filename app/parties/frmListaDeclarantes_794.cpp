@@ -17,10 +17,9 @@
 #include "controls/controles.h"
 #include "controls/estilo.h"
 #include "controls/ventana_hija.h"
-#include "declarations/clistadeclaraciones.h"
-#include "declarations/frmDeclaraciones_794.h"
 #include "parties/cdeclarante.h"
 #include "parties/formato_ceros.h"
+#include "parties/paso_declaraciones.h"
 #include "quelvort/convert.h"
 #include "quelvort/error.h"
 #include "quelvort/strings.h"
@@ -309,10 +308,7 @@ void frmListaDeclarantes_794::AceptarCancelar(int accion) {
     cDeclarante& d = objDeclarante();
     d.CODDEC(static_cast<int32_t>(BC(rt::Variant(fila->text(0).toStdString()))));
     if (d.AbrirBorrar() == 0) {
-        d.Modo(1);
-        objListaDeclaraciones().Modo(1);
-        d.InicializaDatos();
-        MostrarDeclaraciones();
+        AbrirDeclaracionesDelDeclarante(d.CODDEC());
         DescargarHija(this);
         return;
     }

@@ -8,6 +8,7 @@
 #include "platform/rutas.h"
 #include "platform/sistema.h"
 #include "program/base_inservible.h"
+#include "program/comandos_declaraciones.h"
 #include "program/error_arranque.h"
 #include "program/mdi794.h"
 #include "program/traduccion_qt.h"
@@ -30,6 +31,7 @@ namespace quelvo {
 void ConectarPrograma() {
     ConectarPantalla();
     RegistrarListasDeclaracion();
+    ConectarDeclaraciones();
 }
 
 void InicializarTodo() {

@@ -9,8 +9,9 @@ class QWidget;
 namespace quelvo {
 
 // Connects what the layers below the program leave to it: the windows behind
-// the services' messages, questions and error reports, and the declarations'
-// pick lists. Main runs it first; running it again changes nothing.
+// the services' messages, questions and error reports, the declarations'
+// pick lists, and the hand-overs between the windows of different
+// subsystems. Main runs it first; running it again changes nothing.
 void ConectarPrograma();
 
 // Prepares folders, paths, the user database and the preferences, shows the

@@ -2,7 +2,8 @@
 // The program's own message box and the two values it shares with its callers.
 #include <QString>
 #include <cstdint>
-#include <functional>
+
+#include "services/hook.h"
 
 namespace quelvo {
 
@@ -13,14 +14,11 @@ inline int16_t intRespuesta = 0;
 // the box ticked when the question is answered sets this to false.
 inline bool blnMostrarAviso = false;
 
-// Shows the text under the title with "Aceptar" and "Cancelar", or only
-// "Aceptar" when soloAceptar is true, and waits for the answer: 1 accepted,
-// 2 cancelled.
-int16_t MostrarMensaje(const QString& texto, const QString& titulo, bool soloAceptar);
-
-// The box behind MostrarMensaje is a window, above this layer: the windows
-// set it at start-up.
-using CajaMensaje = std::function<int16_t(const QString& texto, const QString& titulo, bool soloAceptar)>;
-void EstablecerCajaMensaje(CajaMensaje caja);
+// MostrarMensaje(texto, titulo, soloAceptar) shows the text under the title
+// with "Aceptar" and "Cancelar", or only "Aceptar" when soloAceptar is true,
+// and waits for the answer: 1 accepted, 2 cancelled. The box is a window, set
+// by the windows at start-up.
+inline Hook<int16_t(const QString& texto, const QString& titulo, bool soloAceptar)> MostrarMensaje{
+    "MostrarMensaje"};
 
 }  // namespace quelvo

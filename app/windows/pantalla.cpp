@@ -69,8 +69,8 @@ public:
 
 void ConectarPantalla() {
     static InteraccionPantalla pantalla;
-    EstablecerCajaMensaje(CajaMsgBox);
-    EstablecerVentanaError(VentanaGestErrores);
+    MostrarMensaje.Set(CajaMsgBox);
+    GestionarError.Set(VentanaGestErrores);
     EstablecerInteraccionPantalla(&pantalla);
 }
 

@@ -1,12 +1,12 @@
-// The declarations window's commands that hand the selected declaration to
-// printing, the draft listing and the telematic submission.
+#include "program/comandos_declaraciones.h"
+
 #include <QLabel>
 
-#include "declarations/clistadeclaraciones.h"
 #include "declarations/frmDeclaraciones_794.h"
 #include "exchange/envio_telematico.h"
 #include "parties/cdeclarante.h"
 #include "parties/cpresentador.h"
+#include "parties/paso_declaraciones.h"
 #include "printing/cimprgrabar.h"
 #include "printing/cselfichero.h"
 #include "printing/frmImprimirGrabar_794.h"
@@ -32,35 +32,25 @@ cImprGrabar& EjecucionDeLaDeclaracion(const FilaDeclaracion& fila) {
     return run;
 }
 
-}  // namespace
-
-void frmDeclaraciones_794::Imprimir() {
-    const auto fila = FilaSeleccionada();
-    if (!fila) return;
-    objListaDeclaraciones().CodDecla(fila->clave);
-    cImprGrabar& run = EjecucionDeLaDeclaracion(*fila);
+void Imprimir(frmDeclaraciones_794& ventana, const FilaDeclaracion& fila) {
+    cImprGrabar& run = EjecucionDeLaDeclaracion(fila);
     run.ProcImprimir(1);
     // The dialog takes this window's place; closing it brings a fresh one
     // back on the same declaration.
-    Descargar();
+    ventana.Descargar();
     frmImprimirGrabar_794::Abrir([] { MostrarDeclaraciones(); });
 }
 
-void frmDeclaraciones_794::ImprimirBorradorDeclarados() {
-    const auto fila = FilaSeleccionada();
-    if (!fila) return;
-    objListaDeclaraciones().CodDecla(fila->clave);
+void ImprimirBorrador(const FilaDeclaracion& fila) {
     cImprGrabar& run = objImprGrabar();
-    run.Moneda(fila->moneda);
-    run.Ejercicio(fila->ejercicio);
-    run.CodDecla(fila->clave);
-    quelvo::ImprimirBorradorDeclarados();
+    run.Moneda(fila.moneda);
+    run.Ejercicio(fila.ejercicio);
+    run.CodDecla(fila.clave);
+    ImprimirBorradorDeclarados();
 }
 
-void frmDeclaraciones_794::EnvioTelematico() {
-    const auto fila = FilaSeleccionada();
-    if (!fila) return;
-    cImprGrabar& run = EjecucionDeLaDeclaracion(*fila);
+void Enviar(frmDeclaraciones_794& ventana, const FilaDeclaracion& fila) {
+    cImprGrabar& run = EjecucionDeLaDeclaracion(fila);
     // A send with a certificate or operative key; the run is a plain one
     // again however this ends.
     run.TipoEnvio(2);
@@ -70,10 +60,10 @@ void frmDeclaraciones_794::EnvioTelematico() {
     run.IndCol(0);
     run.UnDte(true);
     cSelFichero& sel = objSelFichero();
-    sel.RutaPorDefecto(FicheroPresentacionPorDefecto(fila->ejercicio));
+    sel.RutaPorDefecto(FicheroPresentacionPorDefecto(fila.ejercicio));
     sel.Cancelar(false);
     {
-        frmSelFichero_794 seleccion(this);
+        frmSelFichero_794 seleccion(&ventana);
         seleccion.lblTitulo->setText(Cat(258));
         seleccion.lblIndCol->setText(Cat(227));
         seleccion.labelDescripcionRuta->setText(Cat(271));
@@ -88,7 +78,17 @@ void frmDeclaraciones_794::EnvioTelematico() {
     }
     const bool grabado = run.GrabarDeclaraciones();
     HabilitarPrincipal();
-    if (grabado) quelvo::EnvioTelematico();
+    if (grabado) EnvioTelematico();
+}
+
+}  // namespace
+
+void ConectarDeclaraciones() {
+    MostrarDeclaracionesDelDeclarante.Set([] { MostrarDeclaraciones(); });
+    AbrirDeclaracionesDelDeclarante.Set([](int32_t lngCoddec) { AbrirDeclaracionesDe(lngCoddec); });
+    ImprimirDeclaracion.Set(Imprimir);
+    ImprimirBorradorDeclaracion.Set(ImprimirBorrador);
+    EnviarDeclaracion.Set(Enviar);
 }
 
 }  // namespace quelvo
