@@ -1,6 +1,7 @@
 #pragma once
 // The program-wide single objects, each created on first use and kept until
-// the program ends.
+// the program ends. Every layer may reach them; the program, which knows
+// every subsystem's class, defines them (program/objetos.cpp).
 
 namespace quelvo {
 

@@ -17,11 +17,11 @@
 #include "program/arranque.h"
 #include "program/error_arranque.h"
 #include "program/mdi794.h"
-#include "program/menus.h"
 #include "quelvort/error.h"
 #include "services/ayuda.h"
 #include "services/cactonline.h"
 #include "services/cgeneral.h"
+#include "services/ventana_principal.h"
 
 using namespace quelvo;
 
