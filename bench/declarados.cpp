@@ -23,15 +23,16 @@
 #include "declarations/frmDeclarados_794.h"
 #include "medida.h"
 #include "parties/cdeclarante.h"
+#include "program/arranque.h"
 #include "quelvodat/cDeclaraciones.h"
 #include "quelvodat/cDeclarado.h"
 #include "quelvodat/cTraspaso.h"
 #include "quelvort/convert.h"
 #include "quelvort/error.h"
 #include "quelvort/object.h"
-#include "shell/interaccion.h"
-#include "shell/globales.h"
-#include "shell/objetos.h"
+#include "services/globales.h"
+#include "services/interaccion.h"
+#include "services/objetos.h"
 
 namespace fs = std::filesystem;
 
@@ -141,6 +142,7 @@ double Referencia(const char* clase, const std::string& mod, int32_t& filas,
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    quelvo::ConectarPrograma();
     const int32_t entradas = argc > 1 ? std::atoi(argv[1]) : 40000;
     const int32_t declaraciones = argc > 2 ? std::atoi(argv[2]) : 5000;
     const std::string tablas = rt::ProgramFolder() + "/Tablas/";

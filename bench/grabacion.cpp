@@ -13,11 +13,12 @@
 #include "medida.h"
 #include "printing/cimprgrabar.h"
 #include "printing/cselfichero.h"
+#include "program/arranque.h"
 #include "quelvodat/cTraspaso.h"
 #include "quelvort/error.h"
-#include "shell/frmBarraDeProgreso_794.h"
-#include "shell/globales.h"
-#include "shell/objetos.h"
+#include "services/globales.h"
+#include "services/objetos.h"
+#include "windows/frmBarraDeProgreso_794.h"
 
 namespace fs = std::filesystem;
 
@@ -47,6 +48,7 @@ QByteArray Leer(const std::string& ruta) {
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    quelvo::ConectarPrograma();
     const int32_t declarantes = argc > 1 ? std::atoi(argv[1]) : 100;
     const int32_t porDeclarante = argc > 2 ? std::atoi(argv[2]) : 1000;
     const std::string tablas = rt::ProgramFolder() + "/Tablas/";

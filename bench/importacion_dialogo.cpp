@@ -15,12 +15,13 @@
 #include "comun/estado_importacion.h"
 #include "exchange/frmImpSoporte_794.h"
 #include "medida.h"
+#include "program/arranque.h"
 #include "quelvodat/cImportacion.h"
 #include "quelvodat/cTraspaso.h"
 #include "quelvort/error.h"
 #include "quelvort/object.h"
 #include "quelvort/textfile.h"
-#include "shell/globales.h"
+#include "services/globales.h"
 
 namespace fs = std::filesystem;
 
@@ -53,6 +54,7 @@ long ImportarDirecto(const std::string& fichero, const std::string& mod, const s
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    quelvo::ConectarPrograma();
     const std::string tablas = rt::ProgramFolder() + "/Tablas/";
     const std::string fichero = argc > 1 ? argv[1] : tablas + "bench-794_CE12.txt";
     if (!fs::exists(fichero)) {

@@ -4,8 +4,8 @@
 #include "quelvodat/cDeclaraciones.h"
 #include "quelvort/convert.h"
 #include "quelvort/error.h"
-#include "shell/objetos.h"
-#include "shell/servidor.h"
+#include "services/objetos.h"
+#include "services/servidor.h"
 
 namespace quelvo {
 

@@ -8,12 +8,12 @@
 #include "quelvort/convert.h"
 #include "quelvort/error.h"
 #include "quelvort/strings.h"
-#include "shell/catalogo.h"
-#include "shell/claves.h"
-#include "shell/hallazgos.h"
-#include "shell/objetos.h"
-#include "shell/periodos.h"
-#include "shell/servidor.h"
+#include "services/catalogo.h"
+#include "services/claves.h"
+#include "services/hallazgos.h"
+#include "services/objetos.h"
+#include "services/periodos.h"
+#include "services/servidor.h"
 
 namespace quelvo {
 

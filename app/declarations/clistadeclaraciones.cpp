@@ -4,9 +4,9 @@
 #include "quelvodat/cDeclaraciones.h"
 #include "quelvort/convert.h"
 #include "quelvort/error.h"
-#include "shell/hallazgos.h"
-#include "shell/objetos.h"
-#include "shell/servidor.h"
+#include "services/hallazgos.h"
+#include "services/objetos.h"
+#include "services/servidor.h"
 
 namespace quelvo {
 

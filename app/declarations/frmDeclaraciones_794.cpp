@@ -17,6 +17,12 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "controls/caja_codigo.h"
+#include "controls/controles.h"
+#include "controls/estilo.h"
+#include "controls/flujo_editor.h"
+#include "controls/imagenes.h"
+#include "controls/ventana_hija.h"
 #include "declarations/cdeclarado.h"
 #include "declarations/clistadeclaraciones.h"
 #include "declarations/frmDeclarados_794.h"
@@ -26,23 +32,17 @@
 #include "quelvort/convert.h"
 #include "quelvort/error.h"
 #include "quelvort/strings.h"
-#include "shell/caja_codigo.h"
-#include "shell/catalogo.h"
-#include "shell/cgeneral.h"
-#include "shell/estilo.h"
-#include "shell/etiqueta.h"
-#include "shell/flujo_editor.h"
-#include "shell/guarda.h"
-#include "shell/imagenes.h"
-#include "shell/interaccion.h"
-#include "shell/menus.h"
-#include "shell/objetos.h"
-#include "shell/periodos.h"
-#include "shell/claves.h"
-#include "shell/controles.h"
-#include "shell/twips.h"
-#include "shell/valores.h"
-#include "shell/ventana_hija.h"
+#include "services/catalogo.h"
+#include "services/cgeneral.h"
+#include "services/claves.h"
+#include "services/etiqueta.h"
+#include "services/guarda.h"
+#include "services/interaccion.h"
+#include "services/objetos.h"
+#include "services/periodos.h"
+#include "services/twips.h"
+#include "services/valores.h"
+#include "services/ventana_principal.h"
 
 namespace quelvo {
 
@@ -730,6 +730,26 @@ void frmDeclaraciones_794::EditarDeclarante() {
     objListaDeclaraciones().Modo(kAbrir);
     quelvo::MostrarDeclarante();  // the editor, not this window's declarant boxes
     Descargar();
+}
+
+void frmDeclaraciones_794::Imprimir() {
+    const auto fila = FilaSeleccionada();
+    if (!fila) return;
+    objListaDeclaraciones().CodDecla(fila->clave);
+    ImprimirDeclaracion(*this, *fila);
+}
+
+void frmDeclaraciones_794::ImprimirBorradorDeclarados() {
+    const auto fila = FilaSeleccionada();
+    if (!fila) return;
+    objListaDeclaraciones().CodDecla(fila->clave);
+    ImprimirBorradorDeclaracion(*fila);
+}
+
+void frmDeclaraciones_794::EnvioTelematico() {
+    const auto fila = FilaSeleccionada();
+    if (!fila) return;
+    EnviarDeclaracion(*this, *fila);
 }
 
 void frmDeclaraciones_794::closeEvent(QCloseEvent* evento) {

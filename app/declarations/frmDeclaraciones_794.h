@@ -7,7 +7,8 @@
 #include <cstdint>
 #include <optional>
 
-#include "shell/frmContenedorLista_794.h"
+#include "controls/frmContenedorLista_794.h"
+#include "services/hook.h"
 
 class QCheckBox;
 class QFrame;
@@ -45,6 +46,8 @@ public:
     void SelValorLista(QTreeWidget* lsv) override;
     // The selected row; none when the list is empty.
     std::optional<FilaDeclaracion> FilaSeleccionada() const;
+    // Unloads the window: the handing over is done, nothing more runs.
+    void Descargar();
 
 public slots:
     void cmdCrear_Click();
@@ -86,8 +89,6 @@ private:
     void Aceptar();
     // The period box's text read into the list object (create and copy).
     void LeerEjercicioYPeriodo();
-    // Unloads the window: the handing over is done, nothing more runs.
-    void Descargar();
     // Leaves for the declarant picker or the main window's menus.
     void Cerrar();
     // The declarant closed for good; the picker or the menus again.
@@ -95,7 +96,7 @@ private:
     void EditarDeclarante();
 
     // The commands that hand the selected declaration to printing, the
-    // draft listing and the telematic submission.
+    // draft listing and the telematic submission (the hooks below).
     void Imprimir();
     void ImprimirBorradorDeclarados();
     void EnvioTelematico();
@@ -148,5 +149,14 @@ frmDeclaraciones_794* MostrarDeclaraciones();
 // main window's recent-declarant entries); where the window returns to on
 // closing stays as it was.
 frmDeclaraciones_794* AbrirDeclaracionesDe(int32_t lngCoddec);
+
+// What the window's print, draft and telematic buttons run on the selected
+// declaration: printing and the submission stand in the layers above, and
+// the program sets these at start-up.
+inline Hook<void(frmDeclaraciones_794& ventana, const FilaDeclaracion& fila)> ImprimirDeclaracion{
+    "ImprimirDeclaracion"};
+inline Hook<void(const FilaDeclaracion& fila)> ImprimirBorradorDeclaracion{"ImprimirBorradorDeclaracion"};
+inline Hook<void(frmDeclaraciones_794& ventana, const FilaDeclaracion& fila)> EnviarDeclaracion{
+    "EnviarDeclaracion"};
 
 }  // namespace quelvo

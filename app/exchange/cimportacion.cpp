@@ -5,12 +5,12 @@
 #include "quelvodat/cImportacion.h"
 #include "quelvort/convert.h"
 #include "quelvort/strings.h"
-#include "shell/catalogo.h"
-#include "shell/interaccion.h"
-#include "shell/mensajes.h"
-#include "shell/objetos.h"
-#include "shell/servidor.h"
-#include "shell/texto_valor.h"
+#include "services/catalogo.h"
+#include "services/interaccion.h"
+#include "services/mensajes.h"
+#include "services/objetos.h"
+#include "services/servidor.h"
+#include "services/texto_valor.h"
 
 namespace quelvo {
 

@@ -14,10 +14,10 @@
 #include "quelvort/cp1252.h"
 #include "quelvort/strings.h"
 #include "quelvort/textfile.h"
-#include "shell/globales.h"
-#include "shell/interaccion.h"
-#include "shell/objetos.h"
-#include "shell/servidor.h"
+#include "services/globales.h"
+#include "services/interaccion.h"
+#include "services/objetos.h"
+#include "services/servidor.h"
 
 namespace quelvo {
 

@@ -9,20 +9,20 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "controls/controles.h"
+#include "controls/estilo.h"
+#include "controls/ventana_hija.h"
 #include "exchange/envio_telematico.h"
 #include "parties/cpresentador.h"
 #include "printing/cimprgrabar.h"
 #include "printing/cselfichero.h"
 #include "printing/ctrSelFichero_794.h"
 #include "printing/principal.h"
-#include "shell/catalogo.h"
-#include "shell/cgeneral.h"
-#include "shell/controles.h"
-#include "shell/estilo.h"
-#include "shell/guarda.h"
-#include "shell/menus.h"
-#include "shell/objetos.h"
-#include "shell/ventana_hija.h"
+#include "services/catalogo.h"
+#include "services/cgeneral.h"
+#include "services/guarda.h"
+#include "services/objetos.h"
+#include "services/ventana_principal.h"
 
 namespace quelvo {
 

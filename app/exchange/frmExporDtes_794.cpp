@@ -11,6 +11,10 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "controls/columnas_ajustadas.h"
+#include "controls/controles.h"
+#include "controls/estilo.h"
+#include "controls/ventana_hija.h"
 #include "parties/cdeclarante.h"
 #include "printing/cimprgrabar.h"
 #include "printing/cselfichero.h"
@@ -18,17 +22,13 @@
 #include "printing/frmSelFichero_794.h"
 #include "quelvort/convert.h"
 #include "quelvort/error.h"
-#include "shell/catalogo.h"
-#include "shell/controles.h"
-#include "shell/cgeneral.h"
-#include "shell/columnas_ajustadas.h"
-#include "shell/estilo.h"
-#include "shell/globales.h"
-#include "shell/guarda.h"
-#include "shell/menus.h"
-#include "shell/objetos.h"
-#include "shell/twips.h"
-#include "shell/ventana_hija.h"
+#include "services/catalogo.h"
+#include "services/cgeneral.h"
+#include "services/globales.h"
+#include "services/guarda.h"
+#include "services/objetos.h"
+#include "services/twips.h"
+#include "services/ventana_principal.h"
 
 namespace quelvo {
 

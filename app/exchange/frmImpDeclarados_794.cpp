@@ -8,20 +8,20 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
+#include "controls/controles.h"
+#include "controls/estilo.h"
+#include "controls/ventana_hija.h"
 #include "exchange/cimportacion.h"
 #include "exchange/preanalisis.h"
 #include "exchange/registro_importacion.h"
 #include "printing/cimprgrabar.h"
 #include "printing/cselfichero.h"
 #include "printing/titulos.h"
-#include "shell/catalogo.h"
-#include "shell/controles.h"
-#include "shell/cgeneral.h"
-#include "shell/estilo.h"
-#include "shell/globales.h"
-#include "shell/interaccion.h"
-#include "shell/objetos.h"
-#include "shell/ventana_hija.h"
+#include "services/catalogo.h"
+#include "services/cgeneral.h"
+#include "services/globales.h"
+#include "services/interaccion.h"
+#include "services/objetos.h"
 
 namespace quelvo {
 

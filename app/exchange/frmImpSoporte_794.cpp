@@ -6,15 +6,15 @@
 #include <QPointer>
 #include <QProgressBar>
 
+#include "controls/controles.h"
+#include "controls/estilo.h"
+#include "controls/ventana_hija.h"
 #include "exchange/cimportacion.h"
 #include "exchange/preanalisis.h"
 #include "exchange/registro_importacion.h"
-#include "shell/catalogo.h"
-#include "shell/controles.h"
-#include "shell/estilo.h"
-#include "shell/globales.h"
-#include "shell/objetos.h"
-#include "shell/ventana_hija.h"
+#include "services/catalogo.h"
+#include "services/globales.h"
+#include "services/objetos.h"
 
 namespace quelvo {
 

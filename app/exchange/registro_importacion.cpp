@@ -3,8 +3,8 @@
 #include "quelvort/convert.h"
 #include "quelvort/strings.h"
 #include "quelvort/textfile.h"
-#include "shell/catalogo.h"
-#include "shell/globales.h"
+#include "services/catalogo.h"
+#include "services/globales.h"
 
 namespace quelvo {
 

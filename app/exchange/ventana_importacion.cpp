@@ -9,6 +9,9 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "controls/controles.h"
+#include "controls/estilo.h"
+#include "controls/ventana_hija.h"
 #include "exchange/cimportacion.h"
 #include "exchange/contador.h"
 #include "exchange/registro_importacion.h"
@@ -18,18 +21,15 @@
 #include "printing/titulos.h"
 #include "quelvort/error.h"
 #include "quelvort/textfile.h"
-#include "shell/catalogo.h"
-#include "shell/controles.h"
-#include "shell/cgeneral.h"
-#include "shell/estilo.h"
-#include "shell/globales.h"
-#include "shell/guarda.h"
-#include "shell/interaccion.h"
-#include "shell/mensajes.h"
-#include "shell/menus.h"
-#include "shell/objetos.h"
-#include "shell/texto_valor.h"
-#include "shell/ventana_hija.h"
+#include "services/catalogo.h"
+#include "services/cgeneral.h"
+#include "services/globales.h"
+#include "services/guarda.h"
+#include "services/interaccion.h"
+#include "services/mensajes.h"
+#include "services/objetos.h"
+#include "services/texto_valor.h"
+#include "services/ventana_principal.h"
 
 namespace quelvo {
 

@@ -6,7 +6,7 @@
 #include "quelvort/convert.h"
 #include "quelvort/error.h"
 #include "quelvort/strings.h"
-#include "shell/servidor.h"
+#include "services/servidor.h"
 
 namespace quelvo {
 

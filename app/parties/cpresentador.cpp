@@ -3,7 +3,7 @@
 #include "parties/formato_ceros.h"
 #include "quelvodat/cPresentador.h"
 #include "quelvort/convert.h"
-#include "shell/servidor.h"
+#include "services/servidor.h"
 
 namespace quelvo {
 

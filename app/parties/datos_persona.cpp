@@ -3,8 +3,8 @@
 #include "parties/formato_ceros.h"
 #include "quelvort/convert.h"
 #include "quelvort/strings.h"
-#include "shell/cgeneral.h"
-#include "shell/objetos.h"
+#include "services/cgeneral.h"
+#include "services/objetos.h"
 
 namespace quelvo {
 

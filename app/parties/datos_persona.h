@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "quelvort/variant.h"
-#include "shell/hallazgos.h"
+#include "services/hallazgos.h"
 
 namespace quelvo {
 

@@ -10,18 +10,18 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "controls/caja_codigo.h"
+#include "controls/controles.h"
+#include "controls/flujo_editor.h"
 #include "parties/datos_persona.h"
 #include "parties/formato_ceros.h"
+#include "parties/volcado.h"
 #include "quelvort/convert.h"
-#include "shell/caja_codigo.h"
-#include "shell/catalogo.h"
-#include "shell/cgeneral.h"
-#include "shell/controles.h"
-#include "shell/etiqueta.h"
-#include "shell/flujo_editor.h"
-#include "shell/objetos.h"
-#include "shell/valores.h"
-#include "shell/volcado.h"
+#include "services/catalogo.h"
+#include "services/cgeneral.h"
+#include "services/etiqueta.h"
+#include "services/objetos.h"
+#include "services/valores.h"
 
 namespace quelvo {
 

@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <cstdint>
 
-#include "shell/frmContenedorLista_794.h"
+#include "controls/frmContenedorLista_794.h"
 
 class QBoxLayout;
 class QLabel;

@@ -5,20 +5,20 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "declarations/frmDeclaraciones_794.h"
+#include "controls/controles.h"
+#include "controls/estilo.h"
+#include "controls/flujo_editor.h"
+#include "controls/ventana_hija.h"
 #include "parties/cdeclarante.h"
+#include "parties/paso_declaraciones.h"
+#include "parties/volcado.h"
 #include "quelvort/error.h"
-#include "shell/catalogo.h"
-#include "shell/cgeneral.h"
-#include "shell/controles.h"
-#include "shell/estilo.h"
-#include "shell/flujo_editor.h"
-#include "shell/guarda.h"
-#include "shell/interaccion.h"
-#include "shell/menus.h"
-#include "shell/objetos.h"
-#include "shell/ventana_hija.h"
-#include "shell/volcado.h"
+#include "services/catalogo.h"
+#include "services/cgeneral.h"
+#include "services/guarda.h"
+#include "services/interaccion.h"
+#include "services/objetos.h"
+#include "services/ventana_principal.h"
 
 namespace quelvo {
 
@@ -68,7 +68,7 @@ void frmDeclarante_794::cmdCancelar_Click() { AceptarCancelar(1); }
 void frmDeclarante_794::Volver(bool guardado) {
     cDeclarante& d = objDeclarante();
     if (d.Procedencia() != 0) {
-        MostrarDeclaraciones();
+        MostrarDeclaracionesDelDeclarante();
     } else {
         d.InicializaDatos();
         if (!guardado) objGeneral().HabilitarMenu();
@@ -96,7 +96,7 @@ void frmDeclarante_794::AceptarCancelar(int accion) {
     if (!FlujoEditor::DescartarCambios(true, 195)) return;
     // An open declarant comes back from the database, a new one is cleared.
     d.InicializaDatos();
-    if (d.Procedencia() == 1) MostrarDeclaraciones();
+    if (d.Procedencia() == 1) MostrarDeclaracionesDelDeclarante();
     else objGeneral().HabilitarMenu();
     DescargarHija(this);
 }

@@ -13,27 +13,26 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "declarations/clistadeclaraciones.h"
-#include "declarations/frmDeclaraciones_794.h"
+#include "controls/columnas_ajustadas.h"
+#include "controls/controles.h"
+#include "controls/estilo.h"
+#include "controls/ventana_hija.h"
 #include "parties/cdeclarante.h"
 #include "parties/formato_ceros.h"
+#include "parties/paso_declaraciones.h"
 #include "quelvort/convert.h"
 #include "quelvort/error.h"
 #include "quelvort/strings.h"
-#include "shell/catalogo.h"
-#include "shell/cgeneral.h"
-#include "shell/columnas_ajustadas.h"
-#include "shell/controles.h"
-#include "shell/estilo.h"
-#include "shell/etiqueta.h"
-#include "shell/guarda.h"
-#include "shell/interaccion.h"
-#include "shell/menus.h"
-#include "shell/objetos.h"
-#include "shell/texto_valor.h"
-#include "shell/twips.h"
-#include "shell/valores.h"
-#include "shell/ventana_hija.h"
+#include "services/catalogo.h"
+#include "services/cgeneral.h"
+#include "services/etiqueta.h"
+#include "services/guarda.h"
+#include "services/interaccion.h"
+#include "services/objetos.h"
+#include "services/texto_valor.h"
+#include "services/twips.h"
+#include "services/valores.h"
+#include "services/ventana_principal.h"
 
 namespace quelvo {
 
@@ -309,10 +308,7 @@ void frmListaDeclarantes_794::AceptarCancelar(int accion) {
     cDeclarante& d = objDeclarante();
     d.CODDEC(static_cast<int32_t>(BC(rt::Variant(fila->text(0).toStdString()))));
     if (d.AbrirBorrar() == 0) {
-        d.Modo(1);
-        objListaDeclaraciones().Modo(1);
-        d.InicializaDatos();
-        MostrarDeclaraciones();
+        AbrirDeclaracionesDelDeclarante(d.CODDEC());
         DescargarHija(this);
         return;
     }

@@ -5,19 +5,19 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "controls/controles.h"
+#include "controls/estilo.h"
+#include "controls/flujo_editor.h"
+#include "controls/ventana_hija.h"
 #include "parties/cpresentador.h"
+#include "parties/volcado.h"
 #include "quelvort/error.h"
-#include "shell/catalogo.h"
-#include "shell/cgeneral.h"
-#include "shell/controles.h"
-#include "shell/estilo.h"
-#include "shell/flujo_editor.h"
-#include "shell/guarda.h"
-#include "shell/interaccion.h"
-#include "shell/menus.h"
-#include "shell/objetos.h"
-#include "shell/ventana_hija.h"
-#include "shell/volcado.h"
+#include "services/catalogo.h"
+#include "services/cgeneral.h"
+#include "services/guarda.h"
+#include "services/interaccion.h"
+#include "services/objetos.h"
+#include "services/ventana_principal.h"
 
 namespace quelvo {
 

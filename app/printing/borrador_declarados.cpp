@@ -1,14 +1,15 @@
 #include "printing/borrador_declarados.h"
 
+#include "declarations/descripcion_clave.h"
 #include "printing/departamento.h"
 #include "printing/formato.h"
 #include "printing/imprimir_general.h"
 #include "printing/totales.h"
 #include "quelvodat/cDeclarado.h"
 #include "quelvort/convert.h"
-#include "shell/claves.h"
-#include "shell/globales.h"
-#include "shell/periodos.h"
+#include "services/claves.h"
+#include "services/globales.h"
+#include "services/periodos.h"
 
 namespace quelvo {
 

@@ -3,8 +3,8 @@
 #include <array>
 
 #include "quelvort/strings.h"
-#include "shell/catalogo.h"
-#include "shell/globales.h"
+#include "services/catalogo.h"
+#include "services/globales.h"
 
 namespace quelvo {
 

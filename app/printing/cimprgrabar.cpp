@@ -21,14 +21,14 @@
 #include "quelvort/cp1252.h"
 #include "quelvort/error.h"
 #include "quelvort/textfile.h"
-#include "shell/catalogo.h"
-#include "shell/claves.h"
-#include "shell/globales.h"
-#include "shell/hallazgos.h"
-#include "shell/interaccion.h"
-#include "shell/objetos.h"
-#include "shell/servidor.h"
-#include "shell/valores.h"
+#include "services/catalogo.h"
+#include "services/claves.h"
+#include "services/globales.h"
+#include "services/hallazgos.h"
+#include "services/interaccion.h"
+#include "services/objetos.h"
+#include "services/servidor.h"
+#include "services/valores.h"
 
 namespace quelvo {
 

@@ -4,7 +4,7 @@
 #include <QFrame>
 #include <QWidget>
 
-#include "shell/guarda.h"
+#include "services/guarda.h"
 
 namespace quelvo {
 

@@ -3,9 +3,9 @@
 #include "printing/cimprgrabar.h"
 #include "quelvodat/cDatosGenerales.h"
 #include "quelvort/error.h"
-#include "shell/globales.h"
-#include "shell/objetos.h"
-#include "shell/servidor.h"
+#include "services/globales.h"
+#include "services/objetos.h"
+#include "services/servidor.h"
 
 namespace quelvo {
 

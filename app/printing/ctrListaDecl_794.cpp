@@ -19,6 +19,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "controls/controles.h"
+#include "controls/estilo.h"
+#include "controls/filtros.h"
 #include "declarations/cdeclaracion.h"
 #include "declarations/clistadeclaraciones.h"
 #include "printing/cimprgrabar.h"
@@ -28,17 +31,14 @@
 #include "printing/titulos.h"
 #include "quelvort/convert.h"
 #include "quelvort/error.h"
-#include "shell/catalogo.h"
-#include "shell/cgeneral.h"
-#include "shell/controles.h"
-#include "shell/estilo.h"
-#include "shell/filtros.h"
-#include "shell/globales.h"
-#include "shell/guarda.h"
-#include "shell/interaccion.h"
-#include "shell/objetos.h"
-#include "shell/periodos.h"
-#include "shell/twips.h"
+#include "services/catalogo.h"
+#include "services/cgeneral.h"
+#include "services/globales.h"
+#include "services/guarda.h"
+#include "services/interaccion.h"
+#include "services/objetos.h"
+#include "services/periodos.h"
+#include "services/twips.h"
 
 namespace quelvo {
 

@@ -8,8 +8,8 @@
 #include <QWidget>
 #include <cstdint>
 
+#include "controls/frmContenedorLista_794.h"
 #include "quelvort/variant.h"
-#include "shell/frmContenedorLista_794.h"
 
 class QFrame;
 class QLabel;

@@ -8,22 +8,22 @@
 #include <QSet>
 #include <QTreeWidget>
 
+#include "controls/columnas_ajustadas.h"
+#include "controls/estilo.h"
+#include "controls/imagenes.h"
 #include "declarations/cdeclaracion.h"
 #include "printing/cimprgrabar.h"
 #include "printing/ctrListaDecl_794.h"
 #include "printing/filas_declarantes.h"
 #include "quelvort/convert.h"
 #include "quelvort/error.h"
-#include "shell/catalogo.h"
-#include "shell/cgeneral.h"
-#include "shell/columnas_ajustadas.h"
-#include "shell/estilo.h"
-#include "shell/imagenes.h"
-#include "shell/interaccion.h"
-#include "shell/objetos.h"
-#include "shell/periodos.h"
-#include "shell/texto_valor.h"
-#include "shell/twips.h"
+#include "services/catalogo.h"
+#include "services/cgeneral.h"
+#include "services/interaccion.h"
+#include "services/objetos.h"
+#include "services/periodos.h"
+#include "services/texto_valor.h"
+#include "services/twips.h"
 
 namespace quelvo {
 

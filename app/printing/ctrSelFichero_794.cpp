@@ -7,12 +7,12 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "controls/estilo.h"
 #include "printing/controles.h"
 #include "printing/cselfichero.h"
-#include "shell/estilo.h"
-#include "shell/globales.h"
-#include "shell/guarda.h"
-#include "shell/objetos.h"
+#include "services/globales.h"
+#include "services/guarda.h"
+#include "services/objetos.h"
 
 namespace quelvo {
 

@@ -8,9 +8,9 @@
 
 #include "platform/sistema.h"
 #include "printing/lienzo_qt.h"
-#include "shell/catalogo.h"
-#include "shell/globales.h"
-#include "shell/interaccion.h"
+#include "services/catalogo.h"
+#include "services/globales.h"
+#include "services/interaccion.h"
 
 namespace quelvo {
 

@@ -2,7 +2,7 @@
 
 #include <QTreeWidget>
 
-#include "shell/imagenes.h"
+#include "controls/imagenes.h"
 
 namespace quelvo {
 

@@ -7,7 +7,7 @@
 #include "parties/formato_ceros.h"
 #include "quelvort/convert.h"
 #include "quelvort/error.h"
-#include "shell/valores.h"
+#include "services/valores.h"
 
 namespace quelvo {
 

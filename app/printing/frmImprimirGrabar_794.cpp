@@ -18,6 +18,9 @@
 #include <QVBoxLayout>
 #include <limits>
 
+#include "controls/controles.h"
+#include "controls/estilo.h"
+#include "controls/ventana_hija.h"
 #include "parties/cdeclarante.h"
 #include "parties/cpresentador.h"
 #include "printing/cimprgrabar.h"
@@ -29,22 +32,18 @@
 #include "printing/principal.h"
 #include "printing/titulos.h"
 #include "quelvort/error.h"
-#include "shell/catalogo.h"
-#include "shell/cgeneral.h"
-#include "shell/claves.h"
-#include "shell/controles.h"
-#include "shell/estilo.h"
-#include "shell/etiqueta.h"
-#include "shell/fechas.h"
-#include "shell/frmBarraDeProgreso_794.h"
-#include "shell/globales.h"
-#include "shell/guarda.h"
-#include "shell/interaccion.h"
-#include "shell/mdi794.h"
-#include "shell/menus.h"
-#include "shell/ventana_hija.h"
-#include "shell/objetos.h"
-#include "shell/periodos.h"
+#include "services/catalogo.h"
+#include "services/cgeneral.h"
+#include "services/claves.h"
+#include "services/etiqueta.h"
+#include "services/fechas.h"
+#include "services/globales.h"
+#include "services/guarda.h"
+#include "services/interaccion.h"
+#include "services/objetos.h"
+#include "services/periodos.h"
+#include "services/ventana_principal.h"
+#include "windows/frmBarraDeProgreso_794.h"
 
 namespace quelvo {
 
@@ -574,7 +573,7 @@ void frmImprimirGrabar_794::CerrarFormulario() {
         if (alCerrar_) alCerrar_();
     } else {
         objGeneral().HabilitarMenu();
-        if (MDI794* principal = MDI794::Instancia()) principal->show();
+        if (VentanaPrincipal* principal = VentanaPrincipal::Instancia()) principal->Ventana()->show();
     }
 }
 

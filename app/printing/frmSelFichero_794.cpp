@@ -7,15 +7,15 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "controls/estilo.h"
 #include "printing/cimprgrabar.h"
 #include "printing/controles.h"
 #include "printing/cselfichero.h"
 #include "printing/ctrSelFichero_794.h"
-#include "shell/catalogo.h"
-#include "shell/cgeneral.h"
-#include "shell/estilo.h"
-#include "shell/guarda.h"
-#include "shell/objetos.h"
+#include "services/catalogo.h"
+#include "services/cgeneral.h"
+#include "services/guarda.h"
+#include "services/objetos.h"
 
 namespace quelvo {
 

@@ -13,10 +13,10 @@
 #include "printing/hoja_resumen.h"
 #include "quelvort/convert.h"
 #include "quelvort/error.h"
-#include "shell/cgeneral.h"
-#include "shell/frmBarraDeProgreso_794.h"
-#include "shell/objetos.h"
-#include "shell/periodos.h"
+#include "services/cgeneral.h"
+#include "services/objetos.h"
+#include "services/periodos.h"
+#include "windows/frmBarraDeProgreso_794.h"
 
 namespace quelvo {
 

@@ -13,7 +13,7 @@
 #include "printing/fuentes.h"
 #include "printing/imagenes.h"
 #include "quelvort/error.h"
-#include "shell/globales.h"
+#include "services/globales.h"
 
 namespace quelvo {
 

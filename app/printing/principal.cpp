@@ -2,10 +2,11 @@
 
 #include <QAction>
 #include <QPointer>
+#include <QWidget>
 #include <utility>
 #include <vector>
 
-#include "shell/mdi794.h"
+#include "services/ventana_principal.h"
 
 namespace quelvo {
 
@@ -20,8 +21,9 @@ std::vector<std::pair<QPointer<QAction>, bool>> estadoAcciones;
 }  // namespace
 
 void DeshabilitarPrincipal() {
-    MDI794* principal = MDI794::Instancia();
-    if (!principal) return;
+    VentanaPrincipal* mdi = VentanaPrincipal::Instancia();
+    if (!mdi) return;
+    QWidget* principal = mdi->Ventana();
     if (principal->isEnabled()) {
         estadoAcciones.clear();
         for (QAction* accion : principal->findChildren<QAction*>())
@@ -31,9 +33,9 @@ void DeshabilitarPrincipal() {
 }
 
 void HabilitarPrincipal() {
-    MDI794* principal = MDI794::Instancia();
-    if (!principal) return;
-    principal->setEnabled(true);
+    VentanaPrincipal* mdi = VentanaPrincipal::Instancia();
+    if (!mdi) return;
+    mdi->Ventana()->setEnabled(true);
     for (const auto& [accion, activa] : std::exchange(estadoAcciones, {}))
         if (accion) accion->setEnabled(activa);
 }

@@ -7,7 +7,7 @@
 #include "printing/hoja_resumen.h"
 #include "printing/imprimir_general.h"
 #include "printing/rotulos.h"
-#include "shell/periodos.h"
+#include "services/periodos.h"
 
 namespace quelvo {
 

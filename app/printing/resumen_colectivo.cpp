@@ -6,7 +6,7 @@
 #include "printing/hoja_resumen.h"
 #include "printing/imprimir_general.h"
 #include "printing/rotulos.h"
-#include "shell/fechas.h"
+#include "services/fechas.h"
 
 namespace quelvo {
 

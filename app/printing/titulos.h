@@ -2,7 +2,7 @@
 // Fixed texts of the printing and recording windows' messages.
 #include <QString>
 
-#include "shell/globales.h"
+#include "services/globales.h"
 
 namespace quelvo {
 

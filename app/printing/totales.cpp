@@ -1,7 +1,7 @@
 #include "printing/totales.h"
 
 #include "quelvort/convert.h"
-#include "shell/claves.h"
+#include "services/claves.h"
 
 namespace quelvo {
 

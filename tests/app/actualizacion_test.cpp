@@ -17,11 +17,11 @@
 #include "dialogos.h"
 #include "entorno.h"
 #include "platform/perfil_ini.h"
+#include "services/cactonline.h"
+#include "services/catalogo.h"
 #include "servidor_http.h"
-#include "shell/FrmVersionCheck_794.h"
-#include "shell/actualizacion_online.h"
-#include "shell/cactonline.h"
-#include "shell/catalogo.h"
+#include "windows/FrmVersionCheck_794.h"
+#include "windows/actualizacion_online.h"
 
 using namespace quelvo;
 using prueba::ServidorHttp;

@@ -11,13 +11,13 @@
 
 #include "dialogos.h"
 #include "entorno.h"
+#include "program/arranque.h"
+#include "program/base_inservible.h"
 #include "quelvodat/cDatosGenerales.h"
 #include "quelvort/error.h"
-#include "shell/arranque.h"
-#include "shell/base_inservible.h"
-#include "shell/cactonline.h"
-#include "shell/cgeneral.h"
-#include "shell/servidor.h"
+#include "services/cactonline.h"
+#include "services/cgeneral.h"
+#include "services/servidor.h"
 
 using namespace quelvo;
 

@@ -5,8 +5,8 @@
 #include <QTest>
 #include <QVBoxLayout>
 
-#include "shell/caja_importe.h"
-#include "shell/valores.h"
+#include "controls/caja_importe.h"
+#include "services/valores.h"
 
 using quelvo::CajaImporte;
 

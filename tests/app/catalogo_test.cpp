@@ -7,9 +7,9 @@
 #include <string>
 
 #include "quelvort/error.h"
-#include "shell/catalogo.h"
-#include "shell/globales.h"
-#include "shell/texto_valor.h"
+#include "services/catalogo.h"
+#include "services/globales.h"
+#include "services/texto_valor.h"
 
 using namespace quelvo;
 

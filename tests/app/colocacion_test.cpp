@@ -11,15 +11,15 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "controls/caja_codigo.h"
+#include "controls/frmContenedorLista_794.h"
+#include "controls/ventana_hija.h"
 #include "declarations/clistadeclaraciones.h"
 #include "dialogos.h"
 #include "entorno.h"
 #include "interaccion_prueba.h"
-#include "shell/caja_codigo.h"
-#include "shell/frmContenedorLista_794.h"
-#include "shell/mdi794.h"
-#include "shell/objetos.h"
-#include "shell/ventana_hija.h"
+#include "program/mdi794.h"
+#include "services/objetos.h"
 #include "ventanas_declaraciones.h"
 
 using namespace prueba;

@@ -4,8 +4,8 @@
 
 #include "entorno.h"
 #include "printing/cimprgrabar.h"
-#include "shell/frmBarraDeProgreso_794.h"
-#include "shell/objetos.h"
+#include "services/objetos.h"
+#include "windows/frmBarraDeProgreso_794.h"
 
 namespace prueba {
 

@@ -11,16 +11,16 @@
 #include <QTreeWidget>
 
 #include "boundary/consulta_db.h"
+#include "controls/imagenes.h"
 #include "declarations/cdeclarado.h"
 #include "declarations/clistadeclaraciones.h"
 #include "declarations/frmDeclaraciones_794.h"
 #include "entorno.h"
 #include "interaccion_prueba.h"
 #include "parties/cdeclarante.h"
-#include "shell/cgeneral.h"
-#include "shell/imagenes.h"
-#include "shell/mdi794.h"
-#include "shell/objetos.h"
+#include "program/mdi794.h"
+#include "services/cgeneral.h"
+#include "services/objetos.h"
 #include "ventanas_declaraciones.h"
 
 using namespace prueba;

@@ -15,7 +15,7 @@
 #include "interaccion_prueba.h"
 #include "quelvort/convert.h"
 #include "quelvort/error.h"
-#include "shell/objetos.h"
+#include "services/objetos.h"
 
 using quelvo::cDeclarado;
 

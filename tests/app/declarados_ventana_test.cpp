@@ -13,6 +13,7 @@
 #include <QTreeWidget>
 
 #include "boundary/consulta_db.h"
+#include "controls/caja_importe.h"
 #include "declarations/cdeclaracion.h"
 #include "declarations/cdeclarado.h"
 #include "declarations/clistadeclaraciones.h"
@@ -22,8 +23,7 @@
 #include "interaccion_prueba.h"
 #include "parties/cdeclarante.h"
 #include "quelvort/convert.h"
-#include "shell/caja_importe.h"
-#include "shell/objetos.h"
+#include "services/objetos.h"
 #include "ventanas_declaraciones.h"
 
 using namespace prueba;

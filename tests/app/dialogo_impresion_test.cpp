@@ -13,7 +13,7 @@
 #include "interaccion_prueba.h"
 #include "printing/destino_impresion.h"
 #include "printing/frmImprimirGrabar_794.h"
-#include "shell/mdi794.h"
+#include "program/mdi794.h"
 
 namespace {
 

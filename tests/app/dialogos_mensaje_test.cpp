@@ -10,9 +10,9 @@
 
 #include "dialogos.h"
 #include "quelvort/error.h"
-#include "shell/frmListaErrores_794.h"
-#include "shell/globales.h"
-#include "shell/mensajes.h"
+#include "services/globales.h"
+#include "services/mensajes.h"
+#include "windows/frmListaErrores_794.h"
 
 using namespace quelvo;
 

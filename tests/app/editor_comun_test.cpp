@@ -10,16 +10,16 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "controls/caja_codigo.h"
+#include "controls/flujo_editor.h"
+#include "controls/frmContenedorLista_794.h"
 #include "dialogos.h"
 #include "entorno.h"
 #include "interaccion_prueba.h"
-#include "shell/caja_codigo.h"
+#include "services/catalogo.h"
+#include "services/cgeneral.h"
+#include "services/objetos.h"
 #include "teclado.h"
-#include "shell/catalogo.h"
-#include "shell/cgeneral.h"
-#include "shell/flujo_editor.h"
-#include "shell/frmContenedorLista_794.h"
-#include "shell/objetos.h"
 
 using namespace quelvo;
 

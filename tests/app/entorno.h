@@ -4,8 +4,8 @@
 #include <QTemporaryDir>
 
 #include "boundary/fixture_db.h"
-#include "shell/globales.h"
-#include "shell/objetos.h"
+#include "services/globales.h"
+#include "services/objetos.h"
 
 namespace prueba {
 

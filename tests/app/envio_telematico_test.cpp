@@ -13,7 +13,7 @@
 #include "exchange/envio_telematico.h"
 #include "interaccion_prueba.h"
 #include "quelvort/variant.h"
-#include "shell/globales.h"
+#include "services/globales.h"
 
 using quelvo::CampoOculto;
 

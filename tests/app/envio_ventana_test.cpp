@@ -30,10 +30,10 @@
 #include "printing/ctrSelFichero_794.h"
 #include "printing/frmImprimirGrabar_794.h"
 #include "printing/frmSelFichero_794.h"
+#include "program/mdi794.h"
 #include "quelvort/cp1252.h"
-#include "shell/globales.h"
-#include "shell/mdi794.h"
-#include "shell/objetos.h"
+#include "services/globales.h"
+#include "services/objetos.h"
 #include "ventanas_declaraciones.h"
 
 namespace {

@@ -17,8 +17,8 @@
 #include "dialogos.h"
 #include "platform/sistema.h"
 #include "quelvort/error.h"
-#include "shell/frmGestErrores_794.h"
-#include "shell/guarda.h"
+#include "services/guarda.h"
+#include "windows/frmGestErrores_794.h"
 
 using quelvo::frmGestErrores_794;
 

@@ -8,9 +8,9 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
+#include "controls/estilo.h"
 #include "quelvort/error.h"
-#include "shell/twips.h"
-#include "shell/estilo.h"
+#include "services/twips.h"
 
 using namespace quelvo;
 

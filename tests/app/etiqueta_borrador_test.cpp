@@ -6,8 +6,8 @@
 #include "grabacion.h"
 #include "printing/borrador_declarados.h"
 #include "printing/etiqueta_soporte.h"
-#include "shell/globales.h"
-#include "shell/objetos.h"
+#include "services/globales.h"
+#include "services/objetos.h"
 
 namespace {
 

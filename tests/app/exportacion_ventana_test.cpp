@@ -17,7 +17,7 @@
 #include "exchange/frmExporDtes_794.h"
 #include "interaccion_prueba.h"
 #include "quelvort/textfile.h"
-#include "shell/globales.h"
+#include "services/globales.h"
 
 namespace {
 

@@ -23,6 +23,7 @@
 #include <QUrl>
 
 #include "boundary/consulta_db.h"
+#include "controls/caja_importe.h"
 #include "declarations/clistadeclaraciones.h"
 #include "declarations/frmDeclaraciones_794.h"
 #include "entorno.h"
@@ -30,11 +31,10 @@
 #include "interaccion_prueba.h"
 #include "parties/cdeclarante.h"
 #include "printing/frmSelFichero_794.h"
+#include "program/mdi794.h"
 #include "quelvort/textfile.h"
-#include "shell/caja_importe.h"
-#include "shell/globales.h"
-#include "shell/mdi794.h"
-#include "shell/objetos.h"
+#include "services/globales.h"
+#include "services/objetos.h"
 #include "ventanas_declaraciones.h"
 
 using namespace prueba;

@@ -8,15 +8,15 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "controls/filtros.h"
 #include "parties/cdeclarante.h"
 #include "parties/cpresentador.h"
+#include "parties/volcado.h"
 #include "quelvort/convert.h"
 #include "quelvort/error.h"
-#include "shell/etiqueta.h"
-#include "shell/filtros.h"
-#include "shell/objetos.h"
-#include "shell/valores.h"
-#include "shell/volcado.h"
+#include "services/etiqueta.h"
+#include "services/objetos.h"
+#include "services/valores.h"
 
 using namespace quelvo;
 

@@ -9,17 +9,17 @@
 #include <filesystem>
 #include <fstream>
 
+#include "avisos.h"
 #include "datos_grabacion.h"
 #include "entorno.h"
-#include "avisos.h"
 #include "interaccion_prueba.h"
 #include "parties/cdeclarante.h"
 #include "parties/cpresentador.h"
 #include "printing/cimprgrabar.h"
 #include "printing/cselfichero.h"
 #include "quelvort/error.h"
-#include "shell/catalogo.h"
-#include "shell/objetos.h"
+#include "services/catalogo.h"
+#include "services/objetos.h"
 
 using rt::Variant;
 using rt::VArray;

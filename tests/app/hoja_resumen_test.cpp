@@ -6,7 +6,7 @@
 #include "grabacion.h"
 #include "printing/departamento.h"
 #include "printing/hoja_resumen.h"
-#include "shell/globales.h"
+#include "services/globales.h"
 
 namespace {
 

@@ -10,13 +10,13 @@
 
 #include "dialogos.h"
 #include "entorno.h"
+#include "program/mdi794.h"
+#include "services/cactonline.h"
+#include "services/catalogo.h"
+#include "services/cgeneral.h"
 #include "servidor_http.h"
-#include "shell/cactonline.h"
-#include "shell/catalogo.h"
-#include "shell/cgeneral.h"
-#include "shell/frmIdioma_794.h"
-#include "shell/frmPreferencias_794.h"
-#include "shell/mdi794.h"
+#include "windows/frmIdioma_794.h"
+#include "windows/frmPreferencias_794.h"
 
 using namespace quelvo;
 

@@ -18,13 +18,13 @@
 #include "entorno.h"
 #include "exchange/cimportacion.h"
 #include "exchange/registro_importacion.h"
-#include "registro_importacion_prueba.h"
 #include "interaccion_prueba.h"
 #include "quelvort/textfile.h"
-#include "shell/catalogo.h"
-#include "shell/globales.h"
-#include "shell/mensajes.h"
-#include "shell/objetos.h"
+#include "registro_importacion_prueba.h"
+#include "services/catalogo.h"
+#include "services/globales.h"
+#include "services/mensajes.h"
+#include "services/objetos.h"
 
 using quelvo::cImportacion;
 using quelvo::RegistroImportacion;

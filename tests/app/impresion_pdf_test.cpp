@@ -23,11 +23,11 @@
 #include "printing/imprimir.h"
 #include "printing/lienzo_qt.h"
 #include "quelvort/error.h"
-#include "shell/catalogo.h"
-#include "shell/globales.h"
-#include "shell/frmBarraDeProgreso_794.h"
-#include "shell/objetos.h"
-#include "shell/periodos.h"
+#include "services/catalogo.h"
+#include "services/globales.h"
+#include "services/objetos.h"
+#include "services/periodos.h"
+#include "windows/frmBarraDeProgreso_794.h"
 
 namespace {
 

@@ -4,14 +4,14 @@
 #include <QDir>
 #include <QFile>
 
-#include "entorno.h"
 #include "avisos.h"
+#include "entorno.h"
 #include "interaccion_prueba.h"
 #include "printing/cimprgrabar.h"
 #include "printing/cselfichero.h"
-#include "shell/catalogo.h"
 #include "quelvort/error.h"
-#include "shell/objetos.h"
+#include "services/catalogo.h"
+#include "services/objetos.h"
 
 using rt::Variant;
 using rt::VArray;

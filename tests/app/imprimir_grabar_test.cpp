@@ -18,12 +18,12 @@
 #include <QTreeWidget>
 #include <map>
 
+#include "avisos.h"
 #include "datos_grabacion.h"
 #include "declarations/clistadeclaraciones.h"
 #include "declarations/frmDeclaraciones_794.h"
 #include "dialogos.h"
 #include "entorno.h"
-#include "avisos.h"
 #include "interaccion_prueba.h"
 #include "parties/cdeclarante.h"
 #include "printing/cimprgrabar.h"
@@ -33,14 +33,14 @@
 #include "printing/frmSelFichero_794.h"
 #include "printing/lienzo.h"
 #include "printing/principal.h"
+#include "program/mdi794.h"
 #include "quelvort/error.h"
-#include "shell/catalogo.h"
-#include "shell/frmBarraDeProgreso_794.h"
-#include "shell/globales.h"
-#include "shell/mdi794.h"
-#include "shell/objetos.h"
-#include "shell/periodos.h"
+#include "services/catalogo.h"
+#include "services/globales.h"
+#include "services/objetos.h"
+#include "services/periodos.h"
 #include "ventanas_declaraciones.h"
+#include "windows/frmBarraDeProgreso_794.h"
 
 using quelvo::frmImprimirGrabar_794;
 using quelvo::objImprGrabar;

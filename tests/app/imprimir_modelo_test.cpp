@@ -14,13 +14,13 @@
 #include "declarations/frmDeclaraciones_794.h"
 #include "parties/cdeclarante.h"
 #include "parties/cpresentador.h"
-#include "quelvort/error.h"
 #include "printing/cimprgrabar.h"
 #include "printing/destino_impresion.h"
 #include "printing/imprimir.h"
-#include "shell/frmBarraDeProgreso_794.h"
-#include "shell/objetos.h"
-#include "shell/periodos.h"
+#include "quelvort/error.h"
+#include "services/objetos.h"
+#include "services/periodos.h"
+#include "windows/frmBarraDeProgreso_794.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include "quelvort/convert.h"
 #include "quelvort/variant.h"
-#include "shell/interaccion.h"
+#include "services/interaccion.h"
 
 namespace prueba {
 

@@ -8,12 +8,12 @@
 #include <QTest>
 #include <QTreeWidget>
 
+#include "controls/frmContenedorLista_794.h"
 #include "dialogos.h"
 #include "entorno.h"
 #include "quelvort/error.h"
-#include "shell/cgeneral.h"
-#include "shell/etiqueta.h"
-#include "shell/frmContenedorLista_794.h"
+#include "services/cgeneral.h"
+#include "services/etiqueta.h"
 
 using namespace quelvo;
 

@@ -8,19 +8,19 @@
 #include <QTest>
 #include <QTreeWidget>
 
+#include "avisos.h"
+#include "controls/frmContenedorLista_794.h"
+#include "declarations/clistadeclaraciones.h"
 #include "dialogos.h"
 #include "entorno.h"
-#include "avisos.h"
 #include "interaccion_prueba.h"
 #include "printing/cimprgrabar.h"
 #include "printing/cselfichero.h"
-#include "printing/ctrListaDecl_794.h"
-#include "shell/frmContenedorLista_794.h"
-#include "quelvort/convert.h"
-#include "declarations/clistadeclaraciones.h"
 #include "printing/cselfichero.h"
-#include "shell/objetos.h"
-#include "shell/periodos.h"
+#include "printing/ctrListaDecl_794.h"
+#include "quelvort/convert.h"
+#include "services/objetos.h"
+#include "services/periodos.h"
 
 using rt::Variant;
 

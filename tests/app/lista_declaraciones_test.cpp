@@ -12,7 +12,7 @@
 #include "interaccion_prueba.h"
 #include "parties/cdeclarante.h"
 #include "quelvort/error.h"
-#include "shell/objetos.h"
+#include "services/objetos.h"
 
 using quelvo::cListaDeclaraciones;
 

@@ -6,10 +6,10 @@
 #include "declarations/cdeclarado.h"
 #include "declarations/clistadeclaraciones.h"
 #include "entorno.h"
-#include "shell/cgeneral.h"
-#include "shell/etiqueta.h"
-#include "shell/globales.h"
-#include "shell/objetos.h"
+#include "services/cgeneral.h"
+#include "services/etiqueta.h"
+#include "services/globales.h"
+#include "services/objetos.h"
 
 using namespace quelvo;
 

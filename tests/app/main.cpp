@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QTemporaryDir>
 
+#include "program/arranque.h"
+
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir temporal;
@@ -13,6 +15,8 @@ int main(int argc, char** argv) {
     QTemporaryDir home;
     qputenv("HOME", home.path().toUtf8());
     QApplication app(argc, argv);
+    // Wired as the program is at start-up.
+    quelvo::ConectarPrograma();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

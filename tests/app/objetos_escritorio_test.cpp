@@ -18,7 +18,7 @@
 #include "quelvodat/territorio.h"
 #include "quelvort/convert.h"
 #include "quelvort/error.h"
-#include "shell/servidor.h"
+#include "services/servidor.h"
 
 using rt::Variant;
 

@@ -2,11 +2,12 @@
 #include <gtest/gtest.h>
 
 #include "declarations/clistadeclaraciones.h"
-#include "shell/claves.h"
-#include "shell/fechas.h"
-#include "shell/globales.h"
-#include "shell/objetos.h"
-#include "shell/periodos.h"
+#include "declarations/descripcion_clave.h"
+#include "services/claves.h"
+#include "services/fechas.h"
+#include "services/globales.h"
+#include "services/objetos.h"
+#include "services/periodos.h"
 
 using namespace quelvo;
 

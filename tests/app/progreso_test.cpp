@@ -9,8 +9,8 @@
 #include <limits>
 
 #include "quelvort/error.h"
-#include "shell/frmBarraDeProgreso_794.h"
-#include "shell/globales.h"
+#include "services/globales.h"
+#include "windows/frmBarraDeProgreso_794.h"
 
 using namespace quelvo;
 

@@ -15,8 +15,8 @@
 #include "printing/cselfichero.h"
 #include "printing/ctrSelFichero_794.h"
 #include "printing/frmSelFichero_794.h"
-#include "shell/cgeneral.h"
-#include "shell/objetos.h"
+#include "services/cgeneral.h"
+#include "services/objetos.h"
 
 namespace {
 

@@ -6,10 +6,10 @@
 
 #include "entorno.h"
 #include "quelvodat/cDatosGenerales.h"
-#include "shell/cgeneral.h"
-#include "shell/globales.h"
-#include "shell/objetos.h"
-#include "shell/servidor.h"
+#include "services/cgeneral.h"
+#include "services/globales.h"
+#include "services/objetos.h"
+#include "services/servidor.h"
 
 using namespace quelvo;
 

@@ -20,7 +20,7 @@
 #include "parties/frmListaDeclarantes_794.h"
 #include "printing/cimprgrabar.h"
 #include "printing/ctrListaDecl_794.h"
-#include "shell/objetos.h"
+#include "services/objetos.h"
 #include "ventanas_declaraciones.h"
 
 using namespace prueba;

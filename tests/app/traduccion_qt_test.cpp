@@ -12,8 +12,8 @@
 #include "entorno.h"
 #include "printing/cselfichero.h"
 #include "printing/ctrSelFichero_794.h"
-#include "shell/catalogo.h"
-#include "shell/traduccion_qt.h"
+#include "program/traduccion_qt.h"
+#include "services/catalogo.h"
 
 using namespace quelvo;
 

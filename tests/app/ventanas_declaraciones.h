@@ -12,12 +12,12 @@
 #include <QToolButton>
 #include <QWidget>
 
+#include "controls/caja_importe.h"
+#include "controls/frmContenedorLista_794.h"
 #include "declarations/clistadeclaraciones.h"
 #include "declarations/frmDeclaraciones_794.h"
 #include "dialogos.h"
 #include "parties/cdeclarante.h"
-#include "shell/caja_importe.h"
-#include "shell/frmContenedorLista_794.h"
 #include "teclado.h"
 
 namespace prueba {

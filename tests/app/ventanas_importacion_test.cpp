@@ -23,11 +23,11 @@
 #include <QTreeWidget>
 #include "exchange/frmImpSoporte_794.h"
 #include "exchange/registro_importacion.h"
-#include "registro_importacion_prueba.h"
 #include "interaccion_prueba.h"
+#include "program/mdi794.h"
 #include "quelvort/textfile.h"
-#include "shell/globales.h"
-#include "shell/mdi794.h"
+#include "registro_importacion_prueba.h"
+#include "services/globales.h"
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QAction>

@@ -11,12 +11,12 @@
 
 #include "dialogos.h"
 #include "entorno.h"
+#include "program/mdi794.h"
+#include "services/cactonline.h"
+#include "services/catalogo.h"
 #include "servidor_http.h"
-#include "shell/cactonline.h"
-#include "shell/catalogo.h"
-#include "shell/frmAbout_794.h"
-#include "shell/frmInicio_794.h"
-#include "shell/mdi794.h"
+#include "windows/frmAbout_794.h"
+#include "windows/frmInicio_794.h"
 
 using namespace quelvo;
 

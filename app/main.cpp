@@ -1,8 +1,0 @@
-#include <QApplication>
-
-#include "shell/arranque.h"
-
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    return quelvo::Main(app);
-}
