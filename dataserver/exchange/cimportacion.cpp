@@ -6,6 +6,7 @@
 #include "exchange/conversion_estatal.h"
 #include "exchange/ctimpexp.h"
 #include "exchange/linea_declarante.h"
+#include "exchange/numero_estricto.h"
 #include "exchange/pasos_validacion.h"
 #include "quelvort/class_registry.h"
 #include "quelvort/convert.h"
@@ -19,6 +20,8 @@ constexpr uint8_t kSujetoRegistro0 = 0;
 constexpr uint8_t kSujetoRegistro1 = 1;
 constexpr uint8_t kSujetoRegistro2 = 3;
 constexpr uint8_t kSujetoDesconocido = 5;
+// The last exercise whose declarations could be made in pesetas.
+constexpr int32_t kUltimoEjercicioEnPesetas = 2001;
 
 // The values of a checked declarant-file line as one array (0 To 17),
 // element i the value of field i.
@@ -95,12 +98,15 @@ void cImportacion::importSpte(const std::string& strLineaLectura, rt::Variant& v
         case '1':
             sujeto_ = kSujetoRegistro1;
             resultado_ = ImportarDte_Cion(linea, vBufferErrores);
-            // Amounts of a file that this system did not write were kept in
-            // pesetas; only a declaration that exists decides.
+            // Amounts of a file that this system did not write may be in
+            // pesetas, but only up to 2001: from 2002 every declaration is in
+            // euros. Only a declaration that exists decides.
             if (resultado_ <= 2 && !rechazarDeclaracion_) {
                 cDeclaraciones declaraciones;
                 declaraciones.mdbmod(mdbmod_);
                 convertir_ = rt::Mid(linea, 165, 3) != "785" &&
+                             Importacion::EnteroEstricto(rt::Mid(linea, 5, 4)).value_or(0) <=
+                                 kUltimoEjercicioEnPesetas &&
                              declaraciones.ObtenerMonedaDcion(declaracion_) == "E";
             } else {
                 convertir_ = false;

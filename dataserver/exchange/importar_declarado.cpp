@@ -28,6 +28,15 @@ constexpr int32_t kEjercicioNoNumerico = 43;
 // declarant NIF that is not its record 1's.
 constexpr int32_t kHallazgoSinDeclarante = 68;
 constexpr int32_t kHallazgoOtroDeclarante = 69;
+// A line that lacks the required length.
+constexpr int32_t kHallazgoLongitud = 24;
+
+// A record 2 that cannot hold its declarant's NIF holds nothing else worth
+// judging: any other finding on it would only mislead.
+bool SinNifEntero(const std::string& linea) {
+    const Campo& nif = kDisenoRegistro2_2010.campo(campo::kNif);
+    return rt::Len(linea) < nif.inicio + nif.ancho - 1;
+}
 
 // A short line reads as if blank-filled to the longest layout.
 std::string Rellenada(const std::string& linea) {
@@ -89,6 +98,13 @@ void cImportacion::ImportarRegistro2(const std::string& strLinea, int32_t lngEje
     // commit of the run's earlier lines is told before this line is judged
     // against a declaration that may have gone with them.
     UnidadDeLinea unidad(mdbmod_, false, true);
+    if (SinNifEntero(strLinea)) {
+        Importacion::BufferErrores errores;
+        errores.Agregar(kHallazgoLongitud);
+        vBufferErrores = errores.Matriz();
+        resultado_ = kErroresCampos;
+        return;
+    }
     if (blnDeclaranteEnVigor && !ComprobarDeclaranteEnVigor(linea, vBufferErrores)) {
         resultado_ = kErroresCampos;
         return;

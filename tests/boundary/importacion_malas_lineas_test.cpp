@@ -125,4 +125,36 @@ TEST_F(MalasLineas, ShortRecordsOneAnswerWithFindings) {
     EXPECT_EQ(prueba::Columna(mod_, "SELECT count(*) FROM TDeclarante"), std::vector<std::string>{"0"});
 }
 
+// A record 2 too short to hold its declarant's NIF is refused for its length,
+// whatever the file and before any check of what it cannot hold.
+TEST_F(MalasLineas, RecordsTwoTooShortForTheirNifAreRefusedForTheirLength) {
+    const auto lineas = rt::ReadAllLines(prueba::Fixture("malas_lineas_2010.txt"));
+    const std::string registro1 = lineas.at(1), entrada = lineas.at(2);
+    const Hallazgos longitud{{24, ""}};
+    for (const std::string& corta :
+         std::vector<std::string>{"2", "279", "27942010", "2794201001G1234567", entrada.substr(0, 20)}) {
+        // A submission file, with and without its record 1 before.
+        prueba::Importador imp(mod_, prueba::RutaBaseReferencia());
+        Salida s = imp.Soporte(corta);
+        EXPECT_EQ(s.resultado, 3) << "'" << corta << "'";
+        EXPECT_EQ(s.hallazgos, longitud) << "'" << corta << "'";
+        ASSERT_LE(imp.Soporte(registro1).resultado, 2);
+        s = imp.Soporte(corta);
+        EXPECT_EQ(s.resultado, 3) << "'" << corta << "'";
+        EXPECT_EQ(s.hallazgos, longitud) << "'" << corta << "'";
+        // A file of entries for a chosen declaration.
+        s = imp.Declarados(corta, 2010);
+        EXPECT_EQ(s.resultado, 3) << "'" << corta << "'";
+        EXPECT_EQ(s.hallazgos, longitud) << "'" << corta << "'";
+        Sql("DELETE FROM TDeclaraciones");
+    }
+    // One that holds the NIF is judged on its fields as before.
+    prueba::Importador imp(mod_, prueba::RutaBaseReferencia());
+    imp.Soporte(registro1);
+    Salida s = imp.Soporte(entrada.substr(0, 21));
+    EXPECT_EQ(s.resultado, 3);
+    EXPECT_NE(s.hallazgos, longitud);
+    EXPECT_EQ(prueba::Columna(mod_, "SELECT count(*) FROM tOperadores"), std::vector<std::string>{"0"});
+}
+
 }  // namespace

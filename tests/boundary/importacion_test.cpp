@@ -92,6 +92,34 @@ TEST_F(Importacion, PesetaFileOfAnotherProgramIsConverted) {
               (Filas{"A58818501|2001|3|DE|123456789|MULLER HANDEL GMBH|1|601.01| |0|0| |N|0"}));
 }
 
+// Only a file of an exercise that could hold pesetas, written by another
+// program (no "785" at 165-167 of its record 1), has its amounts converted;
+// from 2002 every declaration is in euros.
+TEST_F(Importacion, OnlyAnotherProgramsFileUpTo2001IsTakenAsPesetas) {
+    const auto lineas = rt::ReadAllLines(prueba::Fixture("soporte_2001_pesetas.txt"));
+    const struct { std::string ejercicio; bool propio; bool convertido; std::string importe; } casos[] = {
+        {"2001", false, true, "601.01"},
+        {"2001", true, false, "100000.0"},
+        {"2002", false, false, "100000.0"},
+        {"2005", false, false, "100000.0"},
+        {"2009", false, false, "100000.0"},
+    };
+    for (const auto& c : casos) {
+        Sql("DELETE FROM tOperadores");
+        Sql("DELETE FROM TDeclaraciones");
+        Sql("DELETE FROM TDeclarante");
+        std::string r1 = lineas.at(0), r2 = lineas.at(1);
+        r1.replace(4, 4, c.ejercicio);
+        r2.replace(4, 4, c.ejercicio);
+        if (c.propio) r1.replace(164, 3, "785");
+        auto imp = Nuevo();
+        EXPECT_EQ(imp.Soporte(r1).resultado, 0) << c.ejercicio;
+        EXPECT_EQ(imp.convertir_, c.convertido) << c.ejercicio << " " << c.propio;
+        EXPECT_EQ(imp.Soporte(r2).resultado, 0) << c.ejercicio;
+        EXPECT_EQ(Valor("SELECT base FROM tOperadores"), c.importe) << c.ejercicio << " " << c.propio;
+    }
+}
+
 TEST_F(Importacion, NationalFilesOfBothLayouts) {
     auto salidas = Nuevo().Fichero(prueba::Fixture("estatal_2009.txt"), true);
     ASSERT_EQ(salidas.size(), 6u);
