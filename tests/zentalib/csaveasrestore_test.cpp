@@ -185,6 +185,20 @@ TEST_F(SaveAsRestore, BackupAndRestoreSayWhatTheyDidOrWhatIsWrongWithWhichFile) 
          [](const fs::path&, const fs::path& copia) { fs::resize_file(copia, fs::file_size(copia) / 2); },
          {"La base de datos %2 está dañada." + sin_cambio[0], "%2 datu-basea hondatuta dago." + sin_cambio[1]},
          "malformed"},
+        // Begins as every database of the engine does: a copy spoilt after
+        // its first bytes is damaged, not someone else's file.
+        {"restore of a backup with the engine's mark and garbage after it", true,
+         [](const fs::path&, const fs::path& copia) {
+             EscribirBytes(copia, std::string("SQLite format 3\0", 16) + std::string(8192, 'x'));
+         },
+         {"La base de datos %2 está dañada." + sin_cambio[0], "%2 datu-basea hondatuta dago." + sin_cambio[1]},
+         "file is not a database"},
+        {"restore of a backup with its whole header and garbage after it", true,
+         [](const fs::path&, const fs::path& copia) {
+             EscribirBytes(copia, LeerBytes(copia).substr(0, 100) + std::string(8192, 'x'));
+         },
+         {"La base de datos %2 está dañada." + sin_cambio[0], "%2 datu-basea hondatuta dago." + sin_cambio[1]},
+         "malformed"},
         {"restore of a text file", true,
          [](const fs::path&, const fs::path& copia) { EscribirBytes(copia, "Nombre;NIF\r\nAna;12345678Z\r\n"); },
          {"El archivo %2 no es una base de datos del programa." + sin_cambio[0],
