@@ -159,6 +159,9 @@ TEST_F(Version, EachOutcomeReachesItsWindowAndState) {
          sinConexion, 4, 0},
         {"empty", ServidorHttp::Respuesta(""), false, sinConexion, 4, 0},
         {"silent", {}, false, sinConexion, 1, 0},
+        // Far larger than any version file: not a reply to read.
+        {"too large", ServidorHttp::Respuesta(Ini("1.1.0") + ";" + QByteArray(2 * 1024 * 1024, 'x') + "\r\n"),
+         false, sinConexion, 1, 0},
     };
     for (const auto& [nombre, respuesta, cerrado, ventana, sitAct, comVer] : casos) {
         SCOPED_TRACE(nombre);

@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QMessageBox>
 #include <QRegularExpression>
+#include <QtTest/QTest>
+#include <functional>
 #include <map>
 
 #include "dialogos.h"
@@ -48,8 +50,8 @@ protected:
         if (!registro_.isEmpty()) QFile::remove(registro_);
     }
     QString ruta() const { return QString::fromStdString(strRutaMod); }
-    // Runs the start-up step; `boton` is pressed on the box it shows.
-    bool Preparar(const char* boton) {
+    // Runs the start-up step; `responder` answers the box it shows.
+    bool Preparar(const std::function<void(QMessageBox*)>& responder) {
         bool sigue = true;
         prueba::ConModal([&] { sigue = PrepararBaseUsuario(); },
                          [&](QWidget* w) {
@@ -60,13 +62,26 @@ protected:
                              for (auto b : caja->buttons()) botones_ << b->objectName() + "=" + b->text();
                              const auto log = QRegularExpression("\\S*Error[^\\n]*\\.log").match(texto_);
                              registro_ = log.captured(0);
-                             caja->findChild<QAbstractButton*>(boton)->click();
+                             responder(caja);
+                             abierta_ = caja->isVisible();
                          });
         return sigue;
+    }
+    // Ready for the next box: its log removed, what it showed forgotten.
+    void Olvidar() {
+        QFile::remove(registro_);
+        registro_.clear();
+        caja_.clear();
+        botones_.clear();
+    }
+    // `boton` is pressed on the box.
+    bool Preparar(const char* boton) {
+        return Preparar([boton](QMessageBox* caja) { caja->findChild<QAbstractButton*>(boton)->click(); });
     }
     prueba::Entorno entorno_;
     QString caja_, texto_, registro_;
     QStringList botones_;
+    bool abierta_ = false;  // the box was still open after its answer
 };
 
 TEST_F(BaseInservible, SetAsideOnlyWhenTheUserSaysSoAndThenANewDatabase) {
@@ -115,10 +130,31 @@ TEST_F(BaseInservible, SetAsideOnlyWhenTheUserSaysSoAndThenANewDatabase) {
             QFile::remove(apartada);
             QFile::remove(apartada + "-wal");
         }
-        QFile::remove(registro_);
-        registro_.clear();
-        caja_.clear();
-        botones_.clear();
+        Olvidar();
+    }
+}
+
+// Leaving the box any way but its set-aside button keeps the file as it is.
+TEST_F(BaseInservible, EscOrClosingTheBoxQuitsAndLeavesTheFileWhereItWas) {
+    const struct {
+        const char* nombre;
+        std::function<void(QMessageBox*)> responder;
+    } casos[] = {
+        {"Esc", [](QMessageBox* caja) { QTest::keyClick(caja, Qt::Key_Escape); }},
+        {"closed", [](QMessageBox* caja) { caja->close(); }},
+        {"rejected", [](QMessageBox* caja) { caja->reject(); }},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        CrearServidor<quelvodat::_cDatosGenerales>("Quelvodat.cDatosGenerales")->CerrarConexiones();
+        Escribir(ruta(), "794 notas\r\n");
+        Escribir(ruta() + "-wal", "registro");
+        const auto antes = Contenido(entorno_.carpeta());
+        EXPECT_FALSE(Preparar(c.responder));
+        EXPECT_EQ(caja_, "BaseInservible");
+        EXPECT_FALSE(abierta_);
+        EXPECT_EQ(Contenido(entorno_.carpeta()), antes);
+        Olvidar();
     }
 }
 

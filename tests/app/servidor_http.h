@@ -9,25 +9,36 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <memory>
+#include <optional>
 
 namespace prueba {
 
 class ServidorHttp {
 public:
+    // What the server does once it has written its reply.
+    enum class Despues {
+        Cerrar,    // closes the connection
+        Callar,    // keeps it open and silent
+        Repetir,   // goes on sending blocks of body, as a reply without end would
+    };
+
     // `respuesta` empty: the server keeps every connection open and silent.
-    explicit ServidorHttp(QByteArray respuesta) : respuesta_(std::move(respuesta)) {
+    explicit ServidorHttp(QByteArray respuesta)
+        : ServidorHttp(respuesta, respuesta.isEmpty() ? Despues::Callar : Despues::Cerrar) {}
+
+    ServidorHttp(QByteArray respuesta, Despues despues) : respuesta_(std::move(respuesta)) {
         servidor_.listen(QHostAddress::LocalHost, 0);
-        QObject::connect(&servidor_, &QTcpServer::newConnection, [this] {
+        QObject::connect(&servidor_, &QTcpServer::newConnection, [this, despues] {
             while (QTcpSocket* s = servidor_.nextPendingConnection()) {
                 auto recibido = std::make_shared<QByteArray>();
-                QObject::connect(s, &QTcpSocket::readyRead, s, [this, s, recibido] {
+                QObject::connect(s, &QTcpSocket::readyRead, s, [this, s, recibido, despues] {
                     *recibido += s->readAll();
                     if (!recibido->contains("\r\n\r\n")) return;
                     peticiones << recibido->left(recibido->indexOf("\r\n"));
                     recibido->clear();
-                    if (respuesta_.isEmpty()) return;
-                    s->write(respuesta_);
-                    s->disconnectFromHost();
+                    if (!respuesta_.isEmpty()) Escribir(s, respuesta_);
+                    if (despues == Despues::Cerrar) s->disconnectFromHost();
+                    if (despues == Despues::Repetir) Seguir(s);
                 });
             }
         });
@@ -35,9 +46,16 @@ public:
 
     // A reply with this status and body.
     static QByteArray Respuesta(const QByteArray& cuerpo, int estado = 200) {
-        return "HTTP/1.1 " + QByteArray::number(estado) + (estado == 200 ? " OK" : " Error") +
-               "\r\nContent-Type: text/plain\r\nContent-Length: " +
-               QByteArray::number(cuerpo.size()) + "\r\nConnection: close\r\n\r\n" + cuerpo;
+        return Cabeceras(cuerpo.size(), estado) + cuerpo;
+    }
+
+    // The head of a reply, announcing `longitud` bytes of body or, without
+    // it, a body that ends when the connection does.
+    static QByteArray Cabeceras(std::optional<qint64> longitud, int estado = 200) {
+        QByteArray cabeceras = "HTTP/1.1 " + QByteArray::number(estado) + (estado == 200 ? " OK" : " Error") +
+                               "\r\nContent-Type: text/plain\r\n";
+        if (longitud) cabeceras += "Content-Length: " + QByteArray::number(*longitud) + "\r\n";
+        return cabeceras + "Connection: close\r\n\r\n";
     }
 
     QString Direccion() const {
@@ -55,8 +73,29 @@ public:
 
     // The request lines received ("GET /version?... HTTP/1.1").
     QList<QByteArray> peticiones;
+    // Bytes handed to the connections.
+    qint64 enviados = 0;
+
+    // A reply without end stops here all the same, so that a client that
+    // never stops reading cannot take the machine's memory.
+    static constexpr qint64 kTopeRepetir = 64 * 1024 * 1024;
 
 private:
+    // One more block each time the last has left, until the client goes.
+    void Seguir(QTcpSocket* s) {
+        static const QByteArray bloque(64 * 1024, 'x');
+        QObject::connect(s, &QTcpSocket::bytesWritten, s, [this, s] {
+            if (s->state() == QAbstractSocket::ConnectedState && s->bytesToWrite() == 0 &&
+                enviados < kTopeRepetir)
+                Escribir(s, bloque);
+        });
+        Escribir(s, bloque);
+    }
+
+    void Escribir(QTcpSocket* s, const QByteArray& bytes) {
+        if (const qint64 n = s->write(bytes); n > 0) enviados += n;
+    }
+
     QByteArray respuesta_;
     QTcpServer servidor_;
 };

@@ -25,8 +25,10 @@ const std::vector<Caso> kCasos = {
     // Small letters become capitals as typing writes them, accents kept.
     {"muñoz y garcía, s.l.", "MUÑOZ Y GARCÍA, S.L."},
     {"áéíóúüñç", "ÁÉÍÓÚÜÑÇ"},
-    // A no-break space becomes the substitute.
+    // A no-break space becomes the substitute, each one of them.
     {"ACME\u00A0SL", "ACME SL"},
+    {"ACME\u00A0Y\u00A0CIA", "ACME Y CIA"},
+    {"ACME\u00A0\u00A0SL\u00A0", "ACME  SL "},
     // Characters outside the set stay, for the importer's check to name.
     {"ACME|SL", "ACME|SL"},
     {"MUÃ‘OZ", "MUÃ‘OZ"},  // UTF-8 "Ñ" read as Windows-1252
@@ -55,6 +57,7 @@ TEST(ValidarCaracErrEnImp, LineComesBackCharacterForCharacter) {
 TEST(ValidarCaracErrEnImp, SubstituteIsOneCharacter) {
     auto misc = rt::CreateObjectAs<zentalib::_cMiscelaneos>("Zentalib.cMiscelaneos");
     EXPECT_EQ(misc->ValidarCaracErrEnImp("A\u00A0B", "Ñ"), "AÑB");
+    EXPECT_EQ(misc->ValidarCaracErrEnImp("A\u00A0\u00A0B\u00A0", "Ñ"), "AÑÑBÑ");
     for (const char* malo : {"", "  "})
         EXPECT_EQ(prueba::NumeroDeError([&] { misc->ValidarCaracErrEnImp("A\u00A0B", malo); }),
                   rt::err::InvalidArgument) << '"' << malo << '"';

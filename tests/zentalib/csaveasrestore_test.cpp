@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+#include <QKeyEvent>
 #include <functional>
 
 #include "bd_prueba.h"
@@ -153,6 +157,122 @@ TEST_F(SaveAsRestore, RestoreWithItsBoxesAnsweredByTheUser) {
     }
 }
 
+// The date a copy holds is its file's: 04/03/2012 05:06:07 local time.
+const QDateTime kFechaCopia(QDate(2012, 3, 4), QTime(5, 6, 7));
+
+void Fechar(const fs::path& ruta) {
+    QFile fichero(QString::fromStdString(ruta.string()));
+    ASSERT_TRUE(fichero.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(fichero.setFileTime(kFechaCopia, QFileDevice::FileModificationTime));
+}
+
+QDateTime Fecha(const fs::path& ruta) {
+    return QFileInfo(QString::fromStdString(ruta.string())).lastModified();
+}
+
+// Answers a question with the button of that text, or with Esc; a box that
+// tells what was done is acknowledged.
+std::function<void(QWidget*)> Responder(const QString& respuesta) {
+    return [respuesta](QWidget* w) {
+        auto* caja = qobject_cast<QMessageBox*>(w);
+        if (caja && caja->icon() == QMessageBox::Question && respuesta == "Esc") {
+            QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+            QApplication::sendEvent(caja, &esc);
+            return;
+        }
+        for (auto* boton : w->findChildren<QAbstractButton*>())
+            if (boton->text() == respuesta || boton->text() == "Aceptar" || boton->text() == "Onartu")
+                return boton->click();
+    };
+}
+
+// A backup would replace the earlier one, and with it whatever was deleted
+// since: the user is asked first, told which copy of which date; No leaves it
+// as it was and says nothing was done.
+TEST_F(SaveAsRestore, ABackupOverAnEarlierOneAsksFirstNamingItsDate) {
+    MostrarDialogos(true);
+    const QString pregunta[] = {
+        "Ya existe la copia de seguridad %2, del 04/03/2012 05:06. Si se sustituye por una nueva, se "
+        "perderá lo que solo esté en ella.\n¿Desea sustituirla?",
+        "%2 segurtasun kopia badago jada (data: 04/03/2012 05:06). Berri batekin ordezten bada, bertan "
+        "bakarrik dagoena galdu egingo da.\nOrdeztu nahi duzu?"};
+    const struct {
+        const char* nombre;
+        int32_t idioma;
+        bool anterior;  // an earlier backup is there
+        QString respuesta;
+        bool sustituye;
+    } casos[] = {
+        {"No", 0, true, "No", false},         {"Sí", 0, true, "Sí", true},
+        {"Ez", 10000, true, "Ez", false},     {"Bai", 10000, true, "Bai", true},
+        {"Esc", 0, true, "Esc", false},       {"first backup", 0, false, "", true},
+        {"first backup, Basque", 10000, false, "", true},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        Nueva("sustituir");
+        CrearBaseUsuario(vivo_, "Actual");
+        if (c.anterior) {
+            CrearBaseUsuario(copia_, "Anterior");
+            Fechar(copia_);
+        }
+        const auto antes = LeerBytes(copia_);
+        auto objeto = Objeto(vivo_, copia_, c.idioma);
+        EXPECT_EQ(Llamar([&] { return objeto->CrearBackup(); }, Responder(c.respuesta)), c.sustituye);
+        ASSERT_EQ(vistos_.size(), (c.anterior ? 1u : 0u) + (c.sustituye ? 1u : 0u));
+        if (c.anterior) {
+            EXPECT_EQ(vistos_.front().icono, QMessageBox::Question);
+            EXPECT_EQ(vistos_.front().texto.toStdString(),
+                      QString(pregunta[c.idioma ? 1 : 0])
+                          .replace("%2", QString::fromStdString(copia_.string()))
+                          .toStdString());
+        }
+        if (c.sustituye) {
+            EXPECT_EQ(vistos_.back().icono, QMessageBox::Information);
+            EXPECT_EQ(Nombres(copia_), "Actual");
+        } else {
+            EXPECT_TRUE(LeerBytes(copia_) == antes) << "the earlier backup changed";
+            EXPECT_EQ(Fecha(copia_), kFechaCopia);
+        }
+        EXPECT_EQ(objeto->DetalleFallo(), "");
+        EXPECT_EQ(Contenido(copia_.parent_path()), "794Mod_bak.mdb;");
+    }
+}
+
+// The user can tell which state a copy holds before it replaces the database.
+TEST_F(SaveAsRestore, TheRestoreQuestionGivesTheCopysDate) {
+    MostrarDialogos(true);
+    const struct {
+        int32_t idioma;
+        QString respuesta;
+        QString texto;
+    } casos[] = {
+        {0, "No",
+         "La base de datos %1 se sustituirá por la copia %2, del 04/03/2012 05:06. Los datos actuales se "
+         "perderán.\n¿Desea continuar?"},
+        {10000, "Ez",
+         "%1 datu-basearen ordez %2 kopia (data: 04/03/2012 05:06) jarriko da. Uneko datuak galdu egingo "
+         "dira.\nJarraitu nahi duzu?"},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.idioma);
+        Nueva("fecha-restaurar");
+        CrearBaseUsuario(vivo_, "Actual");
+        CrearBaseUsuario(copia_, "Copia");
+        Fechar(copia_);
+        const auto antes = LeerBytes(vivo_);
+        EXPECT_FALSE(Llamar([&] { return Objeto(copia_, vivo_, c.idioma)->CrearRestore(); },
+                            Responder(c.respuesta)));
+        ASSERT_EQ(vistos_.size(), 1u);
+        EXPECT_EQ(vistos_[0].texto.toStdString(),
+                  QString(c.texto)
+                      .replace("%1", QString::fromStdString(vivo_.string()))
+                      .replace("%2", QString::fromStdString(copia_.string()))
+                      .toStdString());
+        EXPECT_TRUE(LeerBytes(vivo_) == antes);
+    }
+}
+
 // Each says what it did, or what is wrong with which file, in the user's
 // language; the engine's and the system's own words are kept for the error
 // log and never shown.
@@ -183,6 +303,20 @@ TEST_F(SaveAsRestore, BackupAndRestoreSayWhatTheyDidOrWhatIsWrongWithWhichFile) 
          ""},
         {"restore of a truncated backup", true,
          [](const fs::path&, const fs::path& copia) { fs::resize_file(copia, fs::file_size(copia) / 2); },
+         {"La base de datos %2 está dañada." + sin_cambio[0], "%2 datu-basea hondatuta dago." + sin_cambio[1]},
+         "malformed"},
+        // Begins as every database of the engine does: a copy spoilt after
+        // its first bytes is damaged, not someone else's file.
+        {"restore of a backup with the engine's mark and garbage after it", true,
+         [](const fs::path&, const fs::path& copia) {
+             EscribirBytes(copia, std::string("SQLite format 3\0", 16) + std::string(8192, 'x'));
+         },
+         {"La base de datos %2 está dañada." + sin_cambio[0], "%2 datu-basea hondatuta dago." + sin_cambio[1]},
+         "file is not a database"},
+        {"restore of a backup with its whole header and garbage after it", true,
+         [](const fs::path&, const fs::path& copia) {
+             EscribirBytes(copia, LeerBytes(copia).substr(0, 100) + std::string(8192, 'x'));
+         },
          {"La base de datos %2 está dañada." + sin_cambio[0], "%2 datu-basea hondatuta dago." + sin_cambio[1]},
          "malformed"},
         {"restore of a text file", true,

@@ -1,5 +1,8 @@
 #include "csaveasrestore.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "avisos.h"
 #include "copia_bd.h"
 #include "quelvort/class_registry.h"
@@ -12,28 +15,33 @@ std::string cSaveAsRestore::Origen() const { return UnirRuta(rutaOrigen_, archiv
 std::string cSaveAsRestore::Destino() const { return UnirRuta(rutaDestino_, archivoDestino_); }
 
 bool cSaveAsRestore::CrearBackup() {
-    const std::string origen = Origen();
     const std::string destino = Destino();
-    detalleFallo_.clear();
-    // A broken database must not replace a good backup.
-    ResultadoCopia resultado = ComprobarBaseUsuario(origen);
-    if (resultado.ok()) resultado = CopiarBaseDatos(origen, destino);
-    return Terminar(Operacion::Copia, resultado, origen, destino);
+    std::error_code ec;
+    // Whatever was deleted since the earlier backup lives only there: the
+    // user decides whether it goes.
+    const bool sustituye = std::filesystem::is_regular_file(destino, ec);
+    return Copiar(Operacion::Copia, Origen(), destino,
+                  sustituye ? TextoConfirmarSustitucion(destino, idioma_) : QString());
 }
 
 bool cSaveAsRestore::CrearRestore() {
     const std::string origen = Origen();
     const std::string destino = Destino();
+    return Copiar(Operacion::Restauracion, origen, destino, TextoConfirmarRestauracion(origen, destino, idioma_));
+}
+
+bool cSaveAsRestore::Copiar(Operacion operacion, const std::string& origen, const std::string& destino,
+                            const QString& pregunta) {
     detalleFallo_.clear();
-    // Checked before the user is asked and before anything is touched.
+    // Checked before the user is asked and before anything is touched: a
+    // broken database must not replace a good one.
     ResultadoCopia resultado = ComprobarBaseUsuario(origen);
     if (resultado.ok()) {
-        if (!Confirmar(parent_, idioma_, TituloOperacion(Operacion::Restauracion, idioma_),
-                       TextoConfirmarRestauracion(origen, destino, idioma_)))
+        if (!pregunta.isEmpty() && !Confirmar(parent_, idioma_, TituloOperacion(operacion, idioma_), pregunta))
             return false;
         resultado = CopiarBaseDatos(origen, destino);
     }
-    return Terminar(Operacion::Restauracion, resultado, origen, destino);
+    return Terminar(operacion, resultado, origen, destino);
 }
 
 bool cSaveAsRestore::Terminar(Operacion operacion, const ResultadoCopia& resultado, const std::string& origen,

@@ -23,6 +23,10 @@ public:
     std::string DetalleFallo() const override { return detalleFallo_; }
 
 private:
+    // Checks the database to copy, asks `pregunta` unless it is empty, and
+    // copies; answers whether the copy is in place.
+    bool Copiar(Operacion operacion, const std::string& origen, const std::string& destino,
+                const QString& pregunta);
     // Tells the user how the operation ended; answers whether it was done.
     bool Terminar(Operacion operacion, const ResultadoCopia& resultado, const std::string& origen,
                   const std::string& destino);

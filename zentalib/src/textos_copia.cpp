@@ -1,5 +1,6 @@
 #include "textos_copia.h"
 
+#include <QFileInfo>
 #include <filesystem>
 
 #include "avisos.h"
@@ -12,6 +13,11 @@ QString Q(const std::string& texto) { return QString::fromStdString(texto); }
 
 QString Carpeta(const std::string& ruta) {
     return Q(std::filesystem::path(ruta).parent_path().string());
+}
+
+// The state a copy holds is that of the moment its file was written.
+QString FechaArchivo(const std::string& ruta) {
+    return QFileInfo(Q(ruta)).lastModified().toString(QStringLiteral("dd/MM/yyyy HH:mm"));
 }
 
 }  // namespace
@@ -97,11 +103,20 @@ QString TextoHecho(Operacion operacion, const std::string& origen, const std::st
 QString TextoConfirmarRestauracion(const std::string& origen, const std::string& destino,
                                    int32_t idioma) {
     QString texto = EsEuskera(idioma)
-                        ? QStringLiteral("%1 datu-basearen ordez %2 kopia jarriko da. Uneko datuak galdu "
-                                         "egingo dira.\nJarraitu nahi duzu?")
-                        : QStringLiteral("La base de datos %1 se sustituirá por la copia %2. Los datos "
+                        ? QStringLiteral("%1 datu-basearen ordez %2 kopia (data: %3) jarriko da. Uneko datuak "
+                                         "galdu egingo dira.\nJarraitu nahi duzu?")
+                        : QStringLiteral("La base de datos %1 se sustituirá por la copia %2, del %3. Los datos "
                                          "actuales se perderán.\n¿Desea continuar?");
-    return texto.arg(Q(destino), Q(origen));
+    return texto.arg(Q(destino), Q(origen), FechaArchivo(origen));
+}
+
+QString TextoConfirmarSustitucion(const std::string& destino, int32_t idioma) {
+    QString texto = EsEuskera(idioma)
+                        ? QStringLiteral("%1 segurtasun kopia badago jada (data: %2). Berri batekin ordezten "
+                                         "bada, bertan bakarrik dagoena galdu egingo da.\nOrdeztu nahi duzu?")
+                        : QStringLiteral("Ya existe la copia de seguridad %1, del %2. Si se sustituye por una "
+                                         "nueva, se perderá lo que solo esté en ella.\n¿Desea sustituirla?");
+    return texto.arg(Q(destino), FechaArchivo(destino));
 }
 
 }  // namespace zentalib

@@ -21,7 +21,12 @@ QString TextoFallo(Operacion operacion, const ResultadoCopia& resultado, const s
 QString TextoHecho(Operacion operacion, const std::string& origen, const std::string& destino,
                    int32_t idioma);
 
+// The question before a restore: which database the copy replaces, and the
+// copy's name and date (its file's, dd/mm/yyyy hh:mm).
 QString TextoConfirmarRestauracion(const std::string& origen, const std::string& destino,
                                    int32_t idioma);
+
+// The question before a backup replaces an earlier one: its name and date.
+QString TextoConfirmarSustitucion(const std::string& destino, int32_t idioma);
 
 }  // namespace zentalib

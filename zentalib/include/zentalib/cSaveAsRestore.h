@@ -34,14 +34,16 @@ public:
     virtual void BDCampo(const std::string& campo) = 0;
 
     // Copies RutaOrigen+ArchivoOrigen to RutaDestino+ArchivoDestino (the
-    // folder is created), consistent even while the database is in use. True
-    // when the copy is in place; a failure is shown and answers False.
+    // folder is created), consistent even while the database is in use. An
+    // earlier backup there is replaced only after the user confirms, told its
+    // date. True when the copy is in place; a refusal answers False and leaves
+    // the earlier backup as it was; a failure is shown and answers False.
     virtual bool CrearBackup() = 0;
     // Replaces RutaDestino+ArchivoDestino with the user database at
-    // RutaOrigen+ArchivoOrigen after the user confirms. True only when the
-    // target now holds that copy; a file that is no user database of the
-    // system, a refusal or a failure answer False and leave the target as it
-    // was.
+    // RutaOrigen+ArchivoOrigen after the user confirms, told the copy's date.
+    // True only when the target now holds that copy; a file that is no user
+    // database of the system, a refusal or a failure answer False and leave
+    // the target as it was.
     virtual bool CrearRestore() = 0;
     // After a failure or refusal of either: what the user was told, followed
     // by the engine's or the system's own words, for the error log; empty when
