@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "controls/controles.h"
 #include "controls/estilo.h"
 #include "printing/controles.h"
 #include "printing/cselfichero.h"
@@ -23,7 +24,8 @@ ctrSelFichero_794::ctrSelFichero_794(QWidget* parent, UsoFichero uso) : QWidget(
     shpMarcoExplorador = Marco(this, "shpMarcoExplorador");
     exterior->addWidget(shpMarcoExplorador);
     auto fila = new QHBoxLayout(shpMarcoExplorador);
-    lblRuta = new QLabel(shpMarcoExplorador);
+    // A long path shows its end: the file name is what the user checks.
+    lblRuta = new EtiquetaFinal(shpMarcoExplorador);
     lblRuta->setObjectName("lblRuta");
     lblRuta->setMinimumWidth(320);
     lblRuta->setTextInteractionFlags(Qt::TextSelectableByMouse);
