@@ -1,6 +1,7 @@
 #pragma once
-// Making the controls of a window by their names, and the two event facts
-// the windows' handlers share.
+// Making the controls of a window by their names, the read-only boxes that
+// show a long text, and the two event facts the windows' handlers share.
+#include <QLabel>
 #include <QStringList>
 #include <functional>
 #include <vector>
@@ -8,7 +9,6 @@
 class QAbstractButton;
 class QTreeWidget;
 class QEvent;
-class QLabel;
 class QLineEdit;
 class QPushButton;
 class QWidget;
@@ -37,6 +37,33 @@ int ColumnasLista(QTreeWidget* lista, const QStringList& titulos, const std::vec
 // program sets one (a box shows the end of what is set in it), so a long
 // name reads from its first word. Typing in the box is left alone.
 void MostrarPrincipio(QLineEdit* caja);
+
+// The box is made wide enough for that many of the widest character a user
+// may type, so a value of the longest length reads whole whatever its letters.
+void AnchoParaCaracteres(QLineEdit* caja, int caracteres);
+
+// A label that shows the end of a text longer than itself, after an ellipsis,
+// so a long path keeps its file name in view; the whole text stays its text()
+// and is its tooltip. It asks for room for the whole text but can do with
+// less.
+class EtiquetaFinal : public QLabel {
+    Q_OBJECT
+    Q_PROPERTY(QString textoVisible READ TextoVisible)
+
+public:
+    explicit EtiquetaFinal(QWidget* padre = nullptr);
+
+    // What the label shows at its present width.
+    QString TextoVisible() const;
+    QSize minimumSizeHint() const override;
+
+protected:
+    bool event(QEvent* evento) override;
+    void paintEvent(QPaintEvent* evento) override;
+
+private:
+    QRect areaTexto() const;
+};
 
 // A focus-out event that moves the focus within the window; the focus
 // leaving with its window (a modal list opening, another window activated)

@@ -107,6 +107,8 @@ void frmDeclaraciones_794::crearControles() {
     txtNif = caja(this, "txtNif", 20, true);
     lblNombre = NuevaEtiqueta(this, "lblNombre");
     txtNombre = caja(this, "txtNombre", 40, true);
+    // The user cannot scroll it: the longest name must fit.
+    AnchoParaCaracteres(txtNombre, 40);
     txtNif->setFocusPolicy(Qt::NoFocus);
     txtNombre->setFocusPolicy(Qt::NoFocus);
     declarante->addWidget(lblNif, 0, 0);

@@ -2,11 +2,15 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QIdentityProxyModel>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 
+#include "controls/controles.h"
 #include "controls/estilo.h"
 #include "printing/controles.h"
 #include "printing/cselfichero.h"
@@ -16,6 +20,30 @@
 
 namespace quelvo {
 
+namespace {
+
+// The chooser's list with sizes and dates in the default locale, the
+// program's language: Qt's file model writes them in the machine's, English
+// month names included.
+class FicherosEnIdioma : public QIdentityProxyModel {
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+
+    QVariant data(const QModelIndex& indice, int rol) const override {
+        enum { kTamano = 1, kFecha = 3 };
+        const auto ficheros = qobject_cast<const QFileSystemModel*>(sourceModel());
+        if (rol == Qt::DisplayRole && ficheros && (indice.column() == kTamano || indice.column() == kFecha)) {
+            const QModelIndex origen = mapToSource(indice);
+            if (indice.column() == kFecha)
+                return QLocale().toString(ficheros->lastModified(origen), QLocale::ShortFormat);
+            if (!ficheros->isDir(origen)) return QLocale().formattedDataSize(ficheros->size(origen));
+        }
+        return QIdentityProxyModel::data(indice, rol);
+    }
+};
+
+}  // namespace
+
 ctrSelFichero_794::ctrSelFichero_794(QWidget* parent, UsoFichero uso) : QWidget(parent), uso_(uso) {
     setObjectName("ctrSelFichero_794");
     auto exterior = new QHBoxLayout(this);
@@ -23,7 +51,8 @@ ctrSelFichero_794::ctrSelFichero_794(QWidget* parent, UsoFichero uso) : QWidget(
     shpMarcoExplorador = Marco(this, "shpMarcoExplorador");
     exterior->addWidget(shpMarcoExplorador);
     auto fila = new QHBoxLayout(shpMarcoExplorador);
-    lblRuta = new QLabel(shpMarcoExplorador);
+    // A long path shows its end: the file name is what the user checks.
+    lblRuta = new EtiquetaFinal(shpMarcoExplorador);
     lblRuta->setObjectName("lblRuta");
     lblRuta->setMinimumWidth(320);
     lblRuta->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -56,6 +85,10 @@ void ctrSelFichero_794::cmdExplorar_Click() {
     // file that exists is not asked about here.
     QFileDialog dialogo(window());
     dialogo.setObjectName("cdbExplorador");
+    // Qt's own chooser on every desktop, in the program's language; a
+    // desktop's native one would speak the machine's.
+    dialogo.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialogo.setProxyModel(new FicherosEnIdioma(&dialogo));
     dialogo.setFileMode(QFileDialog::AnyFile);
     dialogo.setAcceptMode(uso_ == UsoFichero::Escribir ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialogo.setOption(QFileDialog::DontConfirmOverwrite, true);

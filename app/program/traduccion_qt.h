@@ -1,8 +1,8 @@
 #pragma once
 // Qt's own texts (the file chooser, the standard buttons of its boxes, the
-// edit menus) in the program's language: Qt's Spanish translation from the
-// system, and for Basque, which Qt does not translate, the texts the catalog
-// holds over it.
+// edit menus, the print dialog) in the program's language: Qt's Spanish
+// translation from the system, completed where it leaves English, and for
+// Basque, which Qt does not translate, the texts the catalog holds over it.
 
 namespace quelvo {
 

@@ -1,5 +1,6 @@
 #include "services/cgeneral.h"
 
+#include <QLocale>
 #include <QTreeWidget>
 
 #include "quelvodat/cDatosGenerales.h"
@@ -19,7 +20,13 @@ std::shared_ptr<quelvodat::_cDatosGenerales> datosGenerales() {
 
 QString texto(const std::string& s) { return QString::fromStdString(s); }
 
-void ponerOffset(const QString& codigo) { lngIdioma = codigo == "E" ? kOffsetEuskera : 0; }
+void ponerOffset(const QString& codigo) {
+    lngIdioma = codigo == "E" ? kOffsetEuskera : 0;
+    // Qt's own dialogs write dates and name kinds of files in the default
+    // locale, the machine's unless set.
+    QLocale::setDefault(lngIdioma == kOffsetEuskera ? QLocale(QLocale::Basque, QLocale::Spain)
+                                                    : QLocale(QLocale::Spanish, QLocale::Spain));
+}
 
 void mostrarLista(QTreeWidget* lsv, const rt::Variant& vDatos, bool clavePais) {
     // Null (no rows) is not a list: the old control raised a type mismatch.

@@ -20,7 +20,8 @@ public:
     QWidget* ctlImpControl = nullptr;
 
     // Sets the language ("E" Basque, anything else Spanish), stores it in the
-    // user database and sets the catalog offset.
+    // user database and sets the catalog offset and the default locale
+    // (eu_ES or es_ES).
     void IDI(const QString& codigo);
     QString IDI();
 

@@ -1,12 +1,15 @@
 // Long values seen whole or from their start: the lists' columns of
 // identifiers are as wide as their longest value and their name columns
 // widen with the window, with the headings over them; the boxes the program
-// fills show the beginning of a text longer than themselves.
+// fills show the beginning of a text longer than themselves; the declarant's
+// name reads whole and a destination path keeps its file name in view.
 #include <gtest/gtest.h>
 
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QToolTip>
 #include <QTreeWidget>
 
 #include "declarations/cdeclarado.h"
@@ -19,6 +22,7 @@
 #include "parties/cdeclarante.h"
 #include "parties/frmListaDeclarantes_794.h"
 #include "printing/cimprgrabar.h"
+#include "printing/cselfichero.h"
 #include "printing/ctrListaDecl_794.h"
 #include "services/objetos.h"
 #include "ventanas_declaraciones.h"
@@ -31,6 +35,23 @@ namespace {
 // widest letter.
 const QString kNombreLargo = "CONSTRUCCIONES TXORIHERRI ARABA SOCIEDAD";
 const QString kNombreAncho(40, QChar('W'));
+const QString kNombreM(40, QChar('M'));
+
+// The whole text is in view: with the cursor at its end the box has not
+// scrolled, so the end stands as far from the start as the text is wide.
+void Entera(QLineEdit* caja) {
+    SCOPED_TRACE(caja->objectName().toStdString() + " \"" + caja->text().toStdString() + "\"");
+    auto cursor = [caja](int posicion) {
+        caja->setCursorPosition(posicion);
+        caja->grab();
+        return caja->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+    };
+    const QRect inicio = cursor(0);
+    const QRect fin = cursor(static_cast<int>(caja->text().size()));
+    EXPECT_NEAR(fin.x() - inicio.x(), caja->fontMetrics().horizontalAdvance(caja->text()), 1);
+    EXPECT_LE(fin.right(), caja->width());
+    caja->setCursorPosition(0);
+}
 
 // Nothing of the column's values is cut: the view's own measure of its
 // widest cell fits in it.
@@ -209,6 +230,70 @@ TEST_F(TextosEnteros, BoxesTheProgramFillsShowTheBeginningOfALongText) {
         EXPECT_LT(cursor.center().x(), caja->width() / 4);
         CerrarVentanas();
     }
+}
+
+// The declarations window's name box holds a name of 40 of the widest
+// letters whole, in the layout of either language.
+TEST_F(TextosEnteros, TheDeclarantsLongestNameReadsWholeInBothLanguages) {
+    for (const int32_t idioma : {0, quelvo::kOffsetEuskera}) {
+        for (const QString& nombre : {kNombreLargo, kNombreAncho, kNombreM}) {
+            SCOPED_TRACE(idioma);
+            entorno_.sql("UPDATE TDeclarante SET nombred = '" + nombre.toStdString() + "' WHERE coddec = 5;");
+            quelvo::lngIdioma = idioma;
+            QWidget* v = declaraciones();
+            ASSERT_NE(v, nullptr);
+            auto caja = Control<QLineEdit>(v, "txtNombre");
+            ASSERT_EQ(caja->text().toStdString(), nombre.toStdString());
+            Entera(caja);
+            CerrarVentanas();
+        }
+    }
+    quelvo::lngIdioma = 0;
+}
+
+// The print dialog's destination, chosen in the file selection window it
+// opens when recording is ticked: a long path in a deep folder shows its end,
+// the file name, and the whole path as its tooltip; a short one shows whole.
+TEST_F(TextosEnteros, TheDestinationShowsTheEndOfALongPathAndAllOfItAsItsTooltip) {
+    // Nothing is written: the selection is cancelled.
+    const QString corta = "/datos/794_CE12.txt";
+    const QString larga = entorno_.carpeta() +
+                          "/asesoria fiscal/clientes del territorio/construcciones y obras publicas/"
+                          "declaraciones recapitulativas/ejercicio 2012/segundo trimestre/794_CE12.txt";
+    for (const int32_t idioma : {0, quelvo::kOffsetEuskera}) {
+        for (const QString& ruta : {larga, corta}) {
+            SCOPED_TRACE(std::to_string(idioma) + " " + ruta.toStdString());
+            quelvo::lngIdioma = idioma;
+            QWidget* v = impresion();
+            ASSERT_NE(v, nullptr);
+            quelvo::objSelFichero().RutaPorDefecto(ruta);
+            bool visto = false;
+            ConModal([&] { Control<QAbstractButton>(v, "chkGrabar")->click(); },
+                     [&](QWidget* w) {
+                         auto etiqueta = w->findChild<QLabel*>("lblRuta");
+                         if (!etiqueta) return;
+                         visto = true;
+                         Procesar();
+                         EXPECT_EQ(etiqueta->text().toStdString(), ruta.toStdString());
+                         const QString visible = etiqueta->property("textoVisible").toString();
+                         EXPECT_TRUE(visible.endsWith("/794_CE12.txt")) << visible.toStdString();
+                         EXPECT_LE(etiqueta->fontMetrics().horizontalAdvance(visible),
+                                   etiqueta->contentsRect().width());
+                         if (ruta == corta) {
+                             EXPECT_EQ(visible.toStdString(), ruta.toStdString());
+                         }
+                         const QPoint punto = etiqueta->rect().center();
+                         QHelpEvent ayuda(QEvent::ToolTip, punto, etiqueta->mapToGlobal(punto));
+                         QApplication::sendEvent(etiqueta, &ayuda);
+                         EXPECT_EQ(QToolTip::text().toStdString(), ruta.toStdString());
+                         QToolTip::hideText();
+                         Control<QAbstractButton>(w, "cmdCancelar")->click();
+                     });
+            EXPECT_TRUE(visto);
+            CerrarVentanas();
+        }
+    }
+    quelvo::lngIdioma = 0;
 }
 
 }  // namespace

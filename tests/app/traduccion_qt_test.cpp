@@ -1,12 +1,28 @@
 // Qt's own texts in the program's language: the file chooser of the path box
-// and the standard buttons of boxes raised outside our message window.
+// (its labels, and the kinds and dates of the files it lists), the standard
+// buttons of boxes raised outside our message window, and the print dialog.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QDateTime>
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QFileDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QTabWidget>
+#include <QTreeView>
+#include <algorithm>
+#include <map>
 
 #include "dialogos.h"
 #include "entorno.h"
@@ -14,6 +30,8 @@
 #include "printing/ctrSelFichero_794.h"
 #include "program/traduccion_qt.h"
 #include "services/catalogo.h"
+#include "services/cgeneral.h"
+#include "services/objetos.h"
 
 using namespace quelvo;
 
@@ -113,6 +131,164 @@ TEST_F(TraduccionQt, StandardButtonsOfQtBoxesInTheUsersLanguage) {
         QMessageBox caja(QMessageBox::Warning, "Quelvo", "x", c.boton);
         EXPECT_EQ(caja.button(c.boton)->text().toStdString(), c.texto) << c.idioma << "/" << c.boton;
     }
+}
+
+// One row of the chooser's list: the kind of file and its date.
+struct Fila {
+    QString tipo, fecha;
+};
+
+// The rows the chooser lists in its folder once it has read the details of
+// those named.
+std::map<QString, Fila> Listado(QFileDialog* d, const QStringList& nombres) {
+    std::map<QString, Fila> filas;
+    auto vista = d->findChild<QTreeView*>("treeView");
+    if (!vista) return filas;
+    QElapsedTimer reloj;
+    reloj.start();
+    while (reloj.elapsed() < 5000) {
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+        const QAbstractItemModel* modelo = vista->model();
+        const QModelIndex raiz = vista->rootIndex();
+        filas.clear();
+        for (int r = 0; r < modelo->rowCount(raiz); ++r)
+            filas[modelo->index(r, 0, raiz).data().toString()] = {modelo->index(r, 2, raiz).data().toString(),
+                                                                 modelo->index(r, 3, raiz).data().toString()};
+        if (std::all_of(nombres.begin(), nombres.end(), [&](const QString& n) {
+                return filas.count(n) && !filas[n].tipo.isEmpty() && !filas[n].fecha.isEmpty();
+            }))
+            break;
+    }
+    return filas;
+}
+
+// The language chosen in the program: the chooser names the kinds of files
+// and writes their dates in it, never in English.
+TEST_F(TraduccionQt, FileChooserWritesKindsAndDatesInTheUsersLanguage) {
+    const QDir carpeta(entorno_.carpeta());
+    ASSERT_TRUE(carpeta.mkdir("anteriores"));
+    const QDateTime diciembre(QDate(2011, 12, 9), QTime(21, 34));
+    for (const char* nombre : {"resumen.pdf", "794_CE11.txt"}) {
+        QFile f(carpeta.filePath(nombre));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray(nombre).endsWith(".pdf") ? "%PDF-1.4\n%%EOF\n" : "17942011\r\n");
+        // Written out first, or closing would date it now.
+        ASSERT_TRUE(f.flush());
+        ASSERT_TRUE(f.setFileTime(diciembre, QFileDevice::FileModificationTime));
+    }
+    const struct {
+        const char* idioma;
+        const char* pdf;
+        const char* texto;
+        const char* carpeta;
+    } casos[] = {
+        {"C", "documento PDF", "documento de texto sencillo", "Carpeta"},
+        // The system's names of file kinds have Basque; Qt's own "Folder"
+        // has none and stays Spanish.
+        {"E", "PDF dokumentua", "testu soileko dokumentua", "Carpeta"},
+    };
+    const QRegularExpression letra(QStringLiteral("\\p{L}"));
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.idioma);
+        quelvo::objGeneral().IDI(c.idioma);
+        ctrSelFichero_794 caja(nullptr, UsoFichero::Escribir);
+        std::map<QString, Fila> filas;
+        prueba::ConModal([&] { caja.cmdExplorar->click(); },
+                         [&](QWidget* w) {
+                             auto d = qobject_cast<QFileDialog*>(w);
+                             if (!d) return;
+                             filas = Listado(d, {"resumen.pdf", "794_CE11.txt", "anteriores"});
+                             d->reject();
+                         },
+                         8000);
+        EXPECT_EQ(filas["resumen.pdf"].tipo.toStdString(), c.pdf);
+        EXPECT_EQ(filas["794_CE11.txt"].tipo.toStdString(), c.texto);
+        EXPECT_EQ(filas["anteriores"].tipo.toStdString(), c.carpeta);
+        for (const auto& [nombre, fila] : filas) {
+            SCOPED_TRACE(nombre.toStdString() + ": " + fila.fecha.toStdString());
+            // Numbers only: no month's name in any language.
+            EXPECT_FALSE(fila.fecha.contains(letra));
+        }
+        for (const char* nombre : {"resumen.pdf", "794_CE11.txt"}) {
+            const QString fecha = filas[nombre].fecha;
+            for (const char* parte : {"9", "12", "11", "21:34"})
+                EXPECT_TRUE(fecha.contains(parte)) << fecha.toStdString();
+        }
+    }
+    quelvo::objGeneral().IDI("C");
+}
+
+// What Qt's print dialog shows: its own translation completed where it
+// leaves English, the catalog's Basque where the catalog has the text.
+TEST_F(TraduccionQt, PrintDialogLeavesNoEnglish) {
+    const struct {
+        const char* idioma;
+        const char* titulo;
+        const char* imprimir;
+    } idiomas[] = {{"C", "Imprimir", "Im&primir"}, {"E", "Inprimatu", "&Inprimatu"}};
+    // Spanish in both languages: Qt has no Basque.
+    const std::map<std::string, std::string> esperados = {
+        {"duplex", "Impresión a doble cara"},
+        {"noDuplex", "Desactivada"},
+        {"duplexLong", "Encuadernación por el lado largo"},
+        {"duplexShort", "Encuadernación por el lado corto"},
+        {"pagesRadioButton", "Páginas"},
+        {"conflictsLabel", "Algunas opciones están en conflicto. Corríjalas."},
+    };
+    for (const auto& idioma : idiomas) {
+        SCOPED_TRACE(idioma.idioma);
+        quelvo::objGeneral().IDI(idioma.idioma);
+        QPrinter impresora;
+        QPrintDialog dialogo(&impresora);
+        std::map<std::string, std::string> vistos;
+        QString titulo, imprimir, ayudaPaginas, aviso;
+        QStringList pestanas;
+        auto texto = [&](QWidget* ventana) {
+            for (QWidget* c : ventana->findChildren<QWidget*>()) {
+                const std::string nombre = c->objectName().toStdString();
+                if (!esperados.count(nombre)) continue;
+                if (auto b = qobject_cast<QAbstractButton*>(c)) vistos[nombre] = b->text().toStdString();
+                else if (auto g = qobject_cast<QGroupBox*>(c)) vistos[nombre] = g->title().toStdString();
+                else if (auto l = qobject_cast<QLabel*>(c)) vistos[nombre] = l->text().toStdString();
+            }
+        };
+        prueba::ConModal([&] { dialogo.exec(); },
+                         [&](QWidget* w) {
+                             if (w == &dialogo) {
+                                 texto(w);
+                                 titulo = w->windowTitle();
+                                 imprimir = w->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->text();
+                                 ayudaPaginas = w->findChild<QLineEdit*>("pagesLineEdit")->toolTip();
+                                 // The printer's properties, opened once this handler is over.
+                                 auto propiedades = w->findChild<QAbstractButton*>("properties");
+                                 QMetaObject::invokeMethod(propiedades, &QAbstractButton::click, Qt::QueuedConnection);
+                                 return;
+                             }
+                             if (auto caja = qobject_cast<QMessageBox*>(w)) {
+                                 aviso = caja->windowTitle() + "\n" + caja->text();
+                                 caja->accept();
+                                 QMetaObject::invokeMethod(&dialogo, &QDialog::reject, Qt::QueuedConnection);
+                                 return;
+                             }
+                             texto(w);
+                             if (auto tabs = w->findChild<QTabWidget*>("tabs"))
+                                 for (int i = 0; i < tabs->count(); ++i) pestanas << tabs->tabText(i);
+                             if (auto d = qobject_cast<QDialog*>(w)) d->reject();
+                             // A list of pages that is none: the dialog refuses it with a message.
+                             dialogo.findChild<QAbstractButton*>("pagesRadioButton")->setChecked(true);
+                             dialogo.findChild<QLineEdit*>("pagesLineEdit")->setText("9-3,x");
+                             QMetaObject::invokeMethod(&dialogo, &QDialog::accept, Qt::QueuedConnection);
+                         });
+        EXPECT_EQ(titulo.toStdString(), idioma.titulo);
+        EXPECT_EQ(imprimir.toStdString(), idioma.imprimir);
+        EXPECT_EQ(vistos, esperados);
+        EXPECT_TRUE(ayudaPaginas.startsWith(QString::fromUtf8("Indique las páginas"))) << ayudaPaginas.toStdString();
+        EXPECT_TRUE(pestanas.contains(QStringLiteral("Avanzado"))) << pestanas.join("|").toStdString();
+        EXPECT_FALSE(pestanas.contains(QStringLiteral("Advanced")));
+        const QString rechazo = QString::fromUtf8("Definición de páginas no válida\n9-3,x no sigue la sintaxis");
+        EXPECT_TRUE(aviso.startsWith(rechazo)) << aviso.toStdString();
+    }
+    quelvo::objGeneral().IDI("C");
 }
 
 }  // namespace
