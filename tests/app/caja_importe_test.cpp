@@ -8,6 +8,8 @@
 #include "controls/caja_importe.h"
 #include "services/valores.h"
 
+#include <optional>
+
 using quelvo::CajaImporte;
 
 namespace {
@@ -19,6 +21,40 @@ TEST(FormatoImporte, SpanishThousandsAndTwoDecimals) {
         {99999999999.99, "99.999.999.999,99"}, {-0.004, "0,00"}, {1000, "1.000,00"},
     };
     for (const auto& [importe, texto] : casos) EXPECT_EQ(quelvo::FormatoImporte(importe), texto) << importe;
+}
+
+TEST(LeerImporte, ReadsWhatWasMeantOrNothing) {
+    const std::pair<const char*, const char*> casos[] = {
+        {"", ""}, {"  ", ""}, {"0", "0"}, {"-0", "0"}, {"-0,00", "0,00"}, {"007", "7"},
+        {"1234,56", "1234,56"}, {"1.234,56", "1234,56"}, {"1.234", "1234"}, {"1.23", "1,23"},
+        {"1.2", "1,2"}, {"12.345.678", "12345678"}, {"1.234.56", "1234,56"}, {"1234.", "1234"},
+        {"1234,", "1234"}, {".5", "0,5"}, {"-,5", "-0,5"}, {" -7,5 ", "-7,5"},
+        {"123456789012,34", "123456789012,34"}, {"99999999999999999999", "99999999999999999999"},
+        // No amount.
+        {"-", nullptr}, {",", nullptr}, {".", nullptr}, {"-.", nullptr}, {"--5", nullptr},
+        {"+5", nullptr}, {"5-", nullptr}, {"1,234.56", nullptr}, {"1.2345", nullptr},
+        {"0.123", nullptr}, {"1234.567", nullptr}, {"12.34.56", nullptr}, {"1 234", nullptr},
+        {"1e5", nullptr}, {"12a3", nullptr}, {"7,891", nullptr}, {"1,2,3", nullptr},
+        {"1.234,5.6", nullptr}, {"1,5.", nullptr}, {"\xD9\xA1", nullptr},
+    };
+    for (const auto& [texto, importe] : casos) {
+        SCOPED_TRACE(texto);
+        const std::optional<QString> leido = quelvo::LeerImporte(QString::fromUtf8(texto));
+        ASSERT_EQ(leido.has_value(), importe != nullptr);
+        if (importe) {
+            EXPECT_EQ(leido->toStdString(), importe);
+        }
+    }
+}
+
+TEST(FormatoImporte, ReadAmountsWholeAndOtherTextsAsTheyAre) {
+    const std::pair<const char*, const char*> casos[] = {
+        {"1234,5", "1.234,50"}, {"-1234567", "-1.234.567,00"}, {"0,5", "0,50"}, {"12", "12,00"},
+        {"1.234", "1.234,00"}, {"123456789012345678,9", "123.456.789.012.345.678,90"},
+        {"", ""}, {"12a3", "12a3"}, {"7,891", "7,891"},
+    };
+    for (const auto& [texto, mostrado] : casos)
+        EXPECT_EQ(quelvo::FormatoImporte(QString(texto)).toStdString(), mostrado) << texto;
 }
 
 class Caja : public ::testing::Test {
