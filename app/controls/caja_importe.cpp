@@ -2,64 +2,68 @@
 
 #include <QFocusEvent>
 #include <QKeyEvent>
-#include <QRegularExpressionValidator>
+#include <QValidator>
 
-#include "quelvort/convert.h"
+#include "controls/controles.h"
 #include "services/valores.h"
 
 namespace quelvo {
 
 namespace {
 
-// What the box accepts, and what Valor may hold.
-QRegularExpression patron() {
-    return QRegularExpression(QString("^-?\\d{0,%1}(,\\d{0,%2})?$")
-                                  .arg(CajaImporte::kDigitosEnteros)
-                                  .arg(CajaImporte::kDecimales));
-}
+// The amount read, or the text as it stands when it is no amount.
+QString leido(const QString& texto) { return LeerImporte(texto).value_or(texto); }
 
-// A text without a digit ("-", ",") is no amount.
-QString normalizado(const QString& texto) {
-    for (QChar c : texto)
-        if (c.isDigit()) return texto;
-    return {};
-}
+// Refuses nothing, so no keystroke is lost; says whether the text is an
+// amount. Being a filter, it also keeps the window's key filter off the box.
+class ValidadorImporte : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& texto, int&) const override {
+        return LeerImporte(texto) ? Acceptable : Intermediate;
+    }
+};
 
 }  // namespace
 
 CajaImporte::CajaImporte(QWidget* parent) : QLineEdit(parent) {
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    setValidator(new QRegularExpressionValidator(patron(), this));
+    setValidator(new ValidadorImporte(this));
 }
 
-QString CajaImporte::Valor() const { return hasFocus() ? normalizado(text()) : valor_; }
+QString CajaImporte::Valor() const { return editando_ ? leido(text()) : valor_; }
+
+bool CajaImporte::EsImporte() const { return LeerImporte(Valor()).has_value(); }
 
 void CajaImporte::Valor(const QString& valor) {
-    // A value the program sets that the box could not hold is shown as it
-    // is; the entry's checks report it.
-    valor_ = normalizado(valor.trimmed());
-    if (hasFocus())
+    // A value the program sets that is no amount is shown as it is; the
+    // entry's checks report it.
+    valor_ = leido(valor);
+    if (editando_)
         setText(valor_);
     else
         Mostrar();
 }
 
-void CajaImporte::Mostrar() {
-    const auto numero = rt::ParseSpanishNumber(valor_.toStdString());
-    setText(valor_.isEmpty() || !numero ? valor_ : FormatoImporte(*numero));
-}
+void CajaImporte::Mostrar() { setText(FormatoImporte(valor_)); }
 
 void CajaImporte::focusInEvent(QFocusEvent* evento) {
-    setText(valor_);
+    const bool entra = !editando_;
+    if (entra) {
+        editando_ = true;
+        setText(valor_);
+    }
     QLineEdit::focusInEvent(evento);
-    selectAll();
+    if (entra) selectAll();
 }
 
 void CajaImporte::focusOutEvent(QFocusEvent* evento) {
-    valor_ = normalizado(text());
     QLineEdit::focusOutEvent(evento);
+    if (!FocoSaleDentro(evento)) return;
+    editando_ = false;
+    valor_ = leido(text());
     Mostrar();
-    emit Salida();
+    emit Salida(evento->reason());
 }
 
 void CajaImporte::keyPressEvent(QKeyEvent* evento) {

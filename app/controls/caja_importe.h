@@ -1,9 +1,10 @@
 #pragma once
 // The amount box: a text box that holds an amount as text in Spanish
-// conventions ("1234,56"), takes at most the digits a submission record holds
-// (eleven whole digits, two decimals, an optional minus), shows the amount
-// with thousands points while it is not being edited, and tells its window
-// when the user leaves it.
+// conventions ("1234,56"), keeps every character the user types or pastes,
+// shows the amount with thousands points while it is not being edited, and
+// tells its window when the user leaves it. What was typed is read as
+// LeerImporte reads it; a text that is no amount is kept as typed, for the
+// window to refuse, never cut into another number.
 #include <QLineEdit>
 #include <QString>
 
@@ -13,19 +14,19 @@ class CajaImporte : public QLineEdit {
     Q_OBJECT
 
 public:
-    static constexpr int kDigitosEnteros = 11;
-    static constexpr int kDecimales = 2;
-
     explicit CajaImporte(QWidget* parent = nullptr);
 
     // The amount as text with a decimal comma and no thousands points; ""
-    // for a box without an amount.
+    // for a box without an amount; a text that is no amount as it stands.
     QString Valor() const;
     void Valor(const QString& valor);
+    // Whether Valor is an amount (or empty).
+    bool EsImporte() const;
 
 signals:
-    // The box lost the focus; Valor holds what the user left in it.
-    void Salida();
+    // The user left the box for another control of the window, by `motivo`
+    // (Tab, a click, a shortcut...); Valor holds what was left in it.
+    void Salida(Qt::FocusReason motivo);
 
 protected:
     void focusInEvent(QFocusEvent* evento) override;
@@ -36,6 +37,9 @@ private:
     void Mostrar();
 
     QString valor_;
+    // Between entering the box and leaving it; the focus lent to an edit
+    // menu or to another window does not end it.
+    bool editando_ = false;
 };
 
 }  // namespace quelvo

@@ -76,6 +76,7 @@ int16_t cDeclarado::Ejercicio() const { return rt::CInt(rt::Variant(Ejercicio_))
 void cDeclarado::importe(double v) {
     // Whole hundredths, so a typed 1234,56 is held as 123456 exactly.
     importe_ = rt::RoundHalfAwayFromZero(v * 100);
+    importeIlegible_.clear();
 }
 
 void cDeclarado::InicializarDeclarado() {
@@ -83,6 +84,7 @@ void cDeclarado::InicializarDeclarado() {
     if (modo != kModoAlta && modo != kModoTrasBaja && modo != kModoDescarga) return;
     codope_ = 0;
     importe_ = 0;
+    importeIlegible_.clear();
     Periodoo_ = 0;
     Ejercicio_ = 0;
     paiso_.clear();
@@ -117,7 +119,10 @@ bool cDeclarado::ValidarDeclarado() {
     }
     // "0" stood for no key before 2010; no key at all is refused in any exercise.
     if ((clave == "0" && Y < kEjercicioMeses) || clave.trimmed().isEmpty()) h.Anadir(4, 12);
-    if (importe_ == 0) h.Anadir(5, 41);
+    // An amount not read leaves the one held before unchecked: it is not the entry's.
+    const bool leido = importeIlegible_.isEmpty();
+    if (!leido) h.Anadir(5, kCodigoImporteIlegible);
+    else if (importe_ == 0) h.Anadir(5, 41);
     if (DeclaradosCoincidentes(objDeclaracion().ModoDeclaracion() == kModoEdicion))
         h.Anadir(5, 14);
     if (esUno(clave, {"S", "I"}) && EjR > 0 && EjR < kEjercicioMeses) h.Anadir(5, 52);
@@ -136,14 +141,23 @@ bool cDeclarado::ValidarDeclarado() {
     } else if (EjR > Y) {
         h.Anadir(5, 58);
     }
-    if (importe_ < 0) h.Anadir(5, 65);
+    if (leido && importe_ < 0) h.Anadir(5, 65);
     if (PaisIncorporadoDespues()) h.Anadir(5, 59);
-    if (TotalFueraDelFichero()) h.Anadir(5, kCodigoTotalFichero);
+    if (leido && ImporteFueraDelFichero()) h.Anadir(5, kCodigoTotalFichero);
     return h.Mostrar();
 }
 
-bool cDeclarado::TotalFueraDelFichero() {
+bool cDeclarado::ValidarImporte() {
+    Hallazgos h;
+    if (!importeIlegible_.isEmpty()) h.Anadir(5, kCodigoImporteIlegible);
+    else if (ImporteFueraDelFichero()) h.Anadir(5, kCodigoTotalFichero);
+    return h.Mostrar();
+}
+
+bool cDeclarado::ImporteFueraDelFichero() {
     const cListaDeclaraciones& lista = objListaDeclaraciones();
+    // Every entry's record has an amount field of the same digits.
+    if (EurosDeCentesimas(importe_, lista.MonedaOrigen()) > kImporteMaximoFichero) return true;
     const int32_t ejercicio = lista.Ejercicio();
     const QString grupo = GrupoEnFichero(claveopo(), tipoopo_, ejercicio);
     if (grupo.isEmpty()) return false;
@@ -247,6 +261,7 @@ void cDeclarado::CargarDeclarado() {
         razon_ = textoDe(r(C::razon));
         claveopo_ = textoDe(r(C::claveopo));
         importe_ = base;
+        importeIlegible_.clear();
         Signo_ = textoDe(r(C::signoo));
         Ejercicio_ = ejercicio;
         Periodoo_ = periodo;

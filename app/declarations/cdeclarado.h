@@ -40,9 +40,15 @@ public:
     // nothing. Kept 32-bit, read 16-bit: a value that does not fit raises 6.
     int16_t Ejercicio() const;
     void Ejercicio(int32_t v) { Ejercicio_ = v; }
-    // Taxable base in currency units; held in whole hundredths.
+    // Taxable base in currency units; held in whole hundredths. Setting it
+    // forgets a text that was no amount.
     double importe() const { return importe_ / 100; }
     void importe(double v);
+    // The text the amount box was left with when it was no amount, "" when
+    // it was one: the amount held before stays, and the checks refuse the
+    // entry until an amount is set.
+    const QString& importeIlegible() const { return importeIlegible_; }
+    void importeIlegible(const QString& v) { importeIlegible_ = v; }
     // The held base in hundredths, as stored.
     double importeCentesimas() const { return importe_; }
     // Sign of a rectification.
@@ -69,10 +75,14 @@ public:
     // Clears the entry for a new one, only while the entry window is in
     // mode 4 (new), 6 (after a deletion) or 8 (unloading).
     void InicializarDeclarado();
-    // The checks against the current declaration (the twelve, then the
-    // declaration's total in the file); findings are shown and the answer
-    // is false.
+    // The checks against the current declaration (the twelve, an amount
+    // typed that is no amount, then what the file holds of the amount and
+    // the declaration's total); findings are shown and the answer is false.
     bool ValidarDeclarado();
+    // The checks of the amount alone, run when its box is left: a text that
+    // is no amount, an amount the submission file cannot hold. Shows what
+    // fails; true when nothing does.
+    bool ValidarImporte();
     // Stores the entry, with the rectified period taken from the period
     // box's text; answers the entry's key.
     int32_t GuardarDeclarado(const QString& strPeriodo);
@@ -93,9 +103,9 @@ private:
     void DerivarTipoOperacion();
     // Whether the rectified period lies before the member state joined.
     bool PaisIncorporadoDespues();
-    // Whether saving the entry would take the declaration's total in the
-    // submission file past what its amount field holds.
-    bool TotalFueraDelFichero();
+    // Whether the submission file's amount field cannot hold the entry's
+    // amount, or the declaration's total the entry is summed into.
+    bool ImporteFueraDelFichero();
 
     int32_t codope_ = 0;
     int32_t coddeclar_ = 0;
@@ -105,6 +115,7 @@ private:
     QString claveopo_;
     QString tipoopo_;
     double importe_ = 0;
+    QString importeIlegible_;
     QString Signo_;
     int16_t Periodoo_ = 0;
     int16_t Periodicidad_ = 0;

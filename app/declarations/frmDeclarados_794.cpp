@@ -332,8 +332,8 @@ void frmDeclarados_794::conectar() {
             if (cmdEditar->isVisible() && cmdEditar->isEnabled()) cmdEditar_Click();
         });
     });
-    connect(cnuImporte, &CajaImporte::Salida, this, [this] {
-        Guardar(this, "frmDeclarados_794T.cnuImporte_LostFocus", [this] { cnuImporte_LostFocus(); });
+    connect(cnuImporte, &CajaImporte::Salida, this, [this](Qt::FocusReason motivo) {
+        Guardar(this, "frmDeclarados_794T.cnuImporte_LostFocus", [this, motivo] { cnuImporte_LostFocus(motivo); });
     });
     pais_->AlSalir([this] { txtPais_LostFocus(); });
     signo_->AlSalir([this] { txtSigno_LostFocus(); });

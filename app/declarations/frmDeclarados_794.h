@@ -89,7 +89,10 @@ private:
     void txtNif_LostFocus();
     void txtNombre_LostFocus();
     void txtEjer_LostFocus();
-    void cnuImporte_LostFocus();
+    void cnuImporte_LostFocus(Qt::FocusReason motivo);
+    // Takes the amount box into the entry, a text that is no amount as such;
+    // true when the entry changed.
+    bool TomarImporte();
     void txtPais_LostFocus();
     void txtSigno_LostFocus();
     void txtClave_LostFocus();

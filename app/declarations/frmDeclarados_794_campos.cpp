@@ -1,5 +1,6 @@
 // The entry window's detail boxes and their pickers, its headings, captions,
 // list geometry and sorting, and its closing.
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFocusEvent>
@@ -11,6 +12,7 @@
 #include <QToolButton>
 #include <QTreeWidget>
 #include <algorithm>
+#include <cmath>
 
 #include "controls/caja_codigo.h"
 #include "controls/caja_importe.h"
@@ -91,7 +93,7 @@ void frmDeclarados_794::ConfirmarFoco() {
     if (foco == txtNif) txtNif_LostFocus();
     else if (foco == txtNombre) txtNombre_LostFocus();
     else if (foco == txtEjer) txtEjer_LostFocus();
-    else if (foco == cnuImporte) cnuImporte_LostFocus();
+    else if (foco == cnuImporte) TomarImporte();
     else flujo_->ConfirmarCampoActivo();
 }
 
@@ -120,16 +122,40 @@ void frmDeclarados_794::txtEjer_LostFocus() {
     HabilitarBotones();
 }
 
-void frmDeclarados_794::cnuImporte_LostFocus() {
+void frmDeclarados_794::cnuImporte_LostFocus(Qt::FocusReason motivo) {
+    // A changed amount is checked at once, unless Save or Cancel is being
+    // pressed (Save's checks say it; a message would swallow the click) or a
+    // mode change takes the entry away.
+    const int32_t modo = objDeclaracion().ModoDeclaracion();
+    const QWidget* destino = QApplication::focusWidget();
+    const bool pulsando = (motivo == Qt::MouseFocusReason || motivo == Qt::ShortcutFocusReason) &&
+                          (destino == cmdGuardar || destino == cmdCancelar);
+    if (TomarImporte() && (modo == kModoAlta || modo == kModoEdicion) && !pulsando)
+        objDeclarado().ValidarImporte();
+}
+
+bool frmDeclarados_794::TomarImporte() {
     cDeclarado& d = objDeclarado();
+    if (!cnuImporte->EsImporte()) {
+        if (cnuImporte->Valor() == d.importeIlegible()) return false;
+        d.Modificado(true);
+        d.importeIlegible(cnuImporte->Valor());
+        HabilitarBotones();
+        return true;
+    }
     rt::Variant valor = variante(cnuImporte->Valor());
-    const double importe = BC(valor);
-    if (importe != d.importe()) {
+    // Digits beyond a double's range make an amount larger than any the file
+    // holds, which the checks refuse.
+    const bool cabe = rt::IsNumeric(valor) || cnuImporte->Valor().isEmpty();
+    const double importe = cabe ? BC(valor) : cnuImporte->Valor().startsWith(u'-') ? -HUGE_VAL : HUGE_VAL;
+    const bool cambia = importe != d.importe() || !d.importeIlegible().isEmpty();
+    if (cambia) {
         d.Modificado(true);
         d.importe(importe);
         HabilitarBotones();
     }
-    cnuImporte->Valor(QString::fromStdString(rt::CStr(CB(valor))));
+    if (cabe) cnuImporte->Valor(QString::fromStdString(rt::CStr(CB(valor))));
+    return cambia;
 }
 
 void frmDeclarados_794::txtPais_LostFocus() {

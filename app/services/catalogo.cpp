@@ -87,6 +87,9 @@ constexpr std::array<int16_t, 67> kTextoDeCodigo = {
     350, 351, 352, 353, 355, 356, 357,                 // 60-66
 };
 
+// Catalog id of the text of kCodigoImporteIlegible.
+constexpr int32_t kTextoImporteIlegible = 360;
+
 constexpr int16_t kCodigoRangoEjercicio = 10;
 constexpr int16_t kCodigoRangoRectificacion = 44;
 
@@ -129,6 +132,7 @@ QString DescripcionError(int16_t codigo) {
                              "aurkezpen-fitxategiak onartzen duena baino gehiago")
                          .arg(maximo);
     }
+    if (codigo == kCodigoImporteIlegible) return Cat(kTextoImporteIlegible);
     for (const TextoPropio& t : kTextosPropios)
         if (t.codigo == codigo) return QString::fromUtf8(lngIdioma == 0 ? t.castellano : t.euskera);
     if (codigo < 0 || codigo >= static_cast<int16_t>(kTextoDeCodigo.size())) return {};

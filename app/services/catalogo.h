@@ -6,7 +6,7 @@
 
 namespace quelvo {
 
-// Text of entry id: 101-359 Spanish, 10101-10359 Basque. An id the catalog
+// Text of entry id: 101-360 Spanish, 10101-10360 Basque. An id the catalog
 // lacks raises 326, as the missing resource did in the old program.
 const QString& TextoCatalogo(int32_t id);
 
@@ -20,7 +20,10 @@ int32_t NumeroTextosCatalogo();
 // hold; its text is the program's own, not the catalog's.
 inline constexpr int16_t kCodigoTotalFichero = 67;
 
-// Message of a validation or import error code (0-69) in the current
+// The error code of an amount typed as a text that is no amount.
+inline constexpr int16_t kCodigoImporteIlegible = 70;
+
+// Message of a validation or import error code (0-70) in the current
 // language; any other code gives "".
 QString DescripcionError(int16_t codigo);
 

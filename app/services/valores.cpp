@@ -1,5 +1,7 @@
 #include "services/valores.h"
 
+#include <QList>
+
 #include <cmath>
 
 #include "quelvort/convert.h"
@@ -29,26 +31,100 @@ double BC(const rt::Variant& valor) {
 }
 
 
+namespace {
+
+bool soloCifras(QStringView texto) {
+    for (QChar c : texto)
+        if (c < u'0' || c > u'9') return false;
+    return true;
+}
+
+// "-1.234.567,89": the whole digits in groups of three and two decimals
+// (fewer are filled with zeros).
+QString conPuntos(bool negativo, QStringView enteros, QStringView decimales) {
+    QString texto;
+    texto.reserve(enteros.size() + enteros.size() / 3 + 4);
+    if (negativo) texto += u'-';
+    for (qsizetype i = 0; i < enteros.size(); ++i) {
+        if (i > 0 && (enteros.size() - i) % 3 == 0) texto += u'.';
+        texto += enteros[i];
+    }
+    texto += u',';
+    texto += decimales;
+    for (qsizetype i = decimales.size(); i < 2; ++i) texto += u'0';
+    return texto;
+}
+
+}  // namespace
+
 QString FormatoImporte(double importe) {
     const double centesimas = rt::RoundHalfAwayFromZero(importe * 100);
-    const bool negativo = centesimas < 0;
     unsigned long long total = static_cast<unsigned long long>(std::abs(centesimas));
-    // Written from the right in one buffer: a list shows one per row.
-    char16_t texto[32];
-    int i = 32;
-    auto cifra = [&] {
-        texto[--i] = static_cast<char16_t>(u'0' + total % 10);
+    // The digits of the hundredths, at least three, written from the right
+    // in one buffer: a list shows one per row.
+    constexpr qsizetype kLargo = 24;
+    char16_t cifras[kLargo];
+    qsizetype n = kLargo;
+    do {
+        cifras[--n] = static_cast<char16_t>(u'0' + total % 10);
         total /= 10;
-    };
-    cifra();
-    cifra();
-    texto[--i] = u',';
-    for (int cifras = 0; cifras == 0 || total > 0; ++cifras) {
-        if (cifras > 0 && cifras % 3 == 0) texto[--i] = u'.';
-        cifra();
+    } while (total > 0 || n > kLargo - 3);
+    const QStringView todas(cifras + n, kLargo - n);
+    return conPuntos(centesimas < 0, todas.chopped(2), todas.last(2));
+}
+
+std::optional<QString> LeerImporte(const QString& texto) {
+    const QString limpio = texto.trimmed();
+    if (limpio.isEmpty()) return QString();
+    QStringView resto(limpio);
+    const bool negativo = resto.front() == u'-';
+    if (negativo) resto = resto.mid(1);
+    // The decimal mark: the comma, else a last point before one or two final
+    // digits (or none); a point before three digits is a thousands point.
+    qsizetype marca = resto.indexOf(u',');
+    if (marca < 0) {
+        const qsizetype punto = resto.lastIndexOf(u'.');
+        if (punto >= 0 && resto.size() - punto - 1 <= 2) marca = punto;
     }
-    if (negativo) texto[--i] = u'-';
-    return QString(reinterpret_cast<const QChar*>(texto + i), 32 - i);
+    const QStringView enteros = marca < 0 ? resto : resto.left(marca);
+    const QStringView decimales = marca < 0 ? QStringView() : resto.mid(marca + 1);
+    if (decimales.size() > 2 || !soloCifras(decimales)) return std::nullopt;
+    QString cifras;
+    if (enteros.contains(u'.')) {
+        // Thousands points stand between groups of three after a first group
+        // of one to three digits that does not start with zero.
+        const auto grupos = enteros.split(u'.');
+        const QStringView primero = grupos.front();
+        if (primero.isEmpty() || primero.size() > 3 || primero.front() == u'0') return std::nullopt;
+        for (qsizetype i = 0; i < grupos.size(); ++i) {
+            if ((i > 0 && grupos[i].size() != 3) || !soloCifras(grupos[i])) return std::nullopt;
+            cifras += grupos[i];
+        }
+    } else {
+        if (!soloCifras(enteros)) return std::nullopt;
+        cifras = enteros.toString();
+    }
+    if (cifras.isEmpty() && decimales.isEmpty()) return std::nullopt;
+    qsizetype ceros = 0;
+    while (ceros < cifras.size() - 1 && cifras[ceros] == u'0') ++ceros;
+    cifras.remove(0, ceros);
+    if (cifras.isEmpty()) cifras = QStringLiteral("0");
+    const bool cero = cifras == u"0" && decimales.count(u'0') == decimales.size();
+    QString importe = negativo && !cero ? QStringLiteral("-") : QString();
+    importe += cifras;
+    if (!decimales.isEmpty()) importe += u',' + decimales.toString();
+    return importe;
+}
+
+QString FormatoImporte(const QString& texto) {
+    const std::optional<QString> importe = LeerImporte(texto);
+    if (!importe || importe->isEmpty()) return texto;
+    QStringView resto(*importe);
+    const bool negativo = resto.front() == u'-';
+    if (negativo) resto = resto.mid(1);
+    const qsizetype coma = resto.indexOf(u',');
+    return coma < 0 ? conPuntos(negativo, resto, {})
+                    : conPuntos(negativo, resto.left(coma), resto.mid(coma + 1));
 }
 
 }  // namespace quelvo

@@ -1,7 +1,8 @@
 #pragma once
 // Numbers in text boxes: zero shows as a blank box and a blank box reads as
-// zero.
+// zero; amounts as the program shows them and as the user types them.
 #include <QString>
+#include <optional>
 
 #include "quelvort/variant.h"
 
@@ -22,5 +23,20 @@ double BC(const rt::Variant& valor);
 // in Spanish conventions: "1.234.567,89", "0,00", "-5,00"; rounded to
 // hundredths, halves away from zero.
 QString FormatoImporte(double importe);
+
+// An amount as the user writes it, read in Spanish conventions without
+// guessing: "" for a blank text; else the amount as "-1234,56" (no thousands
+// points, a comma only before decimals) or nothing when the text is no
+// amount. The comma is the decimal mark; a point is a thousands point when
+// three digits follow it, in groups of three ("1.234.567"), and the decimal
+// mark when it is the last point and one or two digits end the text
+// ("1234.56"); an optional leading minus, at most two decimals, any number
+// of whole digits. "7,891", "1,2,3", "5-", "12a3" and "1.2345" are no amounts.
+std::optional<QString> LeerImporte(const QString& texto);
+
+// The amount a text holds, as LeerImporte reads it, shown as FormatoImporte
+// shows an amount and exact whatever its digits; a blank text or one that is
+// no amount is given back as it is.
+QString FormatoImporte(const QString& texto);
 
 }  // namespace quelvo

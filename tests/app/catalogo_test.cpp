@@ -24,9 +24,9 @@ protected:
 constexpr int32_t eu = kOffsetEuskera;
 
 TEST_F(Catalogo, HoldsEveryIdOfBothLanguages) {
-    EXPECT_EQ(NumeroTextosCatalogo(), 2 * 259);
+    EXPECT_EQ(NumeroTextosCatalogo(), 2 * 260);
     for (int32_t base : {0, eu})
-        for (int32_t id = base + 101; id <= base + 359; ++id)
+        for (int32_t id = base + 101; id <= base + 360; ++id)
             EXPECT_FALSE(TextoCatalogo(id).isEmpty()) << id;
 }
 
@@ -85,9 +85,9 @@ TEST_F(Catalogo, MissingIdRaisesResourceError) {
             EXPECT_EQ(e.Description, "Resource with identifier '" + std::to_string(id) + "' not found");
         }
     };
-    for (int32_t id : {0, -1, 100, 360, 10100, 10360, 20101}) falta(id, [id] { TextoCatalogo(id); });
+    for (int32_t id : {0, -1, 100, 361, 10100, 10361, 20101}) falta(id, [id] { TextoCatalogo(id); });
     lngIdioma = eu;
-    falta(10360, [] { Cat(360); });
+    falta(10361, [] { Cat(361); });
 }
 
 TEST_F(Catalogo, DescripcionErrorByCodeAndLanguage) {
@@ -126,8 +126,13 @@ TEST_F(Catalogo, DescripcionErrorByCodeAndLanguage) {
         {eu, 68, "Aitortuaren erregistroaren aurretik ez dago aitortzailearen erregistrorik"},
         {0, 69, "El NIF del declarante no coincide con el del registro de declarante anterior"},
         {eu, 69, "Aitortzailearen IFZa ez dator bat aurreko aitortzaile-erregistroko IFZarekin"},
+        // An amount box holding a text that is no amount.
+        {0, 70, "El importe no es una cantidad v\xC3\xA1lida: escr\xC3\xAD" "balo con dos decimales como mucho "
+                "y, si pone puntos de millar, en grupos de tres cifras, como en 1.234,56"},
+        {eu, 70, "Zenbatekoa ez da baliozko kopurua: idatzi gehienez bi hamartarrekin eta, milakoen "
+                 "puntuak jartzen badituzu, hiru zifrako taldeetan, 1.234,56 bezala"},
         // Outside the table: empty, no error.
-        {0, -1, ""}, {0, 70, ""}, {eu, -1, ""}, {eu, 70, ""}, {0, -32768, ""}, {0, 32767, ""},
+        {0, -1, ""}, {0, 71, ""}, {eu, -1, ""}, {eu, 71, ""}, {0, -32768, ""}, {0, 32767, ""},
     };
     for (const auto& c : casos) {
         lngIdioma = c.idioma;

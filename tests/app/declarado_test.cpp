@@ -256,6 +256,15 @@ TEST_F(Declarado, ATotalTheFileCannotHoldIsRefused) {
          [](cDeclarado& d) { d.claveopo("1"); d.importe(1); }, {67}},
         {"pesetas beyond the digits but not in euros", 2001, "P", "('1', 'N', 20000000000000)",
          [](cDeclarado& d) { d.claveopo("1"); d.importe(99999999999.99); }, {}},
+        // An entry's own amount has a field of the same digits, summed or not.
+        {"a rectification the file cannot hold", 2011, "E", "('E', 'N', 100)",
+         [](cDeclarado& d) { d.tipoopo("R"); rectifica(d, "-", 2011, 3, 2); d.importe(100000000000); }, {67}},
+        {"a rectification up to the last cent", 2011, "E", "('E', 'N', 100)",
+         [](cDeclarado& d) { d.tipoopo("R"); rectifica(d, "-", 2011, 3, 2); d.importe(99999999999.99); }, {}},
+        {"a twelve-digit rectification in euros", 2009, "E", "('1', 'N', 100)",
+         [](cDeclarado& d) { d.claveopo("3"); rectifica(d, "-", 2008, 12, 2); d.importe(123456789012.34); }, {67}},
+        {"a twelve-digit rectification in pesetas", 2001, "P", "('1', 'N', 100)",
+         [](cDeclarado& d) { d.claveopo("3"); rectifica(d, "-", 2000, 12, 2); d.importe(123456789012.34); }, {}},
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.nombre);
@@ -290,6 +299,62 @@ TEST_F(Declarado, ATotalTheFileCannotHoldIsRefused) {
     EXPECT_TRUE(e.ValidarDeclarado());
     e.importe(50);
     EXPECT_TRUE(e.ValidarDeclarado());
+}
+
+// The amount box left with a text that is no amount: the entry keeps the
+// amount it held, unchecked, and is refused until an amount is set, the
+// entry loaded or cleared.
+TEST_F(Declarado, AnAmountNotReadIsRefused) {
+    declaracion(2011, 6, 2);
+    quelvo::objListaDeclaraciones().MonedaOrigen("E");
+    quelvo::objDeclaracion().ModoDeclaracion(quelvo::kModoAlta);
+    const std::pair<double, const char*> casos[] = {
+        {10, "sound amount held"}, {0, "no amount held"}, {-5, "negative amount held"},
+        {123456789012.34, "amount the file cannot hold"}};
+    for (const auto& [antes, nombre] : casos) {
+        SCOPED_TRACE(nombre);
+        cDeclarado d;
+        normal(d);
+        d.importe(antes);
+        d.importeIlegible("7,891");
+        prueba::InteraccionPrueba pantalla;
+        EXPECT_FALSE(d.ValidarDeclarado());
+        EXPECT_EQ(pantalla.ultimos(), std::vector<int>{70});
+        EXPECT_EQ(pantalla.ordinalesListas.back(), std::vector<int>{5});
+        EXPECT_FALSE(d.ValidarImporte());
+        EXPECT_EQ(pantalla.listas.size(), 2u);
+        EXPECT_EQ(pantalla.ultimos(), std::vector<int>{70});
+        EXPECT_EQ(d.importe(), antes);
+    }
+
+    // Only what the box is left with is checked there.
+    cDeclarado d;
+    prueba::InteraccionPrueba pantalla;
+    d.importe(0);
+    EXPECT_TRUE(d.ValidarImporte());
+    d.importe(-5);
+    EXPECT_TRUE(d.ValidarImporte());
+    d.importe(99999999999.99);
+    EXPECT_TRUE(d.ValidarImporte());
+    EXPECT_TRUE(pantalla.listas.empty());
+    d.importe(123456789012.34);
+    EXPECT_FALSE(d.ValidarImporte());
+    EXPECT_EQ(pantalla.ultimos(), std::vector<int>{67});
+
+    // An amount set, a load or a clearing forgets the text.
+    d.importeIlegible("12a3");
+    d.importe(5);
+    EXPECT_EQ(d.importeIlegible(), "");
+    normal(d);
+    d.coddeclar(10);
+    d.codope(d.GuardarDeclarado(""));
+    d.importeIlegible("12a3");
+    d.CargarDeclarado();
+    EXPECT_EQ(d.importeIlegible(), "");
+    EXPECT_EQ(d.importe(), 10);
+    d.importeIlegible("12a3");
+    d.InicializarDeclarado();
+    EXPECT_EQ(d.importeIlegible(), "");
 }
 
 TEST_F(Declarado, SaveLoadAndDelete) {

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QTest>
 #include <QToolButton>
 #include <QTreeWidget>
 
@@ -243,6 +244,132 @@ TEST_F(VentanaDeclarados, PlainBoxesCommitOnlyRealChanges) {
     Pulsar(v, "cmdCancelar");
     EXPECT_EQ(importe->text(), "1,00");
     EXPECT_EQ(d.importe(), 1);
+}
+
+// The amount box in the window, typed key by key: what is typed is what is
+// stored, or the entry refuses it in the error list when the box is left and
+// again when the entry is saved.
+TEST_F(VentanaDeclarados, TypedAmountsAreStoredAsMeantOrRefused) {
+    QWidget* v = abrir(2011, 6, 2);
+    auto importe = Control<quelvo::CajaImporte>(v, "cnuImporte");
+    quelvo::cDeclarado& d = quelvo::objDeclarado();
+    auto teclear = [&](const char* teclas) {
+        importe->setFocus(Qt::TabFocusReason);
+        Procesar();
+        importe->selectAll();
+        QTest::keyClicks(importe, teclas);
+        caja(v, "txtNif")->setFocus(Qt::TabFocusReason);
+        Procesar();
+    };
+
+    // The main keyboard's point before two final digits is the decimal mark.
+    TeclearEntrada(v, "DE", "123456789", "PUNTO", "Entregas intracomunitarias", "");
+    teclear("1234.56");
+    EXPECT_EQ(importe->text().toStdString(), "1.234,56");
+    EXPECT_TRUE(pantalla_.listas.empty());
+    Pulsar(v, "cmdGuardar");
+    EXPECT_TRUE(pantalla_.listas.empty());
+    EXPECT_EQ(valor("SELECT CAST(base AS INTEGER) FROM tOperadores WHERE razon = 'PUNTO'"), "123456");
+
+    // A twelfth whole digit is kept; the file cannot hold the amount.
+    TeclearEntrada(v, "DE", "987654321", "DOCE CIFRAS", "Entregas intracomunitarias", "");
+    teclear("123456789012,34");
+    EXPECT_EQ(importe->text().toStdString(), "123.456.789.012,34");
+    EXPECT_EQ(static_cast<int64_t>(d.importeCentesimas()), 12345678901234);
+    EXPECT_EQ(pantalla_.ultimos(), std::vector<int>{67});
+    EXPECT_EQ(pantalla_.ordinalesListas.back(), std::vector<int>{5});
+    pantalla_.listas.clear();
+    Pulsar(v, "cmdGuardar");
+    EXPECT_EQ(pantalla_.ultimos(), std::vector<int>{67});
+    EXPECT_EQ(valor("SELECT count(*) FROM tOperadores WHERE razon = 'DOCE CIFRAS'"), "0");
+    EXPECT_EQ(quelvo::objDeclaracion().ModoDeclaracion(), quelvo::kModoAlta);
+
+    // So is one with more digits than a number of the program holds.
+    pantalla_.listas.clear();
+    teclear(std::string(400, '9').c_str());
+    EXPECT_EQ(importe->Valor().toStdString(), std::string(400, '9'));
+    EXPECT_EQ(pantalla_.ultimos(), std::vector<int>{67});
+    pantalla_.listas.clear();
+    Pulsar(v, "cmdGuardar");
+    EXPECT_EQ(pantalla_.ultimos(), std::vector<int>{67});
+
+    // A text that is no amount stays as typed and is refused; the amount
+    // held before is not saved in its place.
+    pantalla_.listas.clear();
+    teclear("12,345");
+    EXPECT_EQ(importe->text().toStdString(), "12,345");
+    EXPECT_EQ(pantalla_.ultimos(), std::vector<int>{70});
+    EXPECT_TRUE(Control<QWidget>(v, "cmdGuardar")->isEnabled());
+    pantalla_.listas.clear();
+    Pulsar(v, "cmdGuardar");
+    EXPECT_EQ(pantalla_.ultimos(), std::vector<int>{70});
+    EXPECT_EQ(valor("SELECT count(*) FROM tOperadores WHERE razon = 'DOCE CIFRAS'"), "0");
+
+    // Mended, it is saved.
+    pantalla_.listas.clear();
+    teclear("1.234.567,8");
+    EXPECT_TRUE(pantalla_.listas.empty());
+    Pulsar(v, "cmdGuardar");
+    EXPECT_TRUE(pantalla_.listas.empty());
+    EXPECT_EQ(valor("SELECT CAST(base AS INTEGER) FROM tOperadores WHERE razon = 'DOCE CIFRAS'"), "123456780");
+
+    // Save pressed while the box still holds the focus takes the box as it is.
+    Pulsar(v, "cmdCrearDeclarado");
+    Escribir(caja(v, "txtPais"), "DE", caja(v, "txtNif"));
+    Escribir(caja(v, "txtNif"), "111111111", caja(v, "txtNombre"));
+    Escribir(caja(v, "txtNombre"), "SIN SALIR", caja(v, "txtNif"));
+    Elegir(Control<QToolButton>(v, "picClave"), "Entregas intracomunitarias");
+    importe->setFocus(Qt::TabFocusReason);
+    Procesar();
+    QTest::keyClicks(importe, "5,555");
+    pantalla_.listas.clear();
+    Control<QPushButton>(v, "cmdGuardar")->click();
+    Procesar();
+    EXPECT_EQ(pantalla_.listas, std::vector<std::vector<int>>{{70}});
+    EXPECT_EQ(valor("SELECT count(*) FROM tOperadores WHERE razon = 'SIN SALIR'"), "0");
+    // Cancel throws the text away with the entry.
+    Pulsar(v, "cmdCancelar");
+    EXPECT_EQ(pantalla_.listas.size(), 1u);
+    EXPECT_EQ(quelvo::objDeclaracion().ModoDeclaracion(), quelvo::kModoConsulta);
+    EXPECT_EQ(caja(v, "txtNombre")->text(), "DOCE CIFRAS");
+    EXPECT_EQ(importe->text().toStdString(), "1.234.567,80");
+
+    // Leaving the box for Save or Cancel, as a click does, says nothing
+    // before the button acts: Save's checks say it once, Cancel none.
+    for (const char* boton : {"cmdGuardar", "cmdCancelar"}) {
+        SCOPED_TRACE(boton);
+        Pulsar(v, "cmdEditar");
+        Escribir(caja(v, "txtNombre"), "DOCE", caja(v, "txtNif"));
+        pantalla_.listas.clear();
+        importe->setFocus(Qt::TabFocusReason);
+        Procesar();
+        importe->selectAll();
+        QTest::keyClicks(importe, "5,555");
+        auto pulsado = Control<QPushButton>(v, boton);
+        pulsado->setFocus(Qt::MouseFocusReason);
+        Procesar();
+        EXPECT_TRUE(pantalla_.listas.empty());
+        pulsado->click();
+        Procesar();
+        EXPECT_EQ(pantalla_.listas, boton == std::string("cmdGuardar") ? std::vector<std::vector<int>>{{70}}
+                                                                      : std::vector<std::vector<int>>{});
+        if (boton == std::string("cmdGuardar")) Pulsar(v, "cmdCancelar");
+        EXPECT_EQ(quelvo::objDeclaracion().ModoDeclaracion(), quelvo::kModoConsulta);
+        EXPECT_EQ(importe->text().toStdString(), "1.234.567,80");
+    }
+    EXPECT_EQ(valor("SELECT CAST(base AS INTEGER) FROM tOperadores WHERE razon = 'DOCE CIFRAS'"), "123456780");
+
+    // Tab from the box onto Cancel is a leave like any other.
+    Pulsar(v, "cmdEditar");
+    pantalla_.listas.clear();
+    importe->setFocus(Qt::TabFocusReason);
+    Procesar();
+    importe->selectAll();
+    QTest::keyClicks(importe, "1.2345");
+    Control<QPushButton>(v, "cmdCancelar")->setFocus(Qt::TabFocusReason);
+    Procesar();
+    EXPECT_EQ(pantalla_.listas, std::vector<std::vector<int>>{{70}});
+    Pulsar(v, "cmdCancelar");
 }
 
 TEST_F(VentanaDeclarados, RectificationBoxesFollowTheKey) {
