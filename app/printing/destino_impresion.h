@@ -46,7 +46,8 @@ private:
 // listing). Pages already ended stay sent when a later one fails.
 class DocumentoImpreso {
 public:
-    // nombre: the PDF's file name without extension ("794_Borrador").
+    // nombre: the PDF's file name without extension; a PDF never replaces
+    // a file already there (see LienzoPdf::SiExiste).
     explicit DocumentoImpreso(const QString& nombre);
     ~DocumentoImpreso();
     DocumentoImpreso(const DocumentoImpreso&) = delete;

@@ -404,8 +404,10 @@ TEST_F(SinImpresoraNiVisor, LosPdfEscritosSeDicenEnUnSoloAvisoQueNoEsDeError) {
         const char* sinAbrir;
     } idiomas[] = {{0, "No se han podido abrir automáticamente"},
                    {quelvo::kOffsetEuskera, "Ezin izan dira automatikoki ireki"}};
-    const QStringList ficheros = {"794_Borrador.pdf", "794_Etiqueta.pdf", "794_Interesado.pdf",
-                                  "794_Administracion.pdf"};
+    // Named for the declarant, the exercise and the period.
+    const QStringList ficheros = {"794_Borrador_12345678Z_2011_2T.pdf", "794_Etiqueta_12345678Z_2011_2T.pdf",
+                                  "794_Interesado_12345678Z_2011_2T.pdf",
+                                  "794_Administracion_12345678Z_2011_2T.pdf"};
     for (const auto& i : idiomas) {
         quelvo::lngIdioma = i.idioma;
         pantalla_.avisos.clear();
@@ -425,11 +427,17 @@ TEST_F(SinImpresoraNiVisor, LosPdfEscritosSeDicenEnUnSoloAvisoQueNoEsDeError) {
     }
 }
 
-// A PDF that cannot be put in place is a real failure: told as a print
-// error, in the user's language, and the files of the run are not reported
-// as written.
+// A PDF that cannot be written is a real failure: told as a print error, in
+// the user's language, and the files of the run are not reported as written.
 TEST_F(SinImpresoraNiVisor, UnPdfQueNoSePuedeEscribirSigueSiendoUnError) {
-    ASSERT_TRUE(QDir(entorno_.carpeta()).mkdir("794_Borrador.pdf"));
+    // A work folder that is a file: nothing can be written in it, by anyone.
+    const QString carpeta = entorno_.carpeta() + "/telematica";
+    {
+        QFile fichero(carpeta);
+        ASSERT_TRUE(fichero.open(QIODevice::WriteOnly));
+        fichero.write("no es una carpeta");
+    }
+    quelvo::strRutaTrabajo = carpeta.toStdString();
     const struct {
         int32_t idioma;
         const char* noEscrito;
@@ -444,8 +452,8 @@ TEST_F(SinImpresoraNiVisor, UnPdfQueNoSePuedeEscribirSigueSiendoUnError) {
         EXPECT_EQ(prueba::TituloAviso(pantalla_.avisos[0]), quelvo::Cat(173));
         EXPECT_TRUE(texto.startsWith(quelvo::Cat(269))) << texto.toStdString();
         EXPECT_TRUE(texto.contains(i.noEscrito)) << texto.toStdString();
-        EXPECT_TRUE(texto.contains("794_Borrador.pdf")) << texto.toStdString();
-        EXPECT_TRUE(QFileInfo(entorno_.carpeta() + "/794_Borrador.pdf").isDir());
+        EXPECT_TRUE(texto.contains("794_Borrador_12345678Z_2011_2T.pdf")) << texto.toStdString();
+        EXPECT_TRUE(QFileInfo(carpeta).isFile());
     }
 }
 
