@@ -8,15 +8,16 @@
 #include <QFileInfo>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <limits>
 
+#include "datos_grabacion.h"
 #include "datos_impresion.h"
 #include "entorno.h"
 #include "interaccion_prueba.h"
 #include "parties/cdeclarante.h"
+#include "pdf_prueba.h"
 #include "printing/cimprgrabar.h"
 #include "printing/destino_impresion.h"
 #include "printing/etiqueta_soporte.h"
@@ -32,25 +33,8 @@
 namespace {
 
 using namespace quelvo;
-
-QString Ejecutar(const QString& programa, const QStringList& argumentos) {
-    QProcess p;
-    p.start(programa, argumentos);
-    EXPECT_TRUE(p.waitForFinished(30000)) << programa.toStdString();
-    EXPECT_EQ(p.exitCode(), 0) << programa.toStdString() << " " << p.readAllStandardError().toStdString();
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-QByteArray Contenido(const QString& ruta) {
-    QFile fichero(ruta);
-    return fichero.open(QIODevice::ReadOnly) ? fichero.readAll() : QByteArray();
-}
-
-int Paginas(const QString& pdf) {
-    const QRegularExpression paginas(R"(Pages:\s+(\d+))");
-    const auto m = paginas.match(Ejecutar("pdfinfo", {pdf}));
-    return m.hasMatch() ? m.captured(1).toInt() : -1;
-}
+using prueba::Ejecutar;
+using prueba::Paginas;
 
 // A word of pdftotext -bbox on one page, in millimetres from the page's
 // top-left corner.
@@ -356,7 +340,7 @@ TEST_F(SinImpresora, OtraEjecucionIgualNoSustituyeLaAnterior) {
         ASSERT_EQ(pantalla.avisos.size(), 1u);
         EXPECT_TRUE(pantalla.avisos[0].contains(": " + numerado + ".")) << pantalla.avisos[0].toStdString();
     }
-    EXPECT_EQ(Contenido(Trabajo(colectiva)), anterior);
+    EXPECT_EQ(prueba::Leer(Trabajo(colectiva)), anterior);
     EXPECT_EQ(Pdfs(), Lista({colectiva, numerados[0], numerados[1]}));
     EXPECT_EQ(Temporales(), "");
 }
@@ -367,6 +351,31 @@ TEST_F(SinImpresora, UnFalloDejaLasPaginasYaTerminadas) {
     EXPECT_EQ(Paginas(Trabajo(colectiva)), 1);
     EXPECT_TRUE(pantalla.avisos.empty());
     EXPECT_EQ(Temporales(), "");
+}
+
+// What the printer dialog set besides the printer stays for the runs that
+// follow: each document's printer is set up with it, and the dialog opens
+// with it again. (Without a print system on the machine the printer's name
+// and two-sided printing cannot be set on a printer; the rest can.)
+TEST(ImpresoraElegida, LoQueSeEligioEnElDialogoSirveALasSiguientesEjecuciones) {
+    QPrinter dialogo;
+    dialogo.setCopyCount(3);
+    dialogo.setCollateCopies(false);
+    dialogo.setColorMode(QPrinter::GrayScale);
+    dialogo.setPageOrder(QPrinter::LastPageFirst);
+    EstablecerImpresora(dialogo);
+    QPrinter documento;
+    PrepararImpresora(documento);
+    EXPECT_EQ(documento.copyCount(), 3);
+    EXPECT_FALSE(documento.collateCopies());
+    EXPECT_EQ(documento.colorMode(), QPrinter::GrayScale);
+    EXPECT_EQ(documento.pageOrder(), QPrinter::LastPageFirst);
+    // Another printer, chosen by name alone, starts from its own defaults.
+    EstablecerImpresora(QString());
+    QPrinter otro;
+    PrepararImpresora(otro);
+    EXPECT_EQ(otro.copyCount(), 1);
+    EXPECT_EQ(otro.pageOrder(), QPrinter::FirstPageFirst);
 }
 
 // The printer back-end: each job is begun and ended on the printer, and
