@@ -100,6 +100,7 @@ void PrepararImpresora(QPrinter& impresora) {
     if (!impresoraElegida.isEmpty()) impresora.setPrinterName(impresoraElegida);
     AplicarAjustes(impresora);
 }
+
 void EstablecerLienzoPruebas(Lienzo* lienzo) { lienzoPruebas = lienzo; }
 
 DocumentosSinAbrir::DocumentosSinAbrir() {

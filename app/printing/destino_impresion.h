@@ -1,8 +1,9 @@
 #pragma once
-// Where one printed document goes: the printer chosen in the print dialog,
-// else the system's default printer, else (no printer configured) a PDF file
-// in the work folder that is opened in the desktop's viewer. Tests draw on a
-// canvas of their own instead.
+// Where one printed document goes: the file chosen in the printer dialog for
+// the run, else the printer chosen there, else the system's default printer,
+// else (no printer configured) a PDF file of its own in the work folder that
+// is opened in the desktop's viewer. Tests draw on a canvas of their own
+// instead.
 #include <QString>
 #include <QStringList>
 #include <memory>
