@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <optional>
 #include <utility>
 
 #include "platform/sistema.h"
@@ -16,9 +17,20 @@ namespace quelvo {
 
 namespace {
 
+// What the printer dialog chose for its printer, besides the name.
+struct Ajustes {
+    int copias;
+    bool intercaladas;
+    QPrinter::PageOrder orden;
+    QPrinter::ColorMode color;
+    QPrinter::DuplexMode dobleCara;
+};
+
 QString impresoraElegida;
+std::optional<Ajustes> ajustes;
 Lienzo* lienzoPruebas = nullptr;
 DocumentosSinAbrir* sinAbrir = nullptr;
+FicheroElegido* ficheroElegido = nullptr;
 
 // Where the PDFs are and that no viewer opened them, in the interface
 // language, short enough for the message box: the folder, then the files.
@@ -50,6 +62,15 @@ QString TextoSinAbrir(const QStringList& rutas) {
 
 void AvisarSinAbrir(const QStringList& rutas) { interaccion().Avisar(TextoSinAbrir(rutas), Cat(208)); }
 
+void AplicarAjustes(QPrinter& impresora) {
+    if (!ajustes) return;
+    impresora.setCopyCount(ajustes->copias);
+    impresora.setCollateCopies(ajustes->intercaladas);
+    impresora.setPageOrder(ajustes->orden);
+    impresora.setColorMode(ajustes->color);
+    impresora.setDuplex(ajustes->dobleCara);
+}
+
 // The chosen printer when it still exists, else the default one; a null
 // printer when the system has none.
 QPrinterInfo Impresora() {
@@ -62,8 +83,24 @@ QPrinterInfo Impresora() {
 
 }  // namespace
 
-void EstablecerImpresora(const QString& nombre) { impresoraElegida = nombre; }
+void EstablecerImpresora(const QString& nombre) {
+    impresoraElegida = nombre;
+    ajustes.reset();
+}
+
 QString ImpresoraElegida() { return impresoraElegida; }
+
+void EstablecerImpresora(const QPrinter& elegida) {
+    impresoraElegida = elegida.printerName();
+    ajustes = Ajustes{elegida.copyCount(), elegida.collateCopies(), elegida.pageOrder(), elegida.colorMode(),
+                      elegida.duplex()};
+}
+
+void PrepararImpresora(QPrinter& impresora) {
+    if (!impresoraElegida.isEmpty()) impresora.setPrinterName(impresoraElegida);
+    AplicarAjustes(impresora);
+}
+
 void EstablecerLienzoPruebas(Lienzo* lienzo) { lienzoPruebas = lienzo; }
 
 DocumentosSinAbrir::DocumentosSinAbrir() {
@@ -80,14 +117,40 @@ void DocumentosSinAbrir::Avisar() {
     AvisarSinAbrir(rutas);
 }
 
+FicheroElegido::FicheroElegido(const QString& ruta) {
+    if (ruta.isEmpty() || ficheroElegido) return;
+    pdf_ = std::make_unique<LienzoPdf>(ruta, LienzoPdf::SiExiste::Sustituir);
+    ficheroElegido = this;
+}
+
+FicheroElegido::~FicheroElegido() {
+    if (ficheroElegido == this) ficheroElegido = nullptr;
+    if (!pdf_) return;
+    // A run ended by an error keeps the pages already ended.
+    try {
+        pdf_->Terminar();
+    } catch (...) {
+    }
+}
+
+void FicheroElegido::Terminar() {
+    if (pdf_) pdf_->Terminar();
+}
+
 DocumentoImpreso::DocumentoImpreso(const QString& nombre) {
     if (lienzoPruebas) {
         lienzo_ = lienzoPruebas;
         return;
     }
+    if (ficheroElegido) {
+        lienzo_ = ficheroElegido->pdf_.get();
+        return;
+    }
     const QPrinterInfo info = Impresora();
     if (!info.isNull()) {
         impresora_ = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+        // What was chosen for a printer that is gone is not for another.
+        if (info.printerName() == impresoraElegida) AplicarAjustes(*impresora_);
         impresora_->setPageSize(QPageSize(QPageSize::A4));
         propio_ = std::make_unique<LienzoImpresora>(*impresora_, nombre);
     } else {

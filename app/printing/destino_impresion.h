@@ -1,8 +1,9 @@
 #pragma once
-// Where one printed document goes: the printer chosen in the print dialog,
-// else the system's default printer, else (no printer configured) a PDF file
-// in the work folder that is opened in the desktop's viewer. Tests draw on a
-// canvas of their own instead.
+// Where one printed document goes: the file chosen in the printer dialog for
+// the run, else the printer chosen there, else the system's default printer,
+// else (no printer configured) a PDF file of its own in the work folder that
+// is opened in the desktop's viewer. Tests draw on a canvas of their own
+// instead.
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -14,8 +15,16 @@ class QPrinter;
 namespace quelvo {
 
 // The printer the user chose in the printer dialog; "" for the default one.
+// Chosen by name alone, it prints with its own defaults.
 void EstablecerImpresora(const QString& nombre);
 QString ImpresoraElegida();
+// The printer the dialog set up, with what it chose for it (copies and their
+// collation, order, colour, two-sided printing): kept for every later
+// document until the dialog chooses again.
+void EstablecerImpresora(const QPrinter& elegida);
+// Sets up a printer as chosen: each document's, and the dialog's before it
+// opens again.
+void PrepararImpresora(QPrinter& impresora);
 
 // Every document is drawn on `lienzo` (not owned) while it is set; nullptr
 // gives the real destinations back.
@@ -42,11 +51,34 @@ private:
     QStringList rutas_;
 };
 
+// While it lives, every document printed goes into the one PDF file the
+// user chose in the printer dialog: each job a page, in the order printed.
+// The file is written aside and, when the run is over (Terminar, or an error
+// that ends it, which keeps the pages already ended), put in place over
+// whatever had its name: the dialog has asked the user before.
+class FicheroElegido {
+public:
+    // ruta "": nothing changes.
+    explicit FicheroElegido(const QString& ruta);
+    ~FicheroElegido();
+    FicheroElegido(const FicheroElegido&) = delete;
+    FicheroElegido& operator=(const FicheroElegido&) = delete;
+
+    // Puts the file in place (nothing when no page was drawn); raises when it
+    // cannot be written.
+    void Terminar();
+
+private:
+    friend class DocumentoImpreso;
+    std::unique_ptr<LienzoPdf> pdf_;
+};
+
 // One printed document (the pages of one output, the label, the draft
 // listing). Pages already ended stay sent when a later one fails.
 class DocumentoImpreso {
 public:
-    // nombre: the PDF's file name without extension ("794_Borrador").
+    // nombre: the PDF's file name without extension; a PDF never replaces
+    // a file already there (see LienzoPdf::SiExiste).
     explicit DocumentoImpreso(const QString& nombre);
     ~DocumentoImpreso();
     DocumentoImpreso(const DocumentoImpreso&) = delete;

@@ -400,12 +400,19 @@ void frmImprimirGrabar_794::cmdAceptar_Click() {
 void frmImprimirGrabar_794::cmdOpcImp_Click() {
     if (enCurso_ || !PrepararEjecucion()) return;
     QPrinter impresora;
-    if (!ImpresoraElegida().isEmpty()) impresora.setPrinterName(ImpresoraElegida());
+    PrepararImpresora(impresora);
     QPrintDialog dialogo(&impresora, this);
     dialogo.setObjectName("cmmPrinter");
+    // A run prints whole documents on A4: no page range, no paper settings.
+    dialogo.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintCollateCopies);
+    // Qt turns its range buttons on whatever the options say; their group
+    // it leaves as it is.
+    if (auto rango = dialogo.findChild<QWidget*>("gbPrintRange")) rango->setEnabled(false);
     if (dialogo.exec() != QDialog::Accepted) return;
-    EstablecerImpresora(impresora.printerName());
-    EjecutarProceso();
+    // A file is for this run only; a printer stays chosen for the next ones.
+    const bool aFichero = impresora.outputFormat() == QPrinter::PdfFormat && !impresora.outputFileName().isEmpty();
+    if (!aFichero) EstablecerImpresora(impresora);
+    EjecutarProceso(aFichero ? impresora.outputFileName() : QString());
 }
 
 void frmImprimirGrabar_794::Titulo(const QString& texto) {
@@ -478,15 +485,15 @@ bool frmImprimirGrabar_794::ValidarFechaPresentacion() {
     return false;
 }
 
-void frmImprimirGrabar_794::EjecutarProceso() {
+void frmImprimirGrabar_794::EjecutarProceso(const QString& fichero) {
     // The PDFs no viewer opened are told once, when the run is over and the
     // windows are usable again.
     DocumentosSinAbrir documentos;
-    Ejecutar();
+    Ejecutar(fichero);
     documentos.Avisar();
 }
 
-void frmImprimirGrabar_794::Ejecutar() {
+void frmImprimirGrabar_794::Ejecutar(const QString& fichero) {
     auto espera = interaccion().Esperar();
     if (ValidarFechaPresentacion()) {
         espera.reset();
@@ -520,7 +527,9 @@ void frmImprimirGrabar_794::Ejecutar() {
         if (chkImprimir->isChecked()) {
             imprimiendo = true;
             Titulo(kImprimiendo);
+            FicheroElegido elegido(fichero);
             seguir = ImprimirCopias();
+            elegido.Terminar();
             imprimiendo = false;
             // The file gets a progress of its own.
             if (seguir && chkGrabar->isChecked()) InicializarBarraDeProgreso(true);

@@ -107,10 +107,12 @@ private:
     // Accept's preparation: the presenter of a collective run and the chosen
     // declarants; false when the run must not start.
     bool PrepararEjecucion();
-    void EjecutarProceso();
+    // fichero: the one PDF file that takes every printed page of the run, as
+    // chosen in the printer dialog; "" for the usual destinations.
+    void EjecutarProceso(const QString& fichero = QString());
     // The run itself: the date checked, the outputs printed, the file
     // recorded; every failure told.
-    void Ejecutar();
+    void Ejecutar(const QString& fichero);
     // False when the user stopped the run in the progress window.
     bool ImprimirCopias();
     void GrabarFichero();

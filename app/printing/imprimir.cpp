@@ -22,15 +22,36 @@ namespace quelvo {
 
 namespace {
 
-// The PDF names of the outputs when no printer is configured.
-QString NombreDocumento(int32_t impreso) {
-    switch (impreso) {
-        case 0: return QStringLiteral("794_Etiqueta");
-        case 1: return QStringLiteral("794_Borrador");
-        case 2: return QStringLiteral("794_Interesado");
-        case 3: return QStringLiteral("794_Administracion");
-        default: return QStringLiteral("794_Impreso");
+// The name of an output's PDF when no printer is configured: the document,
+// then whose it is, of which exercise and period, so that runs of different
+// declarants, exercises or periods never meet:
+// 794_Interesado_12345678Z_2011_2T. A collective run goes under its
+// presenter: 794_Interesado_Colectiva_B01234567_2011_2T.
+QString NombreDocumento(const QString& documento, bool colectiva, const QString& nif, int32_t ejercicio,
+                        int32_t periodo, int32_t periodicidad) {
+    // Only letters and digits of the NIF: whatever is stored, the name stays
+    // one plain file in the work folder.
+    QString nifFichero;
+    for (const QChar c : nif)
+        if (c.isDigit() || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) nifFichero += c;
+    QStringList partes{QStringLiteral("794"), documento};
+    if (colectiva) partes << QStringLiteral("Colectiva");
+    partes << nifFichero << QString::number(ejercicio)
+           << CodigoPeriodo(static_cast<uint8_t>(periodo), static_cast<uint8_t>(periodicidad));
+    partes.removeAll(QString());
+    return partes.join('_');
+}
+
+QString NombreDocumento(const cImprGrabar& run, const QString& nif) {
+    QString documento;
+    switch (run.Impreso()) {
+        case 0: documento = QStringLiteral("Etiqueta"); break;
+        case 1: documento = QStringLiteral("Borrador"); break;
+        case 2: documento = QStringLiteral("Interesado"); break;
+        case 3: documento = QStringLiteral("Administracion"); break;
+        default: documento = QStringLiteral("Impreso"); break;
     }
+    return NombreDocumento(documento, run.IndCol() == 1, nif, run.Ejercicio(), run.Periodo(), run.Periodicidad());
 }
 
 PersonaImpresa Persona(const cDatosPersona& d) {
@@ -110,7 +131,7 @@ void ImprimirEtiquetas(const cImprGrabar& run, const PersonaImpresa& presentador
         declarante.CargarDeclarante(Codigo(codigos, 0));
         e.persona = Persona(declarante);
     }
-    DocumentoImpreso documento(NombreDocumento(0));
+    DocumentoImpreso documento(NombreDocumento(run, e.persona.nif));
     ImprimirEtiquetas(documento.lienzo(), e);
     documento.Terminar();
 }
@@ -141,15 +162,16 @@ void ImprimirModelo() {
     hoja.fechaPresentacion = run.FechaPresentacion();
     hoja.presentador = presentador;
 
-    DocumentoImpreso documento(NombreDocumento(run.Impreso()));
-    Lienzo& lienzo = documento.lienzo();
-    if (colectiva) run.NoTotalDeclarados(0);
-    const int32_t ultimo = colectiva ? rt::UBound(codigos) : 0;
-    bool parado = false;
     // Objects of the run's own: the program's current declarant and
     // declaration stay as the user left them.
     cDeclarante declarante;
     cDeclaracion totales;
+    if (!colectiva) declarante.CargarDeclarante(Codigo(codigos, 0));
+    DocumentoImpreso documento(NombreDocumento(run, colectiva ? presentador.nif : declarante.NIF()));
+    Lienzo& lienzo = documento.lienzo();
+    if (colectiva) run.NoTotalDeclarados(0);
+    const int32_t ultimo = colectiva ? rt::UBound(codigos) : 0;
+    bool parado = false;
     for (int32_t i = 0; i <= ultimo && !parado; ++i) {
         declarante.CargarDeclarante(Codigo(codigos, i));
         const int32_t declaracion = DeclaracionDe(run, declarante, totales);
@@ -209,6 +231,8 @@ void ImprimirBorradorDeclarados() {
                             " no pertenece al declarante actual.");
     const rt::Variant& filas = lista.BufferDeclaraciones();
     b.periodo = DescripcionPeriodo(rt::CInt(filas(2, fila)), rt::CInt(filas(4, fila)));
+    const QString nombre = NombreDocumento(QStringLiteral("BorradorDeclarados"), false, b.nif, b.ejercicio,
+                                           rt::CInt(filas(2, fila)), rt::CInt(filas(4, fila)));
 
     cDeclarado& declarados = objDeclarado();
     declarados.ObtenerTodosLosDecl(declaracion);
@@ -218,7 +242,7 @@ void ImprimirBorradorDeclarados() {
     totales.ObtenerTotalDeclarados(declaracion, run.Ejercicio());
     b.totales = totales.BufferTotalDeclarados();
 
-    DocumentoImpreso documento(QStringLiteral("794_BorradorDeclarados"));
+    DocumentoImpreso documento(nombre);
     ImprimirBorradorDeclarados(documento.lienzo(), b);
     documento.Terminar();
 }

@@ -7,12 +7,15 @@
 #include <QPageLayout>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <filesystem>
-#include <system_error>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 
 #include "printing/fuentes.h"
 #include "printing/imagenes.h"
 #include "quelvort/error.h"
+#include "quelvort/tempfile.h"
 #include "services/globales.h"
 
 namespace quelvo {
@@ -20,6 +23,8 @@ namespace quelvo {
 namespace {
 
 constexpr double kResolucionPdf = 1200;
+// Numbered names tried before a PDF is given up as not writable.
+constexpr int kNumeradosMaximo = 9999;
 
 struct Escala {
     double x, y;
@@ -41,6 +46,15 @@ struct Escala {
             : QStringLiteral("Ezin izan da %1 fitxategia idatzi: egiaztatu bere karpeta badagoela eta "
                              "bertan idatz daitekeela, eta izen hori duen karpetarik ez dagoela.");
     throw rt::Error(rt::err::PathFileAccess, "Quelvo", texto.arg(QDir::toNativeSeparators(ruta)).toStdString());
+}
+
+// The path itself, then "name (2).pdf", "name (3).pdf", ...
+QString Numerado(const QString& ruta, int numero) {
+    if (numero == 1) return ruta;
+    const QFileInfo fichero(ruta);
+    const QString extension = fichero.suffix().isEmpty() ? QString() : "." + fichero.suffix();
+    return fichero.dir().filePath(
+        QStringLiteral("%1 (%2)%3").arg(fichero.completeBaseName(), QString::number(numero), extension));
 }
 
 // Where the printable area starts on the sheet. The devices are set to draw
@@ -111,10 +125,16 @@ void LienzoImpresora::Emitir(const Trabajo& trabajo) {
     pintor.end();
 }
 
-LienzoPdf::LienzoPdf(const QString& ruta) : ruta_(ruta) {
+LienzoPdf::LienzoPdf(const QString& ruta, SiExiste siExiste) : ruta_(ruta), siExiste_(siExiste) {
     const QFileInfo destino(ruta);
-    temporal_ = destino.absoluteDir().filePath("." + destino.fileName() + ".tmp");
-    escritor_ = std::make_unique<QPdfWriter>(temporal_);
+    // What a run stopped half way left beside it.
+    rt::RemoveStaleTemps(ruta.toStdString());
+    temporal_ = std::make_unique<rt::TempBeside>(ruta.toStdString());
+    // One that cannot be made is told at the first page.
+    if (!temporal_->Created() ||
+        !fichero_.open(temporal_->Fd(), QIODevice::WriteOnly, QFileDevice::DontCloseHandle))
+        return;
+    escritor_ = std::make_unique<QPdfWriter>(&fichero_);
     escritor_->setResolution(static_cast<int>(kResolucionPdf));
     QPageLayout pagina(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                        QMarginsF(kMargen, kMargen, kMargen, kMargen), QPageLayout::Millimeter);
@@ -127,11 +147,10 @@ LienzoPdf::LienzoPdf(const QString& ruta) : ruta_(ruta) {
 LienzoPdf::~LienzoPdf() {
     if (pintor_.isActive()) pintor_.end();
     escritor_.reset();
-    QFile::remove(temporal_);
 }
 
 void LienzoPdf::Emitir(const Trabajo& trabajo) {
-    if (terminado_) FalloFichero(ruta_);
+    if (terminado_ || !escritor_) FalloFichero(ruta_);
     if (paginas_ == 0) {
         if (!pintor_.begin(escritor_.get())) FalloFichero(ruta_);
     } else {
@@ -147,14 +166,34 @@ bool LienzoPdf::Terminar() {
     terminado_ = true;
     pintor_.end();
     escritor_.reset();
-    QFile escrito(temporal_);
-    if (!escrito.open(QIODevice::ReadOnly) || !escrito.read(5).startsWith("%PDF-"))
+    const bool escrito = fichero_.flush();
+    fichero_.close();
+    // Only a whole PDF, on the disk, takes a name.
+    char cabecera[5];
+    if (!escrito || ::pread(temporal_->Fd(), cabecera, sizeof cabecera, 0) != sizeof cabecera ||
+        std::memcmp(cabecera, "%PDF-", sizeof cabecera) != 0)
         FalloFichero(ruta_);
-    escrito.close();
-    std::error_code fallo;
-    std::filesystem::rename(temporal_.toStdString(), ruta_.toStdString(), fallo);
-    if (fallo) FalloFichero(ruta_);
+    // EINVAL: the file system has nothing to sync.
+    if (::fsync(temporal_->Fd()) != 0 && errno != EINVAL) FalloFichero(ruta_);
+    PonerEnSuSitio();
     return true;
+}
+
+void LienzoPdf::PonerEnSuSitio() {
+    if (siExiste_ == SiExiste::Sustituir) {
+        if (temporal_->RenameOverTarget() != 0) FalloFichero(ruta_);
+        return;
+    }
+    for (int numero = 1; numero <= kNumeradosMaximo; ++numero) {
+        const QString nombre = Numerado(ruta_, numero);
+        const int error = temporal_->RenameToNewName(nombre.toStdString());
+        if (error == 0) {
+            ruta_ = nombre;
+            return;
+        }
+        if (error != EEXIST) FalloFichero(nombre);
+    }
+    FalloFichero(ruta_);
 }
 
 }  // namespace quelvo

@@ -2,6 +2,7 @@
 // The canvas on real paper: each finished job is drawn with QPainter on a
 // printer or into a PDF file, millimetres turned into the device's dots (the
 // painter is never scaled, so point sizes stay true).
+#include <QFile>
 #include <QPainter>
 #include <QString>
 #include <memory>
@@ -10,6 +11,10 @@
 
 class QPrinter;
 class QPdfWriter;
+
+namespace rt {
+class TempBeside;
+}
 
 namespace quelvo {
 
@@ -31,16 +36,24 @@ private:
 };
 
 // Each job is one A4 page of a PDF file. The file is written aside and put in
-// place by Terminar; a canvas dropped unfinished leaves the target as it was.
+// place by Terminar; a canvas dropped unfinished leaves the folder as it was.
 class LienzoPdf : public Lienzo {
 public:
-    explicit LienzoPdf(const QString& ruta);
+    // What Terminar does when something already has the file's name.
+    enum class SiExiste {
+        // Keeps it: the new file is named "name (2).pdf", "name (3).pdf", ...
+        Numerar,
+        // Replaces it: the user chose that very file.
+        Sustituir,
+    };
+    explicit LienzoPdf(const QString& ruta, SiExiste siExiste = SiExiste::Numerar);
     ~LienzoPdf() override;
 
-    // Closes the file and puts it at its path; false when no page was drawn
+    // Closes the file and puts it in place; false when no page was drawn
     // (nothing is written then). Raises when the file cannot be written.
     bool Terminar();
     int Paginas() const { return paginas_; }
+    // The file's path: once in place, the name it got.
     const QString& Ruta() const { return ruta_; }
 
     // Margins of the printable area on the page, in millimetres.
@@ -50,8 +63,13 @@ protected:
     void Emitir(const Trabajo& trabajo) override;
 
 private:
+    void PonerEnSuSitio();
+
     QString ruta_;
-    QString temporal_;
+    const SiExiste siExiste_;
+    // Declared in the order they are built on one another.
+    std::unique_ptr<rt::TempBeside> temporal_;
+    QFile fichero_;
     std::unique_ptr<QPdfWriter> escritor_;
     QPainter pintor_;
     int paginas_ = 0;

@@ -98,12 +98,30 @@ TempBeside::~TempBeside() {
 int TempBeside::RenameOverTarget() {
     if (fd_ < 0) return EBADF;
     if (::rename(path_.c_str(), target_.c_str()) != 0) return errno;
+    Renamed(target_);
+    return 0;
+}
+
+int TempBeside::RenameToNewName(const std::string& path) {
+    if (fd_ < 0) return EBADF;
+    if (::renameat2(AT_FDCWD, path_.c_str(), AT_FDCWD, path.c_str(), RENAME_NOREPLACE) != 0) {
+        const int error = errno;
+        // A file system that cannot rename without replacing can still make a
+        // link, which never replaces either.
+        if (error != EINVAL && error != ENOSYS && error != EOPNOTSUPP) return error;
+        if (::link(path_.c_str(), path.c_str()) != 0) return errno;
+        ::unlink(path_.c_str());
+    }
+    Renamed(path);
+    return 0;
+}
+
+void TempBeside::Renamed(const std::string& name) {
     renamed_ = true;
     // Companions still named after the temporary file belong to no database
     // any more (a reader of it leaves an empty WAL behind).
     for (const char* companion : kCompanions) ::unlink((path_ + companion).c_str());
-    SyncFolderOf(target_);
-    return 0;
+    SyncFolderOf(name);
 }
 
 void RemoveStaleTemps(const std::string& target) {

@@ -228,7 +228,8 @@ TEST_F(ExtremoAExtremo, AStatementRecordedPrintedSentExportedAndImportedElsewher
     ASSERT_EQ(lineas.size(), 6u);
     EXPECT_EQ(lineas[0].substr(0, 1), "0");
     if (QPrinterInfo::defaultPrinter().isNull()) {
-        for (const char* pdf : {"794_Administracion.pdf", "794_Etiqueta.pdf"}) {
+        for (const char* pdf : {"794_Administracion_Colectiva_B01234566_2011_1T.pdf",
+                                "794_Etiqueta_Colectiva_B01234566_2011_1T.pdf"}) {
             EXPECT_TRUE(QFile::exists(EnTrabajo(pdf))) << pdf;
             EXPECT_TRUE(escritorio_.abiertos.contains(pdf)) << pdf;
         }

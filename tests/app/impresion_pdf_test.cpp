@@ -8,15 +8,16 @@
 #include <QFileInfo>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <limits>
 
+#include "datos_grabacion.h"
 #include "datos_impresion.h"
 #include "entorno.h"
 #include "interaccion_prueba.h"
 #include "parties/cdeclarante.h"
+#include "pdf_prueba.h"
 #include "printing/cimprgrabar.h"
 #include "printing/destino_impresion.h"
 #include "printing/etiqueta_soporte.h"
@@ -32,20 +33,8 @@
 namespace {
 
 using namespace quelvo;
-
-QString Ejecutar(const QString& programa, const QStringList& argumentos) {
-    QProcess p;
-    p.start(programa, argumentos);
-    EXPECT_TRUE(p.waitForFinished(30000)) << programa.toStdString();
-    EXPECT_EQ(p.exitCode(), 0) << programa.toStdString() << " " << p.readAllStandardError().toStdString();
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-int Paginas(const QString& pdf) {
-    const QRegularExpression paginas(R"(Pages:\s+(\d+))");
-    const auto m = paginas.match(Ejecutar("pdfinfo", {pdf}));
-    return m.hasMatch() ? m.captured(1).toInt() : -1;
-}
+using prueba::Ejecutar;
+using prueba::Paginas;
 
 // A word of pdftotext -bbox on one page, in millimetres from the page's
 // top-left corner.
@@ -256,36 +245,137 @@ protected:
         ImpresionPdf::SetUp();
         EstablecerImpresora("ninguna");
         QDesktopServices::setUrlHandler("file", &sinVisor, "metodoQueNoExiste");
-        ruta = QString::fromStdString(strRutaTrabajo) + "/794_Administracion.pdf";
-        QFile viejo(ruta);
-        ASSERT_TRUE(viejo.open(QIODevice::WriteOnly));
-        viejo.write("un impreso anterior");
     }
     void TearDown() override {
         QDesktopServices::unsetUrlHandler("file");
         EstablecerImpresora(QString());
         ImpresionPdf::TearDown();
     }
+    QString Trabajo(const QString& fichero) const {
+        return QDir(QString::fromStdString(strRutaTrabajo)).filePath(fichero);
+    }
+    // The names of the PDFs in the work folder, and of what is left of
+    // writing them aside, one a line in order.
+    static std::string Lista(QStringList nombres) {
+        nombres.sort();
+        return nombres.join('\n').toStdString();
+    }
+    std::string Pdfs() const {
+        return Lista(QDir(QString::fromStdString(strRutaTrabajo)).entryList({"*.pdf"}, QDir::Files));
+    }
+    std::string Temporales() const {
+        return Lista(QDir(QString::fromStdString(strRutaTrabajo)).entryList({"*.tmp*"}, QDir::Hidden | QDir::Files));
+    }
     QObject sinVisor;
-    QString ruta;
+    const QString colectiva = QStringLiteral("794_Administracion_Colectiva_B01234567_2009_1T.pdf");
 };
 
 TEST_F(SinImpresora, CadaSalidaEsUnPdfEnLaCarpetaDeTrabajo) {
     ImprimirModelo();
-    EXPECT_EQ(Paginas(ruta), 4);
+    EXPECT_EQ(Paginas(Trabajo(colectiva)), 4);
     ASSERT_EQ(pantalla.avisos.size(), 1u);
     const QString aviso = pantalla.avisos[0];
     EXPECT_TRUE(aviso.startsWith(Cat(208) + "|")) << aviso.toStdString();
-    EXPECT_TRUE(aviso.contains(QFileInfo(ruta).absolutePath() + ": 794_Administracion.pdf."))
+    EXPECT_TRUE(aviso.contains(QFileInfo(Trabajo(colectiva)).absolutePath() + ": " + colectiva + "."))
         << aviso.toStdString();
-    EXPECT_EQ(QDir(QString::fromStdString(strRutaTrabajo)).entryList({"*.tmp"}, QDir::Hidden | QDir::Files).size(), 0);
+    EXPECT_EQ(Temporales(), "");
+}
+
+// Printing company B after company A, or another exercise or period, or the
+// presenter's collective run, writes files of its own: none meets another.
+TEST_F(SinImpresora, CadaDeclaranteEjercicioYPeriodoTieneSusPdf) {
+    const struct {
+        int32_t impreso, indCol, declarante, periodo;
+        const char* fichero;
+        int paginas;
+    } casos[] = {
+        {3, 1, 12, 3, "794_Administracion_Colectiva_B01234567_2009_1T.pdf", 4},
+        {3, 0, 12, 3, "794_Administracion_11111111H_2009_1T.pdf", 1},
+        {3, 0, 7, 3, "794_Administracion_22222222J_2009_1T.pdf", 1},
+        {3, 0, 12, 6, "794_Administracion_11111111H_2009_2T.pdf", 1},
+        {2, 0, 12, 3, "794_Interesado_11111111H_2009_1T.pdf", 1},
+        {1, 0, 7, 3, "794_Borrador_22222222J_2009_1T.pdf", 1},
+        {0, 0, 7, 3, "794_Etiqueta_22222222J_2009_1T.pdf", 1},
+        {0, 1, 7, 3, "794_Etiqueta_Colectiva_B01234567_2009_1T.pdf", 1},
+    };
+    QStringList esperados;
+    for (const auto& c : casos) {
+        prueba::RunColectivo(c.impreso);
+        cImprGrabar& run = objImprGrabar();
+        run.IndCol(c.indCol);
+        run.Periodo(c.periodo);
+        if (c.indCol == 0) run.vBufferDeclarantes(rt::Variant(rt::VArray::Of({c.declarante})));
+        pantalla.avisos.clear();
+        ImprimirModelo();
+        EXPECT_EQ(Paginas(Trabajo(c.fichero)), c.paginas) << c.fichero;
+        ASSERT_EQ(pantalla.avisos.size(), 1u) << c.fichero;
+        EXPECT_TRUE(pantalla.avisos[0].contains(QString(": ") + c.fichero + ".")) << pantalla.avisos[0].toStdString();
+        esperados << c.fichero;
+    }
+    // The draft listing of the declarations window, of one declaration.
+    objDeclarante().CargarDeclarante(7);
+    objImprGrabar().CodDecla(2);
+    ImprimirBorradorDeclarados();
+    esperados << "794_BorradorDeclarados_22222222J_2009_1T.pdf";
+    EXPECT_EQ(Pdfs(), Lista(esperados));
+    EXPECT_EQ(Temporales(), "");
+}
+
+// The same declarant, exercise and period printed again keeps what was
+// printed before, byte for byte: the new file is numbered, and the notice
+// names it.
+TEST_F(SinImpresora, OtraEjecucionIgualNoSustituyeLaAnterior) {
+    const QByteArray anterior = "un impreso anterior";
+    {
+        QFile viejo(Trabajo(colectiva));
+        ASSERT_TRUE(viejo.open(QIODevice::WriteOnly));
+        viejo.write(anterior);
+    }
+    const QString numerados[] = {"794_Administracion_Colectiva_B01234567_2009_1T (2).pdf",
+                                 "794_Administracion_Colectiva_B01234567_2009_1T (3).pdf"};
+    for (const QString& numerado : numerados) {
+        pantalla.avisos.clear();
+        ImprimirModelo();
+        EXPECT_EQ(Paginas(Trabajo(numerado)), 4) << numerado.toStdString();
+        ASSERT_EQ(pantalla.avisos.size(), 1u);
+        EXPECT_TRUE(pantalla.avisos[0].contains(": " + numerado + ".")) << pantalla.avisos[0].toStdString();
+    }
+    EXPECT_EQ(prueba::Leer(Trabajo(colectiva)), anterior);
+    EXPECT_EQ(Pdfs(), Lista({colectiva, numerados[0], numerados[1]}));
+    EXPECT_EQ(Temporales(), "");
 }
 
 TEST_F(SinImpresora, UnFalloDejaLasPaginasYaTerminadas) {
     objImprGrabar().vBufferDeclarantes(rt::Variant(rt::VArray::Of({12, 99})));
     EXPECT_THROW(ImprimirModelo(), rt::Error);
-    EXPECT_EQ(Paginas(ruta), 1);
+    EXPECT_EQ(Paginas(Trabajo(colectiva)), 1);
     EXPECT_TRUE(pantalla.avisos.empty());
+    EXPECT_EQ(Temporales(), "");
+}
+
+// What the printer dialog set besides the printer stays for the runs that
+// follow: each document's printer is set up with it, and the dialog opens
+// with it again. (Without a print system on the machine the printer's name
+// and two-sided printing cannot be set on a printer; the rest can.)
+TEST(ImpresoraElegida, LoQueSeEligioEnElDialogoSirveALasSiguientesEjecuciones) {
+    QPrinter dialogo;
+    dialogo.setCopyCount(3);
+    dialogo.setCollateCopies(false);
+    dialogo.setColorMode(QPrinter::GrayScale);
+    dialogo.setPageOrder(QPrinter::LastPageFirst);
+    EstablecerImpresora(dialogo);
+    QPrinter documento;
+    PrepararImpresora(documento);
+    EXPECT_EQ(documento.copyCount(), 3);
+    EXPECT_FALSE(documento.collateCopies());
+    EXPECT_EQ(documento.colorMode(), QPrinter::GrayScale);
+    EXPECT_EQ(documento.pageOrder(), QPrinter::LastPageFirst);
+    // Another printer, chosen by name alone, starts from its own defaults.
+    EstablecerImpresora(QString());
+    QPrinter otro;
+    PrepararImpresora(otro);
+    EXPECT_EQ(otro.copyCount(), 1);
+    EXPECT_EQ(otro.pageOrder(), QPrinter::FirstPageFirst);
 }
 
 // The printer back-end: each job is begun and ended on the printer, and

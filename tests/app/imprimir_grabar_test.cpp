@@ -6,17 +6,21 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDesktopServices>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 #include <map>
+#include <utility>
 
 #include "avisos.h"
 #include "datos_grabacion.h"
@@ -26,6 +30,7 @@
 #include "entorno.h"
 #include "interaccion_prueba.h"
 #include "parties/cdeclarante.h"
+#include "pdf_prueba.h"
 #include "printing/cimprgrabar.h"
 #include "printing/cselfichero.h"
 #include "printing/destino_impresion.h"
@@ -283,6 +288,126 @@ TEST_F(DesdeDeclaraciones, OpcionesDeImpresoraCanceladasNoEjecutanNada) {
     }
 }
 
+// The printer dialog offers only what a run uses: whole documents on A4, so
+// no page range and no paper settings.
+TEST_F(DesdeDeclaraciones, ElDialogoDeImpresoraNoOfreceLoQueNoSeUsa) {
+    abrir();
+    pulsar("chkImprimir");
+    pulsar("chkBorrador");
+    bool visto = false;
+    prueba::ConModal([&] { pulsar("cmdOpcImp"); },
+                     [&](QWidget* w) {
+                         auto d = qobject_cast<QPrintDialog*>(w);
+                         if (!d) return;
+                         visto = true;
+                         EXPECT_EQ(d->objectName(), "cmmPrinter");
+                         EXPECT_FALSE(d->testOption(QAbstractPrintDialog::PrintPageRange));
+                         EXPECT_FALSE(d->testOption(QAbstractPrintDialog::PrintSelection));
+                         EXPECT_FALSE(d->testOption(QAbstractPrintDialog::PrintCurrentPage));
+                         EXPECT_FALSE(d->testOption(QAbstractPrintDialog::PrintShowPageSize));
+                         EXPECT_TRUE(d->testOption(QAbstractPrintDialog::PrintToFile));
+                         // Qt's own range buttons, which it leaves on whatever
+                         // the options say.
+                         for (const char* rango : {"printRange", "pagesRadioButton", "pageSetCombo"}) {
+                             if (auto control = d->findChild<QWidget*>(rango)) {
+                                 EXPECT_FALSE(control->isEnabled()) << rango;
+                             }
+                         }
+                         d->reject();
+                     });
+    EXPECT_TRUE(visto);
+    EXPECT_TRUE(lienzo_.Trabajos().empty());
+}
+
+// Printing to a file from the printer dialog puts the whole run in that file,
+// one page per job in the order printed; the work folder gets no PDF of it
+// and no notice is needed. The file served that run only.
+class ImprimirAFichero : public DesdeDeclaraciones {
+protected:
+    void SetUp() override {
+        if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "this machine has a printer";
+        DesdeDeclaraciones::SetUp();
+        quelvo::EstablecerLienzoPruebas(nullptr);
+        QDesktopServices::setUrlHandler("file", &sinVisor_, "metodoQueNoExiste");
+        ASSERT_TRUE(QDir(entorno_.carpeta()).mkdir("salida"));
+    }
+    void TearDown() override {
+        QDesktopServices::unsetUrlHandler("file");
+        DesdeDeclaraciones::TearDown();
+    }
+    // Runs from the printer dialog, printing to `ruta`; answers the
+    // question Qt asks before replacing a file as told (after a no, the
+    // dialog is cancelled).
+    void imprimirA(const QString& ruta, bool sustituir = true) {
+        bool aceptado = false;
+        prueba::ConModal([&] { pulsar("cmdOpcImp"); },
+                         [&](QWidget* w) {
+                             if (auto d = qobject_cast<QPrintDialog*>(w)) {
+                                 if (std::exchange(aceptado, true)) {
+                                     d->reject();
+                                     return;
+                                 }
+                                 auto fichero = d->findChild<QLineEdit*>("filename");
+                                 if (!fichero) {
+                                     ADD_FAILURE() << "the dialog has no output file";
+                                     return;
+                                 }
+                                 fichero->setText(ruta);
+                                 // Its print button, which checks the file.
+                                 QPushButton* imprimir = d->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+                                 QTimer::singleShot(0, imprimir, &QPushButton::click);
+                             } else if (auto pregunta = qobject_cast<QMessageBox*>(w)) {
+                                 pregunta->button(sustituir ? QMessageBox::Yes : QMessageBox::No)->click();
+                             }
+                         });
+        QApplication::processEvents();
+    }
+    QStringList pdfsEnTrabajo() const { return QDir(entorno_.carpeta()).entryList({"*.pdf"}, QDir::Files); }
+    QString elegido() const { return entorno_.carpeta() + "/salida/mi declaración.pdf"; }
+    QObject sinVisor_;
+};
+
+TEST_F(ImprimirAFichero, TodaLaEjecucionVaAlFicheroElegidoEnSuOrden) {
+    abrir();
+    pulsar("chkImprimir");
+    for (const char* c : {"chkBorrador", "chkEtiquetas", "chkInteresado", "chkAdministracion"}) pulsar(c);
+    imprimirA(elegido());
+    ASSERT_EQ(prueba::Paginas(elegido()), 4);
+    const char* paginas[] = {"BORRADOR", "MODELO 794 EREDUA", "EJEMPLAR PARA EL INTERESADO",
+                             "EJEMPLAR PARA LA ADMINISTRACION"};
+    for (int i = 0; i < 4; ++i)
+        EXPECT_TRUE(prueba::TextoPagina(elegido(), i + 1).contains(paginas[i])) << paginas[i];
+    EXPECT_TRUE(pdfsEnTrabajo().isEmpty()) << pdfsEnTrabajo().join(' ').toStdString();
+    EXPECT_TRUE(QDir(entorno_.carpeta() + "/salida").entryList({"*.tmp*"}, QDir::Files).isEmpty());
+    EXPECT_TRUE(pantalla_.avisos.empty());
+    EXPECT_TRUE(principal_.isEnabled());
+
+    // Aceptar prints where it always does; the chosen file stays as it was.
+    const QByteArray impreso = Leer(elegido());
+    pulsar("cmdAceptar");
+    EXPECT_EQ(Leer(elegido()), impreso);
+    EXPECT_EQ(pdfsEnTrabajo().size(), 4);
+}
+
+// Qt asks before the chosen file is replaced: yes replaces it with the run,
+// no runs nothing and leaves it as it was.
+TEST_F(ImprimirAFichero, UnFicheroQueYaExisteSeSustituyeSoloSiSeAcepta) {
+    {
+        QFile viejo(elegido());
+        ASSERT_TRUE(viejo.open(QIODevice::WriteOnly));
+        viejo.write("un fichero anterior");
+    }
+    abrir();
+    pulsar("chkImprimir");
+    pulsar("chkInteresado");
+    imprimirA(elegido(), false);
+    EXPECT_EQ(Leer(elegido()), "un fichero anterior");
+    imprimirA(elegido(), true);
+    EXPECT_EQ(prueba::Paginas(elegido()), 1);
+    EXPECT_TRUE(prueba::TextoPagina(elegido(), 1).contains("EJEMPLAR PARA EL INTERESADO"));
+    EXPECT_TRUE(pdfsEnTrabajo().isEmpty());
+}
+
 TEST_F(DesdeDeclaraciones, ElMenuConElDialogoDeUnaDeclaracionAbiertoLoSustituye) {
     abrir();
     QPointer<frmImprimirGrabar_794> anterior = dialogo_;
@@ -404,8 +529,10 @@ TEST_F(SinImpresoraNiVisor, LosPdfEscritosSeDicenEnUnSoloAvisoQueNoEsDeError) {
         const char* sinAbrir;
     } idiomas[] = {{0, "No se han podido abrir automáticamente"},
                    {quelvo::kOffsetEuskera, "Ezin izan dira automatikoki ireki"}};
-    const QStringList ficheros = {"794_Borrador.pdf", "794_Etiqueta.pdf", "794_Interesado.pdf",
-                                  "794_Administracion.pdf"};
+    // Named for the declarant, the exercise and the period.
+    const QStringList ficheros = {"794_Borrador_12345678Z_2011_2T.pdf", "794_Etiqueta_12345678Z_2011_2T.pdf",
+                                  "794_Interesado_12345678Z_2011_2T.pdf",
+                                  "794_Administracion_12345678Z_2011_2T.pdf"};
     for (const auto& i : idiomas) {
         quelvo::lngIdioma = i.idioma;
         pantalla_.avisos.clear();
@@ -425,11 +552,17 @@ TEST_F(SinImpresoraNiVisor, LosPdfEscritosSeDicenEnUnSoloAvisoQueNoEsDeError) {
     }
 }
 
-// A PDF that cannot be put in place is a real failure: told as a print
-// error, in the user's language, and the files of the run are not reported
-// as written.
+// A PDF that cannot be written is a real failure: told as a print error, in
+// the user's language, and the files of the run are not reported as written.
 TEST_F(SinImpresoraNiVisor, UnPdfQueNoSePuedeEscribirSigueSiendoUnError) {
-    ASSERT_TRUE(QDir(entorno_.carpeta()).mkdir("794_Borrador.pdf"));
+    // A work folder that is a file: nothing can be written in it, by anyone.
+    const QString carpeta = entorno_.carpeta() + "/telematica";
+    {
+        QFile fichero(carpeta);
+        ASSERT_TRUE(fichero.open(QIODevice::WriteOnly));
+        fichero.write("no es una carpeta");
+    }
+    quelvo::strRutaTrabajo = carpeta.toStdString();
     const struct {
         int32_t idioma;
         const char* noEscrito;
@@ -444,8 +577,8 @@ TEST_F(SinImpresoraNiVisor, UnPdfQueNoSePuedeEscribirSigueSiendoUnError) {
         EXPECT_EQ(prueba::TituloAviso(pantalla_.avisos[0]), quelvo::Cat(173));
         EXPECT_TRUE(texto.startsWith(quelvo::Cat(269))) << texto.toStdString();
         EXPECT_TRUE(texto.contains(i.noEscrito)) << texto.toStdString();
-        EXPECT_TRUE(texto.contains("794_Borrador.pdf")) << texto.toStdString();
-        EXPECT_TRUE(QFileInfo(entorno_.carpeta() + "/794_Borrador.pdf").isDir());
+        EXPECT_TRUE(texto.contains("794_Borrador_12345678Z_2011_2T.pdf")) << texto.toStdString();
+        EXPECT_TRUE(QFileInfo(carpeta).isFile());
     }
 }
 

@@ -116,6 +116,33 @@ TEST_F(LienzoPrimitivas, UnFalloAMitadDePaginaNoEnviaNadaYDevuelveLaFuente) {
     EXPECT_EQ(l.DrawWidth(), 1);
 }
 
+// A value too wide for its cell is set smaller, and only it: the texts that
+// follow print at the size the page chose.
+TEST_F(LienzoPrimitivas, TrasEncogerUnValorLosSiguientesVanASuTamano) {
+    const QString largo = QStringLiteral("CONSTRUCCIONES Y CONTRATAS DEL NORTE SL");
+    ASSERT_GT(l.TextWidth(largo), 20);
+    const struct {
+        const char* nombre;
+        std::function<void()> ajustar;
+    } casos[] = {
+        {"Hasta", [&] { ImprimirTextoHasta(l, 10, 20, 30, largo); }},
+        {"LineaHasta", [&] { ImprimirTextoLineaHasta(l, 10, 20, 30, largo); }},
+        {"CentradoAjustado", [&] { ImprimirTextoCentradoAjustado(l, 10, 20, 20, largo); }},
+    };
+    for (const auto& c : casos) {
+        c.ajustar();
+        ImprimirTexto(l, 10, 30, texto);
+        ImprimirTextoLinea(l, 10, 40, texto);
+        l.EndDoc();
+        const Trabajo& t = l.Trabajos().back();
+        ASSERT_EQ(t.size(), 3u) << c.nombre;
+        EXPECT_LT(t[0].fuente.puntos, 9) << c.nombre;
+        EXPECT_EQ(t[1].fuente, (FuenteLienzo{"Arial", 9, false, false})) << c.nombre;
+        EXPECT_EQ(t[2].fuente, (FuenteLienzo{"Arial", 9, false, false})) << c.nombre;
+        EXPECT_EQ(l.Fuente(), (FuenteLienzo{"Arial", 9, false, false})) << c.nombre;
+    }
+}
+
 TEST(FuentesImpresas, LasCarasLiberationEstanInstaladasYSeUsan) {
     struct Caso {
         const char* pedida;

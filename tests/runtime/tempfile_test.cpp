@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -76,6 +77,33 @@ TEST_F(TempFiles, ATempIsRemovedUnlessRenamedOverItsTarget) {
     in >> content;
     EXPECT_EQ(content, "new");
     EXPECT_EQ(Names(), std::set<std::string>{"794Mod.mdb"});
+}
+
+// A new file that must not take the place of one already there: a name in
+// use, even by a folder or a link to nowhere, is refused and left as it was,
+// and the temporary file stays for another name.
+TEST_F(TempFiles, ANewNameIsTakenOnlyWhenNothingHasIt) {
+    Touch("794_Borrador.pdf");
+    fs::create_directory(dir_ / "carpeta.pdf");
+    fs::create_symlink(dir_ / "nada", dir_ / "enlace.pdf");
+    rt::TempBeside temp((dir_ / "794_Borrador.pdf").string());
+    ASSERT_TRUE(temp.Created());
+    ASSERT_EQ(::write(temp.Fd(), "new", 3), 3);
+    for (const char* ocupado : {"794_Borrador.pdf", "carpeta.pdf", "enlace.pdf"})
+        EXPECT_EQ(temp.RenameToNewName((dir_ / ocupado).string()), EEXIST) << ocupado;
+    std::string old;
+    std::ifstream(dir_ / "794_Borrador.pdf") >> old;
+    EXPECT_EQ(old, "x");
+    EXPECT_TRUE(fs::is_directory(dir_ / "carpeta.pdf"));
+    EXPECT_TRUE(fs::is_symlink(dir_ / "enlace.pdf"));
+    ASSERT_TRUE(fs::exists(temp.Path()));
+
+    EXPECT_EQ(temp.RenameToNewName((dir_ / "794_Borrador (2).pdf").string()), 0);
+    std::string content;
+    std::ifstream(dir_ / "794_Borrador (2).pdf") >> content;
+    EXPECT_EQ(content, "new");
+    EXPECT_EQ(Names(), (std::set<std::string>{"794_Borrador.pdf", "794_Borrador (2).pdf", "carpeta.pdf",
+                                              "enlace.pdf"}));
 }
 
 }  // namespace

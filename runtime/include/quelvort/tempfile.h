@@ -30,8 +30,15 @@ public:
     // system's error number, 0 on success. Whoever wrote the file through a
     // database engine has closed it by now.
     int RenameOverTarget();
+    // Gives the file the name `path` (in the same folder) only when nothing
+    // has that name yet: answers EEXIST, with everything left as it was, when
+    // something has; the system's error number, or 0 on success.
+    int RenameToNewName(const std::string& path);
 
 private:
+    // What follows a rename: the companions go and the folder is synced.
+    void Renamed(const std::string& name);
+
     std::string target_;
     std::string path_;
     int fd_ = -1;
