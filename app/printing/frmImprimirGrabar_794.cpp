@@ -147,6 +147,8 @@ void frmImprimirGrabar_794::CrearControles() {
     cabecera->addWidget(lblTitDeclarante, 3, 0, 1, 4);
     ponerDato(declarante[0], 4, 0, 1);
     ponerDato(declarante[1], 5, 0, 3);
+    // Read only and short of room: the longest name must fit whole.
+    AnchoParaCaracteres(txtNombreDeclarante, 40);
     todo->addWidget(fraDeclarante);
 
     // The declarants of the run and the presentation type (mode 0).

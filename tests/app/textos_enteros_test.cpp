@@ -234,15 +234,21 @@ TEST_F(TextosEnteros, BoxesTheProgramFillsShowTheBeginningOfALongText) {
 
 // The declarations window's name box holds a name of 40 of the widest
 // letters whole, in the layout of either language.
-TEST_F(TextosEnteros, TheDeclarantsLongestNameReadsWholeInBothLanguages) {
+TEST_F(TextosEnteros, TheDeclarantsLongestNameReadsWholeInBothLanguagesAndBothWindows) {
     for (const int32_t idioma : {0, quelvo::kOffsetEuskera}) {
         for (const QString& nombre : {kNombreLargo, kNombreAncho, kNombreM}) {
             SCOPED_TRACE(idioma);
             entorno_.sql("UPDATE TDeclarante SET nombred = '" + nombre.toStdString() + "' WHERE coddec = 5;");
             quelvo::lngIdioma = idioma;
+            // The declarations window, and the print dialog opened from it.
             QWidget* v = declaraciones();
             ASSERT_NE(v, nullptr);
             auto caja = Control<QLineEdit>(v, "txtNombre");
+            ASSERT_EQ(caja->text().toStdString(), nombre.toStdString());
+            Entera(caja);
+            QWidget* dialogo = impresion();
+            ASSERT_NE(dialogo, nullptr);
+            caja = Control<QLineEdit>(dialogo, "txtNombreDeclarante");
             ASSERT_EQ(caja->text().toStdString(), nombre.toStdString());
             Entera(caja);
             CerrarVentanas();
