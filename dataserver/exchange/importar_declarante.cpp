@@ -48,6 +48,7 @@ int32_t cImportacion::BuscarDeclarante(const std::string& strNif) {
     if (strNif.empty()) return 0;
     UsoBD uso(bd794mod, mdbmod_);
     // The whole NIF, letter case aside: a shorter NIF is another declarant.
+    // The index TDeclarante_nif is on exactly this expression.
     auto rs = uso.conexion().openRecordset(
         "SELECT coddec FROM TDeclarante WHERE trim(dni_cifd) = ? COLLATE NOCASE "
         "ORDER BY coddec LIMIT 1",

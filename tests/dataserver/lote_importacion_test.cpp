@@ -8,10 +8,8 @@
 #include <thread>
 #include <vector>
 
-#include "carpeta_prueba.h"
+#include "base_usuario_prueba.h"
 #include "comun/numero_de_error.h"
-#include "db/base_usuario.h"
-#include "db/conexion_dao.h"
 #include "exchange/cimportacion.h"
 #include "quelvort/convert.h"
 #include "quelvort/strings.h"
@@ -21,18 +19,12 @@ using namespace quelvodat;
 
 namespace {
 
-class LoteImportacion : public prueba::ConCarpeta {
+class LoteImportacion : public prueba::ConBaseUsuario {
 protected:
     void SetUp() override {
-        ConCarpeta::SetUp();
-        mod_ = Ruta("794Mod.mdb");
-        CrearBaseUsuarioSiFalta(mod_);
+        ConBaseUsuario::SetUp();
         lineas_ = rt::ReadAllLines(std::string(QUELVO_FIXTURES_DIR) +
                                    "/importacion/soporte_2011.txt");
-    }
-    void TearDown() override {
-        ConexionCompartida().CerrarTodo();
-        ConCarpeta::TearDown();
     }
 
     // One line as the dialog gives it: a new object with the carried state.
@@ -80,9 +72,6 @@ protected:
     bool Pendiente() {
         return ConexionCompartida().EnLote() && UsoBD(bd794mod, mod_).base().inTransaction();
     }
-    void Sql(const std::string& sql) {
-        sqlite::Database(mod_, sqlite::Mode::ReadWrite).executeScript(sql);
-    }
 
     // A line of the fixture for another declarant.
     static std::string ConNif(const std::string& linea, const std::string& nif) {
@@ -91,7 +80,6 @@ protected:
     // Record 1 of the fixture for another declarant.
     std::string Registro1(const std::string& nif) const { return ConNif(lineas_[1], nif); }
 
-    std::string mod_;
     std::vector<std::string> lineas_;
     std::string declaracion_ = "0";
     bool rechazar_ = false;
