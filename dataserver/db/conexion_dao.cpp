@@ -11,6 +11,13 @@ namespace quelvodat {
 namespace {
 constexpr int32_t kObjectNotSet = 91;
 
+// Pages of log after which a commit writes the log into the file: the
+// engine's own figure, and a run's. Each time syncs the log and the file
+// and starts the log again (a sync more); a run's lines write some ten
+// pages a declaration.
+constexpr int kPaginasEntreCheckpoints = 1000;
+constexpr int kPaginasEntreCheckpointsDeLote = 10000;
+
 // Runs f and answers its failure, so that what must follow runs first.
 template <typename F>
 std::exception_ptr Fallo(F&& f) {
@@ -185,11 +192,13 @@ void cConexionDAO::IniciarLote() {
     FalloDelVigilante();
     ConfirmarPendientes();
     lote_ = true;
+    if (mod_) sqlite3_wal_autocheckpoint(mod_->handle(), kPaginasEntreCheckpointsDeLote);
     if (!vigilante_.joinable()) vigilante_ = std::thread([this] { Vigilar(); });
 }
 
 void cConexionDAO::TerminarLote() {
     Tenencia tenencia(*this);
+    if (lote_ && mod_) sqlite3_wal_autocheckpoint(mod_->handle(), kPaginasEntreCheckpoints);
     lote_ = false;
     auto fallo = Fallo([&] { ConfirmarPendientes(); });
     FalloDelVigilante();
