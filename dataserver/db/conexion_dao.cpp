@@ -14,9 +14,10 @@ constexpr int32_t kObjectNotSet = 91;
 // Pages of log after which a commit writes the log into the file: the
 // engine's own figure, and a run's. Each time syncs the log and the file
 // and starts the log again (a sync more); a run's lines write some ten
-// pages a declaration.
+// pages a declaration. A run's log may so grow to some 16 MB, which it
+// keeps until it is closed.
 constexpr int kPaginasEntreCheckpoints = 1000;
-constexpr int kPaginasEntreCheckpointsDeLote = 10000;
+constexpr int kPaginasEntreCheckpointsDeLote = 4000;
 
 // Runs f and answers its failure, so that what must follow runs first.
 template <typename F>

@@ -67,7 +67,7 @@ public:
     // run (at its end, when it is left waiting, after a failure, before a
     // close) puts the log on the disk, and so does any change made outside
     // the run's lines. While a run lasts, the log is written into the file
-    // (which syncs both) ten times more seldom than otherwise.
+    // (which syncs both) four times more seldom than otherwise.
     void IniciarLote();
     void TerminarLote();
     bool EnLote() const { return lote_; }
