@@ -273,9 +273,8 @@ void Escribir(const std::string& fichero, const std::string& tablas, int32_t n, 
 int main(int argc, char** argv) {
     const std::string tablas = rt::ProgramFolder() + "/Tablas/";
     // A first argument that is not a number names the file.
-    const bool conFichero =
-        argc > 1 && std::any_of(argv[1], argv[1] + std::strlen(argv[1]),
-                                [](char c) { return !std::isdigit(static_cast<unsigned char>(c)); });
+    const auto cifra = [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; };
+    const bool conFichero = argc > 1 && !std::all_of(argv[1], argv[1] + std::strlen(argv[1]), cifra);
     const int posicionRondas = conFichero ? 2 : 1;
     const int rondas = argc > posicionRondas ? std::max(1, std::atoi(argv[posicionRondas])) : 3;
     // What the run writes goes, whatever way it ends.

@@ -123,11 +123,10 @@ void Database::checkpoint() noexcept {
 
 void Database::syncLog() {
     sqlite3_file* log = nullptr;
-    if (sqlite3_file_control(db_, "main", SQLITE_FCNTL_JOURNAL_POINTER, &log) != SQLITE_OK || !log ||
-        !log->pMethods)
-        return;
-    if (int rc = log->pMethods->xSync(log, SQLITE_SYNC_NORMAL); rc != SQLITE_OK)
-        throw EngineError(rc, "disk I/O error: the log could not be synced: '" + path_ + "'");
+    const int rc = sqlite3_file_control(db_, "main", SQLITE_FCNTL_JOURNAL_POINTER, &log);
+    if (rc != SQLITE_OK || !log || !log->pMethods) return;
+    if (int fallo = log->pMethods->xSync(log, SQLITE_SYNC_NORMAL); fallo != SQLITE_OK)
+        throw EngineError(fallo, "disk I/O error: the log could not be synced: '" + path_ + "'");
 }
 
 bool Database::logStillOurs() const {

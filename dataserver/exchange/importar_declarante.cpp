@@ -159,7 +159,8 @@ bool cImportacion::ComprobarDeclaracion(const rt::Variant& vBufferValores,
     } else if (!PeriodoDeCodigo(Texto(Valor(vBufferValores, "Periodo")), mes, periodicidad)) {
         errores.Agregar(39, Texto(Valor(vBufferValores, "Periodo")));
     } else {
-        if (!declarante) declarante = BuscarDeclarante(rt::Trim(Texto(Valor(vBufferValores, "NIF"))));
+        if (!declarante)
+            declarante = BuscarDeclarante(rt::Trim(Texto(Valor(vBufferValores, "NIF"))));
         if (*declarante > 0) {
             cDeclaraciones declaraciones;
             declaraciones.mdbmod(mdbmod_);

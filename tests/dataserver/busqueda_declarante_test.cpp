@@ -88,7 +88,8 @@ protected:
                       SQLITE_OK)
                 << sql;
             while (plan && sqlite3_step(plan) == SQLITE_ROW) {
-                const std::string paso = reinterpret_cast<const char*>(sqlite3_column_text(plan, 3));
+                const std::string paso =
+                    reinterpret_cast<const char*>(sqlite3_column_text(plan, 3));
                 if (rt::InStr(rt::UCase(paso), "SCAN TDECLARANTE") > 0)
                     enteras.push_back(sql + " -> " + paso);
             }

@@ -253,7 +253,8 @@ TEST_F(LoteImportacion, ARunSyncsItsLogAtItsEndAndHardlyBefore) {
 // meanwhile.
 TEST_F(LoteImportacion, LinesLeftWaitingAreOnTheDiskOnceCommitted) {
     for (bool pregunta : {false, true}) {
-        SCOPED_TRACE(pregunta ? "committed before a question" : "committed by the run's own thread");
+        SCOPED_TRACE(pregunta ? "committed before a question"
+                              : "committed by the run's own thread");
         Vaciar();
         prueba::RegistroDisco disco;
         Ejecucion(true);

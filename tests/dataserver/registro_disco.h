@@ -22,7 +22,9 @@ public:
         vfs_.zName = "prueba-registro-disco";
         vfs_.pAppData = this;
         vfs_.xOpen = &Abrir;
-        vfs_.xDelete = [](sqlite3_vfs* v, const char* n, int s) { return Real(v)->xDelete(Real(v), n, s); };
+        vfs_.xDelete = [](sqlite3_vfs* v, const char* n, int s) {
+            return Real(v)->xDelete(Real(v), n, s);
+        };
         vfs_.xAccess = [](sqlite3_vfs* v, const char* n, int f, int* r) {
             return Real(v)->xAccess(Real(v), n, f, r);
         };
@@ -31,11 +33,17 @@ public:
         };
         vfs_.xDlOpen = [](sqlite3_vfs* v, const char* n) { return Real(v)->xDlOpen(Real(v), n); };
         vfs_.xDlError = [](sqlite3_vfs* v, int t, char* r) { Real(v)->xDlError(Real(v), t, r); };
-        vfs_.xDlSym = [](sqlite3_vfs* v, void* h, const char* s) { return Real(v)->xDlSym(Real(v), h, s); };
+        vfs_.xDlSym = [](sqlite3_vfs* v, void* h, const char* s) {
+            return Real(v)->xDlSym(Real(v), h, s);
+        };
         vfs_.xDlClose = [](sqlite3_vfs* v, void* h) { Real(v)->xDlClose(Real(v), h); };
-        vfs_.xRandomness = [](sqlite3_vfs* v, int t, char* r) { return Real(v)->xRandomness(Real(v), t, r); };
+        vfs_.xRandomness = [](sqlite3_vfs* v, int t, char* r) {
+            return Real(v)->xRandomness(Real(v), t, r);
+        };
         vfs_.xSleep = [](sqlite3_vfs* v, int us) { return Real(v)->xSleep(Real(v), us); };
-        vfs_.xCurrentTime = [](sqlite3_vfs* v, double* t) { return Real(v)->xCurrentTime(Real(v), t); };
+        vfs_.xCurrentTime = [](sqlite3_vfs* v, double* t) {
+            return Real(v)->xCurrentTime(Real(v), t);
+        };
         vfs_.xGetLastError = [](sqlite3_vfs* v, int t, char* r) {
             return Real(v)->xGetLastError(Real(v), t, r);
         };
@@ -56,7 +64,9 @@ public:
             if (auto* l = Log(f)) ++l->sinSincronizar_;
             return De(f)->pMethods->xWrite(De(f), b, n, o);
         };
-        metodos_.xTruncate = [](sqlite3_file* f, sqlite3_int64 t) { return De(f)->pMethods->xTruncate(De(f), t); };
+        metodos_.xTruncate = [](sqlite3_file* f, sqlite3_int64 t) {
+            return De(f)->pMethods->xTruncate(De(f), t);
+        };
         metodos_.xSync = [](sqlite3_file* f, int s) {
             auto* l = Log(f);
             const int pendientes = l ? l->sinSincronizar_.load() : 0;
@@ -67,9 +77,13 @@ public:
             }
             return rc;
         };
-        metodos_.xFileSize = [](sqlite3_file* f, sqlite3_int64* t) { return De(f)->pMethods->xFileSize(De(f), t); };
+        metodos_.xFileSize = [](sqlite3_file* f, sqlite3_int64* t) {
+            return De(f)->pMethods->xFileSize(De(f), t);
+        };
         metodos_.xLock = [](sqlite3_file* f, int l) { return De(f)->pMethods->xLock(De(f), l); };
-        metodos_.xUnlock = [](sqlite3_file* f, int l) { return De(f)->pMethods->xUnlock(De(f), l); };
+        metodos_.xUnlock = [](sqlite3_file* f, int l) {
+            return De(f)->pMethods->xUnlock(De(f), l);
+        };
         metodos_.xCheckReservedLock = [](sqlite3_file* f, int* r) {
             return De(f)->pMethods->xCheckReservedLock(De(f), r);
         };
@@ -87,7 +101,9 @@ public:
             return De(f)->pMethods->xShmLock(De(f), o, n, fl);
         };
         metodos_.xShmBarrier = [](sqlite3_file* f) { De(f)->pMethods->xShmBarrier(De(f)); };
-        metodos_.xShmUnmap = [](sqlite3_file* f, int d) { return De(f)->pMethods->xShmUnmap(De(f), d); };
+        metodos_.xShmUnmap = [](sqlite3_file* f, int d) {
+            return De(f)->pMethods->xShmUnmap(De(f), d);
+        };
         metodos_.xFetch = [](sqlite3_file* f, sqlite3_int64 o, int n, void** p) {
             return De(f)->pMethods->xFetch(De(f), o, n, p);
         };
@@ -112,7 +128,9 @@ private:
         RegistroDisco* log;  // the layer, for a log; none for any other file
     };
 
-    static sqlite3_vfs* Real(sqlite3_vfs* v) { return static_cast<RegistroDisco*>(v->pAppData)->real_; }
+    static sqlite3_vfs* Real(sqlite3_vfs* v) {
+        return static_cast<RegistroDisco*>(v->pAppData)->real_;
+    }
     static sqlite3_file* De(sqlite3_file* f) { return reinterpret_cast<Fichero*>(f)->real; }
     static RegistroDisco* Log(sqlite3_file* f) { return reinterpret_cast<Fichero*>(f)->log; }
 
