@@ -1,20 +1,30 @@
 // The import of a whole submission file into an empty database through the
 // import object, line by line as the desktop's import dialog drives it: a run
 // around the lines, a new object per line, the import state carried from one
-// to the next. Beside it, the reference: the same rows inserted by SQLite
-// alone with prepared statements in one transaction, each entry after the
-// same duplicate check, measured before and after the import in the same run.
-//   bench_importacion [file]   (default: the file bench_exportacion keeps with
-//                               "bench_exportacion 100 1000 <file>")
+// to the next. Beside it, in the same run, the limit: the same rows inserted
+// by SQLite alone with prepared statements in one transaction, each entry
+// after the same duplicate check; and the same with a commit at every
+// declaration, as the run commits.
+//   bench_importacion [rounds]          two files written through the export
+//                                       first: 100 declarants of 1,000 entries
+//                                       and 10,000 of 10 (3 rounds each)
+//   bench_importacion <file> [rounds]   that file
+// Each figure is the median of its rounds; the time per line is also given
+// for the first and the last tenth of the file.
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "comun/estado_importacion.h"
+#include "datos_exportacion.h"
 #include "medida.h"
 #include "quelvodat/cImportacion.h"
 #include "quelvodat/cTraspaso.h"
@@ -75,8 +85,10 @@ void Exec(sqlite3* db, const char* sql) {
 // declarants, one declaration of 2012 each and their entries (every tenth a
 // rectification), inserted with prepared statements in one transaction on a
 // connection set up as the data server's, each entry after the data server's
-// own duplicate query. Answers the seconds taken.
-double Referencia(const std::string& ruta, int32_t declarantes, int32_t porDeclarante) {
+// own duplicate query; porDeclaracion: a commit at every declaration instead,
+// left unsynced as the run's are. Answers the seconds taken.
+double Referencia(const std::string& ruta, int32_t declarantes, int32_t porDeclarante,
+                  bool porDeclaracion) {
     sqlite3* db = nullptr;
     if (sqlite3_open_v2(ruta.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr) !=
         SQLITE_OK)
@@ -85,7 +97,8 @@ double Referencia(const std::string& ruta, int32_t declarantes, int32_t porDecla
         sqlite3* db;
         ~Cerrar() { sqlite3_close(db); }
     } cerrar{db};
-    Exec(db, "PRAGMA journal_mode=WAL; PRAGMA synchronous=FULL");
+    Exec(db, porDeclaracion ? "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL"
+                            : "PRAGMA journal_mode=WAL; PRAGMA synchronous=FULL");
     bench::Cronometro reloj;
     {
         Sentencia declarante(
@@ -114,6 +127,10 @@ double Referencia(const std::string& ruta, int32_t declarantes, int32_t porDecla
             std::snprintf(nif, sizeof nif, "%08d%c", d, letras[d % 23]);
             declarante(1, std::string(nif))(2, "DECLARANTE NUMERO " + std::to_string(d)).Ejecutar();
             const int coddec = static_cast<int>(sqlite3_last_insert_rowid(db));
+            if (porDeclaracion && d > 1) {
+                Exec(db, "COMMIT");
+                Exec(db, "BEGIN IMMEDIATE");
+            }
             declaracion(1, coddec).Ejecutar();
             const int coddecla = static_cast<int>(sqlite3_last_insert_rowid(db));
             for (int32_t e = 0; e < porDeclarante; ++e, ++i) {
@@ -137,83 +154,167 @@ double Referencia(const std::string& ruta, int32_t declarantes, int32_t porDecla
     return reloj.segundos();
 }
 
+void Limpiar(const std::string& ruta) {
+    for (const char* sufijo : {"", "-wal", "-shm"}) fs::remove(ruta + sufijo);
+}
+
+// An empty user database, as the program creates it.
+void Vacia(const std::string& ruta) {
+    Limpiar(ruta);
+    auto traspaso = rt::CreateObjectAs<_cTraspaso>("Quelvodat.cTraspaso");
+    traspaso->mdbmod(ruta);
+    traspaso->Traspaso();
+}
+
+double Mediana(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
+}
+
+struct Importado {
+    double segundos = 0;
+    double primerDecimo = 0;  // seconds per line over the first tenth of the file
+    double ultimoDecimo = 0;  // and over the last
+    long lineas = 0;
+    long aceptadas = 0;
+};
+
+Importado Importar(const std::string& fichero, const std::string& mod, const std::string& lec,
+                   long lineasFichero) {
+    Vacia(mod);
+    Importado r;
+    const long decimo = std::max(1L, lineasFichero / 10);
+    double finPrimero = 0, inicioUltimo = 0;
+    bench::Cronometro reloj;
+    auto run = rt::CreateObjectAs<_cImportacion>("Quelvodat.cImportacion");
+    run->mdbmod(mod);
+    run->IniciarImportacion();
+    prueba::EstadoImportacion estado;  // what the dialog carries from line to line
+    rt::TextFileReader lector(fichero);
+    for (std::string linea; lector.ReadLine(linea);) {
+        if (r.lineas == lineasFichero - decimo) inicioUltimo = reloj.segundos();
+        estado.Soporte(mod, lec, linea);
+        ++r.lineas;
+        if (estado.resultado == 0) ++r.aceptadas;
+        if (r.lineas == decimo) finPrimero = reloj.segundos();
+    }
+    run->TerminarImportacion();
+    r.segundos = reloj.segundos();
+    r.primerDecimo = finPrimero / static_cast<double>(decimo);
+    r.ultimoDecimo = (r.segundos - inicioUltimo) / static_cast<double>(decimo);
+    Limpiar(mod);
+    return r;
+}
+
+// Rounds of the reference, the import and the reference committing at every
+// declaration, in turn, on one file; prints the medians and answers the
+// import's seconds per line.
+double Medir(const std::string& nombre, const std::string& fichero, const std::string& tablas,
+           int rondas) {
+    const std::string mod = tablas + "bench-import-794Mod.mdb";
+    const std::string lec = tablas + "794Lec.mdb";
+    const std::string referencia = tablas + "bench-import-ref-794Mod.mdb";
+    long registros1 = 0, registros2 = 0, lineas = 0;
+    {
+        rt::TextFileReader lector(fichero);
+        for (std::string linea; lector.ReadLine(linea); ++lineas) {
+            registros1 += !linea.empty() && linea[0] == '1';
+            registros2 += !linea.empty() && linea[0] == '2';
+        }
+    }
+    if (registros1 == 0) throw rt::Error(5, "bench", "the file holds no record 1");
+    const auto declarantes = static_cast<int32_t>(registros1);
+    const auto porDeclarante = static_cast<int32_t>(registros2 / registros1);
+    auto referenciaDe = [&](bool porDeclaracion) {
+        Vacia(referencia);
+        const double s = Referencia(referencia, declarantes, porDeclarante, porDeclaracion);
+        Limpiar(referencia);
+        return s;
+    };
+
+    std::vector<double> limite, importar, primero, ultimo, porDeclaracion;
+    Importado ultima;
+    for (int ronda = 0; ronda < rondas; ++ronda) {
+        limite.push_back(referenciaDe(false));
+        ultima = Importar(fichero, mod, lec, lineas);
+        importar.push_back(ultima.segundos);
+        primero.push_back(ultima.primerDecimo);
+        ultimo.push_back(ultima.ultimoDecimo);
+        porDeclaracion.push_back(referenciaDe(true));
+    }
+    const double l = Mediana(limite), i = Mediana(importar), c = Mediana(porDeclaracion);
+    std::printf("\n%s: %ld lines, %ld entries, medians of %d rounds\n", nombre.c_str(), lineas,
+                registros2, rondas);
+    bench::informar("limit: SQLite alone, one transaction", registros2, l);
+    bench::informar("SQLite alone, a commit per declaration", registros2, c);
+    bench::informar("import through cImportacion (lines)", ultima.lineas, i);
+    std::printf("  time per line: %.2f us; first tenth %.2f us, last tenth %.2f us\n",
+                i * 1e6 / static_cast<double>(lineas), Mediana(primero) * 1e6,
+                Mediana(ultimo) * 1e6);
+    bench::razon("  import against the limit (same rows, per entry)", i / registros2,
+                 l / registros2);
+    bench::razon("  import against a commit per declaration (per entry)", i / registros2,
+                 c / registros2);
+    std::printf("  lines with result 0: %ld of %ld\n", ultima.aceptadas, ultima.lineas);
+    return i / static_cast<double>(lineas);
+}
+
+// The submission file of n declarants of m entries, as the export writes it.
+void Escribir(const std::string& fichero, const std::string& tablas, int32_t n, int32_t m) {
+    const std::string mod = tablas + "bench-import-export-794Mod.mdb";
+    Vacia(mod);
+    bench::Llenar(mod, n, m);
+    bench::ExportarPorElServidor(mod, fichero, n);
+    Limpiar(mod);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     const std::string tablas = rt::ProgramFolder() + "/Tablas/";
-    const std::string fichero = argc > 1 ? argv[1] : tablas + "bench-794_CE12.txt";
-    const std::string mod = tablas + "bench-import-794Mod.mdb";
-    const std::string lec = tablas + "794Lec.mdb";
-    if (!fs::exists(fichero)) {
-        std::fprintf(stderr, "no file %s: run bench_exportacion 100 1000 %s first\n",
-                     fichero.c_str(), fichero.c_str());
-        return 2;
-    }
-    const std::string referencia = tablas + "bench-import-ref-794Mod.mdb";
-    auto limpiar = [&](const std::string& ruta) {
-        for (const char* sufijo : {"", "-wal", "-shm"}) fs::remove(ruta + sufijo);
-    };
-    auto vacia = [&](const std::string& ruta) {
-        limpiar(ruta);
-        auto traspaso = rt::CreateObjectAs<_cTraspaso>("Quelvodat.cTraspaso");
-        traspaso->mdbmod(ruta);
-        traspaso->Traspaso();  // creates the empty user database
-    };
+    // A first argument that is not a number names the file.
+    const auto cifra = [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; };
+    const bool conFichero = argc > 1 && !std::all_of(argv[1], argv[1] + std::strlen(argv[1]), cifra);
+    const int posicionRondas = conFichero ? 2 : 1;
+    const int rondas = argc > posicionRondas ? std::max(1, std::atoi(argv[posicionRondas])) : 3;
+    // What the run writes goes, whatever way it ends.
+    struct Limpieza {
+        const std::string& tablas;
+        std::vector<std::string> ficheros;
+        ~Limpieza() {
+            for (const auto& f : ficheros) fs::remove(f);
+            for (const char* base : {"bench-import-794Mod.mdb", "bench-import-ref-794Mod.mdb",
+                                     "bench-import-export-794Mod.mdb"})
+                Limpiar(tablas + base);
+        }
+    } limpieza{tablas, {}};
     try {
-        long registros1 = 0, registros2 = 0;
-        {
-            rt::TextFileReader lector(fichero);
-            for (std::string linea; lector.ReadLine(linea);) {
-                registros1 += !linea.empty() && linea[0] == '1';
-                registros2 += !linea.empty() && linea[0] == '2';
+        if (conFichero) {
+            if (!fs::exists(argv[1])) {
+                std::fprintf(stderr, "no file %s\n", argv[1]);
+                return 2;
             }
+            Medir(argv[1], argv[1], tablas, rondas);
+            return 0;
         }
-        if (registros1 == 0) throw rt::Error(5, "bench", "the file holds no record 1");
-        const auto declarantes = static_cast<int32_t>(registros1);
-        const auto porDeclarante = static_cast<int32_t>(registros2 / registros1);
-
-        vacia(referencia);
-        const double referencia1 = Referencia(referencia, declarantes, porDeclarante);
-        bench::informar("reference: SQLite alone (entries)", registros2, referencia1);
-        limpiar(referencia);
-
-        vacia(mod);
-        long lineas = 0, aceptadas = 0;
-        bench::Cronometro importar;
-        auto run = rt::CreateObjectAs<_cImportacion>("Quelvodat.cImportacion");
-        run->mdbmod(mod);
-        run->IniciarImportacion();
-        prueba::EstadoImportacion estado;  // what the dialog carries from line to line
-        rt::TextFileReader lector(fichero);
-        for (std::string linea; lector.ReadLine(linea);) {
-            estado.Soporte(mod, lec, linea);
-            ++lineas;
-            if (estado.resultado == 0) ++aceptadas;
+        const struct {
+            int32_t declarantes, entradas;
+        } casos[] = {{100, 1000}, {10000, 10}};
+        std::vector<double> porLinea;
+        for (const auto& c : casos) {
+            const std::string n = std::to_string(c.declarantes), m = std::to_string(c.entradas);
+            const std::string fichero = tablas + "bench-import-" + n + "x" + m + ".txt";
+            limpieza.ficheros.push_back(fichero);
+            Escribir(fichero, tablas, c.declarantes, c.entradas);
+            porLinea.push_back(Medir(n + " x " + m, fichero, tablas, rondas));
         }
-        run->TerminarImportacion();
-        const double segundosImportar = importar.segundos();
-        bench::informar("import through cImportacion (lines)", lineas, segundosImportar);
-        limpiar(mod);
-
-        vacia(referencia);
-        const double referencia2 = Referencia(referencia, declarantes, porDeclarante);
-        bench::informar("reference again", registros2, referencia2);
-        limpiar(referencia);
-
-        // Against the faster of the two reference runs.
-        const double mejor = std::min(referencia1, referencia2);
-        bench::razon("import against the reference, per entry", segundosImportar / registros2,
-                     mejor / registros2);
-        std::printf("  lines with result 0: %ld of %ld\n", aceptadas, lineas);
+        std::printf("\n");
+        bench::razon("time per line, 10000 x 10 against 100 x 1000", porLinea[1], porLinea[0]);
     } catch (const rt::Error& e) {
         std::fprintf(stderr, "error %d: %s\n", e.Number, e.Description.c_str());
-        limpiar(mod);
-        limpiar(referencia);
         return 1;
     } catch (const std::exception& e) {
         std::fprintf(stderr, "error: %s\n", e.what());
-        limpiar(mod);
-        limpiar(referencia);
         return 1;
     }
     return 0;

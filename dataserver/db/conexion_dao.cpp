@@ -11,6 +11,14 @@ namespace quelvodat {
 namespace {
 constexpr int32_t kObjectNotSet = 91;
 
+// Pages of log after which a commit writes the log into the file: the
+// engine's own figure, and a run's. Each time syncs the log and the file
+// and starts the log again (a sync more); a run's lines write some ten
+// pages a declaration. A run's log may so grow to some 16 MB, which it
+// keeps until it is closed.
+constexpr int kPaginasEntreCheckpoints = 1000;
+constexpr int kPaginasEntreCheckpointsDeLote = 4000;
+
 // Runs f and answers its failure, so that what must follow runs first.
 template <typename F>
 std::exception_ptr Fallo(F&& f) {
@@ -43,6 +51,12 @@ void Soltar(std::unique_ptr<sqlite::Database>& slot) {
         std::filesystem::remove(ruta + "-wal", ignorado);
         std::filesystem::remove(ruta + "-shm", ignorado);
     }
+}
+// Whether each commit on the handle syncs the log before it returns (FULL)
+// or leaves that to the operating system (NORMAL: in WAL mode a killed
+// process still loses nothing committed).
+void SincroniaDeCadaCommit(sqlite::Database& db, bool sincronizar) {
+    db.execute(sincronizar ? "PRAGMA synchronous=FULL" : "PRAGMA synchronous=NORMAL");
 }
 }  // namespace
 
@@ -143,18 +157,35 @@ std::unique_ptr<Recordset> cConexionDAO::openRecordset(std::string_view sql,
     return BaseSeleccionada().query(sql, valores);
 }
 
-void cConexionDAO::ConfirmarPendientes() {
+void cConexionDAO::ConfirmarPendientes(bool enDisco) {
     // Only between lines: a line in progress is never cut in two.
-    if (!pendientes_ || lineasEnCurso_ > 0) return;
-    pendientes_ = false;
-    if (!mod_ || !mod_->inTransaction()) return;
-    try {
-        mod_->execute("COMMIT");
-    } catch (...) {
-        // The lines are lost; the handle must not stay inside their transaction.
-        sqlite3_exec(mod_->handle(), "ROLLBACK", nullptr, nullptr, nullptr);
-        throw;
+    if (lineasEnCurso_ > 0) return;
+    std::exception_ptr fallo;
+    if (std::exchange(pendientes_, false) && mod_) {
+        fallo = Fallo([&] {
+            auto& db = *mod_;
+            if (db.inTransaction()) {
+                try {
+                    db.execute("COMMIT");
+                    sinSincronizar_ = true;
+                } catch (...) {
+                    // The lines are lost; the handle must not stay inside their transaction.
+                    sqlite3_exec(db.handle(), "ROLLBACK", nullptr, nullptr, nullptr);
+                    SincroniaDeCadaCommit(db, true);
+                    throw;
+                }
+            }
+            SincroniaDeCadaCommit(db, true);
+        });
     }
+    // Also after a failed commit: what the run committed before it stays.
+    auto falloDisco = Fallo([&] {
+        if (!enDisco || !sinSincronizar_ || !mod_) return;
+        mod_->syncLog();
+        sinSincronizar_ = false;
+    });
+    if (fallo) std::rethrow_exception(fallo);
+    if (falloDisco) std::rethrow_exception(falloDisco);
 }
 
 void cConexionDAO::IniciarLote() {
@@ -162,11 +193,13 @@ void cConexionDAO::IniciarLote() {
     FalloDelVigilante();
     ConfirmarPendientes();
     lote_ = true;
+    if (mod_) sqlite3_wal_autocheckpoint(mod_->handle(), kPaginasEntreCheckpointsDeLote);
     if (!vigilante_.joinable()) vigilante_ = std::thread([this] { Vigilar(); });
 }
 
 void cConexionDAO::TerminarLote() {
     Tenencia tenencia(*this);
+    if (lote_ && mod_) sqlite3_wal_autocheckpoint(mod_->handle(), kPaginasEntreCheckpoints);
     lote_ = false;
     auto fallo = Fallo([&] { ConfirmarPendientes(); });
     FalloDelVigilante();
@@ -187,7 +220,9 @@ void cConexionDAO::Vigilar() {
     std::unique_lock lock(exclusion_);
     while (!pararVigilante_) {
         if (!pendientes_) {
+            vigilanteSinPlazo_ = true;
             aviso_.wait(lock);
+            vigilanteSinPlazo_ = false;
             continue;
         }
         const auto plazo = inicioPendientes_ + kEdadMaximaLote;
@@ -211,13 +246,22 @@ void cConexionDAO::EmpezarLinea(bool nuevaDeclaracion) {
         auto& db = *mod_;
         const auto ahora = std::chrono::steady_clock::now();
         if (pendientes_ && (nuevaDeclaracion || ahora - inicioPendientes_ > kEdadMaximaLote))
-            ConfirmarPendientes();
+            ConfirmarPendientes(false);
         // The engine may have rolled the pending lines back after a failure.
         if (!db.inTransaction()) {
-            db.execute("BEGIN IMMEDIATE");
+            // The lines' own commit is not synced; the engine takes the
+            // setting only outside a transaction.
+            SincroniaDeCadaCommit(db, false);
+            try {
+                db.execute("BEGIN IMMEDIATE");
+            } catch (...) {
+                SincroniaDeCadaCommit(db, true);
+                throw;
+            }
             pendientes_ = true;
             inicioPendientes_ = ahora;
-            aviso_.notify_one();
+            // Waiting with a deadline, the run's thread finds the new one then.
+            if (vigilanteSinPlazo_) aviso_.notify_one();
         }
     }
     ++lineasEnCurso_;

@@ -121,6 +121,14 @@ void Database::checkpoint() noexcept {
     sqlite3_wal_checkpoint_v2(db_, nullptr, SQLITE_CHECKPOINT_TRUNCATE, nullptr, nullptr);
 }
 
+void Database::syncLog() {
+    sqlite3_file* log = nullptr;
+    const int rc = sqlite3_file_control(db_, "main", SQLITE_FCNTL_JOURNAL_POINTER, &log);
+    if (rc != SQLITE_OK || !log || !log->pMethods) return;
+    if (int fallo = log->pMethods->xSync(log, SQLITE_SYNC_NORMAL); fallo != SQLITE_OK)
+        throw EngineError(fallo, "disk I/O error: the log could not be synced: '" + path_ + "'");
+}
+
 bool Database::logStillOurs() const {
     struct stat st {};
     if (logInode_ == 0 || ::stat((path_ + "-wal").c_str(), &st) != 0) return false;

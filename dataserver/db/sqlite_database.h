@@ -70,6 +70,9 @@ public:
     bool stillAtPath() const;
     // Writes the log into the database file and empties it; best effort.
     void checkpoint() noexcept;
+    // Puts what the log holds on the disk: for commits made while
+    // synchronous was NORMAL, which leave that to the operating system.
+    void syncLog();
     // The log beside the path is still the one this handle has been writing.
     bool logStillOurs() const;
     // Closing will leave the log as it is: for a handle whose file is no

@@ -1,5 +1,6 @@
 #pragma once
 // The import object ("Quelvodat.cImportacion").
+#include <optional>
 #include <string>
 
 #include "db/con_rutas.h"
@@ -61,8 +62,13 @@ private:
     int32_t GuardarDeclarante(const rt::Variant& vBufferValores);
     void ActualizarNombre(int32_t lngCodigo, const std::string& strNombre);
     void GuardarDeclaracionImp(const rt::Variant& vBufferValores, int32_t lngDeclarante);
-    // The stores of a checked record 1; answers its result.
-    uint8_t GuardarDte_Cion(const rt::Variant& vBufferValores);
+    // ComprobarDeclaracion for the declarant the record's NIF found (0 when
+    // none); without one, it is looked up when the checks need it.
+    bool ComprobarDeclaracion(const rt::Variant& vBufferValores, rt::Variant& vBufferErrores,
+                              std::optional<int32_t> lngDeclarante);
+    // The stores of a checked record 1 whose NIF found lngDeclarante (0 when
+    // none); answers its result.
+    uint8_t GuardarDte_Cion(const rt::Variant& vBufferValores, int32_t lngDeclarante);
 
     // Record 2 (importar_declarado.cpp). A submission file's record 2
     // belongs to the record 1 in force: without one, or naming another

@@ -48,6 +48,7 @@ int32_t cImportacion::BuscarDeclarante(const std::string& strNif) {
     if (strNif.empty()) return 0;
     UsoBD uso(bd794mod, mdbmod_);
     // The whole NIF, letter case aside: a shorter NIF is another declarant.
+    // The index TDeclarante_nif is on exactly this expression.
     auto rs = uso.conexion().openRecordset(
         "SELECT coddec FROM TDeclarante WHERE trim(dni_cifd) = ? COLLATE NOCASE "
         "ORDER BY coddec LIMIT 1",
@@ -116,16 +117,16 @@ uint8_t cImportacion::ImportarDte_Cion(const std::string& strLineaLectura,
     // The lookup, the checks against the stored declarations and the stores
     // are one unit: another process sees all of it or none.
     UnidadDeLinea unidad(mdbmod_, true);
-    if (!ComprobarDeclaracion(valores, vBufferErrores)) return kSinDeclaracion;
-    const uint8_t resultado = GuardarDte_Cion(valores);
+    const int32_t declarante = BuscarDeclarante(rt::Trim(Texto(Valor(valores, "NIF"))));
+    if (!ComprobarDeclaracion(valores, vBufferErrores, declarante)) return kSinDeclaracion;
+    const uint8_t resultado = GuardarDte_Cion(valores, declarante);
     unidad.Confirmar();
     rechazarDeclaracion_ = false;
     return resultado;
 }
 
-uint8_t cImportacion::GuardarDte_Cion(const rt::Variant& valores) {
+uint8_t cImportacion::GuardarDte_Cion(const rt::Variant& valores, int32_t codigo) {
     const std::string nif = rt::Trim(Texto(Valor(valores, "NIF")));
-    int32_t codigo = BuscarDeclarante(nif);
     uint8_t resultado = kGuardado;
     if (codigo == 0) {
         codigo = GuardarDeclarante(valores);
@@ -141,6 +142,12 @@ uint8_t cImportacion::GuardarDte_Cion(const rt::Variant& valores) {
 
 bool cImportacion::ComprobarDeclaracion(const rt::Variant& vBufferValores,
                                         rt::Variant& vBufferErrores) {
+    return ComprobarDeclaracion(vBufferValores, vBufferErrores, std::nullopt);
+}
+
+bool cImportacion::ComprobarDeclaracion(const rt::Variant& vBufferValores,
+                                        rt::Variant& vBufferErrores,
+                                        std::optional<int32_t> declarante) {
     Importacion::BufferErrores errores;
     const rt::Variant valorEjercicio = Valor(vBufferValores, "Ejercicio");
     auto ejercicio = Importacion::EnteroDeValor(valorEjercicio);
@@ -152,12 +159,13 @@ bool cImportacion::ComprobarDeclaracion(const rt::Variant& vBufferValores,
     } else if (!PeriodoDeCodigo(Texto(Valor(vBufferValores, "Periodo")), mes, periodicidad)) {
         errores.Agregar(39, Texto(Valor(vBufferValores, "Periodo")));
     } else {
-        int32_t declarante = BuscarDeclarante(rt::Trim(Texto(Valor(vBufferValores, "NIF"))));
-        if (declarante > 0) {
+        if (!declarante)
+            declarante = BuscarDeclarante(rt::Trim(Texto(Valor(vBufferValores, "NIF"))));
+        if (*declarante > 0) {
             cDeclaraciones declaraciones;
             declaraciones.mdbmod(mdbmod_);
             int32_t hallazgo = Importacion::HallazgoSolape(
-                declaraciones.ObtenerDeclaraciones(declarante), *ejercicio, mes, periodicidad);
+                declaraciones.ObtenerDeclaraciones(*declarante), *ejercicio, mes, periodicidad);
             if (hallazgo != 0) errores.Agregar(hallazgo, std::to_string(*ejercicio));
         }
     }

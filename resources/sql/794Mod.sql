@@ -21,6 +21,9 @@ CREATE TABLE TDeclarante (
     telefonopd  INTEGER
 );
 CREATE INDEX TDeclarante_dni_cifd ON TDeclarante (dni_cifd);
+-- An imported declarant is found by its whole NIF, trimmed and letter case
+-- aside; the lookup compares exactly this expression.
+CREATE INDEX TDeclarante_nif ON TDeclarante (trim(dni_cifd) COLLATE NOCASE);
 
 CREATE TABLE TPresentador (
     codpres     INTEGER PRIMARY KEY AUTOINCREMENT,

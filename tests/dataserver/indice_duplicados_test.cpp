@@ -1,41 +1,26 @@
 // The duplicate check of an entry looks its VAT number up in an index: its
-// work does not grow with the entries the declaration already holds, and the
-// upgrade gives the index to a database made before it existed.
+// work does not grow with the entries the declaration already holds.
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <string>
 
-#include "carpeta_prueba.h"
-#include "db/base_usuario.h"
+#include "base_usuario_prueba.h"
 #include "db/cdeclarado.h"
-#include "db/conexion_dao.h"
-#include "db/ctraspaso.h"
 
 using namespace quelvodat;
 
 namespace {
 
-class IndiceDuplicados : public prueba::ConCarpeta {
+class IndiceDuplicados : public prueba::ConBaseUsuario {
 protected:
-    void SetUp() override {
-        ConCarpeta::SetUp();
-        mod_ = Ruta("794Mod.mdb");
-        CrearBaseUsuarioSiFalta(mod_);
-    }
-    void TearDown() override {
-        ConexionCompartida().CerrarTodo();
-        ConCarpeta::TearDown();
-    }
-
     // Declaration 1 holding `n` entries, each of its own VAT number.
     void Entradas(int n) {
-        sqlite::Database(mod_, sqlite::Mode::ReadWrite)
-            .executeScript("DELETE FROM tOperadores; WITH RECURSIVE e(i) AS (SELECT 1 UNION ALL "
-                           "SELECT i + 1 FROM e WHERE i < " + std::to_string(n) + ") "
-                           "INSERT INTO tOperadores (coddeclar, paiso, nifo, razon, claveopo, "
-                           "ejercicioo, periodoo, triangularo) SELECT 1, 'DE', 100000000 + i, "
-                           "'X', 'E', 0, 0, ' ' FROM e;");
+        Sql("DELETE FROM tOperadores; WITH RECURSIVE e(i) AS (SELECT 1 UNION ALL "
+            "SELECT i + 1 FROM e WHERE i < " + std::to_string(n) + ") "
+            "INSERT INTO tOperadores (coddeclar, paiso, nifo, razon, claveopo, "
+            "ejercicioo, periodoo, triangularo) SELECT 1, 'DE', 100000000 + i, "
+            "'X', 'E', 0, 0, ' ' FROM e;");
     }
 
     // The engine's steps of one duplicate check of the declaration.
@@ -51,14 +36,6 @@ protected:
         ADD_FAILURE() << "the check's statement is not kept on the connection";
         return -1;
     }
-
-    bool ConIndice() {
-        sqlite::Database db(mod_, sqlite::Mode::ReadOnly);
-        return !db.query("SELECT 1 FROM sqlite_master WHERE name = 'tOperadores_coddeclar_nifo'")
-                    ->Eof();
-    }
-
-    std::string mod_;
 };
 
 TEST_F(IndiceDuplicados, TheCheckDoesNotGrowWithTheDeclaration) {
@@ -68,16 +45,6 @@ TEST_F(IndiceDuplicados, TheCheckDoesNotGrowWithTheDeclaration) {
     const int muchas = Pasos();
     EXPECT_GT(pocas, 0);
     EXPECT_LT(muchas, pocas + 20) << pocas;
-}
-
-TEST_F(IndiceDuplicados, TheUpgradeAddsTheIndexToAnOlderDatabase) {
-    sqlite::Database(mod_, sqlite::Mode::ReadWrite)
-        .executeScript("DROP INDEX tOperadores_coddeclar_nifo;");
-    ASSERT_FALSE(ConIndice());
-    cTraspaso traspaso;
-    traspaso.mdbmod(mod_);
-    EXPECT_FALSE(traspaso.Traspaso());
-    EXPECT_TRUE(ConIndice());
 }
 
 }  // namespace

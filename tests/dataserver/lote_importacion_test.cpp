@@ -4,14 +4,15 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdio>
 #include <string>
 #include <thread>
 #include <vector>
 
-#include "carpeta_prueba.h"
+#include "base_usuario_prueba.h"
 #include "comun/numero_de_error.h"
-#include "db/base_usuario.h"
-#include "db/conexion_dao.h"
+#include "db/cdeclarante.h"
+#include "registro_disco.h"
 #include "exchange/cimportacion.h"
 #include "quelvort/convert.h"
 #include "quelvort/strings.h"
@@ -21,18 +22,12 @@ using namespace quelvodat;
 
 namespace {
 
-class LoteImportacion : public prueba::ConCarpeta {
+class LoteImportacion : public prueba::ConBaseUsuario {
 protected:
     void SetUp() override {
-        ConCarpeta::SetUp();
-        mod_ = Ruta("794Mod.mdb");
-        CrearBaseUsuarioSiFalta(mod_);
+        ConBaseUsuario::SetUp();
         lineas_ = rt::ReadAllLines(std::string(QUELVO_FIXTURES_DIR) +
                                    "/importacion/soporte_2011.txt");
-    }
-    void TearDown() override {
-        ConexionCompartida().CerrarTodo();
-        ConCarpeta::TearDown();
     }
 
     // One line as the dialog gives it: a new object with the carried state.
@@ -80,9 +75,6 @@ protected:
     bool Pendiente() {
         return ConexionCompartida().EnLote() && UsoBD(bd794mod, mod_).base().inTransaction();
     }
-    void Sql(const std::string& sql) {
-        sqlite::Database(mod_, sqlite::Mode::ReadWrite).executeScript(sql);
-    }
 
     // A line of the fixture for another declarant.
     static std::string ConNif(const std::string& linea, const std::string& nif) {
@@ -90,8 +82,41 @@ protected:
     }
     // Record 1 of the fixture for another declarant.
     std::string Registro1(const std::string& nif) const { return ConNif(lineas_[1], nif); }
+    // The valid NIF of DNI number n.
+    static std::string Nif(int n) {
+        char nif[10];
+        std::snprintf(nif, sizeof nif, "%08d", n);
+        return nif + std::string(1, "TRWAGMYFPDXBNJZSQVHLCKE"[n % 23]);
+    }
+    // No declarant, declaration or entry; keys from 1 again.
+    void Vaciar() {
+        Sql("DELETE FROM tOperadores; DELETE FROM TDeclaraciones; DELETE FROM TDeclarante; "
+            "DELETE FROM sqlite_sequence;");
+    }
+    // Declarants 1 to n, each with a declaration holding one entry.
+    void Declaraciones(int n) {
+        for (int d = 1; d <= n; ++d) {
+            Linea(Registro1(Nif(d)));
+            Linea(ConNif(lineas_[2], Nif(d)));
+            EXPECT_EQ(resultado_, 0) << d;
+        }
+    }
+    // Saves declarant `codigo` again as it is, as its editor would.
+    void GuardarOtraVez(int32_t codigo) {
+        cDeclarante declarantes;
+        declarantes.mdbmod(mod_);
+        rt::Variant guardado;
+        declarantes.CargarDeclarante(codigo, guardado);
+        std::swap(guardado(13), guardado(14));
+        declarantes.GuardarDeclarante(guardado);
+    }
+    // Waits, as a user answering a question, until the run's own thread has
+    // committed its lines.
+    void EsperarAlVigilante() {
+        for (int espera = 0; espera < 300 && Pendiente(); ++espera)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
 
-    std::string mod_;
     std::vector<std::string> lineas_;
     std::string declaracion_ = "0";
     bool rechazar_ = false;
@@ -172,8 +197,7 @@ TEST_F(LoteImportacion, IdleLinesWhoseCommitFailsAreReportedByTheNextLineOrTheEn
         // The run is left idle and its own commit of the lines fails.
         sqlite3* db = UsoBD(bd794mod, mod_).base().handle();
         sqlite3_commit_hook(db, [](void*) { return 1; }, nullptr);
-        for (int espera = 0; espera < 300 && Pendiente(); ++espera)
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        EsperarAlVigilante();
         sqlite3_commit_hook(db, nullptr, nullptr);
         EXPECT_FALSE(Pendiente());
         const int32_t fallo = sqlite::kEngineErrorBase + SQLITE_CONSTRAINT;
@@ -190,6 +214,70 @@ TEST_F(LoteImportacion, IdleLinesWhoseCommitFailsAreReportedByTheNextLineOrTheEn
         }
         EXPECT_EQ(Cuenta("tOperadores"), 0);
         EXPECT_FALSE(ConexionCompartida().EnLote());
+    }
+}
+
+// A killed process loses nothing the run committed, whether or not it was
+// synced; so the run leaves its commits at declarations to the operating
+// system, writes its log into the file seldom (each time syncs), and puts
+// everything on the disk at its end.
+TEST_F(LoteImportacion, ARunSyncsItsLogAtItsEndAndHardlyBefore) {
+    for (bool rechazadaAlFinal : {false, true}) {
+        SCOPED_TRACE(rechazadaAlFinal ? "ending with a refused record 1" : "ending with an entry");
+        Vaciar();
+        prueba::RegistroDisco disco;
+        Ejecucion(true);
+        const int antes = disco.Sincronizaciones();
+        // Some 3,000 pages of log.
+        constexpr int kDeclaraciones = 300;
+        Declaraciones(kDeclaraciones);
+        // Its declaration overlaps the last one: nothing of it is stored.
+        if (rechazadaAlFinal) {
+            Linea(Registro1(Nif(kDeclaraciones)));
+            EXPECT_EQ(resultado_, 4);
+        }
+        EXPECT_LT(disco.Sincronizaciones() - antes, 3);
+        Ejecucion(false);
+        EXPECT_EQ(disco.SinSincronizar(), 0);
+        EXPECT_EQ(Cuenta("TDeclaraciones"), kDeclaraciones);
+        EXPECT_EQ(Cuenta("tOperadores"), kDeclaraciones);
+        // Outside a run every change is on the disk when its member returns.
+        GuardarOtraVez(1);
+        EXPECT_EQ(disco.SinSincronizar(), 0);
+        ConexionCompartida().CerrarTodo();
+    }
+}
+
+// Lines left waiting (the desktop asking its user, or busy elsewhere) are on
+// the disk once they are committed, and so is a change another member makes
+// meanwhile.
+TEST_F(LoteImportacion, LinesLeftWaitingAreOnTheDiskOnceCommitted) {
+    for (bool pregunta : {false, true}) {
+        SCOPED_TRACE(pregunta ? "committed before a question"
+                              : "committed by the run's own thread");
+        Vaciar();
+        prueba::RegistroDisco disco;
+        Ejecucion(true);
+        Declaraciones(3);
+        ASSERT_TRUE(Pendiente());
+        if (pregunta) {
+            cImportacion o;
+            o.mdbmod(mod_);
+            o.ConfirmarImportacion();
+        } else {
+            EsperarAlVigilante();
+        }
+        EXPECT_FALSE(Pendiente());
+        EXPECT_EQ(disco.SinSincronizar(), 0);
+        EXPECT_EQ(Cuenta("tOperadores"), 3);
+
+        GuardarOtraVez(1);
+        EXPECT_EQ(disco.SinSincronizar(), 0);
+        Linea(Registro1(Nif(4)));
+        Ejecucion(false);
+        EXPECT_EQ(disco.SinSincronizar(), 0);
+        EXPECT_EQ(Cuenta("TDeclaraciones"), 4);
+        ConexionCompartida().CerrarTodo();
     }
 }
 

@@ -407,6 +407,9 @@ TEST_F(SaveAsRestore, RestoreAndBackupRefuseWhatIsNoSoundUserDatabase) {
         {"a known index made partial",
          con("DROP INDEX TDeclarante_dni_cifd;"
              "CREATE INDEX TDeclarante_dni_cifd ON TDeclarante (dni_cifd) WHERE dni_cifd <> '';")},
+        {"the declarant lookup's index on another expression",
+         con("DROP INDEX TDeclarante_nif;"
+             "CREATE INDEX TDeclarante_nif ON TDeclarante (dni_cifd COLLATE NOCASE);")},
         {"a CHECK constraint", redefinida("TDeclarante", "nombred     TEXT", "nombred TEXT CHECK (nombred <> '''')")},
         {"a NOT NULL constraint", redefinida("tOperadores", "razon        TEXT", "razon TEXT NOT NULL")},
         {"an earlier layout with its index made unique",
@@ -489,6 +492,11 @@ TEST_F(SaveAsRestore, RestoreAcceptsEveryLayoutTheProgramWrites) {
          [](const fs::path& p) {
              CrearBaseUsuario(p, "Copia");
              EjecutarSql(p, "DROP INDEX tOperadores_coddeclar_nifo;");
+         }},
+        {"made before the declarant lookup's index",
+         [](const fs::path& p) {
+             CrearBaseUsuario(p, "Copia");
+             EjecutarSql(p, "DROP INDEX TDeclarante_nif;");
          }},
         {"with the engine's statistics",
          [](const fs::path& p) {
