@@ -245,7 +245,8 @@ void cConexionDAO::EmpezarLinea(bool nuevaDeclaracion) {
         FalloDelVigilante();
         auto& db = *mod_;
         const auto ahora = std::chrono::steady_clock::now();
-        if (pendientes_ && (nuevaDeclaracion || ahora - inicioPendientes_ > kEdadMaximaLote))
+        const auto edad = ahora - inicioPendientes_;
+        if (pendientes_ && ((nuevaDeclaracion && edad > kEdadMinimaLote) || edad > kEdadMaximaLote))
             ConfirmarPendientes(false);
         // The engine may have rolled the pending lines back after a failure.
         if (!db.inTransaction()) {

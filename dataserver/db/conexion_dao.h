@@ -52,11 +52,12 @@ public:
     void CerrarTodo();
 
     // An import run on the user database (open): its lines are committed
-    // together, when a line starts a new declaration, when the pending lines
-    // are older than kEdadMaximaLote, after a line that failed, and when the
-    // run ends or everything is closed. Starting a run commits what an earlier one left pending. A
-    // change another member makes while lines are pending is committed with
-    // them. Pending lines left waiting between lines (the caller busy
+    // together, when a line starts a new declaration once the pending lines
+    // are older than kEdadMinimaLote, when they are older than
+    // kEdadMaximaLote, after a line that failed, and when the run ends or
+    // everything is closed. Starting a run commits what an earlier one left
+    // pending. A change another member makes while lines are pending is
+    // committed with them. Pending lines left waiting between lines (the caller busy
     // elsewhere, or waiting for its user) are committed by the run's own
     // thread once they are kEdadMaximaLote old, so the write lock is never
     // held longer than that while the run is idle; a failure of that commit
@@ -139,6 +140,10 @@ private:
 // How long the lines of a run may wait for their commit: it bounds what a
 // crash can lose and how long another process waits for the database.
 inline constexpr std::chrono::milliseconds kEdadMaximaLote{500};
+// How old the pending lines must be before a new declaration commits them: a
+// commit costs as much as a few hundred lines, so a file of many small
+// declarations would spend most of its time committing.
+inline constexpr std::chrono::milliseconds kEdadMinimaLote{25};
 
 // The calling thread's one connection, created on first use.
 cConexionDAO& ConexionCompartida();

@@ -123,7 +123,7 @@ protected:
     uint8_t periodo_ = 0, periodicidad_ = 0, resultado_ = 0;
 };
 
-TEST_F(LoteImportacion, ARunCommitsAtEveryDeclarationAndAtItsEnd) {
+TEST_F(LoteImportacion, ARunCommitsAtADeclarationOnceItsLinesHaveWaitedAndAtItsEnd) {
     Ejecucion(true);
     for (size_t i = 0; i < lineas_.size(); ++i) {
         Linea(lineas_[i]);
@@ -134,17 +134,26 @@ TEST_F(LoteImportacion, ARunCommitsAtEveryDeclarationAndAtItsEnd) {
     // The lines wait for their commit: another process sees none of them.
     EXPECT_TRUE(Pendiente());
     EXPECT_EQ(Cuenta("tOperadores"), 0);
-    // A record 1 commits what came before it.
+    // A record 1 right after them leaves them waiting: small declarations
+    // would spend their time committing.
     Linea(Registro1("00000001R"));
     EXPECT_EQ(resultado_, 0);
-    EXPECT_EQ(Cuenta("tOperadores"), 3);
-    EXPECT_EQ(Cuenta("TDeclaraciones"), 1);
+    EXPECT_EQ(Cuenta("tOperadores"), 0);
     Linea(ConNif(lineas_[2], "00000001R"));
+    EXPECT_EQ(resultado_, 0);
+    // Once they have waited a little, the next record 1 commits what came
+    // before it, well before the run's own thread would.
+    std::this_thread::sleep_for(kEdadMinimaLote * 2);
+    Linea(Registro1("00000002W"));
+    EXPECT_EQ(resultado_, 0);
+    EXPECT_EQ(Cuenta("tOperadores"), 4);
+    EXPECT_EQ(Cuenta("TDeclaraciones"), 2);
+    Linea(ConNif(lineas_[2], "00000002W"));
     EXPECT_EQ(resultado_, 0);
     Ejecucion(false);
     EXPECT_FALSE(Pendiente());
-    EXPECT_EQ(Cuenta("TDeclaraciones"), 2);
-    EXPECT_EQ(Cuenta("tOperadores"), 4);
+    EXPECT_EQ(Cuenta("TDeclaraciones"), 3);
+    EXPECT_EQ(Cuenta("tOperadores"), 5);
 }
 
 TEST_F(LoteImportacion, WithoutARunEveryLineIsCommittedOnItsOwn) {
