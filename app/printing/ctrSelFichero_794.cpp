@@ -3,17 +3,22 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFileSystemModel>
+#include <QHeaderView>
+#include <QTreeView>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QIdentityProxyModel>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
+#include <QScreen>
+#include <algorithm>
 
 #include "controls/controles.h"
 #include "controls/estilo.h"
 #include "printing/controles.h"
 #include "printing/cselfichero.h"
+#include "services/fechas.h"
 #include "services/globales.h"
 #include "services/guarda.h"
 #include "services/objetos.h"
@@ -21,6 +26,10 @@
 namespace quelvo {
 
 namespace {
+
+// The chooser's width: a long file name of the work folder and its details
+// side by side.
+constexpr int kAnchoExploradorEnCaracteres = 160;
 
 // The chooser's list with sizes and dates in the default locale, the
 // program's language: Qt's file model writes them in the machine's, English
@@ -34,8 +43,13 @@ public:
         const auto ficheros = qobject_cast<const QFileSystemModel*>(sourceModel());
         if (rol == Qt::DisplayRole && ficheros && (indice.column() == kTamano || indice.column() == kFecha)) {
             const QModelIndex origen = mapToSource(indice);
-            if (indice.column() == kFecha)
-                return QLocale().toString(ficheros->lastModified(origen), QLocale::ShortFormat);
+            if (indice.column() == kFecha) {
+                // As the program writes dates in the user's language.
+                const QDateTime cuando = ficheros->lastModified(origen);
+                const QDate dia = cuando.date();
+                return NumeroAFecha(dia.year() * 10000 + dia.month() * 100 + dia.day()) +
+                       cuando.toString(" hh:mm");
+            }
             if (!ficheros->isDir(origen)) return QLocale().formattedDataSize(ficheros->size(origen));
         }
         return QIdentityProxyModel::data(indice, rol);
@@ -102,6 +116,15 @@ void ctrSelFichero_794::cmdExplorar_Click() {
         dialogo.setDirectory(actual.absolutePath());
         dialogo.selectFile(actual.fileName());
     }
+    // Room for whole names, sizes, kinds and dates in the listing.
+    if (auto lista = dialogo.findChild<QTreeView*>("treeView")) {
+        QHeaderView* cabecera = lista->header();
+        cabecera->setStretchLastSection(false);
+        for (int c = 0; c < cabecera->count(); ++c) cabecera->setSectionResizeMode(c, QHeaderView::ResizeToContents);
+    }
+    const int ancho = std::min(dialogo.fontMetrics().averageCharWidth() * kAnchoExploradorEnCaracteres,
+                               dialogo.screen()->availableGeometry().width());
+    dialogo.resize(dialogo.sizeHint().expandedTo(QSize(ancho, dialogo.sizeHint().height())));
     if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty()) return;
     lblRuta->setText(QFileInfo(dialogo.selectedFiles().constFirst()).absoluteFilePath());
     elegidaPorUsuario_ = true;
