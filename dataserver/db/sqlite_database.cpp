@@ -309,12 +309,19 @@ rt::Variant Statement::column(int index) const {
     }
     case SQLITE_FLOAT: return rt::Variant(sqlite3_column_double(stmt_, index));
     case SQLITE_NULL: return rt::Variant::Null();
-    default: {
-        auto text = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, index));
-        int bytes = sqlite3_column_bytes(stmt_, index);
-        return rt::Variant(std::string(text ? text : "", static_cast<size_t>(bytes)));
+    default: return rt::Variant(columnText(index));
     }
-    }
+}
+
+bool Statement::columnIsText(int index) const {
+    const int type = sqlite3_column_type(stmt_, index);
+    return type == SQLITE_TEXT || type == SQLITE_BLOB;
+}
+
+std::string_view Statement::columnText(int index) const {
+    auto text = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, index));
+    if (!text) return {};
+    return {text, static_cast<size_t>(sqlite3_column_bytes(stmt_, index))};
 }
 
 Transaction::Transaction(Database& db) : db_(db), nested_(db.inTransaction()) {
