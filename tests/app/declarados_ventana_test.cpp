@@ -497,7 +497,8 @@ TEST_F(VentanaDeclarados, ALongListFollowsEverySaveAndDeletion) {
 }
 
 // An edit that changes nothing the list shows but the entry's type (normal
-// or rectification) still rewrites that row's key description, and only it.
+// or rectification) still rewrites that row's key description, and only it,
+// and a list sorted by the description puts the row in its place.
 TEST_F(VentanaDeclarados, ALongListShowsATypeChangedAlone) {
     const char* kNormal = "Entregas intracomunitarias";
     const char* kRectificacion = "(Rectificación) - Entregas intracomunitarias";
@@ -528,6 +529,9 @@ TEST_F(VentanaDeclarados, ALongListShowsATypeChangedAlone) {
         };
         ASSERT_EQ(descripcion("5"), std::string(c.guardada) == "R" ? kRectificacion : kNormal);
         const std::string vecina = descripcion("6");
+        QMouseEvent soltar(QEvent::MouseButtonRelease, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton, Qt::NoButton,
+                           Qt::NoModifier);
+        QApplication::sendEvent(Control<QLabel>(v, "lblClaveLista"), &soltar);
 
         lista(v)->setCurrentItem(fila("5"));
         Procesar();
@@ -547,6 +551,10 @@ TEST_F(VentanaDeclarados, ALongListShowsATypeChangedAlone) {
         EXPECT_EQ(descripcion("6"), vecina);
         EXPECT_EQ(lista(v)->currentItem(), fila("5"));
         EXPECT_EQ(cuenta(v), "12");
+        // The rectification sorts first; equal descriptions keep their order.
+        EXPECT_EQ(lista(v)->indexOfTopLevelItem(fila("5")), 0);
+        for (int i = 1; i < lista(v)->topLevelItemCount(); ++i)
+            EXPECT_LE(lista(v)->topLevelItem(i - 1)->text(5).compare(lista(v)->topLevelItem(i)->text(5)), 0) << i;
         CerrarVentanas();
     }
 }
