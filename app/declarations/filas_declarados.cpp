@@ -100,6 +100,13 @@ const QString& ListadoDeclarados::Descripcion(int32_t i) const {
     return descripciones_[static_cast<size_t>(lugar)].texto;
 }
 
+double ListadoDeclarados::Importe(int32_t i) const {
+    const rt::Variant& base = filas_(C::base, i);
+    auto blanco = [](std::string_view t) { return t.find_first_not_of(" \t\n\v\f\r") == t.npos; };
+    if (base.isNull() || (base.isString() ? blanco(base.str()) : blanco(rt::CStr(base)))) return 0;
+    return rt::CDbl(base) / 100;
+}
+
 QString ListadoDeclarados::Texto(int32_t i, int columna) const {
     switch (columna) {
     case kClave:
@@ -108,13 +115,7 @@ QString ListadoDeclarados::Texto(int32_t i, int columna) const {
     case kNif: return QString::fromStdString(Campo(i, C::nifo));
     case kNombre: return QString::fromStdString(Campo(i, C::razon));
     case kDescripcion: return Descripcion(i);
-    case kImporte: {
-        // A base left blank or Null is shown as 0.
-        const rt::Variant& base = filas_(C::base, i);
-        auto blanco = [](std::string_view t) { return t.find_first_not_of(" \t\n\v\f\r") == t.npos; };
-        const bool vacio = base.isNull() || (base.isString() ? blanco(base.str()) : blanco(rt::CStr(base)));
-        return FormatoImporte((vacio ? 0 : rt::CDbl(base)) / 100);
-    }
+    case kImporte: return FormatoImporte(Importe(i));
     default: return {};
     }
 }

@@ -46,6 +46,9 @@ public:
     // The key description row i shows (DescripcionClave of its key and
     // type, asked once per pair).
     const QString& Descripcion(int32_t i) const;
+    // The base of row i in currency units (stored in hundredths); 0 when it
+    // is blank.
+    double Importe(int32_t i) const;
     const QIcon& Icono() const { return icono_; }
 
 private:

@@ -435,7 +435,7 @@ void frmDeclarados_794::AnadirFilas(int32_t desde) {
         auto fila = new FilaDeclarado(listado_, i);
         nuevas.append(fila);
         filas_.push_back(fila);
-        for (int columna : {kPais, kNif, kImporte}) columnas_->Anotar(columna, listado_.Texto(i, columna));
+        AnotarAnchos(i);
     }
     lsvDeclarados->addTopLevelItems(nuevas);
 }
@@ -486,7 +486,7 @@ bool frmDeclarados_794::ActualizarFilas(const rt::Variant& b) {
     for (FilaDeclarado* fila : quitadas) delete fila;
     for (FilaDeclarado* fila : cambiadas) {
         fila->Cambiada();
-        for (int columna : {kPais, kNif, kImporte}) columnas_->Anotar(columna, listado_.Texto(fila->Fila(), columna));
+        AnotarAnchos(fila->Fila());
     }
     if (nuevas <= n) {
         AnadirFilas(nuevas);
@@ -494,6 +494,14 @@ bool frmDeclarados_794::ActualizarFilas(const rt::Variant& b) {
     }
     if (reordenar) Ordenar();
     return true;
+}
+
+void frmDeclarados_794::AnotarAnchos(int32_t i) {
+    using C = quelvodat::CampoLista;
+    columnas_->Anotar(kPais, std::string_view(listado_.Campo(i, C::paiso)));
+    columnas_->Anotar(kNif, std::string_view(listado_.Campo(i, C::nifo)));
+    std::array<char, 32> importe;
+    columnas_->Anotar(kImporte, FormatoImporte(listado_.Importe(i), importe));
 }
 
 QTreeWidgetItem* frmDeclarados_794::FilaDe(int32_t codope) const {

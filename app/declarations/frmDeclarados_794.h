@@ -70,6 +70,8 @@ private:
     bool ActualizarFilas(const rt::Variant& b);
     // The row of entry codope, none when the list shows no such entry.
     QTreeWidgetItem* FilaDe(int32_t codope) const;
+    // Row i's values for the widths of the value columns.
+    void AnotarAnchos(int32_t i);
     void MostrarDeclarado();
     void AplicarModo();
     void ColorearLista();

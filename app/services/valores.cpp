@@ -29,26 +29,43 @@ double BC(const rt::Variant& valor) {
 }
 
 
-QString FormatoImporte(double importe) {
+namespace {
+
+// The amount's text written from the right, ending at `fin`; answers where
+// it starts. A list shows one per row: no text is made on the way.
+template <typename Caracter>
+Caracter* EscribirImporte(double importe, Caracter* fin) {
     const double centesimas = rt::RoundHalfAwayFromZero(importe * 100);
     const bool negativo = centesimas < 0;
     unsigned long long total = static_cast<unsigned long long>(std::abs(centesimas));
-    // Written from the right in one buffer: a list shows one per row.
-    char16_t texto[32];
-    int i = 32;
+    Caracter* i = fin;
     auto cifra = [&] {
-        texto[--i] = static_cast<char16_t>(u'0' + total % 10);
+        *--i = static_cast<Caracter>('0' + total % 10);
         total /= 10;
     };
     cifra();
     cifra();
-    texto[--i] = u',';
+    *--i = ',';
     for (int cifras = 0; cifras == 0 || total > 0; ++cifras) {
-        if (cifras > 0 && cifras % 3 == 0) texto[--i] = u'.';
+        if (cifras > 0 && cifras % 3 == 0) *--i = '.';
         cifra();
     }
-    if (negativo) texto[--i] = u'-';
-    return QString(reinterpret_cast<const QChar*>(texto + i), 32 - i);
+    if (negativo) *--i = '-';
+    return i;
+}
+
+}  // namespace
+
+QString FormatoImporte(double importe) {
+    char16_t texto[32];
+    const char16_t* inicio = EscribirImporte(importe, texto + 32);
+    return QString(reinterpret_cast<const QChar*>(inicio), texto + 32 - inicio);
+}
+
+std::string_view FormatoImporte(double importe, std::array<char, 32>& texto) {
+    char* fin = texto.data() + texto.size();
+    const char* inicio = EscribirImporte(importe, fin);
+    return {inicio, static_cast<size_t>(fin - inicio)};
 }
 
 }  // namespace quelvo

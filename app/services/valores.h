@@ -2,6 +2,8 @@
 // Numbers in text boxes: zero shows as a blank box and a blank box reads as
 // zero.
 #include <QString>
+#include <array>
+#include <string_view>
 
 #include "quelvort/variant.h"
 
@@ -22,5 +24,8 @@ double BC(const rt::Variant& valor);
 // in Spanish conventions: "1.234.567,89", "0,00", "-5,00"; rounded to
 // hundredths, halves away from zero.
 QString FormatoImporte(double importe);
+// The same text written into `texto`, for a caller that measures many
+// amounts without making a QString of each.
+std::string_view FormatoImporte(double importe, std::array<char, 32>& texto);
 
 }  // namespace quelvo
