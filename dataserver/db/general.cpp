@@ -36,7 +36,7 @@ std::string SinAcentos(std::string_view texto) { return rt::Replace(texto, kAcut
 // of the value). A text is read in place and copied once, into the array; a
 // number's digits hold no acute accent to turn back.
 rt::Variant Campo(const sqlite::Statement& rs, int j) {
-    if (rs.columnIsText(j)) return SinAcentos(rs.columnText(j));
+    if (const auto texto = rs.columnIfText(j)) return SinAcentos(*texto);
     const rt::Variant valor = rs.column(j);
     return valor.isNull() ? std::string() : rt::CStr(valor);
 }

@@ -53,6 +53,7 @@ TEST(RecordsetAMatriz, EveryValueAsItsText) {
         {"'MUÑOZ Y CÍA'", "MUÑOZ Y CÍA"},
         {"'´'", "'"},
         {"'007'", "007"},
+        {"X'4F27'", "O'"},
     };
     for (const auto& [valor, texto] : casos) {
         auto db = Tabla(std::string("INSERT INTO t VALUES (") + valor + ", 0, 0);");
