@@ -90,6 +90,13 @@ frmDeclarados_794::frmDeclarados_794(QWidget* parent) : QWidget(parent) {
     Form_Load();
 }
 
+frmDeclarados_794::~frmDeclarados_794() {
+    // No row change reaches the window while it goes.
+    llenando_ = true;
+    lsvDeclarados->clear();
+    filas_.clear();
+}
+
 void frmDeclarados_794::crearControles() {
     auto principal = new QVBoxLayout(this);
 

@@ -32,6 +32,8 @@ class frmDeclarados_794 : public QWidget, public PropietarioLista {
 
 public:
     explicit frmDeclarados_794(QWidget* parent = nullptr);
+    // The list's rows read the entry list this window keeps: they go first.
+    ~frmDeclarados_794() override;
 
     // A pick made in one of the four drop-down lists.
     void SelValorLista(QTreeWidget* lsv) override;
