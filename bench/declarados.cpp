@@ -97,7 +97,8 @@ void Procesar() {
 // timed). Short ones run again until a second has gone by (a hundred runs at
 // most), so that a busy machine spoils fewer of the figures that are set
 // beside each other.
-double Mejor(int veces, const std::function<void()>& prueba, const std::function<void()>& antes = [] {}) {
+double Mejor(int veces, const std::function<void()>& prueba,
+             const std::function<void()>& antes = [] {}) {
     double mejor = 1e30;
     bench::Cronometro total;
     for (int i = 0; i < veces || (i < 100 && total.segundos() < 1); ++i) {
@@ -118,7 +119,8 @@ void Linea(const char* que, double segundos, double referencia, const char* de =
 double LecturaDirecta(const std::string& ruta, int32_t declaracion, int32_t& filas) {
     sqlite3* db = nullptr;
     // As the data server opens its files, without the engine's own locking.
-    if (sqlite3_open_v2(ruta.c_str(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr) != SQLITE_OK) {
+    const int modo = SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX;
+    if (sqlite3_open_v2(ruta.c_str(), &db, modo, nullptr) != SQLITE_OK) {
         sqlite3_close(db);
         throw std::runtime_error("open " + ruta);
     }
