@@ -34,21 +34,37 @@ bool ColumnasAjustadas::eventFilter(QObject* objeto, QEvent* evento) {
     return QObject::eventFilter(objeto, evento);
 }
 
+double ColumnasAjustadas::Avance(char16_t caracter) {
+    if (caracter >= kAvancesGuardados) return metricas_.horizontalAdvance(QChar(caracter));
+    double& avance = avances_[caracter];
+    if (avance < 0) avance = metricas_.horizontalAdvance(QChar(caracter));
+    return avance;
+}
+
 double ColumnasAjustadas::Aproximado(const QString& texto) {
     // A value's width as the sum of its characters' advances: exact enough
     // to find the widest of many values, which alone is then measured whole.
     double suma = 0;
-    for (const QChar c : texto) {
-        const char16_t u = c.unicode();
-        if (u >= kAvancesGuardados) {
-            suma += metricas_.horizontalAdvance(c);
-            continue;
-        }
-        double& avance = avances_[u];
-        if (avance < 0) avance = metricas_.horizontalAdvance(c);
-        suma += avance;
-    }
+    for (const QChar c : texto) suma += Avance(c.unicode());
     return suma;
+}
+
+ColumnasAjustadas::Medida* ColumnasAjustadas::MedidaDe(int columna) {
+    if (avances_.empty()) Empezar();
+    for (size_t k = 0; k < columnas_.size(); ++k)
+        if (columnas_[k].columna == columna) return &medidas_[k];
+    return nullptr;
+}
+
+template <typename Texto>
+void ColumnasAjustadas::Registrar(Medida& m, double ancho, Texto&& texto) {
+    if (ancho > m.mayor) {
+        m.siguiente = m.mayor;
+        m.mayor = ancho;
+        m.texto = texto();
+    } else if (ancho > m.siguiente) {
+        m.siguiente = ancho;
+    }
 }
 
 void ColumnasAjustadas::Empezar() {
@@ -58,20 +74,23 @@ void ColumnasAjustadas::Empezar() {
 }
 
 void ColumnasAjustadas::Anotar(int columna, const QString& texto) {
-    if (avances_.empty()) Empezar();
-    for (size_t k = 0; k < columnas_.size(); ++k) {
-        if (columnas_[k].columna != columna) continue;
-        Medida& m = medidas_[k];
-        const double ancho = Aproximado(texto);
-        if (ancho > m.mayor) {
-            m.siguiente = m.mayor;
-            m.mayor = ancho;
-            m.texto = texto;
-        } else if (ancho > m.siguiente) {
-            m.siguiente = ancho;
+    if (Medida* m = MedidaDe(columna)) Registrar(*m, Aproximado(texto), [&] { return texto; });
+}
+
+void ColumnasAjustadas::Anotar(int columna, std::string_view texto) {
+    Medida* m = MedidaDe(columna);
+    if (!m) return;
+    double ancho = 0;
+    for (const char c : texto) {
+        const auto u = static_cast<unsigned char>(c);
+        // Beyond ASCII the characters are those of the QString.
+        if (u >= 0x80) {
+            Anotar(columna, QString::fromUtf8(texto.data(), static_cast<qsizetype>(texto.size())));
+            return;
         }
-        return;
+        ancho += Avance(u);
     }
+    Registrar(*m, ancho, [&] { return QString::fromLatin1(texto.data(), static_cast<qsizetype>(texto.size())); });
 }
 
 void ColumnasAjustadas::Medir() {

@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <string_view>
 #include <vector>
 
 class QTreeWidget;
@@ -42,6 +43,9 @@ public:
     // Empezar only widens (rows added or changed).
     void Empezar();
     void Anotar(int columna, const QString& texto);
+    // The same for a text in UTF-8, measured without a QString made of it
+    // when it is ASCII.
+    void Anotar(int columna, std::string_view texto);
     void Aplicar();
 
     // Pixels by which the value columns now exceed their given widths: the
@@ -60,6 +64,13 @@ private:
         double siguiente = 0;
     };
     double Aproximado(const QString& texto);
+    double Avance(char16_t caracter);
+    // The measure of that value column; none for another column.
+    Medida* MedidaDe(int columna);
+    // A value of that approximate width for the measure; `texto` gives the
+    // value, asked only when it is the widest so far.
+    template <typename Texto>
+    static void Registrar(Medida& m, double ancho, Texto&& texto);
     void Repartir();
 
     QTreeWidget* lista_;

@@ -30,9 +30,10 @@ QIcon marcaMoneda(const QString& signo, const QColor& fondo) {
 }  // namespace
 
 QIcon ImagenMDI16(int numero) {
-    QStyle* estilo = QApplication::style();
+    // Drawn or read once: a list shows one per row, and every window opened
+    // shows some. Kept for the program's life.
+    auto delEstilo = [](QStyle::StandardPixmap cual) { return QApplication::style()->standardIcon(cual); };
     switch (numero) {
-    // Drawn once: a list shows one per row. Kept for the program's life.
     case kImagenEuros: {
         static const QIcon* const euros = new QIcon(marcaMoneda(QString::fromUtf8("€"), QColor(0, 90, 160)));
         return *euros;
@@ -41,10 +42,22 @@ QIcon ImagenMDI16(int numero) {
         static const QIcon* const pesetas = new QIcon(marcaMoneda("P", QColor(150, 90, 0)));
         return *pesetas;
     }
-    case kImagenAlta: return estilo->standardIcon(QStyle::SP_FileDialogNewFolder);
-    case kImagenEdicion: return estilo->standardIcon(QStyle::SP_FileDialogDetailedView);
-    case kImagenDeclarado: return estilo->standardIcon(QStyle::SP_FileIcon);
-    case kImagenDeclarante: return estilo->standardIcon(QStyle::SP_DirHomeIcon);
+    case kImagenAlta: {
+        static const QIcon* const alta = new QIcon(delEstilo(QStyle::SP_FileDialogNewFolder));
+        return *alta;
+    }
+    case kImagenEdicion: {
+        static const QIcon* const edicion = new QIcon(delEstilo(QStyle::SP_FileDialogDetailedView));
+        return *edicion;
+    }
+    case kImagenDeclarado: {
+        static const QIcon* const declarado = new QIcon(delEstilo(QStyle::SP_FileIcon));
+        return *declarado;
+    }
+    case kImagenDeclarante: {
+        static const QIcon* const declarante = new QIcon(delEstilo(QStyle::SP_DirHomeIcon));
+        return *declarante;
+    }
     default: return {};
     }
 }

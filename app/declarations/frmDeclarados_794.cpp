@@ -45,9 +45,9 @@ namespace quelvo {
 
 namespace {
 
-// Columns of the list: the key (hidden), the entry picture, country, VAT
-// number, name, key description, amount.
-enum Columna { kClave, kIcono, kPais, kNif, kNombre, kDescripcion, kImporte, kColumnas };
+using namespace columnas_declarados;
+
+// Design widths of the list's columns, in twips.
 constexpr int kAnchos[kColumnas] = {0, 250, 1200, 1200, 2200, 3500, 1600};
 
 QLineEdit* caja(QWidget* padre, const char* nombre, int largo, const char* tag) {
@@ -88,6 +88,13 @@ frmDeclarados_794::frmDeclarados_794(QWidget* parent) : QWidget(parent) {
     crearControles();
     conectar();
     Form_Load();
+}
+
+frmDeclarados_794::~frmDeclarados_794() {
+    // No row change reaches the window while it goes.
+    llenando_ = true;
+    lsvDeclarados->clear();
+    filas_.clear();
 }
 
 void frmDeclarados_794::crearControles() {
@@ -386,7 +393,7 @@ void frmDeclarados_794::RellenarListaDeclarados() {
         if (!b.isArray()) {
             lsvDeclarados->clear();
             filas_.clear();
-            listadas_ = rt::Variant::Null();
+            listado_.Filas(rt::Variant::Null());
             columnas_->Medir();
             txtDeclarados->setText("0");
             MostrarCabecera();
@@ -396,14 +403,13 @@ void frmDeclarados_794::RellenarListaDeclarados() {
         // changed: rebuilding and sorting every row made a save in a long
         // declaration slow.
         if (!ActualizarFilas(b)) LlenarFilas(b);
-        listadas_ = b;
         // The width AjustarAnchoLista set, and room for what the value
         // columns grew beyond theirs.
         columnas_->Aplicar();
         lsvDeclarados->setMinimumWidth(lsvDeclarados->minimumWidth() + columnas_->Crecimiento());
         txtDeclarados->setText(QString::number(lsvDeclarados->topLevelItemCount()));
 
-        QTreeWidgetItem* elegida = declarado.codope() != 0 ? filas_.value(declarado.codope()) : nullptr;
+        QTreeWidgetItem* elegida = declarado.codope() != 0 ? FilaDe(declarado.codope()) : nullptr;
         if (elegida) {
             SeleccionarElemento(lsvDeclarados, lsvDeclarados->indexOfTopLevelItem(elegida) + 1);
         } else {
@@ -418,103 +424,96 @@ void frmDeclarados_794::RellenarListaDeclarados() {
     }
 }
 
-void frmDeclarados_794::EscribirFila(QTreeWidgetItem* fila, const rt::Variant& b, int32_t i) {
-    auto texto = [&](int32_t campo) {
-        const rt::Variant& v = b(campo, i);
-        return v.isNull() ? QString() : QString::fromStdString(rt::CStr(v));
-    };
-    using C = quelvodat::CampoLista;
-    const QString clave = texto(C::codope);
-    fila->setText(kClave, clave);
-    fila->setText(kIcono, clave);
-    const QString pais = texto(C::paiso);
-    const QString nif = texto(C::nifo);
-    fila->setText(kPais, pais);
-    fila->setText(kNif, nif);
-    fila->setText(kNombre, texto(C::razon));
-    const QString claveOp = texto(C::claveopo);
-    const QString tipo = texto(C::tipoopo);
-    auto descripcion = descripciones_.constFind({claveOp, tipo});
-    if (descripcion == descripciones_.constEnd())
-        descripcion = descripciones_.insert({claveOp, tipo}, DescripcionClave(claveOp, tipo));
-    fila->setText(kDescripcion, *descripcion);
-    const rt::Variant& base = b(C::base, i);
-    const double importe = base.isNull() || texto(C::base).trimmed().isEmpty() ? 0 : rt::CDbl(base);
-    const QString cantidad = FormatoImporte(importe / 100);
-    fila->setText(kImporte, cantidad);
-    columnas_->Anotar(kPais, pais);
-    columnas_->Anotar(kNif, nif);
-    columnas_->Anotar(kImporte, cantidad);
-    fila->setTextAlignment(kImporte, Qt::AlignRight | Qt::AlignVCenter);
-}
-
 void frmDeclarados_794::LlenarFilas(const rt::Variant& b) {
     lsvDeclarados->clear();
     filas_.clear();
+    listado_.Filas(b);
     columnas_->Empezar();
-    AnadirFilas(b, 1);
+    AnadirFilas(1);
     Ordenar();
 }
 
-void frmDeclarados_794::AnadirFilas(const rt::Variant& b, int32_t desde) {
-    const QIcon icono = ImagenMDI16(kImagenDeclarado);
-    const int32_t n = rt::UBound(b, 2);
-    QList<QTreeWidgetItem*> filas;
-    filas.reserve(n - desde + 1);
-    filas_.reserve(filas_.size() + n - desde + 1);
+void frmDeclarados_794::AnadirFilas(int32_t desde) {
+    const int32_t n = listado_.Cuenta();
+    QList<QTreeWidgetItem*> nuevas;
+    nuevas.reserve(n - desde + 1);
+    filas_.reserve(static_cast<size_t>(n));
     for (int32_t i = desde; i <= n; ++i) {
-        auto fila = new QTreeWidgetItem;
-        EscribirFila(fila, b, i);
-        fila->setIcon(kIcono, icono);
-        filas.append(fila);
-        filas_.insert(rt::CLng(b(quelvodat::CampoLista::codope, i)), fila);
+        auto fila = new FilaDeclarado(listado_, i);
+        nuevas.append(fila);
+        filas_.push_back(fila);
+        AnotarAnchos(i);
     }
-    lsvDeclarados->addTopLevelItems(filas);
+    lsvDeclarados->addTopLevelItems(nuevas);
 }
 
 bool frmDeclarados_794::ActualizarFilas(const rt::Variant& b) {
-    const int32_t antes = listadas_.isArray() ? rt::UBound(listadas_, 2) : 0;
-    if (antes == 0 || lsvDeclarados->topLevelItemCount() != antes || filas_.size() != antes) return false;
+    const rt::Variant antes = listado_.Filas();
+    const int32_t viejas = listado_.Cuenta();
+    if (viejas == 0 || lsvDeclarados->topLevelItemCount() != viejas || filas_.size() != static_cast<size_t>(viejas))
+        return false;
     // Both lists run by entry key: walked side by side, they give the rows
-    // that changed, went and came. A row that came before the last one
-    // listed would need its place found: the list is filled afresh.
+    // that went, stayed (changed or not) and came. A row that came before
+    // the last one listed would need its place found: the list is filled
+    // afresh.
     const int32_t n = rt::UBound(b, 2);
-    std::vector<int32_t> cambiadas, quitadas;
+    std::vector<FilaDeclarado*> siguen, quitadas, cambiadas;
+    siguen.reserve(static_cast<size_t>(n));
+    bool reordenar = false;
     // The rows from here on came after the last one listed.
     int32_t nuevas = n + 1;
     int32_t i = 1, j = 1;
-    while (i <= antes || j <= n) {
-        const int32_t vieja = i <= antes ? rt::CLng(listadas_(quelvodat::CampoLista::codope, i)) : 0;
-        const int32_t nueva = j <= n ? rt::CLng(b(quelvodat::CampoLista::codope, j)) : 0;
-        if (j > n || (i <= antes && vieja < nueva)) {
-            quitadas.push_back(vieja);
+    while (i <= viejas || j <= n) {
+        const int32_t vieja = i <= viejas ? ListadoDeclarados::Clave(antes, i) : 0;
+        const int32_t nueva = j <= n ? ListadoDeclarados::Clave(b, j) : 0;
+        if (j > n || (i <= viejas && vieja < nueva)) {
+            quitadas.push_back(filas_[static_cast<size_t>(i - 1)]);
             ++i;
-        } else if (i > antes) {
+        } else if (i > viejas) {
             nuevas = j;
             break;
         } else if (vieja > nueva) {
             return false;
         } else {
-            for (int32_t campo = quelvodat::CampoLista::codope; campo <= quelvodat::CampoLista::tipoopo; ++campo) {
-                if (listadas_(campo, i) == b(campo, j)) continue;
-                cambiadas.push_back(j);
-                break;
+            FilaDeclarado* fila = filas_[static_cast<size_t>(i - 1)];
+            siguen.push_back(fila);
+            if (!ListadoDeclarados::Igual(antes, i, b, j)) {
+                cambiadas.push_back(fila);
+                if (claveOrden_ >= 0 && !ListadoDeclarados::Igual(antes, i, b, j, claveOrden_)) reordenar = true;
             }
             ++i;
             ++j;
         }
     }
-    bool reordenar = nuevas <= n;
-    for (int32_t clave : quitadas) delete filas_.take(clave);
-    for (int32_t fila : cambiadas) {
-        QTreeWidgetItem* item = filas_.value(rt::CLng(b(quelvodat::CampoLista::codope, fila)));
-        const QString previo = claveOrden_ >= 0 ? item->text(claveOrden_) : QString();
-        EscribirFila(item, b, fila);
-        if (claveOrden_ >= 0 && item->text(claveOrden_) != previo) reordenar = true;
+    // Every row kept stands for its row of the new list before the list
+    // hears of any change.
+    listado_.Filas(b);
+    for (size_t k = 0; k < siguen.size(); ++k) siguen[k]->Fila(static_cast<int32_t>(k + 1));
+    filas_ = std::move(siguen);
+    for (FilaDeclarado* fila : quitadas) delete fila;
+    for (FilaDeclarado* fila : cambiadas) {
+        fila->Cambiada();
+        AnotarAnchos(fila->Fila());
     }
-    if (nuevas <= n) AnadirFilas(b, nuevas);
+    if (nuevas <= n) {
+        AnadirFilas(nuevas);
+        reordenar = true;
+    }
     if (reordenar) Ordenar();
     return true;
+}
+
+void frmDeclarados_794::AnotarAnchos(int32_t i) {
+    using C = quelvodat::CampoLista;
+    columnas_->Anotar(kPais, std::string_view(listado_.Campo(i, C::paiso)));
+    columnas_->Anotar(kNif, std::string_view(listado_.Campo(i, C::nifo)));
+    std::array<char, 32> importe;
+    columnas_->Anotar(kImporte, FormatoImporte(listado_.Importe(i), importe));
+}
+
+QTreeWidgetItem* frmDeclarados_794::FilaDe(int32_t codope) const {
+    const int32_t fila = listado_.FilaDeClave(codope);
+    return fila > 0 && static_cast<size_t>(fila) <= filas_.size() ? filas_[static_cast<size_t>(fila - 1)] : nullptr;
 }
 
 void frmDeclarados_794::Ordenar() {

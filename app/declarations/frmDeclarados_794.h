@@ -2,12 +2,13 @@
 // The declared-entry window: the entries of one declaration in a list, the
 // current entry in a detail frame, the commands Create, Edit, Save, Cancel,
 // Delete and Close, and the count of entries kept up to date.
-#include <QHash>
 #include <QString>
 #include <QWidget>
 #include <cstdint>
+#include <vector>
 
 #include "controls/frmContenedorLista_794.h"
+#include "declarations/filas_declarados.h"
 #include "quelvort/variant.h"
 
 class QCheckBox;
@@ -31,6 +32,8 @@ class frmDeclarados_794 : public QWidget, public PropietarioLista {
 
 public:
     explicit frmDeclarados_794(QWidget* parent = nullptr);
+    // The list's rows read the entry list this window keeps: they go first.
+    ~frmDeclarados_794() override;
 
     // A pick made in one of the four drop-down lists.
     void SelValorLista(QTreeWidget* lsv) override;
@@ -57,15 +60,20 @@ private:
     void Form_Activate();
     void InicializarLista();
     void RellenarListaDeclarados();
-    // The list's row for row i of the entry list.
-    void EscribirFila(QTreeWidgetItem* fila, const rt::Variant& b, int32_t i);
-    // Every row built afresh from the entry list.
+    // Every row built afresh for the entry list.
     void LlenarFilas(const rt::Variant& b);
-    // Rows `desde` to the last of the entry list added at the end.
-    void AnadirFilas(const rt::Variant& b, int32_t desde);
-    // Only the rows that differ from the entry list last shown are changed,
-    // added or removed; false when the list must be filled afresh.
+    // Rows for rows `desde` to the last of the entry list shown, added at
+    // the end.
+    void AnadirFilas(int32_t desde);
+    // The rows kept stand for the entry list; only those that went are
+    // removed, those that came are added, and those that differ are redrawn
+    // (and sorted again when their sort text changed). False, with nothing
+    // changed, when the list must be filled afresh.
     bool ActualizarFilas(const rt::Variant& b);
+    // The row of entry codope, none when the list shows no such entry.
+    QTreeWidgetItem* FilaDe(int32_t codope) const;
+    // Row i's values for the widths of the value columns.
+    void AnotarAnchos(int32_t i);
     void MostrarDeclarado();
     void AplicarModo();
     void ColorearLista();
@@ -184,11 +192,10 @@ private:
     int anchoListaBarra_ = 0;
     // The column the user sorted by (from 0); -1 for none.
     int claveOrden_ = -1;
-    // Descriptions of the keys met while filling the list.
-    QHash<std::pair<QString, QString>, QString> descripciones_;
-    // The rows on screen by entry key, and the entry list they show.
-    QHash<int32_t, QTreeWidgetItem*> filas_;
-    rt::Variant listadas_;
+    // The entry list the rows show, and the row for each of its rows in
+    // its order (by entry key).
+    ListadoDeclarados listado_;
+    std::vector<FilaDeclarado*> filas_;
 };
 
 // Loads the window afresh on the current declaration and shows it.

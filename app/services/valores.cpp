@@ -55,22 +55,46 @@ QString conPuntos(bool negativo, QStringView enteros, QStringView decimales) {
     return texto;
 }
 
+// The amount's text written from the right, ending at `fin`; answers where
+// it starts. A list shows one per row: no text is made on the way.
+template <typename Caracter>
+Caracter* EscribirImporte(double importe, Caracter* fin) {
+    const double centesimas = rt::RoundHalfAwayFromZero(importe * 100);
+    const bool negativo = centesimas < 0;
+    // Only a damaged database holds more; the text must still fit and the
+    // conversion be defined.
+    constexpr double kMaximo = 999999999999999999.0;
+    const double magnitud = std::abs(centesimas);
+    unsigned long long total = magnitud < kMaximo ? static_cast<unsigned long long>(magnitud)
+                                                  : static_cast<unsigned long long>(kMaximo);
+    Caracter* i = fin;
+    auto cifra = [&] {
+        *--i = static_cast<Caracter>('0' + total % 10);
+        total /= 10;
+    };
+    cifra();
+    cifra();
+    *--i = ',';
+    for (int cifras = 0; cifras == 0 || total > 0; ++cifras) {
+        if (cifras > 0 && cifras % 3 == 0) *--i = '.';
+        cifra();
+    }
+    if (negativo) *--i = '-';
+    return i;
+}
+
 }  // namespace
 
 QString FormatoImporte(double importe) {
-    const double centesimas = rt::RoundHalfAwayFromZero(importe * 100);
-    unsigned long long total = static_cast<unsigned long long>(std::abs(centesimas));
-    // The digits of the hundredths, at least three, written from the right
-    // in one buffer: a list shows one per row.
-    constexpr qsizetype kLargo = 24;
-    char16_t cifras[kLargo];
-    qsizetype n = kLargo;
-    do {
-        cifras[--n] = static_cast<char16_t>(u'0' + total % 10);
-        total /= 10;
-    } while (total > 0 || n > kLargo - 3);
-    const QStringView todas(cifras + n, kLargo - n);
-    return conPuntos(centesimas < 0, todas.chopped(2), todas.last(2));
+    char16_t texto[32];
+    const char16_t* inicio = EscribirImporte(importe, texto + 32);
+    return QString(reinterpret_cast<const QChar*>(inicio), texto + 32 - inicio);
+}
+
+std::string_view FormatoImporte(double importe, std::array<char, 32>& texto) {
+    char* fin = texto.data() + texto.size();
+    const char* inicio = EscribirImporte(importe, fin);
+    return {inicio, static_cast<size_t>(fin - inicio)};
 }
 
 std::optional<QString> LeerImporte(const QString& texto) {

@@ -2,7 +2,9 @@
 // Numbers in text boxes: zero shows as a blank box and a blank box reads as
 // zero; amounts as the program shows them and as the user types them.
 #include <QString>
+#include <array>
 #include <optional>
+#include <string_view>
 
 #include "quelvort/variant.h"
 
@@ -23,6 +25,9 @@ double BC(const rt::Variant& valor);
 // in Spanish conventions: "1.234.567,89", "0,00", "-5,00"; rounded to
 // hundredths, halves away from zero.
 QString FormatoImporte(double importe);
+// The same text written into `texto`, for a caller that measures many
+// amounts without making a QString of each.
+std::string_view FormatoImporte(double importe, std::array<char, 32>& texto);
 
 // An amount as the user writes it, read in Spanish conventions without
 // guessing: "" for a blank text; else the amount as "-1234,56" (no thousands

@@ -82,8 +82,7 @@ int32_t cDatosGenerales::NumeroDeclarantes() {
 rt::Variant cDatosGenerales::CargarResultado(const std::string& strCadena) {
     UsoBD uso(bd794lec, mdblec_);
     ComprobarConsulta(uso.base(), strCadena);
-    auto rs = uso.conexion().openRecordset(strCadena);
-    return General::RecordsetAMatriz(*rs, General::kLista);
+    return uso.conexion().LeerMatriz(strCadena, {}, General::kLista);
 }
 
 std::string cDatosGenerales::ObtenerDescriVia(const std::string& strCod, int32_t lngIdioma) {

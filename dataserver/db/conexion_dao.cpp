@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <utility>
 
+#include "general.h"
 #include "quelvort/class_registry.h"
 
 namespace quelvodat {
@@ -155,6 +156,14 @@ std::unique_ptr<Recordset> cConexionDAO::openRecordset(std::string_view sql,
                                                        const Parametros& valores, int32_t) {
     Tenencia tenencia(*this);
     return BaseSeleccionada().query(sql, valores);
+}
+
+rt::Variant cConexionDAO::LeerMatriz(std::string_view sql, const Parametros& valores,
+                                     int32_t modo, int32_t filasPrevistas) {
+    Tenencia tenencia(*this);
+    auto consulta = BaseSeleccionada().prepare(sql);
+    consulta.bindAll(valores);
+    return General::RecordsetAMatriz(consulta, modo, filasPrevistas);
 }
 
 void cConexionDAO::ConfirmarPendientes(bool enDisco) {

@@ -40,6 +40,11 @@ public:
     std::unique_ptr<Recordset> openRecordset(std::string_view sql,
                                              const Parametros& valores = {},
                                              int32_t Tipo = 0) override;
+    // The rows of a query as a record array of that shape
+    // (General::RecordsetAMatriz), each value read once, or Null; made for
+    // filasPrevistas rows when the caller knows about how many will come.
+    rt::Variant LeerMatriz(std::string_view sql, const Parametros& valores, int32_t modo,
+                           int32_t filasPrevistas = 0);
 
     // The selected database; engine error "not open" when it is closed.
     sqlite::Database& BaseSeleccionada();

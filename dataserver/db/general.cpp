@@ -1,13 +1,15 @@
 #include "general.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <limits>
 
-#include "quelvodat/recordset.h"
 #include "quelvort/convert.h"
 #include "quelvort/error.h"
 #include "quelvort/strings.h"
+#include "sqlite_database.h"
 
 namespace quelvodat::General {
 
@@ -26,29 +28,62 @@ std::string wholeDigits(double magnitude) {
 }
 }  // namespace
 
-rt::Variant RecordsetAMatriz(Recordset& rs, int32_t modo) {
-    int32_t filas = rs.RecordCount();
-    if (filas < 1) return rt::Variant::Null();
-    rs.MoveLast();
-    rs.MoveFirst();
-    int32_t columnas = rs.FieldCount();
+namespace {
 
-    if (modo == kUnaColumna) {
-        rt::VArray matriz(0, filas - 1);
-        for (int32_t i = 0; !rs.Eof(); ++i, rs.MoveNext())
-            matriz.at(i) = RestaurarComillas(rs.Field(0));
-        return matriz;
-    }
+std::string SinAcentos(std::string_view texto) { return rt::Replace(texto, kAcute, "'"); }
+
+// Field j of the query's row as a record array holds it (RestaurarComillas
+// of the value). A text is read in place and copied once, into the array; a
+// number's digits hold no acute accent to turn back.
+rt::Variant Campo(const sqlite::Statement& rs, int j) {
+    if (const auto texto = rs.columnIfText(j)) return SinAcentos(*texto);
+    const rt::Variant valor = rs.column(j);
+    return valor.isNull() ? std::string() : rt::CStr(valor);
+}
+
+// The next row number, refusing one the array's bounds cannot hold.
+int32_t Siguiente(int32_t fila) {
+    if (fila == std::numeric_limits<int32_t>::max())
+        throw rt::Error::Runtime(rt::err::Overflow, kSource);
+    return fila + 1;
+}
+
+}  // namespace
+
+rt::Variant RecordsetAMatriz(sqlite::Statement& rs, int32_t modo, int32_t filasPrevistas) {
+    if (!rs.step()) return rt::Variant::Null();
+    const int32_t columnas = rs.columnCount();
     if (modo == kUnaFila) {
-        // Serves queries of at most one row: a further row is not copied, so
+        // Serves queries of at most one row: a further row is not read, so
         // the spare last element always stays Empty.
         rt::VArray matriz(0, columnas);
-        for (int32_t j = 0; j < columnas; ++j) matriz.at(j) = RestaurarComillas(rs.Field(j));
+        for (int32_t j = 0; j < columnas; ++j) matriz.at(j) = Campo(rs, j);
         return matriz;
     }
-    rt::VArray matriz({0, columnas}, {0, filas});
-    for (int32_t fila = 1; !rs.Eof(); ++fila, rs.MoveNext())
-        for (int32_t j = 0; j < columnas; ++j) matriz.at(j, fila) = RestaurarComillas(rs.Field(j));
+    // The array is made for the rows foreseen; more rows make it grow, its
+    // storage doubling (RedimPreserve keeps the values), and fewer leave it
+    // cut to those read. No row is read into anything but the array.
+    const int32_t previstas = std::max(filasPrevistas, 1);
+    if (modo == kUnaColumna) {
+        rt::VArray matriz(0, previstas - 1);
+        int32_t i = 0;
+        do {
+            if (i > matriz.UBound()) matriz.RedimPreserve(i);
+            matriz.at(i) = Campo(rs, 0);
+            i = Siguiente(i);
+        } while (rs.step());
+        if (i - 1 < matriz.UBound()) matriz.RedimPreserve(i - 1);
+        return matriz;
+    }
+    rt::VArray matriz({0, columnas}, {0, previstas});
+    int32_t fila = 1;
+    for (;;) {
+        for (int32_t j = 0; j < columnas; ++j) matriz.at(j, fila) = Campo(rs, j);
+        if (!rs.step()) break;
+        fila = Siguiente(fila);
+        if (fila > matriz.UBound(2)) matriz.RedimPreserve(fila);
+    }
+    if (fila < matriz.UBound(2)) matriz.RedimPreserve(fila);
     return matriz;
 }
 
@@ -122,8 +157,8 @@ std::string EscaparComillas(std::string_view texto) { return rt::Replace(texto, 
 std::string RestaurarComillas(const rt::Variant& valor) {
     if (valor.isNull()) return {};
     // A text is read in place rather than copied first.
-    if (valor.isString()) return rt::Replace(valor.str(), kAcute, "'");
-    return rt::Replace(rt::CStr(valor), kAcute, "'");
+    if (valor.isString()) return SinAcentos(valor.str());
+    return SinAcentos(rt::CStr(valor));
 }
 
 std::string MesDePeriodo(std::string_view codigo) {

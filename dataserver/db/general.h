@@ -1,15 +1,16 @@
 #pragma once
 // The data server's shared plain procedures: record arrays, value reading,
 // fixed-width fields, apostrophe escaping, period codes and the national-layout
-// key conversions. None of them touches the shared connection.
+// key conversions. None of them touches the shared connection; the record
+// arrays read a query their caller opened on it.
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "quelvort/variant.h"
 
-namespace quelvodat {
-class Recordset;
+namespace quelvodat::sqlite {
+class Statement;
 }
 
 namespace quelvodat::General {
@@ -19,8 +20,11 @@ inline constexpr int32_t kUnaColumna = 1;  // 1-D, first column of every row
 inline constexpr int32_t kUnaFila = 0;     // 1-D, the columns of one row, one spare element
 inline constexpr int32_t kLista = 2;       // 2-D (field, row), rows from 1
 
-// The rows of an open result as a record array, or Null when it has no row.
-rt::Variant RecordsetAMatriz(Recordset& rs, int32_t modo);
+// The rows of a query its caller prepared and bound, as a record array, or
+// Null when it has no row. Each row is read once, straight into the array,
+// which is made for filasPrevistas rows and follows the rows read; the query
+// is left at its end (after its first row for kUnaFila).
+rt::Variant RecordsetAMatriz(sqlite::Statement& rs, int32_t modo, int32_t filasPrevistas = 0);
 
 // The value read as a number: 0 for anything that is not digits and "-".
 double BC(const rt::Variant& valor);

@@ -307,22 +307,47 @@ std::string Statement::columnName(int index) const {
     return name ? name : "";
 }
 
+namespace {
+
+// A column's value of the current row, read where the engine keeps it with
+// one call into the engine. The engine calls such a value unprotected: safe
+// while no other thread uses the handle, and a handle serves one thread at a
+// time (it is opened without the engine's locking, and an import run's
+// thread waits for the calling thread's hold of the connection).
+sqlite3_value* ValorDe(sqlite3_stmt* stmt, int index) { return sqlite3_column_value(stmt, index); }
+
+bool EsTexto(sqlite3_value* valor) {
+    const int type = sqlite3_value_type(valor);
+    return type == SQLITE_TEXT || type == SQLITE_BLOB;
+}
+
+std::string_view TextoDe(sqlite3_value* valor) {
+    auto text = reinterpret_cast<const char*>(sqlite3_value_text(valor));
+    if (!text) return {};
+    return {text, static_cast<size_t>(sqlite3_value_bytes(valor))};
+}
+
+}  // namespace
+
 rt::Variant Statement::column(int index) const {
-    switch (sqlite3_column_type(stmt_, index)) {
+    sqlite3_value* valor = ValorDe(stmt_, index);
+    switch (sqlite3_value_type(valor)) {
     case SQLITE_INTEGER: {
-        sqlite3_int64 v = sqlite3_column_int64(stmt_, index);
+        sqlite3_int64 v = sqlite3_value_int64(valor);
         if (v >= std::numeric_limits<int32_t>::min() && v <= std::numeric_limits<int32_t>::max())
             return rt::Variant(static_cast<int32_t>(v));
         return rt::Variant(static_cast<double>(v));
     }
-    case SQLITE_FLOAT: return rt::Variant(sqlite3_column_double(stmt_, index));
+    case SQLITE_FLOAT: return rt::Variant(sqlite3_value_double(valor));
     case SQLITE_NULL: return rt::Variant::Null();
-    default: {
-        auto text = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, index));
-        int bytes = sqlite3_column_bytes(stmt_, index);
-        return rt::Variant(std::string(text ? text : "", static_cast<size_t>(bytes)));
+    default: return rt::Variant(TextoDe(valor));
     }
-    }
+}
+
+std::optional<std::string_view> Statement::columnIfText(int index) const {
+    sqlite3_value* valor = ValorDe(stmt_, index);
+    if (!EsTexto(valor)) return std::nullopt;
+    return TextoDe(valor);
 }
 
 Transaction::Transaction(Database& db) : db_(db), nested_(db.inTransaction()) {

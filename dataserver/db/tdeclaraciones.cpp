@@ -10,11 +10,10 @@ namespace quelvodat {
 
 rt::Variant cTDeclaraciones::ObtenerDeclaraciones(int32_t lngDeclarante) {
     return ConUbicacion("cTDeclaraciones.ObtenerDeclaraciones", [&] {
-        auto rs = ConexionCompartida().openRecordset(
+        return ConexionCompartida().LeerMatriz(
             "SELECT coddecla, ejercicio, periodo, moneda, periodicidad, bimensual "
             "FROM TDeclaraciones WHERE coddecr = ? ORDER BY ejercicio, periodo, coddecla",
-            {lngDeclarante});
-        return General::RecordsetAMatriz(*rs, General::kLista);
+            {lngDeclarante}, General::kLista);
     });
 }
 
@@ -84,10 +83,10 @@ rt::Variant cTDeclaraciones::MaxEjerPer(bool blnSoloEuros, int16_t intEjerMin) {
         // Every positive minimum means the first euro exercise.
         if (intEjerMin > 0) filtro += " AND ejercicio >= 2002";
     }
-    auto rs = ConexionCompartida().openRecordset(
+    return ConexionCompartida().LeerMatriz(
         "SELECT DISTINCT ejercicio, periodo, moneda, periodicidad FROM TDeclaraciones" + filtro +
-        " ORDER BY ejercicio DESC, periodo DESC, periodicidad DESC LIMIT 1");
-    return General::RecordsetAMatriz(*rs, General::kUnaFila);
+        " ORDER BY ejercicio DESC, periodo DESC, periodicidad DESC LIMIT 1",
+        {}, General::kUnaFila);
 }
 
 std::string cTDeclaraciones::ObtenerMonedaDcion() {

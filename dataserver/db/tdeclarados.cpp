@@ -1,5 +1,6 @@
 #include "tdeclarados.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 #include <string>
@@ -15,6 +16,16 @@ namespace quelvodat {
 
 void cTDeclarados::datTDeclarados_razon(std::string valor) {
     razon_ = Blanco(General::EscaparComillas(valor));
+}
+
+int32_t cTDeclarados::Contar() {
+    // The index alone answers: no entry is read.
+    auto st = ConexionCompartida().BaseSeleccionada().prepare(
+        "SELECT count(*) FROM tOperadores WHERE coddeclar = ?");
+    st.bind(1, coddeclar_);
+    if (!st.step()) return 0;
+    constexpr int64_t kMaximo = std::numeric_limits<int32_t>::max();
+    return static_cast<int32_t>(std::min(st.columnInt(0), kMaximo));
 }
 
 bool cTDeclarados::Borrar(int32_t lngDeclaracion) {
@@ -68,25 +79,23 @@ bool cTDeclarados::Modificar() {
 
 rt::Variant cTDeclarados::ObtenerDeclarados() {
     return ConUbicacion("cTDeclarados.ObtenerDeclarados", [&] {
-        auto rs = ConexionCompartida().openRecordset(
+        return ConexionCompartida().LeerMatriz(
             "SELECT codope, paiso, nifo, razon, claveopo, base, tipoopo FROM tOperadores "
             "WHERE coddeclar = ? ORDER BY codope",
-            {coddeclar_});
-        return General::RecordsetAMatriz(*rs, General::kLista);
+            {coddeclar_}, General::kLista, Contar());
     });
 }
 
 rt::Variant cTDeclarados::ObtenerTodosLosDecl() {
     return ConUbicacion("cTDeclarados.ObtenerTodosLosDecl", [&] {
-        auto rs = ConexionCompartida().openRecordset(
+        return ConexionCompartida().LeerMatriz(
             // Named, in the order ColumnaOperadores gives them, whatever the
             // order of the table in the file.
             "SELECT codope, coddeclar, paiso, paisaux, nifo, razon, tipoopo, claveopo, base, "
             "signoo, ejercicioo, periodoo, triangularo, periodicidad FROM tOperadores "
             "WHERE coddeclar = ? "
             "ORDER BY claveopo COLLATE ES, nifo COLLATE ES, codope",
-            {coddeclar_});
-        return General::RecordsetAMatriz(*rs, General::kLista);
+            {coddeclar_}, General::kLista, Contar());
     });
 }
 
@@ -109,11 +118,10 @@ bool cTDeclarados::TieneDeclarados() {
 
 rt::Variant cTDeclarados::CargarDeclarado() {
     return ConUbicacion("cTDeclarados.CargarDeclarado", [&] {
-        auto rs = ConexionCompartida().openRecordset(
+        return ConexionCompartida().LeerMatriz(
             "SELECT coddeclar, paiso, nifo, razon, claveopo, base, signoo, ejercicioo, periodoo, "
             "triangularo, periodicidad, tipoopo FROM tOperadores WHERE codope = ?",
-            {codope_});
-        return General::RecordsetAMatriz(*rs, General::kUnaFila);
+            {codope_}, General::kUnaFila);
     });
 }
 
@@ -131,8 +139,7 @@ rt::Variant cTDeclarados::ObtenerTotalDeclarados() {
                           : "SELECT tipoopo, sum(base), count(codope) FROM tOperadores "
                             "WHERE coddeclar = ? GROUP BY tipoopo COLLATE NOCASE "
                             "ORDER BY tipoopo COLLATE NOCASE";
-    auto rs = ConexionCompartida().openRecordset(sql, {coddeclar_});
-    return General::RecordsetAMatriz(*rs, General::kLista);
+    return ConexionCompartida().LeerMatriz(sql, {coddeclar_}, General::kLista);
 }
 
 rt::Variant cTDeclarados::ObtenerTotalDeclaradosVarDtes(const rt::Variant& vBuffer,
@@ -145,7 +152,7 @@ rt::Variant cTDeclarados::ObtenerTotalDeclaradosVarDtes(const rt::Variant& vBuff
     for (int32_t i = rt::LBound(vBuffer), fin = rt::UBound(vBuffer); i <= fin; ++i)
         claves += (claves.empty() ? "" : ",") + std::to_string(rt::CLng(vBuffer(i)));
     if (claves.empty()) return rt::Variant::Null();
-    auto rs = ConexionCompartida().openRecordset(
+    return ConexionCompartida().LeerMatriz(
         "SELECT tOperadores.claveopo, sum(tOperadores.base), count(tOperadores.codope) "
         "FROM (TDeclarante INNER JOIN TDeclaraciones "
         "ON TDeclarante.coddec = TDeclaraciones.coddecr) "
@@ -154,8 +161,7 @@ rt::Variant cTDeclarados::ObtenerTotalDeclaradosVarDtes(const rt::Variant& vBuff
         "AND TDeclaraciones.ejercicio = ? AND TDeclaraciones.periodo = ? "
         "GROUP BY tOperadores.claveopo COLLATE NOCASE "
         "ORDER BY tOperadores.claveopo COLLATE NOCASE",
-        {"[" + claves + "]", lngEjercicio, static_cast<int32_t>(btePeriodo)});
-    return General::RecordsetAMatriz(*rs, General::kLista);
+        {"[" + claves + "]", lngEjercicio, static_cast<int32_t>(btePeriodo)}, General::kLista);
 }
 
 int32_t cTDeclarados::ObtenerAnoPais() {

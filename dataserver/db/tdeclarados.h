@@ -79,6 +79,8 @@ public:
     int32_t ObtenerAnoPais();
 
 private:
+    // How many entries coddeclar holds: the size its lists are made for.
+    int32_t Contar();
     static std::string Blanco(std::string valor) { return valor.empty() ? " " : valor; }
 
     int32_t codope_ = 0;

@@ -96,18 +96,17 @@ bool cTDeclarante::Seleccionar() {
 
 rt::Variant cTDeclarante::ObtenerDeclarantes() {
     return ConUbicacion("cTDeclarante.ObtenerDeclarantes", [&] {
-        auto rs = ConexionCompartida().openRecordset(
+        return ConexionCompartida().LeerMatriz(
             "SELECT coddec, dni_cifd, nombred FROM TDeclarante "
-            "ORDER BY dni_cifd COLLATE ES ASC, coddec");
-        return General::RecordsetAMatriz(*rs, General::kLista);
+            "ORDER BY dni_cifd COLLATE ES ASC, coddec", {}, General::kLista);
     });
 }
 
 rt::Variant cTDeclarante::ObtenerUltimosDeclarantes() {
     return ConUbicacion("cTDeclarante.ObtenerUltimosDeclarantes", [&] {
-        auto rs = ConexionCompartida().openRecordset(
-            "SELECT coddec, dni_cifd, nombred FROM TDeclarante ORDER BY coddec DESC LIMIT 4");
-        return General::RecordsetAMatriz(*rs, General::kLista);
+        return ConexionCompartida().LeerMatriz(
+            "SELECT coddec, dni_cifd, nombred FROM TDeclarante ORDER BY coddec DESC LIMIT 4", {},
+            General::kLista);
     });
 }
 

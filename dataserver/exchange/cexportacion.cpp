@@ -21,12 +21,11 @@ namespace {
 // 1 to 12 the declared-entry buffer as cDeclarado's CargarDeclarado gives it.
 rt::Variant DeclaradosDeDeclaracion(const std::string& mdbmod, int32_t lngDeclaracion) {
     UsoBD uso(bd794mod, mdbmod);
-    auto rs = uso.conexion().openRecordset(
+    return uso.conexion().LeerMatriz(
         "SELECT codope, coddeclar, paiso, nifo, razon, claveopo, base, signoo, ejercicioo, "
         "periodoo, triangularo, periodicidad, tipoopo FROM tOperadores "
         "WHERE coddeclar = ? ORDER BY codope",
-        {lngDeclaracion});
-    return General::RecordsetAMatriz(*rs, General::kLista);
+        {lngDeclaracion}, General::kLista);
 }
 
 constexpr int32_t kCamposDeclarado = CampoCargado::tipoopo + 1;

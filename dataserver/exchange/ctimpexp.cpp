@@ -55,13 +55,12 @@ rt::Variant cTImpExp::ObtenerDeclarantes(int32_t lngEjercicio, uint8_t btePeriod
     return ConUbicacion("cTImpExp.ObtenerDeclarantes", [&] {
         // Each declarant once, even with declarations of that period value in
         // two periodicities (a quarter and its last month).
-        auto rs = ConexionCompartida().openRecordset(
+        return ConexionCompartida().LeerMatriz(
             "SELECT coddec, dni_cifd, nombred FROM TDeclarante WHERE EXISTS "
             "(SELECT 1 FROM TDeclaraciones WHERE TDeclaraciones.coddecr = TDeclarante.coddec "
             "AND ejercicio = ? AND periodo = ? AND moneda = ? COLLATE NOCASE) "
             "ORDER BY dni_cifd COLLATE ES, coddec",
-            {lngEjercicio, static_cast<int32_t>(btePeriodo), strMoneda});
-        return General::RecordsetAMatriz(*rs, General::kLista);
+            {lngEjercicio, static_cast<int32_t>(btePeriodo), strMoneda}, General::kLista);
     });
 }
 

@@ -25,7 +25,12 @@ TEST(FormatoImporte, SpanishThousandsAndTwoDecimals) {
         {1234567.89, "1.234.567,89"}, {999.995, "1.000,00"}, {123.4, "123,40"},
         {99999999999.99, "99.999.999.999,99"}, {-0.004, "0,00"}, {1000, "1.000,00"},
     };
-    for (const auto& [importe, texto] : casos) EXPECT_EQ(quelvo::FormatoImporte(importe), texto) << importe;
+    for (const auto& [importe, texto] : casos) {
+        EXPECT_EQ(quelvo::FormatoImporte(importe), texto) << importe;
+        // The text written into a buffer for measuring is the same.
+        std::array<char, 32> escrito;
+        EXPECT_EQ(quelvo::FormatoImporte(importe, escrito), texto) << importe;
+    }
 }
 
 TEST(LeerImporte, ReadsWhatWasMeantOrNothing) {

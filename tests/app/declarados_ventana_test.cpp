@@ -623,6 +623,69 @@ TEST_F(VentanaDeclarados, ALongListFollowsEverySaveAndDeletion) {
     EXPECT_EQ(cuenta(v), "12");
 }
 
+// An edit that changes nothing the list shows but the entry's type (normal
+// or rectification) still rewrites that row's key description, and only it,
+// and a list sorted by the description puts the row in its place.
+TEST_F(VentanaDeclarados, ALongListShowsATypeChangedAlone) {
+    const char* kNormal = "Entregas intracomunitarias";
+    const char* kRectificacion = "(Rectificación) - Entregas intracomunitarias";
+    struct Caso {
+        const char* guardada;  // the type stored first
+        const char* elegida;   // the key picked in the edit
+        const char* tipo;      // the type stored after the save
+    };
+    const Caso casos[] = {{"R", kNormal, "N"}, {"N", kRectificacion, "R"}};
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.tipo);
+        entorno_.sql("DELETE FROM TDeclaraciones; DELETE FROM tOperadores; DELETE FROM sqlite_sequence;");
+        entradas(12);
+        // Entry 5 rectifies the first quarter when it is one.
+        if (std::string(c.guardada) == "R")
+            entorno_.sql("UPDATE tOperadores SET tipoopo = 'R', signoo = '-', ejercicioo = 2011, periodoo = 3, "
+                         "periodicidad = 2 WHERE codope = 5;");
+        QWidget* v = abrir(2011, 6, 2);
+        auto fila = [&](const char* clave) -> QTreeWidgetItem* {
+            for (int i = 0; i < lista(v)->topLevelItemCount(); ++i)
+                if (lista(v)->topLevelItem(i)->text(0) == clave) return lista(v)->topLevelItem(i);
+            ADD_FAILURE() << "no row " << clave;
+            return nullptr;
+        };
+        auto descripcion = [&](const char* clave) {
+            QTreeWidgetItem* f = fila(clave);
+            return f ? f->text(5).toStdString() : std::string();
+        };
+        ASSERT_EQ(descripcion("5"), std::string(c.guardada) == "R" ? kRectificacion : kNormal);
+        const std::string vecina = descripcion("6");
+        QMouseEvent soltar(QEvent::MouseButtonRelease, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton, Qt::NoButton,
+                           Qt::NoModifier);
+        QApplication::sendEvent(Control<QLabel>(v, "lblClaveLista"), &soltar);
+
+        lista(v)->setCurrentItem(fila("5"));
+        Procesar();
+        Pulsar(v, "cmdEditar");
+        Elegir(Control<QToolButton>(v, "picClave"), c.elegida);
+        if (std::string(c.tipo) == "R") {
+            Elegir(Control<QToolButton>(v, "picSigno"), "-");
+            Escribir(caja(v, "txtEjer"), "2011", caja(v, "txtNif"));
+            Elegir(Control<QToolButton>(v, "picPeriodo"), "1ºTRIMESTRE");
+        }
+        Pulsar(v, "cmdGuardar");
+        EXPECT_TRUE(pantalla_.listas.empty());
+        ASSERT_EQ(valor("SELECT claveopo || tipoopo FROM tOperadores WHERE codope = 5"),
+                  std::string("E") + c.tipo);
+
+        EXPECT_EQ(descripcion("5"), c.elegida);
+        EXPECT_EQ(descripcion("6"), vecina);
+        EXPECT_EQ(lista(v)->currentItem(), fila("5"));
+        EXPECT_EQ(cuenta(v), "12");
+        // The rectification sorts first; equal descriptions keep their order.
+        EXPECT_EQ(lista(v)->indexOfTopLevelItem(fila("5")), 0);
+        for (int i = 1; i < lista(v)->topLevelItemCount(); ++i)
+            EXPECT_LE(lista(v)->topLevelItem(i - 1)->text(5).compare(lista(v)->topLevelItem(i)->text(5)), 0) << i;
+        CerrarVentanas();
+    }
+}
+
 TEST_F(VentanaDeclarados, DeletingTheLastRows) {
     entradas(2);
     QWidget* v = abrir(2011, 3, 2);

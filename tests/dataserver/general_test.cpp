@@ -4,7 +4,7 @@
 
 #include "comun/numero_de_error.h"
 #include "contenido_matriz.h"
-#include "quelvodat/recordset.h"
+#include "db/sqlite_database.h"
 #include "quelvort/convert.h"
 
 using namespace quelvodat;
@@ -12,26 +12,94 @@ using prueba::Contenido;
 using prueba::NumeroDeError;
 using rt::Variant;
 
+namespace {
+
+// A private database holding table t(a, b, c) with the rows given as SQL.
+std::unique_ptr<sqlite::Database> Tabla(const std::string& filas) {
+    auto db = std::make_unique<sqlite::Database>(":memory:", sqlite::Mode::Create);
+    db->executeScript("CREATE TABLE t (a, b, c);" + filas);
+    return db;
+}
+
+}  // namespace
+
 TEST(RecordsetAMatriz, ShapesOfEachMode) {
     const std::tuple<int32_t, std::string> casos[] = {
         {General::kLista, "0..3x0..2 /|~|~|~|~ /|1|x||~ /|2,5|O'NEIL|z|~"},
         {General::kUnaFila, "0..3|1|x||~"},
         {General::kUnaColumna, "0..1|1|2,5"}};
+    auto db = Tabla("INSERT INTO t VALUES (1, 'x', NULL), (2.5, 'O´NEIL', 'z');");
     for (const auto& [modo, contenido] : casos) {
-        Recordset rs({"a", "b", "c"}, {{1, "x", Variant::Null()}, {2.5, "O´NEIL", "z"}});
-        EXPECT_EQ(Contenido(General::RecordsetAMatriz(rs, modo)), contenido) << modo;
-        Recordset vacio({"a", "b"}, {});
-        EXPECT_EQ(Contenido(General::RecordsetAMatriz(vacio, modo)), "Null") << modo;
+        auto filas = db->prepare("SELECT a, b, c FROM t ORDER BY rowid");
+        EXPECT_EQ(Contenido(General::RecordsetAMatriz(filas, modo)), contenido) << modo;
+        auto ninguna = db->prepare("SELECT a, b FROM t WHERE a > 9");
+        EXPECT_EQ(Contenido(General::RecordsetAMatriz(ninguna, modo)), "Null") << modo;
     }
 }
 
+// Each stored value arrives as the text the runtime's conversion gives it.
+TEST(RecordsetAMatriz, EveryValueAsItsText) {
+    const std::pair<const char*, const char*> casos[] = {
+        {"NULL", ""},
+        {"7", "7"},
+        {"-2147483648", "-2147483648"},
+        {"3000000000", "3000000000"},
+        {"2.5", "2,5"},
+        {"123456.0", "123456"},
+        {"-0.01", "-0,01"},
+        {"''", ""},
+        {"' '", " "},
+        {"'L´ARC D´OR'", "L'ARC D'OR"},
+        {"'MUÑOZ Y CÍA'", "MUÑOZ Y CÍA"},
+        {"'´'", "'"},
+        {"'007'", "007"},
+        {"X'4F27'", "O'"},
+    };
+    for (const auto& [valor, texto] : casos) {
+        auto db = Tabla(std::string("INSERT INTO t VALUES (") + valor + ", 0, 0);");
+        auto fila = db->prepare("SELECT a FROM t");
+        const Variant m = General::RecordsetAMatriz(fila, General::kLista);
+        ASSERT_TRUE(m(0, 1).isString()) << valor;
+        EXPECT_EQ(m(0, 1).str(), texto) << valor;
+    }
+}
+
+// The rows come in the order of the query whatever their number and however
+// many were foreseen: the array holds as many as there are, none missing,
+// none left Empty.
 TEST(RecordsetAMatriz, MoreRowsThanA16BitCounterHolds) {
-    std::vector<std::vector<Variant>> datos(40000, std::vector<Variant>{1});
-    datos.back()[0] = 40000;
-    Recordset rs({"n"}, std::move(datos));
-    Variant m = General::RecordsetAMatriz(rs, General::kLista);
-    EXPECT_EQ(rt::UBound(m, 2), 40000);
-    EXPECT_EQ(m(0, 40000), Variant("40000"));
+    auto db = Tabla(
+        "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 40000) "
+        "INSERT INTO t SELECT i, 'N' || i, NULL FROM n;");
+    const std::pair<int32_t, int32_t> casos[] = {
+        {General::kLista, 0},      {General::kLista, 1},          {General::kLista, 39999},
+        {General::kLista, 40000},  {General::kLista, 100000},     {General::kUnaColumna, 0},
+        {General::kUnaColumna, 1}, {General::kUnaColumna, 40000}, {General::kUnaColumna, 40001}};
+    for (const auto& [modo, previstas] : casos) {
+        SCOPED_TRACE(previstas);
+        auto filas = db->prepare("SELECT a, b FROM t ORDER BY a");
+        const Variant m = General::RecordsetAMatriz(filas, modo, previstas);
+        const bool lista = modo == General::kLista;
+        ASSERT_EQ(rt::UBound(m, lista ? 2 : 1), lista ? 40000 : 39999) << modo;
+        int32_t distintas = 0;
+        for (int32_t i = 1; i <= 40000; ++i) {
+            const Variant& a = lista ? m(0, i) : m(i - 1);
+            distintas += a.isString() && a.str() == std::to_string(i) ? 0 : 1;
+            if (!lista) continue;
+            distintas += m(1, i).str() == "N" + std::to_string(i) && m(2, i).isEmpty() ? 0 : 1;
+        }
+        EXPECT_EQ(distintas, 0) << modo;
+        if (lista) {
+            EXPECT_TRUE(m(0, 0).isEmpty());
+        }
+    }
+}
+
+// One row asked for: the first is taken, and the rest are never read.
+TEST(RecordsetAMatriz, OneRowTakesTheFirst) {
+    auto db = Tabla("INSERT INTO t VALUES (1, 'x', 'y'), (2, 'z', 'w');");
+    auto filas = db->prepare("SELECT a, b, c FROM t ORDER BY rowid");
+    EXPECT_EQ(Contenido(General::RecordsetAMatriz(filas, General::kUnaFila)), "0..3|1|x|y|~");
 }
 
 TEST(General, BCAndEsNumericoReadOnlyDigitsAndMinus) {
