@@ -24,6 +24,8 @@ TEST(FormatoImporte, SpanishThousandsAndTwoDecimals) {
         {0, "0,00"},          {5, "5,00"},          {-5, "-5,00"},
         {1234567.89, "1.234.567,89"}, {999.995, "1.000,00"}, {123.4, "123,40"},
         {99999999999.99, "99.999.999.999,99"}, {-0.004, "0,00"}, {1000, "1.000,00"},
+        // What only a damaged database holds still gives a text that fits.
+        {1e300, "10.000.000.000.000.000,00"}, {-1e300, "-10.000.000.000.000.000,00"},
     };
     for (const auto& [importe, texto] : casos) {
         EXPECT_EQ(quelvo::FormatoImporte(importe), texto) << importe;
