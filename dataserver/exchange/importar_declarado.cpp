@@ -71,18 +71,19 @@ Importacion::DeclaracionDestino cImportacion::Destino(int32_t lngEjercicio) cons
 
 bool cImportacion::ComprobarDeclaranteEnVigor(const std::string& strLinea,
                                               rt::Variant& vBufferErrores) {
-    const std::string nif = rt::Trim(Cortar(kDisenoRegistro2_2010, Rellenada(strLinea), campo::kNif));
+    const std::string nif = rt::Trim(Cortar(kDisenoRegistro2_2010, strLinea, campo::kNif));
     Importacion::BufferErrores errores;
     if (declaracion_ == 0) {
         errores.Agregar(kHallazgoSinDeclarante, nif);
     } else {
         // The record 1 found its declarant by the whole NIF, letter case aside.
+        // The lines of one declaration ask the same; inside the run's
+        // transaction the answer is looked for once.
         UsoBD uso(bd794mod, mdbmod_);
-        auto rs = uso.conexion().openRecordset(
-            "SELECT 1 FROM TDeclaraciones JOIN TDeclarante ON coddec = coddecr "
-            "WHERE coddecla = ? AND trim(dni_cifd) = ? COLLATE NOCASE",
-            {declaracion_, nif});
-        if (rs->Eof()) errores.Agregar(kHallazgoOtroDeclarante, nif);
+        if (!uso.base().findsRow("SELECT 1 FROM TDeclaraciones JOIN TDeclarante ON coddec = coddecr "
+                                 "WHERE coddecla = ? AND trim(dni_cifd) = ? COLLATE NOCASE",
+                                 declaracion_, nif))
+            errores.Agregar(kHallazgoOtroDeclarante, nif);
     }
     if (errores.Vacio()) return true;
     vBufferErrores = errores.Matriz();
