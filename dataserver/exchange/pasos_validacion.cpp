@@ -51,7 +51,7 @@ bool LongitudTotal(const rt::Variant& buffer, int32_t limite, BufferErrores& err
     int64_t total = 0;
     for (int32_t i = 1, fin = rt::UBound(buffer, 1); i <= fin; ++i) {
         const rt::Variant& valor = buffer(i, 0);
-        total += valor.isString() ? rt::Len(valor.str()) : rt::Len(Texto(valor));
+        total += rt::Len(VistaTexto(valor));
     }
     if (total <= limite) return false;
     errores.Agregar(kLongitud);
@@ -59,11 +59,11 @@ bool LongitudTotal(const rt::Variant& buffer, int32_t limite, BufferErrores& err
 }
 
 void Vacio(const rt::Variant& valor, int32_t codigo, BufferErrores& errores) {
-    if (rt::Trim(Texto(valor)).empty()) errores.Agregar(codigo);
+    if (rt::TrimView(VistaTexto(valor)).empty()) errores.Agregar(codigo);
 }
 
 void VacioConValor(const rt::Variant& valor, int32_t codigo, BufferErrores& errores) {
-    if (rt::Trim(Texto(valor)).empty()) errores.Agregar(codigo, Texto(valor));
+    if (rt::TrimView(VistaTexto(valor)).empty()) errores.Agregar(codigo, Texto(valor));
 }
 
 bool Numerico(const rt::Variant& valor, int32_t codigo, BufferErrores& errores) {

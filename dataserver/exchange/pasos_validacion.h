@@ -15,6 +15,28 @@ namespace quelvodat::Importacion::pasos {
 // The value as text ("" for Empty or Null).
 std::string Texto(const rt::Variant& valor);
 
+// Texto of a value, seen where the value holds it when it is a text: valid
+// while the value lives, and no copy made of the texts a line is made of.
+class VistaTexto {
+public:
+    explicit VistaTexto(const rt::Variant& valor) {
+        if (valor.isString()) {
+            vista_ = valor.str();
+        } else {
+            propio_ = Texto(valor);
+            vista_ = propio_;
+        }
+    }
+    VistaTexto(const VistaTexto&) = delete;
+    VistaTexto& operator=(const VistaTexto&) = delete;
+    operator std::string_view() const { return vista_; }
+    std::string_view vista() const { return vista_; }
+
+private:
+    std::string propio_;
+    std::string_view vista_;
+};
+
 // The value of the field with that label; Empty when the buffer has none.
 const rt::Variant& Valor(const rt::Variant& buffer, std::string_view etiqueta);
 

@@ -36,8 +36,9 @@ rt::Variant ValidarDte(const rt::Variant& vBufferValores, int32_t lngLongitud) {
         if (pasos::LongitudTotal(v, lngLongitud, errores)) return errores.Matriz();
 
         const auto ejercicio = EnteroDeValor(pasos::Valor(v, "Ejercicio"));
-        for (int32_t i = 1; i <= rt::UBound(v, 1); ++i) {
-            const std::string etiqueta = pasos::Texto(v(i, 1));
+        for (int32_t i = 1, fin = rt::UBound(v, 1); i <= fin; ++i) {
+            const pasos::VistaTexto vistaEtiqueta(v(i, 1));
+            const std::string_view etiqueta = vistaEtiqueta;
             const rt::Variant& valor = v(i, 0);
             if (etiqueta == "NIF") {
                 if (!nifValido(valor)) errores.Agregar(0, pasos::Texto(valor));
