@@ -156,6 +156,21 @@ TEST(ValidarCaracteres, TheFirstRefusedCharacterOfTheLineZentalibGivesBack) {
     EXPECT_EQ(linea, "1794 COMERCIAL ARABA");
 }
 
+// Wherever a character stands in the line: of ASCII, the set leaves out the
+// control characters, "^", "`", "|" and 127 (small letters arrive as capitals).
+TEST(ValidarCaracteres, EveryAsciiCharacterAnywhereInTheLine) {
+    for (int b = 0; b < 0x80; ++b) {
+        const bool fuera = b < 32 || b == '^' || b == '`' || b == '|' || b == 127;
+        const Hallazgos esperados =
+            fuera ? Hallazgos{{50, std::string(1, static_cast<char>(b))}} : Hallazgos{};
+        for (size_t donde = 0; donde < 20; ++donde) {
+            std::string linea(24, 'A');
+            linea[donde] = static_cast<char>(b);
+            EXPECT_EQ(De(ValidarCaracteres(linea)), esperados) << b << " at " << donde;
+        }
+    }
+}
+
 // Entry checks need the declaration's entries and the member states.
 class ValidarDeclarados : public prueba::ConCarpeta {
 protected:
