@@ -1,7 +1,5 @@
 // Record 2 of a submission file or of a file of declared entries: one entry
 // of the current declaration.
-#include <array>
-#include <string_view>
 #include <utility>
 
 #include "db/cdeclarado.h"
@@ -163,23 +161,14 @@ uint8_t cImportacion::ImportarDeclarado2010(std::string strLinea, int32_t lngEje
 }
 
 uint8_t cImportacion::GuardarDeclarado(const rt::Variant& v) {
-    // Where the value of each label goes in the save array. The buffer is
-    // read once, and of a label it holds twice the first counts.
-    static constexpr std::array<std::pair<std::string_view, int32_t>, 11> kPuestos = {{
-        {"Pais", 2}, {"NIF", 3}, {"Nombre", 4}, {"ClaveOpe", 5}, {"Importe", 6}, {"Signo", 7},
-        {"Periodo", 8}, {"Ejercicio", 9}, {"Triangular", 10}, {"tipoopo", 11}, {"Periodicidad", 12}}};
+    static constexpr Importacion::pasos::Puesto kPuestos[] = {
+        {"Pais", 2},    {"NIF", 3},       {"Nombre", 4},      {"ClaveOpe", 5},
+        {"Importe", 6}, {"Signo", 7},     {"Periodo", 8},     {"Ejercicio", 9},
+        {"Triangular", 10}, {"tipoopo", 11}, {"Periodicidad", 12}};
     rt::VArray entrada(0, 12);
     entrada.at(0) = 0;
     entrada.at(1) = declaracion_;
-    std::array<bool, 13> puesto{};
-    for (int32_t i = 1, fin = rt::UBound(v, 1); i <= fin; ++i) {
-        const Importacion::pasos::VistaTexto etiqueta(v(i, 1));
-        for (const auto& [nombre, indice] : kPuestos) {
-            if (etiqueta.vista() != nombre) continue;
-            if (!std::exchange(puesto[indice], true)) entrada.at(indice) = v(i, 0);
-            break;
-        }
-    }
+    Importacion::pasos::Repartir(v, kPuestos, entrada);
     entrada.at(4) = rt::Trim(Importacion::pasos::VistaTexto(entrada.at(4)));
     cDeclarado declarados;
     declarados.mdbmod(mdbmod_);

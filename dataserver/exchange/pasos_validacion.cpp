@@ -6,6 +6,7 @@
 
 #include "exchange/numero_estricto.h"
 #include "quelvort/convert.h"
+#include "quelvort/error.h"
 #include "quelvort/strings.h"
 
 namespace quelvodat::Importacion::pasos {
@@ -45,6 +46,20 @@ const rt::Variant& Valor(const rt::Variant& buffer, std::string_view etiqueta) {
         return campos.at(i, 0);
     }
     return kNinguno;
+}
+
+void Repartir(const rt::Variant& buffer, std::span<const Puesto> puestos, rt::VArray& destino) {
+    if (puestos.size() > 64) throw rt::Error::Runtime(rt::err::InvalidArgument, "Quelvodat");
+    uint64_t puestas = 0;
+    for (int32_t i = 1, fin = rt::UBound(buffer, 1); i <= fin; ++i) {
+        const VistaTexto etiqueta(buffer(i, 1));
+        for (size_t k = 0; k < puestos.size(); ++k) {
+            if (etiqueta.vista() != puestos[k].etiqueta) continue;
+            if (!(puestas >> k & 1)) destino.at(puestos[k].indice) = buffer(i, 0);
+            puestas |= uint64_t{1} << k;
+            break;
+        }
+    }
 }
 
 bool LongitudTotal(const rt::Variant& buffer, int32_t limite, BufferErrores& errores) {

@@ -4,10 +4,10 @@
 #include <cstdio>
 #include <cstring>
 
+#include "db/general.h"
 #include "exchange/buffer_errores.h"
 #include "exchange/validar_importacion.h"
 #include "quelvort/cp1252.h"
-#include "quelvort/object.h"
 #include "zentalib/cMiscelaneos.h"
 
 namespace quelvodat::Importacion {
@@ -77,11 +77,7 @@ std::string mostrable(std::string_view caracter) {
 bool CaracterPermitido(unsigned char codigo) { return kPermitidos[codigo]; }
 
 rt::Variant ValidarCaracteres(std::string& strLinea) {
-    // The outside component keeps nothing between calls: one object serves
-    // every line of the thread.
-    thread_local const auto miscelaneos =
-        rt::CreateObjectAs<zentalib::_cMiscelaneos>("Zentalib.cMiscelaneos");
-    strLinea = miscelaneos->ValidarCaracErrEnImp(strLinea, " ");
+    strLinea = General::Miscelaneos().ValidarCaracErrEnImp(strLinea, " ");
     BufferErrores errores;
     for (size_t i = 0; i < strLinea.size();) {
         // Most of a line is plain ASCII that the set admits: eight bytes at a
