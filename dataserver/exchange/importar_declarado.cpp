@@ -17,8 +17,8 @@ namespace quelvodat {
 
 namespace {
 
-using Importacion::pasos::Texto;
-using Importacion::pasos::Valor;
+using Importacion::pasos::Puesto;
+using Importacion::pasos::VistaTexto;
 
 using namespace Importacion::resultado;
 
@@ -161,15 +161,15 @@ uint8_t cImportacion::ImportarDeclarado2010(std::string strLinea, int32_t lngEje
 }
 
 uint8_t cImportacion::GuardarDeclarado(const rt::Variant& v) {
-    static constexpr Importacion::pasos::Puesto kPuestos[] = {
-        {"Pais", 2},    {"NIF", 3},       {"Nombre", 4},      {"ClaveOpe", 5},
-        {"Importe", 6}, {"Signo", 7},     {"Periodo", 8},     {"Ejercicio", 9},
+    static constexpr Puesto kPuestos[] = {
+        {"Pais", 2},      {"NIF", 3},        {"Nombre", 4},      {"ClaveOpe", 5},
+        {"Importe", 6},   {"Signo", 7},      {"Periodo", 8},     {"Ejercicio", 9},
         {"Triangular", 10}, {"tipoopo", 11}, {"Periodicidad", 12}};
     rt::VArray entrada(0, 12);
     entrada.at(0) = 0;
     entrada.at(1) = declaracion_;
     Importacion::pasos::Repartir(v, kPuestos, entrada);
-    entrada.at(4) = rt::Trim(Importacion::pasos::VistaTexto(entrada.at(4)));
+    entrada.at(4) = rt::Trim(VistaTexto(entrada.at(4)));
     cDeclarado declarados;
     declarados.mdbmod(mdbmod_);
     declarados.GuardarEnTransaccion(std::move(entrada));
