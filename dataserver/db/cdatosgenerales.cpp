@@ -7,7 +7,6 @@
 #include "general.h"
 #include "quelvort/class_registry.h"
 #include "quelvort/convert.h"
-#include "quelvort/object.h"
 #include "tdeclarados.h"
 #include "tlecmdb.h"
 #include "tpersonalizacion.h"
@@ -118,10 +117,9 @@ bool cDatosGenerales::ValidarNIFExtranjero(const std::string& strNif, const std:
 }
 
 bool cDatosGenerales::ValidaNifCif(const std::string& Cadena, bool blnSinLetra) {
-    auto miscelaneos = rt::CreateObjectAs<zentalib::_cMiscelaneos>("Zentalib.cMiscelaneos");
     rt::Variant cadena(Cadena);
     rt::Variant sinLetra(blnSinLetra);
-    return miscelaneos->ValidaNifCif(cadena, sinLetra);
+    return General::Miscelaneos().ValidaNifCif(cadena, sinLetra);
 }
 
 std::string cDatosGenerales::ObtenerIdioma() {

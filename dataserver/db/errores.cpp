@@ -9,9 +9,7 @@ void ExigirClave(sqlite::Database& db, std::string_view tabla, std::string_view 
     // Made in one place each time, so the statement is found again at once.
     thread_local std::string sql;
     sql.assign("SELECT 1 FROM ").append(tabla).append(" WHERE ").append(columna).append(" = ?");
-    auto st = db.prepare(sql);
-    st.bind(1, clave);
-    if (!st.step()) throw ErrorNoExiste(que, clave);
+    if (!db.findsRow(sql, clave)) throw ErrorNoExiste(que, clave);
 }
 
 }  // namespace quelvodat

@@ -8,10 +8,18 @@
 
 #include "quelvort/convert.h"
 #include "quelvort/error.h"
+#include "quelvort/object.h"
 #include "quelvort/strings.h"
 #include "sqlite_database.h"
+#include "zentalib/cMiscelaneos.h"
 
 namespace quelvodat::General {
+
+zentalib::_cMiscelaneos& Miscelaneos() {
+    thread_local const auto miscelaneos =
+        rt::CreateObjectAs<zentalib::_cMiscelaneos>("Zentalib.cMiscelaneos");
+    return *miscelaneos;
+}
 
 namespace {
 constexpr const char* kAcute = "\xC2\xB4";  // "´"

@@ -12,8 +12,16 @@
 namespace quelvodat::sqlite {
 class Statement;
 }
+namespace zentalib {
+class _cMiscelaneos;
+}
 
 namespace quelvodat::General {
+
+// The outside component's miscellany of this thread (NIF check, an import
+// line's preparation): it keeps nothing between calls, so one object serves
+// them all rather than one made for each.
+zentalib::_cMiscelaneos& Miscelaneos();
 
 // Shapes of RecordsetAMatriz.
 inline constexpr int32_t kUnaColumna = 1;  // 1-D, first column of every row

@@ -69,6 +69,9 @@ Database::Database(const std::string& path, Mode mode)
     sqlite3_extended_result_codes(db_, 0);
     sqlite3_busy_timeout(db_, kBusyTimeoutMs);
     RegisterSpanishCollation(db_);
+    sqlite3_commit_hook(db_, onCommit, this);
+    sqlite3_rollback_hook(db_, onRollback, this);
+    sqlite3_update_hook(db_, onRowChange, this);
     try {
         // Any query proves the file is a database before we go on.
         executeScript("SELECT count(*) FROM sqlite_master");
@@ -148,6 +151,52 @@ const int32_t* Database::remembered(std::string_view key) const {
 void Database::remember(std::string_view key, int32_t value) {
     if (readOnly_ && remembered_.size() < kMaxRemembered)
         remembered_.try_emplace(std::string(key), value);
+}
+
+void Database::forgetFound() noexcept {
+    if (!found_.empty()) found_.clear();
+}
+
+int Database::onCommit(void* db) {
+    static_cast<Database*>(db)->forgetFound();
+    return 0;
+}
+
+void Database::onRollback(void* db) { static_cast<Database*>(db)->forgetFound(); }
+
+void Database::onRowChange(void* db, int change, const char*, const char*, sqlite3_int64) {
+    if (change == SQLITE_INSERT) ++static_cast<Database*>(db)->insertsTold_;
+}
+
+int64_t Database::untoldChanges() const { return sqlite3_total_changes64(db_) - insertsTold_; }
+
+bool Database::remembersFound(const std::string& key) {
+    if (found_.empty()) return false;
+    // The engine counts every row an update or a delete changed, a table
+    // emptied at once included (which tells no hook); inserts alone take no
+    // row away.
+    if (untoldChanges() != untoldAtFirstFound_) {
+        forgetFound();
+        return false;
+    }
+    return found_.contains(key);
+}
+
+void Database::rememberFound(const std::string& key) {
+    if (found_.empty()) untoldAtFirstFound_ = untoldChanges();
+    if (found_.size() < kMaxFound) found_.insert(key);
+}
+
+void Database::addToKey(std::string& key, int32_t value) {
+    key += '\x01';
+    key.append(reinterpret_cast<const char*>(&value), sizeof value);
+}
+
+void Database::addToKey(std::string& key, std::string_view value) {
+    const size_t size = value.size();
+    key += '\x02';
+    key.append(reinterpret_cast<const char*>(&size), sizeof size);
+    key.append(value);
 }
 
 void Database::raise(int code) const { throw EngineError(code, sqlite3_errmsg(db_)); }
@@ -361,6 +410,8 @@ Transaction::~Transaction() {
     if (!db_.inTransaction()) return;
     sqlite3_exec(db_.handle(), nested_ ? "ROLLBACK TO paso; RELEASE paso" : "ROLLBACK", nullptr,
                  nullptr, nullptr);
+    // Going back to a savepoint tells no hook.
+    if (nested_) db_.forgetFound();
 }
 
 void Transaction::commit() {

@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "quelvodat/recordset.h"
@@ -83,6 +84,19 @@ public:
     // it serves its file. Nothing is remembered beyond kMaxRemembered keys.
     const int32_t* remembered(std::string_view key) const;
     void remember(std::string_view key, int32_t value);
+    // Whether the query finds a row for the values (bound as
+    // Statement::bindValues binds them). Inside a transaction a row found is
+    // remembered, by the text and the values, and not looked for again while
+    // nothing can have taken it away: other connections' changes are not seen
+    // before the transaction ends, and of this handle's own an insert takes
+    // no row away. The end of the transaction, any update or delete on the
+    // handle and a savepoint rolled back forget every row remembered. (No
+    // statement here replaces rows on a conflict: the engine would delete
+    // them unseen.)
+    template <typename... T>
+    bool findsRow(std::string_view sql, const T&... values);
+    // Forgets the rows findsRow remembered.
+    void forgetFound() noexcept;
 
     [[noreturn]] void raise(int code) const;
 
@@ -116,6 +130,26 @@ private:
     size_t nextRecent_ = 0;
     bool readOnly_ = false;
     std::unordered_map<std::string, int32_t, TextHash, std::equal_to<>> remembered_;
+    // The rows findsRow found in the transaction open, by text and values
+    // (kMaxFound at most); foundKey_ is where the key of a call is made.
+    static constexpr size_t kMaxFound = 1024;
+    std::unordered_set<std::string> found_;
+    std::string foundKey_;
+    // Inserts the update hook was told of since the handle opened, and the
+    // other changes the engine counted when the first row was remembered.
+    int64_t insertsTold_ = 0;
+    int64_t untoldAtFirstFound_ = 0;
+    static void addToKey(std::string& key, int32_t value);
+    static void addToKey(std::string& key, std::string_view value);
+    // Changes the engine counted on the handle that are no insert it told of.
+    int64_t untoldChanges() const;
+    bool remembersFound(const std::string& key);
+    void rememberFound(const std::string& key);
+    // The engine's hooks: the end of a transaction forgets the rows found;
+    // inserts are counted.
+    static int onCommit(void* db);
+    static void onRollback(void* db);
+    static void onRowChange(void* db, int change, const char*, const char*, sqlite3_int64);
 };
 
 // A prepared statement in use; destroyed, it goes back to its database's
@@ -167,6 +201,21 @@ private:
     sqlite3_stmt* stmt_;
     IdleStatements* home_;
 };
+
+template <typename... T>
+bool Database::findsRow(std::string_view sql, const T&... values) {
+    const bool inside = inTransaction();
+    if (inside) {
+        foundKey_.assign(sql);
+        (addToKey(foundKey_, values), ...);
+        if (remembersFound(foundKey_)) return true;
+    }
+    auto statement = prepare(sql);
+    statement.bindValues(values...);
+    if (!statement.step()) return false;
+    if (inside) rememberFound(foundKey_);
+    return true;
+}
 
 // BEGIN IMMEDIATE on construction (the write lock is taken before anything
 // is read, so what the transaction reads stays true until it commits);

@@ -48,13 +48,16 @@ std::string cTDeclaraciones::ObtenerBimensualidad() {
 }
 
 int32_t cTDeclaraciones::Insertar() {
-    auto& conexion = ConexionCompartida();
-    conexion.execute(
+    auto& db = ConexionCompartida().BaseSeleccionada();
+    auto st = db.prepare(
         "INSERT INTO TDeclaraciones (coddecr, ejercicio, periodo, moneda, periodicidad, "
-        "bimensual) VALUES (?, ?, ?, ?, ?, ?)",
-        {codDecr_, ejercicio_, periodo_, moneda_, periodicidad_, bimensual_});
+        "bimensual) VALUES (?, ?, ?, ?, ?, ?)");
+    st.bindValues(codDecr_, ejercicio_, int32_t{periodo_}, moneda_, int32_t{periodicidad_},
+                  bimensual_);
+    while (st.step()) {
+    }
     // The row this statement made, whatever other keys the table holds.
-    return static_cast<int32_t>(conexion.BaseSeleccionada().lastInsertRowId());
+    return static_cast<int32_t>(db.lastInsertRowId());
 }
 
 bool cTDeclaraciones::BorrarTodas(int32_t lngDeclarante) {

@@ -39,15 +39,17 @@ void cTDeclarante::datTDeclarante_nombrepd(const std::string& valor) {
 }
 
 bool cTDeclarante::Insertar() {
-    auto& conexion = ConexionCompartida();
-    conexion.execute(
+    auto& db = ConexionCompartida().BaseSeleccionada();
+    auto st = db.prepare(
         "INSERT INTO TDeclarante (dni_cifd, nombred, viad, domiciliod, numerod, letrad, "
         "escalerad, pisod, manod, cod, codpostald, municipiod, telefonod, nombrepd, telefonopd) "
-        "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
-        {dni_cifd_, nombred_, viad_, domiciliod_, numerod_, letrad_, escalerad_, pisod_, manod_,
-         cod_, codpostald_, municipiod_, telefonod_, nombrepd_, telefonopd_});
+        "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+    st.bindValues(dni_cifd_, nombred_, viad_, domiciliod_, numerod_, letrad_, escalerad_, pisod_,
+                  manod_, cod_, codpostald_, municipiod_, telefonod_, nombrepd_, telefonopd_);
+    while (st.step()) {
+    }
     // The row this statement made, whatever other keys the table holds.
-    coddec_ = static_cast<int32_t>(conexion.BaseSeleccionada().lastInsertRowId());
+    coddec_ = static_cast<int32_t>(db.lastInsertRowId());
     return true;
 }
 

@@ -16,7 +16,11 @@ rt::Variant BufferErrores::Matriz() const {
     return m;
 }
 
-rt::Variant SinHallazgos() { return rt::VArray({0, 1}, {0, 0}); }
+rt::Variant SinHallazgos() {
+    // Arrays are shared until written to: every line's empty buffer is this one.
+    static const rt::Variant kSinHallazgos = rt::VArray({0, 1}, {0, 0});
+    return kSinHallazgos;
+}
 
 bool EstaLibre(const rt::Variant& vBufferErrores) {
     return !vBufferErrores.isArray() || vBufferErrores(0, 0).isEmpty();

@@ -72,7 +72,8 @@ private:
 
     // Record 2 (importar_declarado.cpp). A submission file's record 2
     // belongs to the record 1 in force: without one, or naming another
-    // declarant, it is refused (false, with its finding).
+    // declarant, it is refused (false, with its finding). The line comes
+    // blank-filled to the longest layout.
     bool ComprobarDeclaranteEnVigor(const std::string& strLinea, rt::Variant& vBufferErrores);
     // The line read, refused or handed to the import of the declaration's
     // layout (exercise before 2010 or not). blnDeclaranteEnVigor: a

@@ -53,13 +53,23 @@ constexpr std::array<const char*, 18> kEtiquetasDteCion = {
     "Escalera", "Piso",     "Mano",       "Provincia", "CP",      "Municipio",
     "Telefono", "NombrePD", "TelefonoPD", "Ejercicio", "Periodo", "Bimensual"};
 
+// The empty buffers of each kind, labels in place: a line's buffer is a copy.
+const rt::VArray& BufferDeclarado() {
+    static const rt::VArray vacio = buffer(kEtiquetasDeclarado);
+    return vacio;
+}
+const rt::VArray& BufferDteCion() {
+    static const rt::VArray vacio = buffer(kEtiquetasDteCion);
+    return vacio;
+}
+
 }  // namespace
 
 namespace Importacion {
 
 rt::Variant ObtenerValoresDteCion(const std::string& strLinea) {
     const Diseno& anterior = kDisenoRegistro1Ant;
-    rt::VArray v = buffer(kEtiquetasDteCion);
+    rt::VArray v = BufferDteCion();
     std::string ejercicio = Cortar(anterior, strLinea, kEjercicio);
     std::string periodo = Cortar(anterior, strLinea, kPeriodo);
     std::string bimensual;
@@ -89,7 +99,7 @@ rt::Variant ObtenerValoresDteCion(const std::string& strLinea) {
 
 rt::Variant ObtenerValoresDeclarado(const std::string& strLinea, bool blnConvertir) {
     const Diseno& diseno = kDisenoRegistro2Ant;
-    rt::VArray v = buffer(kEtiquetasDeclarado);
+    rt::VArray v = BufferDeclarado();
     operador(v, diseno, strLinea);
     std::string clave = Cortar(diseno, strLinea, kClave);
     bool rectificacion = clave == "3" || clave == "4";
@@ -122,7 +132,7 @@ namespace Import2010 {
 // writes them (90, 91-94, 95-96), so a record written here reads back whole.
 rt::Variant ObtenerValoresDeclarado2010(const std::string& strLinea) {
     const Diseno& diseno = kDisenoRegistro2_2010;
-    rt::VArray v = buffer(kEtiquetasDeclarado);
+    rt::VArray v = BufferDeclarado();
     operador(v, diseno, strLinea);
 
     auto importe = importeNumerico(Cortar(diseno, strLinea, kBase));

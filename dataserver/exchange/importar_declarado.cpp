@@ -1,5 +1,7 @@
 // Record 2 of a submission file or of a file of declared entries: one entry
 // of the current declaration.
+#include <utility>
+
 #include "db/cdeclarado.h"
 #include "db/conexion_dao.h"
 #include "exchange/buffer_errores.h"
@@ -15,8 +17,8 @@ namespace quelvodat {
 
 namespace {
 
-using Importacion::pasos::Texto;
-using Importacion::pasos::Valor;
+using Importacion::pasos::Puesto;
+using Importacion::pasos::VistaTexto;
 
 using namespace Importacion::resultado;
 
@@ -71,18 +73,19 @@ Importacion::DeclaracionDestino cImportacion::Destino(int32_t lngEjercicio) cons
 
 bool cImportacion::ComprobarDeclaranteEnVigor(const std::string& strLinea,
                                               rt::Variant& vBufferErrores) {
-    const std::string nif = rt::Trim(Cortar(kDisenoRegistro2_2010, Rellenada(strLinea), campo::kNif));
+    const std::string nif = rt::Trim(Cortar(kDisenoRegistro2_2010, strLinea, campo::kNif));
     Importacion::BufferErrores errores;
     if (declaracion_ == 0) {
         errores.Agregar(kHallazgoSinDeclarante, nif);
     } else {
         // The record 1 found its declarant by the whole NIF, letter case aside.
+        // The lines of one declaration ask the same; inside the run's
+        // transaction the answer is looked for once.
         UsoBD uso(bd794mod, mdbmod_);
-        auto rs = uso.conexion().openRecordset(
-            "SELECT 1 FROM TDeclaraciones JOIN TDeclarante ON coddec = coddecr "
-            "WHERE coddecla = ? AND trim(dni_cifd) = ? COLLATE NOCASE",
-            {declaracion_, nif});
-        if (rs->Eof()) errores.Agregar(kHallazgoOtroDeclarante, nif);
+        if (!uso.base().findsRow("SELECT 1 FROM TDeclaraciones JOIN TDeclarante ON coddec = coddecr "
+                                 "WHERE coddecla = ? AND trim(dni_cifd) = ? COLLATE NOCASE",
+                                 declaracion_, nif))
+            errores.Agregar(kHallazgoOtroDeclarante, nif);
     }
     if (errores.Vacio()) return true;
     vBufferErrores = errores.Matriz();
@@ -158,23 +161,18 @@ uint8_t cImportacion::ImportarDeclarado2010(std::string strLinea, int32_t lngEje
 }
 
 uint8_t cImportacion::GuardarDeclarado(const rt::Variant& v) {
+    static constexpr Puesto kPuestos[] = {
+        {"Pais", 2},      {"NIF", 3},        {"Nombre", 4},      {"ClaveOpe", 5},
+        {"Importe", 6},   {"Signo", 7},      {"Periodo", 8},     {"Ejercicio", 9},
+        {"Triangular", 10}, {"tipoopo", 11}, {"Periodicidad", 12}};
     rt::VArray entrada(0, 12);
     entrada.at(0) = 0;
     entrada.at(1) = declaracion_;
-    entrada.at(2) = Valor(v, "Pais");
-    entrada.at(3) = Valor(v, "NIF");
-    entrada.at(4) = rt::Trim(Texto(Valor(v, "Nombre")));
-    entrada.at(5) = Valor(v, "ClaveOpe");
-    entrada.at(6) = Valor(v, "Importe");
-    entrada.at(7) = Valor(v, "Signo");
-    entrada.at(8) = Valor(v, "Periodo");
-    entrada.at(9) = Valor(v, "Ejercicio");
-    entrada.at(10) = Valor(v, "Triangular");
-    entrada.at(11) = Valor(v, "tipoopo");
-    entrada.at(12) = Valor(v, "Periodicidad");
+    Importacion::pasos::Repartir(v, kPuestos, entrada);
+    entrada.at(4) = rt::Trim(VistaTexto(entrada.at(4)));
     cDeclarado declarados;
     declarados.mdbmod(mdbmod_);
-    declarados.GuardarEnTransaccion(entrada);
+    declarados.GuardarEnTransaccion(std::move(entrada));
     return kGuardado;
 }
 

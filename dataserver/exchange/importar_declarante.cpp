@@ -49,22 +49,25 @@ int32_t cImportacion::BuscarDeclarante(const std::string& strNif) {
     UsoBD uso(bd794mod, mdbmod_);
     // The whole NIF, letter case aside: a shorter NIF is another declarant.
     // The index TDeclarante_nif is on exactly this expression.
-    auto rs = uso.conexion().openRecordset(
+    auto st = uso.base().prepare(
         "SELECT coddec FROM TDeclarante WHERE trim(dni_cifd) = ? COLLATE NOCASE "
-        "ORDER BY coddec LIMIT 1",
-        {strNif});
-    return rs->Eof() ? 0 : rt::CLng(rs->Field(0));
+        "ORDER BY coddec LIMIT 1");
+    st.bind(1, strNif);
+    return st.step() ? rt::CLng(st.column(0)) : 0;
 }
 
 int32_t cImportacion::GuardarDeclarante(const rt::Variant& v) {
+    static constexpr Importacion::pasos::Puesto kPuestos[] = {
+        {"NIF", 1},       {"Nombre", 2},     {"Siglas", 3},    {"Domicilio", 4},
+        {"Numero", 5},    {"Letra", 6},      {"Escalera", 7},  {"Piso", 8},
+        {"Mano", 9},      {"Provincia", 10}, {"CP", 11},       {"Municipio", 12},
+        {"Telefono", 13}, {"NombrePD", 14},  {"TelefonoPD", 15}};
     rt::VArray guardado(0, 15);
     guardado.at(0) = 0;
-    const char* etiquetas[] = {"NIF",       "Nombre", "Siglas", "Domicilio", "Numero",
-                               "Letra",     "Escalera", "Piso", "Mano",      "Provincia",
-                               "CP",        "Municipio", "Telefono", "NombrePD", "TelefonoPD"};
+    Importacion::pasos::Repartir(v, kPuestos, guardado);
     for (int32_t i = 1; i <= 15; ++i) {
-        const rt::Variant valor = Valor(v, etiquetas[i - 1]);
-        guardado.at(i) = valor.isString() ? rt::Variant(rt::Trim(valor.str())) : valor;
+        rt::Variant& valor = guardado.at(i);
+        if (valor.isString()) valor = rt::Trim(valor.str());
     }
     cDeclarante declarantes;
     declarantes.mdbmod(mdbmod_);

@@ -6,6 +6,7 @@
 
 #include "exchange/numero_estricto.h"
 #include "quelvort/convert.h"
+#include "quelvort/error.h"
 #include "quelvort/strings.h"
 
 namespace quelvodat::Importacion::pasos {
@@ -47,11 +48,25 @@ const rt::Variant& Valor(const rt::Variant& buffer, std::string_view etiqueta) {
     return kNinguno;
 }
 
+void Repartir(const rt::Variant& buffer, std::span<const Puesto> puestos, rt::VArray& destino) {
+    if (puestos.size() > 64) throw rt::Error::Runtime(rt::err::InvalidArgument, "Quelvodat");
+    uint64_t puestas = 0;
+    for (int32_t i = 1, fin = rt::UBound(buffer, 1); i <= fin; ++i) {
+        const VistaTexto etiqueta(buffer(i, 1));
+        for (size_t k = 0; k < puestos.size(); ++k) {
+            if (etiqueta.vista() != puestos[k].etiqueta) continue;
+            if (!(puestas >> k & 1)) destino.at(puestos[k].indice) = buffer(i, 0);
+            puestas |= uint64_t{1} << k;
+            break;
+        }
+    }
+}
+
 bool LongitudTotal(const rt::Variant& buffer, int32_t limite, BufferErrores& errores) {
     int64_t total = 0;
     for (int32_t i = 1, fin = rt::UBound(buffer, 1); i <= fin; ++i) {
         const rt::Variant& valor = buffer(i, 0);
-        total += valor.isString() ? rt::Len(valor.str()) : rt::Len(Texto(valor));
+        total += rt::Len(VistaTexto(valor));
     }
     if (total <= limite) return false;
     errores.Agregar(kLongitud);
@@ -59,11 +74,11 @@ bool LongitudTotal(const rt::Variant& buffer, int32_t limite, BufferErrores& err
 }
 
 void Vacio(const rt::Variant& valor, int32_t codigo, BufferErrores& errores) {
-    if (rt::Trim(Texto(valor)).empty()) errores.Agregar(codigo);
+    if (rt::TrimView(VistaTexto(valor)).empty()) errores.Agregar(codigo);
 }
 
 void VacioConValor(const rt::Variant& valor, int32_t codigo, BufferErrores& errores) {
-    if (rt::Trim(Texto(valor)).empty()) errores.Agregar(codigo, Texto(valor));
+    if (rt::TrimView(VistaTexto(valor)).empty()) errores.Agregar(codigo, Texto(valor));
 }
 
 bool Numerico(const rt::Variant& valor, int32_t codigo, BufferErrores& errores) {

@@ -4,6 +4,7 @@
 // (i, 1) its label.
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -15,8 +16,42 @@ namespace quelvodat::Importacion::pasos {
 // The value as text ("" for Empty or Null).
 std::string Texto(const rt::Variant& valor);
 
+// Texto of a value, seen where the value holds it when it is a text: valid
+// while the value lives, and no copy made of the texts a line is made of.
+class VistaTexto {
+public:
+    explicit VistaTexto(const rt::Variant& valor) {
+        if (valor.isString()) {
+            vista_ = valor.str();
+        } else {
+            propio_ = Texto(valor);
+            vista_ = propio_;
+        }
+    }
+    VistaTexto(const VistaTexto&) = delete;
+    VistaTexto& operator=(const VistaTexto&) = delete;
+    operator std::string_view() const { return vista_; }
+    std::string_view vista() const { return vista_; }
+
+private:
+    std::string propio_;
+    std::string_view vista_;
+};
+
 // The value of the field with that label; Empty when the buffer has none.
 const rt::Variant& Valor(const rt::Variant& buffer, std::string_view etiqueta);
+
+// Where the value of a label goes in an array.
+struct Puesto {
+    std::string_view etiqueta;
+    int32_t indice;
+};
+
+// Puts the value of each label of `puestos` (64 at most) into element
+// `indice` of `destino`, the value Valor finds (that of the first field of
+// the label), reading the buffer once; a label the buffer lacks leaves its
+// element as it is.
+void Repartir(const rt::Variant& buffer, std::span<const Puesto> puestos, rt::VArray& destino);
 
 // The sum of the lengths (characters) of fields 1 to the last exceeds the
 // limit: code 24. True when it fired.

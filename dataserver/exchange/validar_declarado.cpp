@@ -19,6 +19,7 @@ namespace {
 
 using pasos::Texto;
 using pasos::Valor;
+using pasos::VistaTexto;
 
 bool esClave2010(const std::string& clave) {
     return clave == "A" || clave == "E" || clave == "S" || clave == "T" || clave == "I" ||
@@ -53,11 +54,12 @@ void importe(const rt::Variant& valor, BufferErrores& errores) {
 
 void ejercicioRectificado(const rt::Variant& valor, const DeclaracionDestino& d,
                           BufferErrores& errores) {
-    const std::string texto = rt::Trim(Texto(valor));
+    const VistaTexto vista(valor);
+    const std::string_view texto = rt::TrimView(vista);
     if (texto.empty() || !pasos::Numerico(valor, 43, errores)) return;
     auto ejercicio = EnteroDeValor(valor);
     if (ejercicio && *ejercicio != 0 && (*ejercicio < d.ejercicioMin || *ejercicio > d.ejercicioMax))
-        errores.Agregar(10, texto);
+        errores.Agregar(10, std::string(texto));
 }
 
 // The rectified month: within the year, before the declaration's own period
@@ -109,8 +111,9 @@ rt::Variant validar(const rt::Variant& v, int32_t limite, const DeclaracionDesti
     referencia.mdblec(d.mdblec);
 
     const std::string clave = Texto(Valor(v, "ClaveOpe"));
-    for (int32_t i = 1; i <= rt::UBound(v, 1); ++i) {
-        const std::string etiqueta = Texto(v(i, 1));
+    for (int32_t i = 1, fin = rt::UBound(v, 1); i <= fin; ++i) {
+        const VistaTexto vistaEtiqueta(v(i, 1));
+        const std::string_view etiqueta = vistaEtiqueta;
         const rt::Variant& valor = v(i, 0);
         if (etiqueta == "Ejercicio") {
             ejercicioRectificado(valor, d, errores);
@@ -121,7 +124,7 @@ rt::Variant validar(const rt::Variant& v, int32_t limite, const DeclaracionDesti
             if (!p || (*p > 0 && *p != 2 && *p != 3)) errores.Agregar(39, Texto(valor));
         } else if (etiqueta == "NIF") {
             const std::string pais = Texto(Valor(v, "Pais"));
-            if (!General::ValidarNifPais(Texto(valor), pais))
+            if (!General::ValidarNifPais(VistaTexto(valor), pais))
                 errores.Agregar(32, pais + rt::Trim(Texto(valor)));
         } else if (etiqueta == "Nombre") {
             pasos::Vacio(valor, 1, errores);

@@ -1,10 +1,10 @@
 // The declarant checks of an import line (declarant-file line or record 1).
+#include "db/general.h"
 #include "exchange/buffer_errores.h"
 #include "exchange/numero_estricto.h"
 #include "exchange/pasos_validacion.h"
 #include "exchange/validar_importacion.h"
 #include "quelvort/error.h"
-#include "quelvort/object.h"
 #include "quelvort/strings.h"
 #include "zentalib/cMiscelaneos.h"
 
@@ -13,10 +13,9 @@ namespace quelvodat::Importacion {
 namespace {
 
 bool nifValido(const rt::Variant& nif) {
-    auto miscelaneos = rt::CreateObjectAs<zentalib::_cMiscelaneos>("Zentalib.cMiscelaneos");
     rt::Variant cadena(pasos::Texto(nif));
     rt::Variant sinLetra(false);
-    return miscelaneos->ValidaNifCif(cadena, sinLetra);
+    return General::Miscelaneos().ValidaNifCif(cadena, sinLetra);
 }
 
 // The postal code begins with the province code, both zero-filled, as the
@@ -36,8 +35,9 @@ rt::Variant ValidarDte(const rt::Variant& vBufferValores, int32_t lngLongitud) {
         if (pasos::LongitudTotal(v, lngLongitud, errores)) return errores.Matriz();
 
         const auto ejercicio = EnteroDeValor(pasos::Valor(v, "Ejercicio"));
-        for (int32_t i = 1; i <= rt::UBound(v, 1); ++i) {
-            const std::string etiqueta = pasos::Texto(v(i, 1));
+        for (int32_t i = 1, fin = rt::UBound(v, 1); i <= fin; ++i) {
+            const pasos::VistaTexto vistaEtiqueta(v(i, 1));
+            const std::string_view etiqueta = vistaEtiqueta;
             const rt::Variant& valor = v(i, 0);
             if (etiqueta == "NIF") {
                 if (!nifValido(valor)) errores.Agregar(0, pasos::Texto(valor));

@@ -152,7 +152,13 @@ std::string RTrim(std::string_view s) {
     return last == std::string_view::npos ? std::string() : std::string(s.substr(0, last + 1));
 }
 
-std::string Trim(std::string_view s) { return LTrim(RTrim(s)); }
+std::string_view TrimView(std::string_view s) {
+    const std::size_t first = s.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    return s.substr(first, s.find_last_not_of(' ') - first + 1);
+}
+
+std::string Trim(std::string_view s) { return std::string(TrimView(s)); }
 
 std::string UCase(std::string_view s) { return MapCase(s, Upper); }
 std::string LCase(std::string_view s) { return MapCase(s, Lower); }

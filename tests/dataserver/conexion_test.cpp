@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <fstream>
+#include <functional>
+#include <optional>
 
 #include "carpeta_prueba.h"
 #include "comun/numero_de_error.h"
@@ -230,6 +232,90 @@ TEST_F(Conexion, ColumnKindsArriveAsVariants) {
     EXPECT_EQ(rs->Field(5), rt::Variant(-1));
     rs->MoveNext();
     EXPECT_NE(NumeroDeError([&] { (void)rs->Field(0); }), 0);
+}
+
+// A row found inside a transaction is not looked for again while nothing can
+// have taken it away; whatever can, makes the next call look again.
+TEST_F(Conexion, ARowFoundInATransactionIsLookedForAgainOnlyWhenItCanHaveGone) {
+    sqlite::Database db(mod_, sqlite::Mode::ReadWrite);
+    constexpr const char* kSql = "SELECT 1 FROM t WHERE nombre = ?";
+    auto busquedas = [&] {
+        int n = 0;
+        for (sqlite3_stmt* s = sqlite3_next_stmt(db.handle(), nullptr); s;
+             s = sqlite3_next_stmt(db.handle(), s))
+            if (std::string_view(sqlite3_sql(s)) == kSql)
+                n += sqlite3_stmt_status(s, SQLITE_STMTSTATUS_RUN, 1);
+        return n;
+    };
+    // Another process, between this handle's transactions.
+    auto otro = [&](const char* sql) { sqlite::Database(mod_, sqlite::Mode::ReadWrite).executeScript(sql); };
+    std::optional<sqlite::Transaction> tx, paso;
+    using Paso = std::function<void()>;
+    const struct Caso {
+        const char* que;
+        const char* nombre;
+        Paso antes;  // inside the transaction, before the row is found
+        Paso cambio;
+        bool sigue;  // the row is there afterwards
+    } casos[] = {
+        {"nothing", "UNO", {}, [] {}, true},
+        {"an insert", "UNO", {}, [&] { db.execute("INSERT INTO t (nombre) VALUES ('TRES')"); }, true},
+        {"an update", "UNO", {}, [&] { db.execute("UPDATE t SET nombre = 'UNA' WHERE id = 1"); }, false},
+        {"a delete", "UNO", {}, [&] { db.execute("DELETE FROM t WHERE id = 1"); }, false},
+        {"a delete of every row", "UNO", {}, [&] { db.execute("DELETE FROM t"); }, false},
+        {"a delete a trigger makes", "UNO", {},
+         [&] {
+             db.executeScript("CREATE TEMP TABLE u (x); CREATE TEMP TRIGGER borra AFTER INSERT ON u "
+                              "BEGIN DELETE FROM t WHERE id = 1; END; INSERT INTO u VALUES (1);");
+         },
+         false},
+        {"a savepoint rolled back", "TRES",
+         [&] {
+             paso.emplace(db);
+             db.execute("INSERT INTO t (nombre) VALUES ('TRES')");
+         },
+         [&] { paso.reset(); }, false},
+        // As the engine does after some failures, or a run after a failed commit.
+        {"the transaction rolled back", "TRES",
+         [&] { db.execute("INSERT INTO t (nombre) VALUES ('TRES')"); },
+         [&] {
+             db.executeScript("ROLLBACK");
+             tx.reset();
+             tx.emplace(db);
+         },
+         false},
+        {"another process after a commit", "UNO", {},
+         [&] {
+             tx->commit();
+             tx.reset();
+             otro("DELETE FROM t WHERE id = 1");
+             tx.emplace(db);
+         },
+         false},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.que);
+        db.executeScript("DELETE FROM t; INSERT INTO t (id, nombre) VALUES (1, 'UNO'), (2, 'DOS');");
+        tx.emplace(db);
+        if (c.antes) c.antes();
+        busquedas();
+        EXPECT_TRUE(db.findsRow(kSql, std::string_view(c.nombre)));
+        EXPECT_TRUE(db.findsRow(kSql, std::string_view(c.nombre)));
+        EXPECT_EQ(busquedas(), 1);
+        c.cambio();
+        EXPECT_EQ(db.findsRow(kSql, std::string_view(c.nombre)), c.sigue);
+        EXPECT_EQ(busquedas(), c.sigue ? 0 : 1);
+        // Another value is another question.
+        EXPECT_FALSE(db.findsRow(kSql, std::string_view("CUATRO")));
+        paso.reset();
+        tx.reset();
+    }
+    // Outside a transaction every call looks, and sees what others changed.
+    busquedas();
+    EXPECT_TRUE(db.findsRow(kSql, std::string_view("DOS")));
+    otro("DELETE FROM t WHERE id = 2");
+    EXPECT_FALSE(db.findsRow(kSql, std::string_view("DOS")));
+    EXPECT_EQ(busquedas(), 2);
 }
 
 TEST(SpanishCollation, AccentsFoldAndEnyeFollowsEn) {

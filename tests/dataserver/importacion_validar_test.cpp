@@ -15,6 +15,7 @@
 #include "db/sqlite_database.h"
 #include "exchange/buffer_errores.h"
 #include "exchange/numero_estricto.h"
+#include "exchange/pasos_validacion.h"
 #include "exchange/validar_importacion.h"
 #include "quelvort/convert.h"
 
@@ -154,6 +155,41 @@ TEST(ValidarCaracteres, TheFirstRefusedCharacterOfTheLineZentalibGivesBack) {
     std::string linea = "1794 comercial\xC2\xA0" "araba";
     EXPECT_TRUE(EstaLibre(ValidarCaracteres(linea)));
     EXPECT_EQ(linea, "1794 COMERCIAL ARABA");
+}
+
+// A buffer read into an array by label: the value Valor gives each label
+// lands in its element, whatever the order of the fields.
+TEST(Repartir, EachLabelsValueGoesToItsElementAsValorFindsIt) {
+    const rt::Variant buffer = Buffer(
+        {{"B", 2}, {"A", "uno"}, {"", "sin etiqueta"}, {"B", "otra B"}, {"C", rt::Variant::Null()}},
+        {});
+    static constexpr pasos::Puesto kPuestos[] = {{"A", 3}, {"B", 1}, {"C", 2}, {"D", 0}};
+    rt::VArray destino(0, 3);
+    destino.at(0) = "sin tocar";
+    pasos::Repartir(buffer, kPuestos, destino);
+    for (const auto& [etiqueta, indice] : kPuestos) {
+        if (etiqueta != "D") {
+            EXPECT_EQ(destino.at(indice), pasos::Valor(buffer, etiqueta)) << etiqueta;
+        }
+    }
+    EXPECT_EQ(destino.at(1), rt::Variant(2));
+    EXPECT_TRUE(destino.at(2).isNull());
+    EXPECT_EQ(destino.at(0), rt::Variant("sin tocar"));
+}
+
+// Wherever a character stands in the line: of ASCII, the set leaves out the
+// control characters, "^", "`", "|" and 127 (small letters arrive as capitals).
+TEST(ValidarCaracteres, EveryAsciiCharacterAnywhereInTheLine) {
+    for (int b = 0; b < 0x80; ++b) {
+        const bool fuera = b < 32 || b == '^' || b == '`' || b == '|' || b == 127;
+        const Hallazgos esperados =
+            fuera ? Hallazgos{{50, std::string(1, static_cast<char>(b))}} : Hallazgos{};
+        for (size_t donde = 0; donde < 20; ++donde) {
+            std::string linea(24, 'A');
+            linea[donde] = static_cast<char>(b);
+            EXPECT_EQ(De(ValidarCaracteres(linea)), esperados) << b << " at " << donde;
+        }
+    }
 }
 
 // Entry checks need the declaration's entries and the member states.

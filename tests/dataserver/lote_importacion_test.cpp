@@ -11,6 +11,7 @@
 
 #include "base_usuario_prueba.h"
 #include "comun/numero_de_error.h"
+#include "db/cdeclaraciones.h"
 #include "db/cdeclarante.h"
 #include "registro_disco.h"
 #include "exchange/cimportacion.h"
@@ -41,7 +42,8 @@ protected:
         o.RechazarDeclaracion(rechazar_);
         o.Periodo(periodo_);
         o.Periodicidad(periodicidad_);
-        rt::Variant errores;
+        rt::Variant& errores = errores_;
+        errores = rt::Variant();
         // The state is carried on after a failing line too.
         struct Copia {
             LoteImportacion& t;
@@ -110,6 +112,26 @@ protected:
         std::swap(guardado(13), guardado(14));
         declarantes.GuardarDeclarante(guardado);
     }
+    // An entry of the fixture for declarant `nif`, under operation key `clave`.
+    std::string Entrada(const std::string& nif, char clave) const {
+        std::string linea = ConNif(lineas_[2], nif);
+        linea[21] = clave;
+        return linea;
+    }
+    // The first finding of the last line; 0 when none.
+    int32_t Hallazgo() const {
+        return errores_.isArray() && !errores_(0, 0).isEmpty() ? rt::CLng(errores_(0, 0)) : 0;
+    }
+    // Gives declarant `codigo` another NIF, as its editor would.
+    void CambiarNif(int32_t codigo, const std::string& nif) {
+        cDeclarante declarantes;
+        declarantes.mdbmod(mod_);
+        rt::Variant guardado;
+        declarantes.CargarDeclarante(codigo, guardado);
+        std::swap(guardado(13), guardado(14));
+        guardado(1) = nif;
+        declarantes.GuardarDeclarante(guardado);
+    }
     // Waits, as a user answering a question, until the run's own thread has
     // committed its lines.
     void EsperarAlVigilante() {
@@ -118,6 +140,7 @@ protected:
     }
 
     std::vector<std::string> lineas_;
+    rt::Variant errores_;
     std::string declaracion_ = "0";
     bool rechazar_ = false;
     uint8_t periodo_ = 0, periodicidad_ = 0, resultado_ = 0;
@@ -288,6 +311,61 @@ TEST_F(LoteImportacion, LinesLeftWaitingAreOnTheDiskOnceCommitted) {
         EXPECT_EQ(Cuenta("TDeclaraciones"), 4);
         ConexionCompartida().CerrarTodo();
     }
+}
+
+// Inside a run the entries of one declaration have their declarant checked
+// once; a change that matters, made meanwhile by another member or, between
+// two commits, by another process, is still caught.
+TEST_F(LoteImportacion, AnEntrysDeclarantIsCheckedOnceYetAChangeThatMattersIsCaught) {
+    constexpr int32_t kOtroDeclarante = 69;
+    auto comprobaciones = [&] {
+        int n = 0;
+        sqlite3* db = UsoBD(bd794mod, mod_).base().handle();
+        for (sqlite3_stmt* s = sqlite3_next_stmt(db, nullptr); s; s = sqlite3_next_stmt(db, s))
+            if (std::string_view(sqlite3_sql(s)).find("JOIN TDeclarante") != std::string_view::npos)
+                n += sqlite3_stmt_status(s, SQLITE_STMTSTATUS_RUN, 1);
+        return n;
+    };
+    Ejecucion(true);
+    Linea(lineas_[0]);
+    Linea(lineas_[1]);
+    ASSERT_EQ(resultado_, 0);
+    const int32_t declaracion = rt::CLng(declaracion_);
+    comprobaciones();
+    for (char clave : {'A', 'E', 'S'}) {
+        Linea(Entrada("12345678Z", clave));
+        EXPECT_EQ(resultado_, 0) << clave;
+    }
+    EXPECT_EQ(comprobaciones(), 1);
+
+    // Another member gives the declarant another NIF while the lines wait.
+    CambiarNif(1, "00000001R");
+    ASSERT_TRUE(Pendiente());
+    Linea(Entrada("12345678Z", 'T'));
+    EXPECT_EQ(resultado_, 3);
+    EXPECT_EQ(Hallazgo(), kOtroDeclarante);
+    Linea(Entrada("00000001R", 'T'));
+    EXPECT_EQ(resultado_, 0);
+
+    // Another process gives it back its NIF between two commits.
+    cImportacion confirmar;
+    confirmar.mdbmod(mod_);
+    confirmar.ConfirmarImportacion();
+    Sql("UPDATE TDeclarante SET dni_cifd = '12345678Z'");
+    Linea(Entrada("00000001R", 'I'));
+    EXPECT_EQ(Hallazgo(), kOtroDeclarante);
+    Linea(Entrada("12345678Z", 'I'));
+    EXPECT_EQ(resultado_, 0);
+
+    // Another member deletes the declaration while the lines wait.
+    cDeclaraciones declaraciones;
+    declaraciones.mdbmod(mod_);
+    declaraciones.EliminarDeclaracion(declaracion);
+    Linea(Entrada("12345678Z", 'M'));
+    EXPECT_EQ(Hallazgo(), kOtroDeclarante);
+    Ejecucion(false);
+    EXPECT_EQ(Cuenta("TDeclaraciones"), 0);
+    EXPECT_EQ(Cuenta("tOperadores"), 0);
 }
 
 TEST_F(LoteImportacion, ARecord1IsStoredWholeOrNotAtAll) {

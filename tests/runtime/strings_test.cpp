@@ -94,6 +94,11 @@ TEST(Strings, TrimRemovesBlanksOnly) {
     EXPECT_EQ(rt::LTrim("  a "), "a ");
     EXPECT_EQ(rt::RTrim(" a  "), " a");
     EXPECT_EQ(rt::Trim("\ta\t"), "\ta\t");
+    const std::string texto = "  a b  ";
+    EXPECT_EQ(rt::TrimView(texto), "a b");
+    EXPECT_EQ(rt::TrimView(texto).data(), texto.data() + 2);
+    EXPECT_EQ(rt::TrimView("   "), "");
+    EXPECT_EQ(rt::TrimView(""), "");
     EXPECT_EQ(rt::Trim("   "), "");
 }
 

@@ -54,6 +54,23 @@ TEST(ValidarCaracErrEnImp, LineComesBackCharacterForCharacter) {
     }
 }
 
+// Wherever a character stands in the line, among capitals or small letters.
+TEST(ValidarCaracErrEnImp, EveryAsciiCharacterAnywhereInTheLine) {
+    auto misc = rt::CreateObjectAs<zentalib::_cMiscelaneos>("Zentalib.cMiscelaneos");
+    auto capital = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; };
+    for (char fondo : {'Q', 'q'}) {
+        for (int b = 0; b < 0x80; ++b) {
+            for (size_t donde = 0; donde < 20; ++donde) {
+                std::string linea(24, fondo);
+                linea[donde] = static_cast<char>(b);
+                std::string esperada(24, capital(fondo));
+                esperada[donde] = capital(static_cast<char>(b));
+                EXPECT_EQ(misc->ValidarCaracErrEnImp(linea, " "), esperada) << b << " at " << donde;
+            }
+        }
+    }
+}
+
 TEST(ValidarCaracErrEnImp, SubstituteIsOneCharacter) {
     auto misc = rt::CreateObjectAs<zentalib::_cMiscelaneos>("Zentalib.cMiscelaneos");
     EXPECT_EQ(misc->ValidarCaracErrEnImp("A\u00A0B", "Ñ"), "AÑB");

@@ -1,11 +1,29 @@
 #include "caracteres_importacion.h"
 
+#include <cstdint>
+#include <cstring>
+
 #include "quelvort/error.h"
 #include "quelvort/strings.h"
 
 namespace zentalib {
 
 namespace {
+
+constexpr uint64_t kUnos = 0x0101010101010101ULL;
+constexpr uint64_t kAltos = 0x8080808080808080ULL;
+
+// Of eight ASCII bytes, the small letters a-z: 0x80 in each of them.
+constexpr uint64_t Minusculas(uint64_t ocho) {
+    return (ocho + (0x80 - 'a') * kUnos) & ~(ocho + (0x80 - 'z' - 1) * kUnos) & kAltos;
+}
+
+constexpr bool MinusculasUnaAUna() {
+    for (unsigned b = 0; b < 0x80; ++b)
+        if (Minusculas(b * kUnos) != (b >= 'a' && b <= 'z' ? kAltos : 0)) return false;
+    return true;
+}
+static_assert(MinusculasUnaAUna());
 
 // Second bytes of the UTF-8 forms (0xC3 ..) of "á", "é", "í", "ó", "ú", "ü",
 // "ñ" and "ç"; their capitals are 0x20 lower.
@@ -35,6 +53,15 @@ std::string PrepararLineaImportada(std::string_view linea, std::string_view sust
     std::string resultado(linea);
     const size_t n = resultado.size();
     for (size_t i = 0; i < n; ++i) {
+        // Most of a line is ASCII: eight bytes at a time, their small letters
+        // losing 0x20 at once.
+        for (uint64_t ocho; n - i >= 8; i += 8) {
+            std::memcpy(&ocho, resultado.data() + i, 8);
+            if (ocho & kAltos) break;
+            ocho ^= Minusculas(ocho) >> 2;
+            std::memcpy(resultado.data() + i, &ocho, 8);
+        }
+        if (i == n) break;
         auto c = static_cast<unsigned char>(resultado[i]);
         if (c >= 'a' && c <= 'z') {
             resultado[i] = static_cast<char>(c - 'a' + 'A');

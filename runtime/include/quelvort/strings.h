@@ -31,6 +31,8 @@ std::string Replace(std::string_view s, std::string_view find, std::string_view 
 
 // Remove blanks (U+0020 only; tabs and other spaces stay).
 std::string Trim(std::string_view s);
+// Trim's result where it lies in s.
+std::string_view TrimView(std::string_view s);
 std::string LTrim(std::string_view s);
 std::string RTrim(std::string_view s);
 
