@@ -1,6 +1,7 @@
 #include "quelvort/variant.h"
 
 #include "quelvort/error.h"
+#include "quelvort/memory.h"
 
 #include <algorithm>
 #include <limits>
@@ -104,6 +105,11 @@ void VArray::RedimPreserve(int32_t upper) {
 VArrayRows::VArrayRows(VArray::Bounds fields, int32_t firstRow, size_t rows)
     : fields_(fields), firstRow_(firstRow), perRow_(static_cast<size_t>(std::max(0, fields.count()))) {
     items_.reserve(perRow_ * rows);
+    // A large list's pages are made present in one go rather than faulted
+    // in one at a time as the rows fill them.
+    constexpr size_t kLarge = size_t{256} << 10;
+    const size_t bytes = items_.capacity() * sizeof(Variant);
+    if (bytes >= kLarge) PrefaultForWriting(items_.data(), bytes);
 }
 
 void VArrayRows::EndRow() {
