@@ -66,6 +66,19 @@ std::optional<double> ParseSpanishNumber(std::string_view text) {
         return std::nullopt;
     }
 
+    // A whole number of up to 15 digits, as stored amounts and keys are, is
+    // exact as a double: read at once.
+    {
+        const bool hasSign = s[0] == '+' || s[0] == '-';
+        const size_t count = s.size() - (hasSign ? 1 : 0);
+        if (count > 0 && count <= 15) {
+            int64_t whole = 0;
+            size_t k = hasSign ? 1 : 0;
+            while (k < s.size() && isDigit(s[k])) whole = whole * 10 + (s[k++] - '0');
+            if (k == s.size()) return s[0] == '-' ? -static_cast<double>(whole) : static_cast<double>(whole);
+        }
+    }
+
     std::string out;
     size_t i = 0;
     if (s[i] == '+' || s[i] == '-') {

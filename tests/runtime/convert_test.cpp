@@ -140,6 +140,24 @@ TEST(Convert, FormatLongWritesTheDigits) {
     }
 }
 
+// Whole numbers, however many digits and whatever their sign, read as the C
+// library reads them, to the last bit (a negative zero too).
+TEST(Convert, WholeNumbersReadToTheLastBit) {
+    std::vector<std::string> textos = {"0", "-0", "+0", "7", "-7", "+15", "007", "-000", "999999999999999",
+                                       "-999999999999999", "1000000000000000", "9007199254740993",
+                                       "123456789012345678", "  42 "};
+    std::mt19937_64 azar(2010);
+    for (int i = 0; i < 2000; ++i) {
+        std::string t = std::to_string(azar() % 1000000000000000000ULL).substr(0, 1 + i % 18);
+        textos.push_back(i % 3 == 0 ? "-" + t : t);
+    }
+    for (const std::string& texto : textos) {
+        const double leido = rt::CDbl(Variant(texto));
+        const double esperado = std::strtod(texto.c_str(), nullptr);
+        EXPECT_EQ(std::memcmp(&leido, &esperado, sizeof leido), 0) << texto;
+    }
+}
+
 TEST(Convert, ValReadsTheLeadingNumberWithPoint) {
     struct Case {
         const char* text;
