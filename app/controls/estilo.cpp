@@ -59,24 +59,30 @@ void Colorear(QWidget* control, QPalette::ColorRole papel, QRgb color) {
     control->setPalette(paleta);
 }
 
-void Fijar(QWidget* control, const Ajuste& ajuste) {
+// Applies a rule's setting to the control; its colours go into `paleta`, the
+// control's palette to be, and `colores` tells that one went in.
+void Fijar(QWidget* control, const Ajuste& ajuste, QPalette& paleta, bool& colores) {
     const bool boton = qobject_cast<QAbstractButton*>(control) != nullptr;
+    auto colorear = [&](QPalette::ColorRole papel) {
+        paleta.setColor(papel, QColor(ajuste.color));
+        colores = true;
+    };
     switch (ajuste.propiedad) {
         case Propiedad::BackColor:
             if (boton) {
-                Colorear(control, QPalette::Button, ajuste.color);
+                colorear(QPalette::Button);
             } else {
                 control->setAutoFillBackground(true);
-                Colorear(control, QPalette::Window, ajuste.color);
+                colorear(QPalette::Window);
             }
             break;
         case Propiedad::ForeColor:
-            Colorear(control, boton ? QPalette::ButtonText : QPalette::WindowText, ajuste.color);
+            colorear(boton ? QPalette::ButtonText : QPalette::WindowText);
             break;
         case Propiedad::BorderColor:
             // A plain frame draws its line in the text colour.
             if (!qobject_cast<QFrame*>(control)) SinPropiedad();
-            Colorear(control, QPalette::WindowText, ajuste.color);
+            colorear(QPalette::WindowText);
             break;
         case Propiedad::Appearance:
             if (auto marco = qobject_cast<QFrame*>(control))
@@ -196,10 +202,22 @@ void AplicarEstilo(QWidget* ventana) {
     for (QWidget* control : ventana->findChildren<QWidget*>()) {
         const QString nombre = control->objectName();
         for (const Regla& regla : kEstilo) {
-            const QString prefijo = QString::fromLatin1(regla.prefijo);
-            if (nombre.left(prefijo.size()).toUpper() != prefijo) continue;
-            for (int i = 0; i < regla.cuantos; ++i)
-                Fijar(control, regla.ajustes[static_cast<size_t>(i)]);
+            if (!nombre.startsWith(QLatin1String(regla.prefijo), Qt::CaseInsensitive)) continue;
+            // The rule's colours reach the control in one change of its
+            // palette, also those set before a setting it cannot take.
+            QPalette paleta = control->palette();
+            bool colores = false;
+            auto pintar = [&] {
+                if (colores) control->setPalette(paleta);
+            };
+            try {
+                for (int i = 0; i < regla.cuantos; ++i)
+                    Fijar(control, regla.ajustes[static_cast<size_t>(i)], paleta, colores);
+            } catch (...) {
+                pintar();
+                throw;
+            }
+            pintar();
             break;
         }
     }
