@@ -88,7 +88,8 @@ void ColumnasAjustadas::Anotar(int columna, std::string_view texto) {
             Anotar(columna, QString::fromUtf8(texto.data(), static_cast<qsizetype>(texto.size())));
             return;
         }
-        ancho += Avance(u);
+        const double guardado = avances_[u];
+        ancho += guardado >= 0 ? guardado : Avance(u);
     }
     Registrar(*m, ancho, [&] { return QString::fromLatin1(texto.data(), static_cast<qsizetype>(texto.size())); });
 }

@@ -74,7 +74,9 @@ QToolButton* selector(QWidget* padre, const char* nombre) {
     return b;
 }
 
-bool esBoton(const QWidget* control) { return control->objectName().toUpper().startsWith("CMD"); }
+bool esBoton(const QWidget* control) {
+    return control->objectName().startsWith(QLatin1String("CMD"), Qt::CaseInsensitive);
+}
 
 void ponerImagen(QLabel* lugar, int numero) {
     lugar->setPixmap(ImagenMDI16(numero).pixmap(16, 16));
@@ -601,9 +603,10 @@ void frmDeclarados_794::AplicarModo() {
 void frmDeclarados_794::ColorearLista() {
     fraDeclarado->setEnabled(false);
     for (QWidget* control : findChildren<QWidget*>()) {
-        if (Tag(control).isEmpty()) continue;
+        const QString tag = Tag(control);
+        if (tag.isEmpty()) continue;
         ColorFondo(control, kFondoNoEditable);
-        if (Tag(control).toUpper() == "DUMMY") control->setAutoFillBackground(true);
+        if (tag.compare(QLatin1String("DUMMY"), Qt::CaseInsensitive) == 0) control->setAutoFillBackground(true);
     }
     ponerImagen(imgDeclarado, kImagenDeclarado);
     labelDeclarado->setText(Cat(120));

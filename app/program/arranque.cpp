@@ -4,6 +4,7 @@
 #include <QDir>
 #include <memory>
 
+#include "controls/estilo.h"
 #include "declarations/listas_declaracion.h"
 #include "platform/rutas.h"
 #include "platform/sistema.h"
@@ -29,6 +30,7 @@
 namespace quelvo {
 
 void ConectarPrograma() {
+    InstalarEstiloPrograma();
     ConectarPantalla();
     RegistrarListasDeclaracion();
     ConectarDeclaraciones();

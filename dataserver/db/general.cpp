@@ -41,12 +41,19 @@ namespace {
 std::string SinAcentos(std::string_view texto) { return rt::Replace(texto, kAcute, "'"); }
 
 // Field j of the query's row as a record array holds it (RestaurarComillas
-// of the value). A text is read in place and copied once, into the array; a
-// number's digits hold no acute accent to turn back.
+// of its text), added to the row being made: a text is read in place and
+// copied once, into the array; a number's digits hold no acute accent.
+void AnadirCampo(const sqlite::Statement& rs, int j, rt::VArrayRows& filas) {
+    rt::NumberText cifras;
+    const std::string_view texto = rs.columnText(j, cifras);
+    if (texto.find(kAcute) == std::string_view::npos) filas.Add(texto);
+    else filas.Add(SinAcentos(texto));
+}
+
+// The same for an element of an array made whole.
 rt::Variant Campo(const sqlite::Statement& rs, int j) {
-    if (const auto texto = rs.columnIfText(j)) return SinAcentos(*texto);
-    const rt::Variant valor = rs.column(j);
-    return valor.isNull() ? std::string() : rt::CStr(valor);
+    rt::NumberText cifras;
+    return SinAcentos(rs.columnText(j, cifras));
 }
 
 // The next row number, refusing one the array's bounds cannot hold.
@@ -69,8 +76,8 @@ rt::Variant RecordsetAMatriz(sqlite::Statement& rs, int32_t modo, int32_t filasP
         return matriz;
     }
     // The array is made for the rows foreseen; more rows make it grow, its
-    // storage doubling (RedimPreserve keeps the values), and fewer leave it
-    // cut to those read. No row is read into anything but the array.
+    // storage doubling, and fewer leave it cut to those read. No row is read
+    // into anything but the array.
     const int32_t previstas = std::max(filasPrevistas, 1);
     if (modo == kUnaColumna) {
         rt::VArray matriz(0, previstas - 1);
@@ -83,16 +90,15 @@ rt::Variant RecordsetAMatriz(sqlite::Statement& rs, int32_t modo, int32_t filasP
         if (i - 1 < matriz.UBound()) matriz.RedimPreserve(i - 1);
         return matriz;
     }
-    rt::VArray matriz({0, columnas}, {0, previstas});
-    int32_t fila = 1;
-    for (;;) {
-        for (int32_t j = 0; j < columnas; ++j) matriz.at(j, fila) = Campo(rs, j);
+    // Row 0 stays Empty.
+    rt::VArrayRows filas({0, columnas}, 0, static_cast<size_t>(previstas) + 1);
+    filas.EndRow();
+    for (int32_t fila = 1;; fila = Siguiente(fila)) {
+        for (int32_t j = 0; j < columnas; ++j) AnadirCampo(rs, j, filas);
+        filas.EndRow();
         if (!rs.step()) break;
-        fila = Siguiente(fila);
-        if (fila > matriz.UBound(2)) matriz.RedimPreserve(fila);
     }
-    if (fila < matriz.UBound(2)) matriz.RedimPreserve(fila);
-    return matriz;
+    return std::move(filas).Take();
 }
 
 bool EsNumerico(std::string_view texto) {

@@ -365,15 +365,19 @@ namespace {
 // thread waits for the calling thread's hold of the connection).
 sqlite3_value* ValorDe(sqlite3_stmt* stmt, int index) { return sqlite3_column_value(stmt, index); }
 
-bool EsTexto(sqlite3_value* valor) {
-    const int type = sqlite3_value_type(valor);
-    return type == SQLITE_TEXT || type == SQLITE_BLOB;
-}
-
 std::string_view TextoDe(sqlite3_value* valor) {
     auto text = reinterpret_cast<const char*>(sqlite3_value_text(valor));
     if (!text) return {};
     return {text, static_cast<size_t>(sqlite3_value_bytes(valor))};
+}
+
+}  // namespace
+
+namespace {
+
+// How column() reads a whole number: a Long where one holds it, else a Double.
+bool EsLong(sqlite3_int64 v) {
+    return v >= std::numeric_limits<int32_t>::min() && v <= std::numeric_limits<int32_t>::max();
 }
 
 }  // namespace
@@ -383,8 +387,7 @@ rt::Variant Statement::column(int index) const {
     switch (sqlite3_value_type(valor)) {
     case SQLITE_INTEGER: {
         sqlite3_int64 v = sqlite3_value_int64(valor);
-        if (v >= std::numeric_limits<int32_t>::min() && v <= std::numeric_limits<int32_t>::max())
-            return rt::Variant(static_cast<int32_t>(v));
+        if (EsLong(v)) return rt::Variant(static_cast<int32_t>(v));
         return rt::Variant(static_cast<double>(v));
     }
     case SQLITE_FLOAT: return rt::Variant(sqlite3_value_double(valor));
@@ -393,10 +396,18 @@ rt::Variant Statement::column(int index) const {
     }
 }
 
-std::optional<std::string_view> Statement::columnIfText(int index) const {
+std::string_view Statement::columnText(int index, rt::NumberText& digits) const {
     sqlite3_value* valor = ValorDe(stmt_, index);
-    if (!EsTexto(valor)) return std::nullopt;
-    return TextoDe(valor);
+    switch (sqlite3_value_type(valor)) {
+    case SQLITE_INTEGER: {
+        sqlite3_int64 v = sqlite3_value_int64(valor);
+        if (EsLong(v)) return rt::FormatLong(static_cast<int32_t>(v), digits);
+        return rt::FormatDouble(static_cast<double>(v), digits);
+    }
+    case SQLITE_FLOAT: return rt::FormatDouble(sqlite3_value_double(valor), digits);
+    case SQLITE_NULL: return {};
+    default: return TextoDe(valor);
+    }
 }
 
 Transaction::Transaction(Database& db) : db_(db), nested_(db.inTransaction()) {

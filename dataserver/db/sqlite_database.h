@@ -8,7 +8,6 @@
 #include <array>
 #include <cstdint>
 #include <memory>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -16,6 +15,7 @@
 #include <vector>
 
 #include "quelvodat/recordset.h"
+#include "quelvort/convert.h"
 #include "quelvort/error.h"
 #include "quelvort/variant.h"
 
@@ -189,10 +189,10 @@ public:
     // True when the statement cannot change the database's contents.
     bool readOnly() const { return sqlite3_stmt_readonly(stmt_) != 0; }
     rt::Variant column(int index) const;
-    // Column `index` as text where the engine keeps it (valid until the next
-    // step, not copied) when it holds a text or bytes; none for a number or
-    // Null, which column() reads.
-    std::optional<std::string_view> columnIfText(int index) const;
+    // Column `index` as the text CStr gives of column(index), Null as "": a
+    // text or bytes where the engine keeps it (valid until the next step,
+    // not copied), a number written into `digits`.
+    std::string_view columnText(int index, rt::NumberText& digits) const;
     // Column `index` as a whole number (0 for Null).
     int64_t columnInt(int index) const { return sqlite3_column_int64(stmt_, index); }
 

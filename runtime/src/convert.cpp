@@ -5,7 +5,6 @@
 #include <cfloat>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 
 #include "quelvort/error.h"
@@ -67,6 +66,19 @@ std::optional<double> ParseSpanishNumber(std::string_view text) {
         return std::nullopt;
     }
 
+    // A whole number of up to 15 digits, as stored amounts and keys are, is
+    // exact as a double: read at once.
+    {
+        const bool hasSign = s[0] == '+' || s[0] == '-';
+        const size_t count = s.size() - (hasSign ? 1 : 0);
+        if (count > 0 && count <= 15) {
+            int64_t whole = 0;
+            size_t k = hasSign ? 1 : 0;
+            while (k < s.size() && isDigit(s[k])) whole = whole * 10 + (s[k++] - '0');
+            if (k == s.size()) return s[0] == '-' ? -static_cast<double>(whole) : static_cast<double>(whole);
+        }
+    }
+
     std::string out;
     size_t i = 0;
     if (s[i] == '+' || s[i] == '-') {
@@ -109,17 +121,37 @@ std::optional<double> ParseSpanishNumber(std::string_view text) {
     return parseC(out);
 }
 
-std::string FormatDouble(double value) {
-    if (value == 0) return "0";
+std::string_view FormatLong(int32_t value, NumberText& buffer) {
+    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value).ptr;
+    return {buffer.data(), static_cast<size_t>(end - buffer.data())};
+}
+
+std::string_view FormatDouble(double value, NumberText& buffer) {
+    char* const first = buffer.data();
+    char* const last = first + buffer.size();
+    if (value == 0) {
+        *first = '0';
+        return {first, 1};
+    }
     // A whole number of up to 15 digits prints as its digits alone.
-    if (std::fabs(value) < 1e15 && std::trunc(value) == value)
-        return std::to_string(static_cast<long long>(value));
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.15G", value);
-    std::string s(buf);
-    for (auto& c : s)
-        if (c == '.') c = ',';
-    return s;
+    char* end = nullptr;
+    if (std::fabs(value) < 1e15 && std::trunc(value) == value) {
+        end = std::to_chars(first, last, static_cast<long long>(value)).ptr;
+    } else {
+        // What printf's "%.15G" writes: the general form with 15 significant
+        // digits, its letters in capitals.
+        end = std::to_chars(first, last, value, std::chars_format::general, 15).ptr;
+        for (char* c = first; c != end; ++c) {
+            if (*c == '.') *c = ',';
+            else if (*c >= 'a' && *c <= 'z') *c = static_cast<char>(*c - 'a' + 'A');
+        }
+    }
+    return {first, static_cast<size_t>(end - first)};
+}
+
+std::string FormatDouble(double value) {
+    NumberText buffer;
+    return std::string(FormatDouble(value, buffer));
 }
 
 double RoundHalfEven(double value) { return std::nearbyint(value); }
@@ -143,7 +175,10 @@ std::string CStr(const Variant& v) {
     case VarType::Null: throw Error::Runtime(err::InvalidUseOfNull);
     case VarType::Boolean: return v.boolean() ? "True" : "False";
     case VarType::Integer: return std::to_string(v.integer());
-    case VarType::Long: return std::to_string(v.lng());
+    case VarType::Long: {
+        NumberText buffer;
+        return std::string(FormatLong(v.lng(), buffer));
+    }
     case VarType::Double: return FormatDouble(v.dbl());
     case VarType::String: return v.str();
     case VarType::Array: break;

@@ -1,8 +1,10 @@
 #include "quelvort/variant.h"
 
 #include "quelvort/error.h"
+#include "quelvort/memory.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace rt {
 
@@ -98,6 +100,29 @@ void VArray::RedimPreserve(int32_t upper) {
     for (size_t d = 0; d + 1 < bounds_.size(); ++d)
         inner *= static_cast<size_t>(std::max(0, bounds_[d].count()));
     items_.resize(inner * static_cast<size_t>(std::max(0, last.count())));
+}
+
+VArrayRows::VArrayRows(VArray::Bounds fields, int32_t firstRow, size_t rows)
+    : fields_(fields), firstRow_(firstRow), perRow_(static_cast<size_t>(std::max(0, fields.count()))) {
+    items_.reserve(perRow_ * rows);
+    // A large list's pages are made present in one go rather than faulted
+    // in one at a time as the rows fill them.
+    constexpr size_t kLarge = size_t{256} << 10;
+    const size_t bytes = items_.capacity() * sizeof(Variant);
+    if (bytes >= kLarge) PrefaultForWriting(items_.data(), bytes);
+}
+
+void VArrayRows::EndRow() {
+    // The row's number, firstRow_ + rows_, must still be one.
+    if (firstRow_ + int64_t{rows_} > std::numeric_limits<int32_t>::max()) throw Error::Runtime(err::Overflow);
+    items_.resize(items_.size() + (perRow_ - inRow_));
+    inRow_ = 0;
+    ++rows_;
+}
+
+VArray VArrayRows::Take() && {
+    items_.resize(perRow_ * static_cast<size_t>(rows_));
+    return VArray(fields_, {firstRow_, static_cast<int32_t>(firstRow_ + int64_t{rows_} - 1)}, std::move(items_));
 }
 
 bool operator==(const VArray& a, const VArray& b) {

@@ -2,7 +2,13 @@
 
 #include "comun/numero_de_error.h"
 
+#include <cfloat>
 #include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <limits>
+#include <random>
+#include <string>
 
 #include "quelvort/convert.h"
 #include "quelvort/error.h"
@@ -83,6 +89,73 @@ TEST(Convert, CStrWritesFifteenDigitsAndDecimalComma) {
                           {Variant(true), "True"},
                           {Variant("´x"), "´x"}};
     for (const auto& c : cases) EXPECT_EQ(rt::CStr(c.in), c.out);
+}
+
+// A number is written as printf's "%.15G" writes it, with a decimal comma,
+// whether into a string or into a buffer: for the edges of the notation and
+// for numbers of every magnitude.
+TEST(Convert, FormatDoubleWritesWhatPrintfWritesWithTheComma) {
+    auto printf15G = [](double valor) {
+        char texto[64];
+        std::snprintf(texto, sizeof texto, "%.15G", valor);
+        std::string s(texto);
+        for (char& c : s)
+            if (c == '.') c = ',';
+        return s;
+    };
+    std::vector<double> valores = {0.1,      1.0 / 3,  2.0 / 3,  1e-5,     1e-4,    0.0001234,
+                                   1e14 + 0.5, 999999999999999.4, 999999999999999.5, 1e15, 1e16,
+                                   1e21,     -1e300,   DBL_MAX,  DBL_MIN,  5e-324,  123456.789,
+                                   -0.001,   1234.5,   1234.56,  -98765.43, 0.5,    2.5e-7,
+                                   std::numeric_limits<double>::infinity(),
+                                   -std::numeric_limits<double>::infinity()};
+    std::mt19937_64 azar(794);
+    for (int i = 0; i < 20000; ++i) {
+        uint64_t bits = azar();
+        double valor = 0;
+        std::memcpy(&valor, &bits, sizeof valor);
+        if (std::isnan(valor)) continue;
+        valores.push_back(valor);
+        // Amounts with cents, as entries hold them.
+        valores.push_back(static_cast<double>(static_cast<int64_t>(bits % 2000000000000) - 1000000000000) / 100);
+    }
+    int distintos = 0;
+    for (double valor : valores) {
+        const std::string esperado = valor == 0 ? "0"
+                                     : std::fabs(valor) < 1e15 && std::trunc(valor) == valor
+                                         ? std::to_string(static_cast<long long>(valor))
+                                         : printf15G(valor);
+        rt::NumberText buffer;
+        const bool igual = rt::FormatDouble(valor) == esperado && rt::FormatDouble(valor, buffer) == esperado;
+        if (!igual && ++distintos <= 5) ADD_FAILURE() << esperado << " written as " << rt::FormatDouble(valor);
+    }
+    EXPECT_EQ(distintos, 0);
+}
+
+TEST(Convert, FormatLongWritesTheDigits) {
+    for (int32_t valor : {0, 7, -7, 2147483647, -2147483647 - 1, 1000000, -45}) {
+        rt::NumberText buffer;
+        EXPECT_EQ(rt::FormatLong(valor, buffer), std::to_string(valor));
+        EXPECT_EQ(rt::CStr(Variant(valor)), std::to_string(valor));
+    }
+}
+
+// Whole numbers, however many digits and whatever their sign, read as the C
+// library reads them, to the last bit (a negative zero too).
+TEST(Convert, WholeNumbersReadToTheLastBit) {
+    std::vector<std::string> textos = {"0", "-0", "+0", "7", "-7", "+15", "007", "-000", "999999999999999",
+                                       "-999999999999999", "1000000000000000", "9007199254740993",
+                                       "123456789012345678", "  42 "};
+    std::mt19937_64 azar(2010);
+    for (int i = 0; i < 2000; ++i) {
+        std::string t = std::to_string(azar() % 1000000000000000000ULL).substr(0, 1 + i % 18);
+        textos.push_back(i % 3 == 0 ? "-" + t : t);
+    }
+    for (const std::string& texto : textos) {
+        const double leido = rt::CDbl(Variant(texto));
+        const double esperado = std::strtod(texto.c_str(), nullptr);
+        EXPECT_EQ(std::memcmp(&leido, &esperado, sizeof leido), 0) << texto;
+    }
 }
 
 TEST(Convert, ValReadsTheLeadingNumberWithPoint) {

@@ -1,11 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <string>
+#include <string_view>
+
+#include "comun/numero_de_error.h"
 #include "quelvort/error.h"
 #include "quelvort/variant.h"
 
 using rt::Variant;
 using rt::VArray;
 using rt::VarType;
+using prueba::NumeroDeError;
 
 TEST(Variant, KindsOfConstructedValues) {
     struct Case {
@@ -89,4 +95,78 @@ TEST(Variant, EqualityNeedsSameKind) {
     EXPECT_NE(Variant("5"), Variant(5));
     EXPECT_NE(Variant(), Variant::Null());
     EXPECT_EQ(Variant(VArray::Of({1, "a"})), Variant(VArray::Of({1, "a"})));
+}
+
+// Rows made one after another hold what each was given, in its place, the
+// fields not given Empty; the bounds count the rows ended, whether or not
+// they fitted the room made at first.
+TEST(VArrayRows, RowsAsGivenAndTheRestEmpty) {
+    for (size_t sitio : {size_t{0}, size_t{1}, size_t{3}, size_t{50}}) {
+        SCOPED_TRACE(sitio);
+        rt::VArrayRows filas({0, 2}, 0, sitio);
+        filas.EndRow();
+        filas.Add(std::string_view("a"));
+        filas.Add(7);
+        filas.EndRow();
+        filas.Add("b");
+        filas.EndRow();
+        filas.Add(std::string("c"));
+        filas.Add(Variant::Null());
+        filas.Add(2.5);
+        filas.EndRow();
+        EXPECT_EQ(filas.Rows(), 4);
+        const Variant m = std::move(filas).Take();
+        EXPECT_EQ(rt::LBound(m, 1), 0);
+        EXPECT_EQ(rt::UBound(m, 1), 2);
+        EXPECT_EQ(rt::LBound(m, 2), 0);
+        EXPECT_EQ(rt::UBound(m, 2), 3);
+        VArray esperado({0, 2}, {0, 3});
+        esperado.at(0, 1) = "a";
+        esperado.at(1, 1) = 7;
+        esperado.at(0, 2) = "b";
+        esperado.at(0, 3) = "c";
+        esperado.at(1, 3) = Variant::Null();
+        esperado.at(2, 3) = 2.5;
+        EXPECT_EQ(m, Variant(esperado));
+    }
+}
+
+TEST(VArrayRows, ARowNotEndedIsLeftOut) {
+    rt::VArrayRows filas({1, 2}, 1, 4);
+    filas.Add("x");
+    filas.EndRow();
+    filas.Add("y");
+    const Variant m = std::move(filas).Take();
+    EXPECT_EQ(rt::UBound(m, 2), 1);
+    EXPECT_EQ(m(1, 1).str(), "x");
+    EXPECT_TRUE(m(2, 1).isEmpty());
+    EXPECT_EQ(m.array().size(), 2u);
+
+    const Variant ninguna = rt::VArrayRows({0, 3}, 1, 10).Take();
+    EXPECT_EQ(rt::LBound(ninguna, 2), 1);
+    EXPECT_EQ(rt::UBound(ninguna, 2), 0);
+    EXPECT_EQ(ninguna.array().size(), 0u);
+}
+
+TEST(VArrayRows, RefusesAFieldPastTheRowAndARowPastTheLargestNumber) {
+    rt::VArrayRows filas({0, 1}, 0, 1);
+    filas.Add("a");
+    filas.Add("b");
+    EXPECT_EQ(NumeroDeError([&] { filas.Add("c"); }), 9);
+    filas.EndRow();
+    EXPECT_EQ(filas.Rows(), 1);
+
+    rt::VArrayRows ultimas({0, 0}, std::numeric_limits<int32_t>::max(), 1);
+    ultimas.EndRow();
+    EXPECT_EQ(NumeroDeError([&] { ultimas.EndRow(); }), 6);
+    const Variant m = std::move(ultimas).Take();
+    EXPECT_EQ(rt::LBound(m, 2), std::numeric_limits<int32_t>::max());
+    EXPECT_EQ(rt::UBound(m, 2), std::numeric_limits<int32_t>::max());
+}
+
+TEST(Variant, ATextViewIsAString) {
+    const std::string texto = "MUÑOZ";
+    const Variant v(std::string_view(texto).substr(0, 3));
+    ASSERT_TRUE(v.isString());
+    EXPECT_EQ(v.str(), "MU\xC3");
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Conversions with the original runtime's rules, under Spanish number
 // conventions (decimal comma, thousands point) whatever the machine's locale.
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -32,6 +33,13 @@ std::optional<double> ParseSpanishNumber(std::string_view text);
 
 // A number as CStr writes it (15 significant digits, decimal comma).
 std::string FormatDouble(double value);
+
+// Room for a number as CStr writes it.
+using NumberText = std::array<char, 32>;
+// The same texts written into a buffer, for a caller that copies them once
+// where they go: valid while the buffer is.
+std::string_view FormatLong(int32_t value, NumberText& buffer);
+std::string_view FormatDouble(double value, NumberText& buffer);
 
 // The two roundings the runtime uses: CInt/CLng round halves to even; Format
 // and Round-to-places in the money conversions round halves away from zero.

@@ -28,7 +28,8 @@ public:
     Variant(int32_t v) : value_(v) {}  // a plain int is a Long
     Variant(double v) : value_(v) {}
     Variant(std::string v) : value_(std::move(v)) {}
-    Variant(std::string_view v) : value_(std::string(v)) {}
+    // The text is copied once, into the Variant.
+    Variant(std::string_view v) : value_(std::in_place_type<std::string>, v) {}
     Variant(const char* v) : value_(std::string(v)) {}
     Variant(VArray a);
 
@@ -117,6 +118,9 @@ public:
     friend bool operator==(const VArray& a, const VArray& b);
 
 private:
+    friend class VArrayRows;
+    VArray(Bounds first, Bounds second, std::vector<Variant> items)
+        : bounds_{first, second}, items_(std::move(items)) {}
     [[noreturn]] static void OutOfRange();
     const Bounds& dim(int dimension) const;
     size_t offset(int32_t i) const {
@@ -136,6 +140,41 @@ private:
     }
 
     std::vector<Bounds> bounds_;
+    std::vector<Variant> items_;
+};
+
+// A two-dimension array (field, row) made a row at a time, each value made
+// where it stays: for the rows of a query, whose number is known once they
+// are all read. Nothing is made twice and nothing is moved while the rows
+// fit the room made at the start.
+class VArrayRows {
+public:
+    // Rows of the fields `fields`, the first numbered `firstRow`; room is
+    // made for `rows` rows at once (more only make it grow).
+    VArrayRows(VArray::Bounds fields, int32_t firstRow, size_t rows);
+
+    // The next field of the row being made, made of `value` as a Variant
+    // is; error 9 past the row's last field.
+    template <typename... Value>
+    void Add(Value&&... value) {
+        if (inRow_ == perRow_) VArray::OutOfRange();
+        items_.emplace_back(std::forward<Value>(value)...);
+        ++inRow_;
+    }
+    // Ends the row being made; the fields it was not given are Empty. Error
+    // 6 for a row beyond the largest number a row can have.
+    void EndRow();
+    // The rows ended (a row not ended is left out).
+    int32_t Rows() const { return rows_; }
+    // The array of the rows ended.
+    VArray Take() &&;
+
+private:
+    VArray::Bounds fields_;
+    int32_t firstRow_;
+    int32_t rows_ = 0;
+    size_t perRow_;
+    size_t inRow_ = 0;
     std::vector<Variant> items_;
 };
 
