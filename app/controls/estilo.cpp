@@ -2,19 +2,11 @@
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
-#include <QApplication>
 #include <QComboBox>
 #include <QFrame>
 #include <QLineEdit>
-#include <QPainter>
-#include <QPixmap>
-#include <QPixmapCache>
-#include <QProxyStyle>
-#include <QStyleFactory>
-#include <QStyleOption>
 #include <QTreeWidget>
 #include <array>
-#include <cstring>
 
 #include "quelvort/error.h"
 
@@ -114,89 +106,7 @@ void Seleccionar(QTreeWidget* lista, int n, bool desplazarOculta) {
     if (desplazarOculta || lista->isVisible()) lista->scrollToItem(elemento);
 }
 
-// The colours of the roles a line edit's panel may be drawn with, in the
-// option's colour group.
-constexpr QPalette::ColorRole kPapelesPanel[] = {
-    QPalette::Base,  QPalette::Window, QPalette::Highlight, QPalette::Shadow, QPalette::Light,
-    QPalette::Midlight, QPalette::Mid, QPalette::Dark,      QPalette::Text,   QPalette::WindowText,
-    QPalette::Button};
-
-class EstiloPrograma : public QProxyStyle {
-public:
-    explicit EstiloPrograma(QStyle* base) : QProxyStyle(base) {}
-
-    void drawPrimitive(PrimitiveElement elemento, const QStyleOption* opcion, QPainter* pintor,
-                       const QWidget* control) const override {
-        if (elemento == PE_PanelLineEdit && PanelGuardable(opcion, pintor, control))
-            PanelGuardado(*qstyleoption_cast<const QStyleOptionFrame*>(opcion), pintor, control);
-        else
-            QProxyStyle::drawPrimitive(elemento, opcion, pintor, control);
-    }
-
-private:
-    // Only what the panel's drawing depends on, drawn where a copy lands on
-    // the same pixels: a plain line edit (one inside a spin box or a combo box
-    // is drawn with them), a solid writing area, and a painter that neither
-    // scales, fades nor blends otherwise.
-    static bool PanelGuardable(const QStyleOption* opcion, const QPainter* pintor, const QWidget* control) {
-        const auto* marco = qstyleoption_cast<const QStyleOptionFrame*>(opcion);
-        if (!marco || !pintor || !qobject_cast<const QLineEdit*>(control)) return false;
-        const QWidget* padre = control->parentWidget();
-        if (qobject_cast<const QAbstractSpinBox*>(padre) || qobject_cast<const QComboBox*>(padre)) return false;
-        // A box too small for its corners to stand apart blends them
-        // otherwise; a huge one is not worth keeping.
-        const QSize tamano = opcion->rect.size();
-        return tamano.width() >= 16 && tamano.height() >= 12 && tamano.width() <= 4096 && tamano.height() <= 512 &&
-               opcion->palette.base().style() == Qt::SolidPattern &&
-               pintor->transform().type() <= QTransform::TxTranslate && pintor->opacity() == 1.0 &&
-               pintor->compositionMode() == QPainter::CompositionMode_SourceOver;
-    }
-
-    void PanelGuardado(const QStyleOptionFrame& opcion, QPainter* pintor, const QWidget* control) const {
-        const qreal escala = pintor->device() ? pintor->device()->devicePixelRatio() : 1.0;
-        // What the drawing depends on, each number as two characters of the key.
-        std::array<quint32, 9 + std::size(kPapelesPanel)> partes = {
-            static_cast<quint32>(opcion.rect.width()),
-            static_cast<quint32>(opcion.rect.height()),
-            static_cast<quint32>(opcion.state),
-            static_cast<quint32>(opcion.lineWidth),
-            static_cast<quint32>(opcion.midLineWidth),
-            static_cast<quint32>(opcion.features),
-            static_cast<quint32>(opcion.direction),
-            static_cast<quint32>(opcion.palette.currentColorGroup()),
-            static_cast<quint32>(qRound(escala * 1000))};
-        size_t k = 9;
-        for (QPalette::ColorRole papel : kPapelesPanel) partes[k++] = opcion.palette.color(papel).rgba();
-        std::array<char16_t, 2 * std::tuple_size_v<decltype(partes)>> letras;
-        std::memcpy(letras.data(), partes.data(), sizeof partes);
-        QString clave = QStringLiteral("quelvo-panel:");
-        clave.append(QStringView(letras.data(), static_cast<qsizetype>(letras.size())));
-        QPixmap panel;
-        if (!QPixmapCache::find(clave, &panel)) {
-            panel = QPixmap(opcion.rect.size() * escala);
-            panel.setDevicePixelRatio(escala);
-            panel.fill(Qt::transparent);
-            QPainter dibujo(&panel);
-            QStyleOptionFrame enOrigen = opcion;
-            enOrigen.rect.moveTo(0, 0);
-            QProxyStyle::drawPrimitive(PE_PanelLineEdit, &enOrigen, &dibujo, control);
-            dibujo.end();
-            QPixmapCache::insert(clave, panel);
-        }
-        pintor->drawPixmap(opcion.rect.topLeft(), panel);
-    }
-};
-
 }  // namespace
-
-void InstalarEstiloPrograma() {
-    QStyle* actual = QApplication::style();
-    if (!actual || dynamic_cast<EstiloPrograma*>(actual)) return;
-    // The panels are copied only where the style is known to draw them from
-    // the option alone; another style may animate them.
-    if (actual->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) != 0) return;
-    QApplication::setStyle(new EstiloPrograma(QStyleFactory::create(actual->name())));
-}
 
 void AplicarEstilo(QWidget* ventana) {
     for (QWidget* control : ventana->findChildren<QWidget*>()) {

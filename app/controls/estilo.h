@@ -5,14 +5,6 @@ class QWidget;
 
 namespace quelvo {
 
-// The style the program draws with: the platform's own. With the Fusion
-// style, a line edit's panel is drawn once for each size, state and set of
-// colours and then copied, as the style itself keeps its buttons' bevels:
-// the rounded outline drawn anew for every box took a fifth of the time a
-// window of many boxes needs to show. Installed once; again, it changes
-// nothing.
-void InstalarEstiloPrograma();
-
 // Paints every control of the window by the prefix of its name, in capitals:
 // "CMD" buttons light grey; "SHPTIT" title shapes grey with a grey border;
 // "SHPMARCO1" frames a grey border, "SHPMARCO2" a teal one; "LBLTIT" labels

@@ -4,7 +4,6 @@
 #include <QDir>
 #include <memory>
 
-#include "controls/estilo.h"
 #include "declarations/listas_declaracion.h"
 #include "platform/rutas.h"
 #include "platform/sistema.h"
@@ -30,7 +29,6 @@
 namespace quelvo {
 
 void ConectarPrograma() {
-    InstalarEstiloPrograma();
     ConectarPantalla();
     RegistrarListasDeclaracion();
     ConectarDeclaraciones();

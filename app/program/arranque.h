@@ -8,11 +8,10 @@ class QWidget;
 
 namespace quelvo {
 
-// Connects what the layers below the program leave to it: the style the
-// windows are drawn with, the windows behind the services' messages,
-// questions and error reports, the declarations' pick lists, and the
-// hand-overs between the windows of different subsystems. Main runs it first,
-// once the application exists; running it again changes nothing.
+// Connects what the layers below the program leave to it: the windows behind
+// the services' messages, questions and error reports, the declarations'
+// pick lists, and the hand-overs between the windows of different
+// subsystems. Main runs it first; running it again changes nothing.
 void ConectarPrograma();
 
 // Prepares folders, paths, the user database and the preferences, shows the

@@ -3,12 +3,6 @@
 
 #include <QApplication>
 #include <QGroupBox>
-#include <QImage>
-#include <QPainter>
-#include <QProxyStyle>
-#include <QSpinBox>
-#include <QStyleFactory>
-#include <QStyleOption>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -152,92 +146,6 @@ TEST(SeleccionarLista, ReplacesTheSelectionUnlessManyAndFailsOnlyOnAMissingItem)
             EXPECT_EQ(e.Number, rt::err::SubscriptOutOfRange) << n;
         }
     }
-}
-
-
-// What the program's style draws of a line edit's panel, the first time and
-// when it copies the panel, is what Fusion itself draws: exactly, over a
-// plain background as a window's; over any other, the rounded corners'
-// blend may round one level apart. For boxes of any size, state, colours and
-// direction, at any place.
-TEST(EstiloPrograma, LineEditPanelsAsFusionDrawsThem) {
-    std::unique_ptr<QStyle> fusion(QStyleFactory::create("fusion"));
-    ASSERT_TRUE(fusion);
-    QStyle* programa = QApplication::style();
-    auto* sobre = qobject_cast<QProxyStyle*>(programa);
-    ASSERT_TRUE(sobre);
-    ASSERT_EQ(sobre->baseStyle()->name().toLower(), "fusion");
-    struct Caso {
-        QSize tamano;
-        QStyle::State estado;
-        unsigned fondo;
-        Qt::LayoutDirection direccion;
-        QPoint lugar;
-    };
-    const QStyle::State activo = QStyle::State_Enabled | QStyle::State_Active;
-    const Caso casos[] = {
-        {{120, 22}, activo, 0, Qt::LeftToRight, {0, 0}},
-        {{120, 22}, activo | QStyle::State_HasFocus, 0, Qt::LeftToRight, {3, 5}},
-        {{57, 25}, QStyle::State_Active, kFondoNoEditable, Qt::LeftToRight, {10, 2}},
-        {{57, 25}, activo | QStyle::State_ReadOnly, kFondoNoEditable, Qt::LeftToRight, {1, 1}},
-        {{300, 30}, activo, 0, Qt::RightToLeft, {7, 0}},
-        {{3, 3}, activo, kFondoEditable, Qt::LeftToRight, {0, 9}},
-        {{16, 12}, activo | QStyle::State_HasFocus, kFondoEditable, Qt::LeftToRight, {4, 4}},
-        {{16, 12}, activo, 0, Qt::LeftToRight, {0, 0}},
-    };
-    QWidget ventana;
-    auto caja = new QLineEdit(&ventana);
-    for (const bool liso : {true, false}) {
-        for (const Caso& c : casos) {
-            SCOPED_TRACE(testing::Message() << c.tamano.width() << "x" << c.tamano.height() << " state "
-                                            << c.estado << (liso ? " plain" : " shaded"));
-            QStyleOptionFrame opcion;
-            opcion.initFrom(caja);
-            opcion.rect = QRect(c.lugar, c.tamano);
-            opcion.state = c.estado;
-            opcion.direction = c.direccion;
-            opcion.lineWidth = fusion->pixelMetric(QStyle::PM_DefaultFrameWidth, &opcion, caja);
-            if (c.fondo) opcion.palette.setColor(QPalette::Base, QColor::fromRgb(c.fondo));
-            opcion.palette.setCurrentColorGroup(c.estado & QStyle::State_Enabled ? QPalette::Active
-                                                                                 : QPalette::Disabled);
-            auto dibujo = [&](QStyle* estilo) {
-                QImage imagen(c.tamano + QSize(20, 20), QImage::Format_ARGB32_Premultiplied);
-                for (int y = 0; y < imagen.height(); ++y)
-                    for (int x = 0; x < imagen.width(); ++x)
-                        imagen.setPixel(x, y, liso ? opcion.palette.window().color().rgb()
-                                                   : qRgb((x * 37) % 256, (y * 59) % 256, ((x + y) * 11) % 256));
-                QPainter pintor(&imagen);
-                pintor.translate(2, 3);
-                estilo->drawPrimitive(QStyle::PE_PanelLineEdit, &opcion, &pintor, caja);
-                return imagen;
-            };
-            const QImage esperada = dibujo(fusion.get());
-            for (const char* vez : {"drawn", "copied"}) {
-                const QImage imagen = dibujo(programa);
-                int distintos = 0, mayor = 0;
-                for (int y = 0; y < imagen.height(); ++y)
-                    for (int x = 0; x < imagen.width(); ++x) {
-                        const QRgb a = imagen.pixel(x, y), b = esperada.pixel(x, y);
-                        if (a == b) continue;
-                        ++distintos;
-                        mayor = std::max({mayor, std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
-                                          std::abs(qBlue(a) - qBlue(b))});
-                    }
-                if (liso) {
-                    EXPECT_EQ(distintos, 0) << vez;
-                }
-                EXPECT_LE(mayor, 1) << vez;
-                EXPECT_LE(distintos, 8) << vez;
-            }
-        }
-    }
-}
-
-// Installed again, the style stays the one in use.
-TEST(EstiloPrograma, InstalledOnce) {
-    QStyle* antes = QApplication::style();
-    InstalarEstiloPrograma();
-    EXPECT_EQ(QApplication::style(), antes);
 }
 
 }  // namespace
