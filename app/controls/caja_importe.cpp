@@ -31,7 +31,11 @@ CajaImporte::CajaImporte(QWidget* parent) : QLineEdit(parent) {
     setValidator(new ValidadorImporte(this));
 }
 
-QString CajaImporte::Valor() const { return editando_ ? leido(text()) : valor_; }
+QString CajaImporte::Valor() const { return editando_ && Tecleado() ? leido(text()) : valor_; }
+
+// While the box is edited, its text is the value as set until the user
+// changes it.
+bool CajaImporte::Tecleado() const { return tecleado_ || (editando_ && text() != valor_); }
 
 bool CajaImporte::EsImporte() const { return LeerImporte(Valor()).has_value(); }
 
@@ -39,6 +43,7 @@ void CajaImporte::Valor(const QString& valor) {
     // A value the program sets that is no amount is shown as it is; the
     // entry's checks report it.
     valor_ = leido(valor);
+    tecleado_ = false;
     if (editando_)
         setText(valor_);
     else
@@ -60,8 +65,11 @@ void CajaImporte::focusInEvent(QFocusEvent* evento) {
 void CajaImporte::focusOutEvent(QFocusEvent* evento) {
     QLineEdit::focusOutEvent(evento);
     if (!FocoSaleDentro(evento)) return;
+    if (text() != valor_) {
+        tecleado_ = true;
+        valor_ = leido(text());
+    }
     editando_ = false;
-    valor_ = leido(text());
     Mostrar();
     emit Salida(evento->reason());
 }

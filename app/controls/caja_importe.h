@@ -4,7 +4,9 @@
 // shows the amount with thousands points while it is not being edited, and
 // tells its window when the user leaves it. What was typed is read as
 // LeerImporte reads it; a text that is no amount is kept as typed, for the
-// window to refuse, never cut into another number.
+// window to refuse, never cut into another number. A value the program set
+// and the user left as it was is given back as it was set, whatever its
+// decimals (an amount converted from pesetas can hold fractions of a cent).
 #include <QLineEdit>
 #include <QString>
 
@@ -22,6 +24,8 @@ public:
     void Valor(const QString& valor);
     // Whether Valor is an amount (or empty).
     bool EsImporte() const;
+    // Whether the user changed the text since the program last set Valor.
+    bool Tecleado() const;
 
 signals:
     // The user left the box for another control of the window, by `motivo`
@@ -37,6 +41,7 @@ private:
     void Mostrar();
 
     QString valor_;
+    bool tecleado_ = false;
     // Between entering the box and leaving it; the focus lent to an edit
     // menu or to another window does not end it.
     bool editando_ = false;

@@ -135,6 +135,8 @@ void frmDeclarados_794::cnuImporte_LostFocus(Qt::FocusReason motivo) {
 }
 
 bool frmDeclarados_794::TomarImporte() {
+    // The entry already holds what the box shows unless the user typed.
+    if (!cnuImporte->Tecleado()) return false;
     cDeclarado& d = objDeclarado();
     if (!cnuImporte->EsImporte()) {
         if (cnuImporte->Valor() == d.importeIlegible()) return false;

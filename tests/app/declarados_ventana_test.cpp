@@ -246,6 +246,57 @@ TEST_F(VentanaDeclarados, PlainBoxesCommitOnlyRealChanges) {
     EXPECT_EQ(d.importe(), 1);
 }
 
+// An amount the user does not type in is kept as stored, even one with a
+// fraction of a cent (converted from pesetas); only what is typed is read.
+TEST_F(VentanaDeclarados, AnAmountNotTypedInIsKeptAsStored) {
+    const struct {
+        const char* base;     // hundredths, as stored
+        const char* mostrado; // as the box shows it
+        bool guardarDentro;   // Save pressed while the box holds the focus
+    } casos[] = {{"2500.5", "25,005", false}, {"2500.5", "25,005", true}, {"12.345", "0,12345", false},
+                 {"123456.0", "1.234,56", true}};
+    for (const auto& c : casos) {
+        SCOPED_TRACE(std::string(c.base) + (c.guardarDentro ? " save inside" : ""));
+        entorno_.sql("DELETE FROM TDeclaraciones; DELETE FROM tOperadores;");
+        entradas(1);
+        entorno_.sql(std::string("UPDATE tOperadores SET base = ") + c.base + ";");
+        QWidget* v = abrir(2011, 6, 2);
+        auto importe = Control<quelvo::CajaImporte>(v, "cnuImporte");
+        EXPECT_EQ(importe->text().toStdString(), c.mostrado);
+        Pulsar(v, "cmdEditar");
+        Escribir(caja(v, "txtNombre"), "OTRO NOMBRE", caja(v, "txtNif"));
+        importe->setFocus(Qt::TabFocusReason);
+        Procesar();
+        if (!c.guardarDentro) {
+            caja(v, "txtNif")->setFocus(Qt::TabFocusReason);
+            Procesar();
+        }
+        EXPECT_TRUE(pantalla_.listas.empty());
+        Control<QPushButton>(v, "cmdGuardar")->click();
+        Procesar();
+        EXPECT_TRUE(pantalla_.listas.empty());
+        pantalla_.listas.clear();
+        EXPECT_EQ(valor("SELECT razon || ' ' || base FROM tOperadores"), std::string("OTRO NOMBRE ") + c.base);
+        CerrarVentanas();
+    }
+
+    // A typed amount, then a text that is no amount, then the first amount
+    // again: the entry holds that amount and is saved.
+    entorno_.sql("DELETE FROM TDeclaraciones; DELETE FROM tOperadores;");
+    entradas(1);
+    QWidget* v = abrir(2011, 6, 2);
+    auto importe = Control<quelvo::CajaImporte>(v, "cnuImporte");
+    Pulsar(v, "cmdEditar");
+    Escribir(importe, "100", caja(v, "txtNif"));
+    Escribir(importe, "12,345", caja(v, "txtNif"));
+    EXPECT_EQ(pantalla_.ultimos(), std::vector<int>{70});
+    pantalla_.listas.clear();
+    Escribir(importe, "100", caja(v, "txtNif"));
+    Pulsar(v, "cmdGuardar");
+    EXPECT_TRUE(pantalla_.listas.empty());
+    EXPECT_EQ(valor("SELECT base FROM tOperadores"), "10000.0");
+}
+
 // The amount box in the window, typed key by key: what is typed is what is
 // stored, or the entry refuses it in the error list when the box is left and
 // again when the entry is saved.
