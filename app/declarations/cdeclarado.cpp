@@ -143,24 +143,25 @@ bool cDeclarado::ValidarDeclarado() {
     }
     if (leido && importe_ < 0) h.Anadir(5, 65);
     if (PaisIncorporadoDespues()) h.Anadir(5, 59);
-    if (leido && ImporteFueraDelFichero()) h.Anadir(5, kCodigoTotalFichero);
+    if (leido)
+        if (const int16_t codigo = ImporteFueraDelFichero()) h.Anadir(5, codigo);
     return h.Mostrar();
 }
 
 bool cDeclarado::ValidarImporte() {
     Hallazgos h;
     if (!importeIlegible_.isEmpty()) h.Anadir(5, kCodigoImporteIlegible);
-    else if (ImporteFueraDelFichero()) h.Anadir(5, kCodigoTotalFichero);
+    else if (const int16_t codigo = ImporteFueraDelFichero()) h.Anadir(5, codigo);
     return h.Mostrar();
 }
 
-bool cDeclarado::ImporteFueraDelFichero() {
+int16_t cDeclarado::ImporteFueraDelFichero() {
     const cListaDeclaraciones& lista = objListaDeclaraciones();
     // Every entry's record has an amount field of the same digits.
-    if (EurosDeCentesimas(importe_, lista.MonedaOrigen()) > kImporteMaximoFichero) return true;
+    if (EurosDeCentesimas(importe_, lista.MonedaOrigen()) > kImporteMaximoFichero) return kCodigoImporteFichero;
     const int32_t ejercicio = lista.Ejercicio();
     const QString grupo = GrupoEnFichero(claveopo(), tipoopo_, ejercicio);
-    if (grupo.isEmpty()) return false;
+    if (grupo.isEmpty()) return 0;
     double suma = importe_;
     const rt::Variant totales =
         CrearServidor<quelvodat::_cDeclaraciones>("Quelvodat.cDeclaraciones")
@@ -176,7 +177,7 @@ bool cDeclarado::ImporteFueraDelFichero() {
                                                  textoDe(guardado(C::tipoopo)), ejercicio) == grupo)
             suma -= numeroDe(guardado(C::base));
     }
-    return EurosDeCentesimas(suma, lista.MonedaOrigen()) > kImporteMaximoFichero;
+    return EurosDeCentesimas(suma, lista.MonedaOrigen()) > kImporteMaximoFichero ? kCodigoTotalFichero : 0;
 }
 
 bool cDeclarado::PaisIncorporadoDespues() {

@@ -103,9 +103,10 @@ private:
     void DerivarTipoOperacion();
     // Whether the rectified period lies before the member state joined.
     bool PaisIncorporadoDespues();
-    // Whether the submission file's amount field cannot hold the entry's
-    // amount, or the declaration's total the entry is summed into.
-    bool ImporteFueraDelFichero();
+    // The finding when the submission file's amount field cannot hold the
+    // entry's amount (kCodigoImporteFichero) or the declaration's total the
+    // entry is summed into (kCodigoTotalFichero); 0 when both fit.
+    int16_t ImporteFueraDelFichero();
 
     int32_t codope_ = 0;
     int32_t coddeclar_ = 0;

@@ -93,18 +93,27 @@ constexpr int32_t kTextoImporteIlegible = 360;
 constexpr int16_t kCodigoRangoEjercicio = 10;
 constexpr int16_t kCodigoRangoRectificacion = 44;
 
-// Codes after the catalog's: findings of a submission file's entry record
-// that the catalog has no text for, in both languages.
+// Findings that the catalog has no text for, in both languages: those of a
+// submission file's entry record, and the amounts the file cannot hold (%1
+// is the largest it holds).
 struct TextoPropio {
     int16_t codigo;
     const char* castellano;
     const char* euskera;
 };
 constexpr TextoPropio kTextosPropios[] = {
+    {kCodigoTotalFichero,
+     "El total de las bases imponibles de la declaración superaría %1, lo más que admite el fichero de "
+     "presentación",
+     "Aitorpeneko oinarri ezargarrien guztizkoa %1 baino handiagoa litzateke, aurkezpen-fitxategiak onartzen "
+     "duena baino gehiago"},
     {68, "El registro de declarado no va precedido de ningún registro de declarante",
      "Aitortuaren erregistroaren aurretik ez dago aitortzailearen erregistrorik"},
     {69, "El NIF del declarante no coincide con el del registro de declarante anterior",
      "Aitortzailearen IFZa ez dator bat aurreko aitortzaile-erregistroko IFZarekin"},
+    {kCodigoImporteFichero,
+     "El importe supera %1, lo más que admite el fichero de presentación",
+     "Zenbatekoa %1 baino handiagoa da, aurkezpen-fitxategiak onartzen duena baino gehiago"},
 };
 
 }  // namespace
@@ -122,19 +131,12 @@ QString Cat(int32_t id) { return TextoCatalogo(id + lngIdioma); }
 int32_t NumeroTextosCatalogo() { return static_cast<int32_t>(Catalogo().size()); }
 
 QString DescripcionError(int16_t codigo) {
-    if (codigo == kCodigoTotalFichero) {
-        const QString maximo = FormatoImporte(kImporteMaximoFichero);
-        return lngIdioma == 0
-                   ? QString::fromUtf8("El total de las bases imponibles de la declaración superaría %1, "
-                                       "lo más que admite el fichero de presentación")
-                         .arg(maximo)
-                   : QString("Aitorpeneko oinarri ezargarrien guztizkoa %1 baino handiagoa litzateke, "
-                             "aurkezpen-fitxategiak onartzen duena baino gehiago")
-                         .arg(maximo);
-    }
     if (codigo == kCodigoImporteIlegible) return Cat(kTextoImporteIlegible);
-    for (const TextoPropio& t : kTextosPropios)
-        if (t.codigo == codigo) return QString::fromUtf8(lngIdioma == 0 ? t.castellano : t.euskera);
+    for (const TextoPropio& t : kTextosPropios) {
+        if (t.codigo != codigo) continue;
+        const QString texto = QString::fromUtf8(lngIdioma == 0 ? t.castellano : t.euskera);
+        return texto.contains(QLatin1String("%1")) ? texto.arg(FormatoImporte(kImporteMaximoFichero)) : texto;
+    }
     if (codigo < 0 || codigo >= static_cast<int16_t>(kTextoDeCodigo.size())) return {};
     QString texto = Cat(kTextoDeCodigo[codigo]);
     const QString rango = QString::number(kPrimerEjercicio) + QStringLiteral(" - ") +

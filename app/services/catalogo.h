@@ -23,7 +23,11 @@ inline constexpr int16_t kCodigoTotalFichero = 67;
 // The error code of an amount typed as a text that is no amount.
 inline constexpr int16_t kCodigoImporteIlegible = 70;
 
-// Message of a validation or import error code (0-70) in the current
+// The error code of an entry whose own amount the submission file cannot
+// hold; its text is the program's own.
+inline constexpr int16_t kCodigoImporteFichero = 71;
+
+// Message of a validation or import error code (0-71) in the current
 // language; any other code gives "".
 QString DescripcionError(int16_t codigo);
 

@@ -131,8 +131,12 @@ TEST_F(Catalogo, DescripcionErrorByCodeAndLanguage) {
                 "y, si pone puntos de millar, en grupos de tres cifras, como en 1.234,56"},
         {eu, 70, "Zenbatekoa ez da baliozko kopurua: idatzi gehienez bi hamartarrekin eta, milakoen "
                  "puntuak jartzen badituzu, hiru zifrako taldeetan, 1.234,56 bezala"},
+        // One amount the file cannot hold, whatever the total.
+        {0, 71, "El importe supera 99.999.999.999,99, lo m\xC3\xA1s que admite el fichero de presentaci\xC3\xB3n"},
+        {eu, 71, "Zenbatekoa 99.999.999.999,99 baino handiagoa da, aurkezpen-fitxategiak onartzen duena baino "
+                 "gehiago"},
         // Outside the table: empty, no error.
-        {0, -1, ""}, {0, 71, ""}, {eu, -1, ""}, {eu, 71, ""}, {0, -32768, ""}, {0, 32767, ""},
+        {0, -1, ""}, {0, 72, ""}, {eu, -1, ""}, {eu, 72, ""}, {0, -32768, ""}, {0, 32767, ""},
     };
     for (const auto& c : casos) {
         lngIdioma = c.idioma;

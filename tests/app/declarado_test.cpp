@@ -256,13 +256,18 @@ TEST_F(Declarado, ATotalTheFileCannotHoldIsRefused) {
          [](cDeclarado& d) { d.claveopo("1"); d.importe(1); }, {67}},
         {"pesetas beyond the digits but not in euros", 2001, "P", "('1', 'N', 20000000000000)",
          [](cDeclarado& d) { d.claveopo("1"); d.importe(99999999999.99); }, {}},
-        // An entry's own amount has a field of the same digits, summed or not.
+        // An entry's own amount has a field of the same digits, summed or not:
+        // the amount is refused as such, not as the total.
+        {"one amount too large, nothing stored", 2011, "E", "",
+         [](cDeclarado& d) { d.importe(100000000000); }, {71}},
+        {"one amount too large, a total stored", 2011, "E", "('E', 'N', 9999999999900)",
+         [](cDeclarado& d) { d.importe(123456789012.34); }, {71}},
         {"a rectification the file cannot hold", 2011, "E", "('E', 'N', 100)",
-         [](cDeclarado& d) { d.tipoopo("R"); rectifica(d, "-", 2011, 3, 2); d.importe(100000000000); }, {67}},
+         [](cDeclarado& d) { d.tipoopo("R"); rectifica(d, "-", 2011, 3, 2); d.importe(100000000000); }, {71}},
         {"a rectification up to the last cent", 2011, "E", "('E', 'N', 100)",
          [](cDeclarado& d) { d.tipoopo("R"); rectifica(d, "-", 2011, 3, 2); d.importe(99999999999.99); }, {}},
         {"a twelve-digit rectification in euros", 2009, "E", "('1', 'N', 100)",
-         [](cDeclarado& d) { d.claveopo("3"); rectifica(d, "-", 2008, 12, 2); d.importe(123456789012.34); }, {67}},
+         [](cDeclarado& d) { d.claveopo("3"); rectifica(d, "-", 2008, 12, 2); d.importe(123456789012.34); }, {71}},
         {"a twelve-digit rectification in pesetas", 2001, "P", "('1', 'N', 100)",
          [](cDeclarado& d) { d.claveopo("3"); rectifica(d, "-", 2000, 12, 2); d.importe(123456789012.34); }, {}},
     };
@@ -271,7 +276,8 @@ TEST_F(Declarado, ATotalTheFileCannotHoldIsRefused) {
         entorno_.sql("DELETE FROM tOperadores;");
         std::string filas = c.guardados;
         for (size_t i = 0; (i = filas.find('(', i)) != std::string::npos; i += 4) filas.insert(i + 1, "10, ");
-        entorno_.sql("INSERT INTO tOperadores (coddeclar, claveopo, tipoopo, base) VALUES " + filas + ";");
+        if (!filas.empty())
+            entorno_.sql("INSERT INTO tOperadores (coddeclar, claveopo, tipoopo, base) VALUES " + filas + ";");
         declaracion(c.ejercicio, 12, 2);
         quelvo::objListaDeclaraciones().MonedaOrigen(c.moneda);
         quelvo::objDeclaracion().ModoDeclaracion(quelvo::kModoAlta);
@@ -339,7 +345,7 @@ TEST_F(Declarado, AnAmountNotReadIsRefused) {
     EXPECT_TRUE(pantalla.listas.empty());
     d.importe(123456789012.34);
     EXPECT_FALSE(d.ValidarImporte());
-    EXPECT_EQ(pantalla.ultimos(), std::vector<int>{67});
+    EXPECT_EQ(pantalla.ultimos(), std::vector<int>{71});
 
     // An amount set, a load or a clearing forgets the text.
     d.importeIlegible("12a3");

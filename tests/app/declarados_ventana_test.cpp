@@ -327,11 +327,11 @@ TEST_F(VentanaDeclarados, TypedAmountsAreStoredAsMeantOrRefused) {
     teclear("123456789012,34");
     EXPECT_EQ(importe->text().toStdString(), "123.456.789.012,34");
     EXPECT_EQ(static_cast<int64_t>(d.importeCentesimas()), 12345678901234);
-    EXPECT_EQ(pantalla_.ultimos(), std::vector<int>{67});
+    EXPECT_EQ(pantalla_.ultimos(), std::vector<int>{71});
     EXPECT_EQ(pantalla_.ordinalesListas.back(), std::vector<int>{5});
     pantalla_.listas.clear();
     Pulsar(v, "cmdGuardar");
-    EXPECT_EQ(pantalla_.ultimos(), std::vector<int>{67});
+    EXPECT_EQ(pantalla_.ultimos(), std::vector<int>{71});
     EXPECT_EQ(valor("SELECT count(*) FROM tOperadores WHERE razon = 'DOCE CIFRAS'"), "0");
     EXPECT_EQ(quelvo::objDeclaracion().ModoDeclaracion(), quelvo::kModoAlta);
 
@@ -339,10 +339,10 @@ TEST_F(VentanaDeclarados, TypedAmountsAreStoredAsMeantOrRefused) {
     pantalla_.listas.clear();
     teclear(std::string(400, '9').c_str());
     EXPECT_EQ(importe->Valor().toStdString(), std::string(400, '9'));
-    EXPECT_EQ(pantalla_.ultimos(), std::vector<int>{67});
+    EXPECT_EQ(pantalla_.ultimos(), std::vector<int>{71});
     pantalla_.listas.clear();
     Pulsar(v, "cmdGuardar");
-    EXPECT_EQ(pantalla_.ultimos(), std::vector<int>{67});
+    EXPECT_EQ(pantalla_.ultimos(), std::vector<int>{71});
 
     // A text that is no amount stays as typed and is refused; the amount
     // held before is not saved in its place.

@@ -172,7 +172,7 @@ using ListaErrores = Mensaje;
 
 TEST_F(ListaErrores, FindingsInOrdinalOrderNumberedFromOne) {
     // Ordinals 5, 1, 5, 0 with codes 1, 3, 12, 5, and two that are not shown.
-    EXPECT_EQ(MostrarLista(Hallazgos({{5, 1}, {1, 3}, {5, 12}, {0, 5}, {-1, 2}, {7, 71}})),
+    EXPECT_EQ(MostrarLista(Hallazgos({{5, 1}, {1, 3}, {5, 12}, {0, 5}, {-1, 2}, {7, 72}})),
               QStringList({"Lista de errores", "Lista de errores", "Aceptar",
                            "1- El código postal es incorrecto.", "2- Falta el nombre de la vía pública",
                            "3- Falta el nombre o la razón social", "4- Falta la clave de operación",
