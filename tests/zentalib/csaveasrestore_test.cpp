@@ -194,7 +194,7 @@ TEST_F(SaveAsRestore, ABackupOverAnEarlierOneAsksFirstNamingItsDate) {
     const QString pregunta[] = {
         "Ya existe la copia de seguridad %2, del 04/03/2012 05:06. Si se sustituye por una nueva, se "
         "perderá lo que solo esté en ella.\n¿Desea sustituirla?",
-        "%2 segurtasun kopia badago jada (data: 04/03/2012 05:06). Berri batekin ordezten bada, bertan "
+        "%2 segurtasun kopia badago jada (data: 2012/03/04 05:06). Berri batekin ordezten bada, bertan "
         "bakarrik dagoena galdu egingo da.\nOrdeztu nahi duzu?"};
     const struct {
         const char* nombre;
@@ -251,7 +251,7 @@ TEST_F(SaveAsRestore, TheRestoreQuestionGivesTheCopysDate) {
          "La base de datos %1 se sustituirá por la copia %2, del 04/03/2012 05:06. Los datos actuales se "
          "perderán.\n¿Desea continuar?"},
         {10000, "Ez",
-         "%1 datu-basearen ordez %2 kopia (data: 04/03/2012 05:06) jarriko da. Uneko datuak galdu egingo "
+         "%1 datu-basearen ordez %2 kopia (data: 2012/03/04 05:06) jarriko da. Uneko datuak galdu egingo "
          "dira.\nJarraitu nahi duzu?"},
     };
     for (const auto& c : casos) {

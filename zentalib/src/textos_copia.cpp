@@ -15,9 +15,11 @@ QString Carpeta(const std::string& ruta) {
     return Q(std::filesystem::path(ruta).parent_path().string());
 }
 
-// The state a copy holds is that of the moment its file was written.
-QString FechaArchivo(const std::string& ruta) {
-    return QFileInfo(Q(ruta)).lastModified().toString(QStringLiteral("dd/MM/yyyy HH:mm"));
+// The state a copy holds is that of the moment its file was written; the
+// date as the program writes dates in the user's language.
+QString FechaArchivo(const std::string& ruta, int32_t idioma) {
+    return QFileInfo(Q(ruta)).lastModified().toString(EsEuskera(idioma) ? QStringLiteral("yyyy/MM/dd HH:mm")
+                                                                        : QStringLiteral("dd/MM/yyyy HH:mm"));
 }
 
 }  // namespace
@@ -107,7 +109,7 @@ QString TextoConfirmarRestauracion(const std::string& origen, const std::string&
                                          "galdu egingo dira.\nJarraitu nahi duzu?")
                         : QStringLiteral("La base de datos %1 se sustituirá por la copia %2, del %3. Los datos "
                                          "actuales se perderán.\n¿Desea continuar?");
-    return texto.arg(Q(destino), Q(origen), FechaArchivo(origen));
+    return texto.arg(Q(destino), Q(origen), FechaArchivo(origen, idioma));
 }
 
 QString TextoConfirmarSustitucion(const std::string& destino, int32_t idioma) {
@@ -116,7 +118,7 @@ QString TextoConfirmarSustitucion(const std::string& destino, int32_t idioma) {
                                          "bada, bertan bakarrik dagoena galdu egingo da.\nOrdeztu nahi duzu?")
                         : QStringLiteral("Ya existe la copia de seguridad %1, del %2. Si se sustituye por una "
                                          "nueva, se perderá lo que solo esté en ella.\n¿Desea sustituirla?");
-    return texto.arg(Q(destino), FechaArchivo(destino));
+    return texto.arg(Q(destino), FechaArchivo(destino, idioma));
 }
 
 }  // namespace zentalib
