@@ -167,7 +167,7 @@ void AbrirFormularioEnvio(const QString& pagina) {
         fichero.Write(pagina.toStdString());
         fichero.Commit();
     }
-    if (plataforma::AbrirDocumento(ruta, nullptr)) return;
+    if (plataforma::AbrirDocumento(ruta) == plataforma::Apertura::Abierta) return;
     // The statement is filed only when the page reaches the filing service:
     // the user is told which page to open and why.
     const QString texto =

@@ -1,6 +1,7 @@
 #include "exchange/ventana_importacion.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -242,9 +243,23 @@ void VentanaImportacion::cmdCerrar_Click() {
 }
 
 void VentanaImportacion::cmdEditarErrores_Click() {
-    QString error;
-    if (!plataforma::AbrirDocumento(QString::fromStdString(RutaRegistroImportacion()), &error))
-        interaccion().Avisar(error, windowTitle());
+    const QString ruta = QString::fromStdString(RutaRegistroImportacion());
+    const bool espanol = lngIdioma == 0;
+    QString texto;
+    switch (plataforma::AbrirDocumento(ruta)) {
+    case plataforma::Apertura::Abierta:
+        return;
+    case plataforma::Apertura::NoExiste:
+        texto = espanol ? QStringLiteral("No se encuentra el archivo %1.") : QStringLiteral("Ez da %1 fitxategia aurkitu.");
+        break;
+    case plataforma::Apertura::SinPrograma:
+        texto = espanol ? QStringLiteral("No hay ningún programa que pueda mostrar el archivo %1. Ábralo con un "
+                                         "editor de texto.")
+                        : QStringLiteral("Ez dago %1 fitxategia erakuts dezakeen programarik. Ireki ezazu "
+                                         "testu-editore batekin.");
+        break;
+    }
+    interaccion().Avisar(texto.arg(QDir::toNativeSeparators(ruta)), windowTitle());
 }
 
 void VentanaImportacion::closeEvent(QCloseEvent* evento) {

@@ -31,7 +31,7 @@ QString pathTemporal() {
 
 QString NombrePC() { return QSysInfo::machineHostName(); }
 
-bool AbrirDocumento(const QString& rutaOUrl, QString* error) {
+Apertura AbrirDocumento(const QString& rutaOUrl) {
     QUrl url;
     QString nombre;
     if (esUrl(rutaOUrl)) {
@@ -42,12 +42,8 @@ bool AbrirDocumento(const QString& rutaOUrl, QString* error) {
         url = QUrl::fromLocalFile(nombre);
     }
     // The desktop's opener starts detached and cannot report a missing file.
-    bool abierto = url.isValid() && (!url.isLocalFile() || QFileInfo::exists(nombre)) &&
-                   QDesktopServices::openUrl(url);
-    // Read by whoever shows it, in either language: both are given.
-    if (!abierto && error)
-        *error = QStringLiteral("No se puede abrir %1\nEzin da ireki %1").arg(nombre);
-    return abierto;
+    if (url.isValid() && url.isLocalFile() && !QFileInfo::exists(nombre)) return Apertura::NoExiste;
+    return url.isValid() && QDesktopServices::openUrl(url) ? Apertura::Abierta : Apertura::SinPrograma;
 }
 
 CursorEspera::CursorEspera() { QApplication::setOverrideCursor(Qt::WaitCursor); }

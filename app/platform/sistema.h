@@ -11,11 +11,17 @@ QString pathTemporal();
 // The computer's host name; "" when it cannot be read.
 QString NombrePC();
 
+// What came of asking the desktop to open a document.
+enum class Apertura {
+    Abierta,     // handed to the program that shows it
+    NoExiste,    // a local file that is not there
+    SinPrograma, // no program could show it, or the address is no address
+};
+
 // Opens a file (relative paths count from the current folder) or a URL with
-// the program the desktop associates with it. On failure returns false and,
-// when error is given, sets it to a text naming the file's full path, in
-// Spanish and in Basque.
-bool AbrirDocumento(const QString& rutaOUrl, QString* error);
+// the program the desktop associates with it. The caller tells the user, in
+// the user's language, when it was not opened.
+Apertura AbrirDocumento(const QString& rutaOUrl);
 
 // Shows the hourglass while it lives.
 class CursorEspera {

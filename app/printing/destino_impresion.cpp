@@ -176,7 +176,7 @@ void DocumentoImpreso::Terminar() {
     lienzo_->EndDoc();
     if (!pdf_ || !pdf_->Terminar()) return;
     // Written whole: not opening it is no error of the print.
-    if (plataforma::AbrirDocumento(pdf_->Ruta(), nullptr)) return;
+    if (plataforma::AbrirDocumento(pdf_->Ruta()) == plataforma::Apertura::Abierta) return;
     if (!sinAbrir) AvisarSinAbrir({pdf_->Ruta()});
     else if (!sinAbrir->rutas_.contains(pdf_->Ruta())) sinAbrir->rutas_ << pdf_->Ruta();
 }

@@ -16,7 +16,7 @@ QString RutaAyuda(const QString& idioma, const QString& strPagina) {
 
 void MostrarAyuda(const QString& strPagina, QWidget* /*frm*/) {
     const QString ruta = RutaAyuda(objGeneral().IDI(), strPagina);
-    if (plataforma::AbrirDocumento(ruta, nullptr)) return;
+    if (plataforma::AbrirDocumento(ruta) == plataforma::Apertura::Abierta) return;
     const QString texto =
         lngIdioma == 0
             ? QStringLiteral("No se ha abierto la página de ayuda:\n%1\nÁbrala en un navegador web "

@@ -168,7 +168,7 @@ void FrmVersionCheck_794::LanzarExplorador(QWidget* frm, const QString& url) {
     rt::ReplaceFileAtomically(ruta.toStdString(), [&](std::ostream& salida) {
         salida.write(pagina.constData(), pagina.size());
     });
-    if (plataforma::AbrirDocumento(ruta, nullptr)) return;
+    if (plataforma::AbrirDocumento(ruta) == plataforma::Apertura::Abierta) return;
     QMessageBox aviso(QMessageBox::Warning, Cat(298), Cat(297), QMessageBox::Ok, frm);
     aviso.setObjectName("NavegadorNoEncontrado");
     aviso.exec();

@@ -23,7 +23,7 @@ public slots:
     void abrir(const QUrl& url) { urls << url; }
 };
 
-TEST(Abrir, FilesByFullPathPagesByAddressAndAMissingFileNamed) {
+TEST(Abrir, FilesByFullPathPagesByAddressAndWhyOneWasNotOpened) {
     QTemporaryDir carpeta;
     ASSERT_TRUE(QFile(carpeta.path() + "/log 1.txt").open(QIODevice::WriteOnly));
     Receptor receptor;
@@ -31,20 +31,20 @@ TEST(Abrir, FilesByFullPathPagesByAddressAndAMissingFileNamed) {
         QDesktopServices::setUrlHandler(esquema, &receptor, "abrir");
     const QString antes = QDir::currentPath();
     QDir::setCurrent(carpeta.path());
-    QString error;
-    const bool relativo = AbrirDocumento("log 1.txt", &error);
-    const bool falta = AbrirDocumento("falta.htm", &error);
+    const Apertura relativo = AbrirDocumento("log 1.txt");
+    const Apertura falta = AbrirDocumento("falta.htm");
     QDir::setCurrent(antes);
-    EXPECT_TRUE(relativo);
-    EXPECT_FALSE(falta);
-    // Told in both languages: the platform does not know which one is chosen.
-    const QString rutaFalta = carpeta.path() + "/falta.htm";
-    EXPECT_EQ(error, "No se puede abrir " + rutaFalta + "\nEzin da ireki " + rutaFalta);
-    EXPECT_FALSE(AbrirDocumento("file://" + carpeta.path() + "/otra.htm", nullptr));
-    EXPECT_TRUE(AbrirDocumento("https://arbeko.example/a?b=1", &error));
+    EXPECT_EQ(relativo, Apertura::Abierta);
+    EXPECT_EQ(falta, Apertura::NoExiste);
+    EXPECT_EQ(AbrirDocumento("file://" + carpeta.path() + "/otra.htm"), Apertura::NoExiste);
+    EXPECT_EQ(AbrirDocumento("https://arbeko.example/a?b=1"), Apertura::Abierta);
     ASSERT_EQ(receptor.urls.size(), 2);
     EXPECT_EQ(receptor.urls[0].toLocalFile(), carpeta.path() + "/log 1.txt");
     EXPECT_EQ(receptor.urls[1].toString(), "https://arbeko.example/a?b=1");
+    // A file that is there with no program to show it.
+    QObject sinPrograma;
+    QDesktopServices::setUrlHandler("file", &sinPrograma, "metodoQueNoExiste");
+    EXPECT_EQ(AbrirDocumento(carpeta.path() + "/log 1.txt"), Apertura::SinPrograma);
     for (const char* esquema : {"file", "https"}) QDesktopServices::unsetUrlHandler(esquema);
 }
 

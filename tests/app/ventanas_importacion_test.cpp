@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -293,14 +294,43 @@ TEST_F(VentanasImportacion, ALongFileRunsToItsEnd) {
     EXPECT_EQ(log.back(), "Lerroa 40000: No se reconoce el formato del registro");
 }
 
-TEST_F(VentanasImportacion, ALogThatCannotBeOpenedIsNamedInFull) {
-    QFile::remove(QString::fromStdString(quelvo::RutaRegistroImportacion()));
-    QPointer<quelvo::frmImpSoporte_794> v = quelvo::frmImpSoporte_794::Mostrar();
-    v->cmdEditarErrores->setEnabled(true);
-    Pulsar(v, "cmdEditarErrores");
-    ASSERT_EQ(pantalla_.avisos.size(), 1u);
-    EXPECT_TRUE(pantalla_.avisos[0].endsWith(QString::fromStdString(quelvo::RutaRegistroImportacion())))
-        << pantalla_.avisos[0].toStdString();
+// The log named in full, and whether it is missing or no program could show
+// it, in the user's language alone.
+TEST_F(VentanasImportacion, ALogThatCannotBeOpenedIsNamedInFullInTheUsersLanguage) {
+    const QString ruta = QString::fromStdString(quelvo::RutaRegistroImportacion());
+    // A desktop with no program for the log: its handler cannot be called.
+    QObject sinVisor;
+    QDesktopServices::setUrlHandler("file", &sinVisor, "metodoQueNoExiste");
+    const struct {
+        int32_t idioma;
+        bool existe;
+        QString texto;
+    } casos[] = {
+        {0, false, "No se encuentra el archivo " + ruta + "."},
+        {10000, false, "Ez da " + ruta + " fitxategia aurkitu."},
+        {0, true, "No hay ningún programa que pueda mostrar el archivo " + ruta +
+                      ". Ábralo con un editor de texto."},
+        {10000, true, "Ez dago " + ruta + " fitxategia erakuts dezakeen programarik. Ireki ezazu "
+                                          "testu-editore batekin."},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(std::to_string(c.idioma) + (c.existe ? " there" : " missing"));
+        QFile::remove(ruta);
+        if (c.existe) {
+            QFile log(ruta);
+            ASSERT_TRUE(log.open(QIODevice::WriteOnly));
+        }
+        quelvo::lngIdioma = c.idioma;
+        pantalla_.avisos.clear();
+        QPointer<quelvo::frmImpSoporte_794> v = quelvo::frmImpSoporte_794::Mostrar();
+        v->cmdEditarErrores->setEnabled(true);
+        Pulsar(v, "cmdEditarErrores");
+        ASSERT_EQ(pantalla_.avisos.size(), 1u);
+        EXPECT_EQ(pantalla_.avisos[0].section('|', 1).toStdString(), c.texto.toStdString());
+        v->close();
+        Descargar();
+    }
+    QDesktopServices::unsetUrlHandler("file");
 }
 
 TEST_F(VentanasImportacion, MenuEntriesOpenOneWindowEachInsideTheMainWindow) {
