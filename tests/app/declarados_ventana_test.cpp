@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <set>
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
@@ -734,6 +735,39 @@ TEST_F(VentanaDeclarados, ALongListShowsATypeChangedAlone) {
         for (int i = 1; i < lista(v)->topLevelItemCount(); ++i)
             EXPECT_LE(lista(v)->topLevelItem(i - 1)->text(5).compare(lista(v)->topLevelItem(i)->text(5)), 0) << i;
         CerrarVentanas();
+    }
+}
+
+// A save refreshes the list in place: the row of the changed entry, and no
+// other, is told to the list, which draws it anew from the saved entry (a
+// row not told would keep its old texts wherever only it is redrawn).
+TEST_F(VentanaDeclarados, TheListIsToldWhichRowChanged) {
+    entradas(12);
+    QWidget* v = abrir(2011, 3, 2);
+    QTreeWidget* l = lista(v);
+    const struct {
+        int fila;
+        const char* caja;
+        const char* texto;
+        int columna;
+    } casos[] = {{4, "txtNombre", "CAMBIADO", 4}, {7, "txtNif", "100000099", 3}, {0, "txtNombre", "OTRO", 4}};
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.texto);
+        QTreeWidgetItem* fila = l->topLevelItem(c.fila);
+        l->setCurrentItem(fila);
+        Procesar();
+        Pulsar(v, "cmdEditar");
+        Escribir(caja(v, c.caja), c.texto, caja(v, std::string(c.caja) == "txtNif" ? "txtNombre" : "txtNif"));
+        std::set<int> dichas;
+        const auto conexion = QObject::connect(l->model(), &QAbstractItemModel::dataChanged,
+                                               [&](const QModelIndex& desde, const QModelIndex& hasta) {
+                                                   for (int f = desde.row(); f <= hasta.row(); ++f) dichas.insert(f);
+                                               });
+        Pulsar(v, "cmdGuardar");
+        QObject::disconnect(conexion);
+        ASSERT_EQ(l->topLevelItem(c.fila), fila);
+        EXPECT_EQ(dichas, std::set<int>{c.fila});
+        EXPECT_EQ(fila->text(c.columna).toStdString(), c.texto);
     }
 }
 
