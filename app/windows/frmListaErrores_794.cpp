@@ -3,6 +3,8 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTreeWidget>
 #include <algorithm>
 #include <vector>
@@ -100,6 +102,32 @@ void frmListaErrores_794::RellenarListaDeErrores() {
         for (const QString& fila : FilasHallazgo(++k, texto))
             lstListaErrores->addTopLevelItem(new QTreeWidgetItem(QStringList{fila}));
     }
+    AnchoParaCadaFila();
+}
+
+void frmListaErrores_794::AnchoParaCadaFila() {
+    // A finding cut short loses its meaning: the window grows to its longest
+    // row, within the screen, and the button stays in the middle.
+    ensurePolished();
+    lstListaErrores->ensurePolished();
+    int filas = 0;
+    int necesario = 0;
+    for (int i = 0; i < lstListaErrores->topLevelItemCount(); ++i) {
+        const QSize fila = lstListaErrores->sizeHintForIndex(lstListaErrores->model()->index(i, 0));
+        necesario = std::max(necesario, fila.width());
+        filas += fila.height();
+    }
+    necesario += 2 * lstListaErrores->frameWidth();
+    if (filas > lstListaErrores->height() - 2 * lstListaErrores->frameWidth())
+        necesario += lstListaErrores->verticalScrollBar()->sizeHint().width();
+    const QScreen* pantalla = screen();
+    const int maximo = pantalla ? pantalla->availableGeometry().width() : width();
+    const int crece = std::min(necesario - lstListaErrores->width(), maximo - width());
+    if (crece <= 0) return;
+    setFixedSize(width() + crece, height());
+    lstListaErrores->resize(lstListaErrores->width() + crece, lstListaErrores->height());
+    labelListaErrores->resize(labelListaErrores->width() + crece, labelListaErrores->height());
+    cmdAceptar->move(cmdAceptar->x() + crece / 2, cmdAceptar->y());
 }
 
 void frmListaErrores_794::cmdAceptar_Click() { accept(); }

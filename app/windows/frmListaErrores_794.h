@@ -42,6 +42,7 @@ public slots:
 
 private:
     void Form_Load();
+    void AnchoParaCadaFila();
 };
 
 }  // namespace quelvo
