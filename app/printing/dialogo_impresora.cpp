@@ -1,10 +1,15 @@
 #include "printing/dialogo_impresora.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QEvent>
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QSpinBox>
+
+#include "printing/selector_ficheros.h"
+#include "services/globales.h"
+#include "services/guarda.h"
 
 namespace quelvo {
 
@@ -45,6 +50,38 @@ private:
     QPrintDialog& dialogo_;
 };
 
+QStringList FiltrosPdf() {
+    return {lngIdioma == kOffsetEuskera ? QStringLiteral("PDF dokumentuak (*.pdf)")
+                                        : QStringLiteral("Documentos PDF (*.pdf)"),
+            FiltroTodosLosFicheros()};
+}
+
+// Qt's browse button for the output file opens Qt's static chooser, in the
+// machine's formats; it opens the program's instead, where Qt lets its own
+// be unhooked.
+void ExaminarConSelectorPropio(QPrintDialog& dialogo) {
+    auto examinar = dialogo.findChild<QAbstractButton*>("fileBrowser");
+    auto salida = dialogo.findChild<QLineEdit*>("filename");
+    auto impresoras = dialogo.findChild<QComboBox*>("printers");
+    auto propio = dialogo.findChild<QWidget*>("QPrintWidget");
+    if (!examinar || !salida || !impresoras || !propio ||
+        !QObject::disconnect(examinar, &QAbstractButton::clicked, propio, nullptr))
+        return;
+    QObject::connect(examinar, &QAbstractButton::clicked, &dialogo, [&dialogo, salida, impresoras] {
+        Guardar(&dialogo, "cmmPrinterT.fileBrowser_Click", [&] {
+            QFileDialog selector(&dialogo);
+            selector.setObjectName("cdbFicheroImpresion");
+            selector.setWindowTitle(QPrintDialog::tr("Print To File ..."));
+            PrepararSelector(selector, QFileDialog::AcceptSave, FiltrosPdf(), salida->text());
+            selector.setDefaultSuffix(QStringLiteral("pdf"));
+            if (selector.exec() != QDialog::Accepted || selector.selectedFiles().isEmpty()) return;
+            salida->setText(selector.selectedFiles().constFirst());
+            // As Qt's own: a file chosen is printed to, its entry the last.
+            impresoras->setCurrentIndex(impresoras->count() - 1);
+        });
+    });
+}
+
 }  // namespace
 
 void PrepararDialogoImpresora(QPrintDialog& dialogo) {
@@ -53,6 +90,7 @@ void PrepararDialogoImpresora(QPrintDialog& dialogo) {
     // it leaves as it is.
     if (auto rango = dialogo.findChild<QWidget*>("gbPrintRange")) rango->setEnabled(false);
     new OpcionesSegunDestino(dialogo);
+    ExaminarConSelectorPropio(dialogo);
 }
 
 }  // namespace quelvo

@@ -7,7 +7,8 @@ namespace quelvo {
 
 // Offers only what a run honours: whole documents on A4, so no page range
 // and no paper settings; when printing to a file, which the program writes
-// itself, one copy as drawn and nothing of a printer's.
+// itself, one copy as drawn and nothing of a printer's. Its output file is
+// chosen with the program's own chooser.
 void PrepararDialogoImpresora(QPrintDialog& dialogo);
 
 }  // namespace quelvo
