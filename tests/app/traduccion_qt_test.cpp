@@ -272,9 +272,9 @@ TEST_F(TraduccionQt, PrintDialogsFileChooserIsTheProgramsOwn) {
         quelvo::objGeneral().IDI(idioma);
         QString filtroYFecha;
         const QString salida = ConSelectorDeImpresion(entorno_.carpeta() + "/otro.pdf", [&](QFileDialog* d) {
+            const QString fecha = Listado(d, {"resumen.pdf"})["resumen.pdf"].fecha;
             TodoSeLee(d);
-            if (d->acceptMode() == QFileDialog::AcceptSave)
-                filtroYFecha = d->nameFilters().value(0) + " " + Listado(d, {"resumen.pdf"})["resumen.pdf"].fecha;
+            if (d->acceptMode() == QFileDialog::AcceptSave) filtroYFecha = d->nameFilters().value(0) + " " + fecha;
             auto nombre = d->findChild<QLineEdit*>("fileNameEdit");
             nombre->setText("resumen");
             QTest::keyClick(nombre, Qt::Key_Return);
