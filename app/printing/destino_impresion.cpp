@@ -60,7 +60,12 @@ QString TextoSinAbrir(const QStringList& rutas) {
     return texto.arg(QDir::toNativeSeparators(carpeta), ficheros.join(QStringLiteral(", ")));
 }
 
-void AvisarSinAbrir(const QStringList& rutas) { interaccion().Avisar(TextoSinAbrir(rutas), Cat(208)); }
+// The file chosen for the run, whole, in the interface language.
+QString TextoElegido(const QString& ruta) {
+    return (lngIdioma == 0 ? QStringLiteral("La impresión se ha guardado en el fichero %1.")
+                           : QStringLiteral("Inprimaketa %1 fitxategian gorde da."))
+        .arg(QDir::toNativeSeparators(QFileInfo(ruta).absoluteFilePath()));
+}
 
 void AplicarAjustes(QPrinter& impresora) {
     if (!ajustes) return;
@@ -112,9 +117,10 @@ DocumentosSinAbrir::~DocumentosSinAbrir() {
 }
 
 void DocumentosSinAbrir::Avisar() {
-    if (rutas_.isEmpty()) return;
-    const QStringList rutas = std::exchange(rutas_, {});
-    AvisarSinAbrir(rutas);
+    QStringList textos;
+    if (!elegido_.isEmpty()) textos << TextoElegido(std::exchange(elegido_, {}));
+    if (!rutas_.isEmpty()) textos << TextoSinAbrir(std::exchange(rutas_, {}));
+    if (!textos.isEmpty()) interaccion().Avisar(textos.join(QLatin1Char(' ')), Cat(208));
 }
 
 FicheroElegido::FicheroElegido(const QString& ruta) {
@@ -134,7 +140,11 @@ FicheroElegido::~FicheroElegido() {
 }
 
 void FicheroElegido::Terminar() {
-    if (pdf_) pdf_->Terminar();
+    if (!pdf_ || !pdf_->Terminar()) return;
+    // Told now unless a run tells it with the rest.
+    DocumentosSinAbrir propio;
+    sinAbrir->elegido_ = pdf_->Ruta();
+    propio.Avisar();
 }
 
 DocumentoImpreso::DocumentoImpreso(const QString& nombre) {
@@ -177,8 +187,10 @@ void DocumentoImpreso::Terminar() {
     if (!pdf_ || !pdf_->Terminar()) return;
     // Written whole: not opening it is no error of the print.
     if (plataforma::AbrirDocumento(pdf_->Ruta()) == plataforma::Apertura::Abierta) return;
-    if (!sinAbrir) AvisarSinAbrir({pdf_->Ruta()});
-    else if (!sinAbrir->rutas_.contains(pdf_->Ruta())) sinAbrir->rutas_ << pdf_->Ruta();
+    // Told now unless a run tells it with the rest.
+    DocumentosSinAbrir propio;
+    if (!sinAbrir->rutas_.contains(pdf_->Ruta())) sinAbrir->rutas_ << pdf_->Ruta();
+    propio.Avisar();
 }
 
 QString DocumentoImpreso::RutaPdf() const { return pdf_ ? pdf_->Ruta() : QString(); }

@@ -33,9 +33,10 @@ void EstablecerLienzoPruebas(Lienzo* lienzo);
 class LienzoPdf;
 
 // The PDFs of one run (several documents) that no viewer opened, told in one
-// notice when the run is over: which folder, which files, and that they could
-// not be opened. Documents written while none lives tell their own. One
-// inside another leaves the telling to the outer one.
+// notice when the run is over: the file chosen for the run, or which folder,
+// which files, and that they could not be opened. Documents written while
+// none lives tell their own. One inside another leaves the telling to the
+// outer one.
 class DocumentosSinAbrir {
 public:
     DocumentosSinAbrir();
@@ -48,7 +49,9 @@ public:
 
 private:
     friend class DocumentoImpreso;
+    friend class FicheroElegido;
     QStringList rutas_;
+    QString elegido_;
 };
 
 // While it lives, every document printed goes into the one PDF file the
@@ -64,8 +67,9 @@ public:
     FicheroElegido(const FicheroElegido&) = delete;
     FicheroElegido& operator=(const FicheroElegido&) = delete;
 
-    // Puts the file in place (nothing when no page was drawn); raises when it
-    // cannot be written.
+    // Puts the file in place and has it told (nothing when no page was
+    // drawn); raises when it cannot be written. A run ended by an error
+    // writes its pages but tells nothing.
     void Terminar();
 
 private:

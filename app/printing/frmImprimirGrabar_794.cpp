@@ -27,6 +27,7 @@
 #include "printing/controles.h"
 #include "printing/cselfichero.h"
 #include "printing/destino_impresion.h"
+#include "printing/dialogo_impresora.h"
 #include "printing/frmSelFichero_794.h"
 #include "printing/imprimir.h"
 #include "printing/principal.h"
@@ -405,11 +406,7 @@ void frmImprimirGrabar_794::cmdOpcImp_Click() {
     PrepararImpresora(impresora);
     QPrintDialog dialogo(&impresora, this);
     dialogo.setObjectName("cmmPrinter");
-    // A run prints whole documents on A4: no page range, no paper settings.
-    dialogo.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintCollateCopies);
-    // Qt turns its range buttons on whatever the options say; their group
-    // it leaves as it is.
-    if (auto rango = dialogo.findChild<QWidget*>("gbPrintRange")) rango->setEnabled(false);
+    PrepararDialogoImpresora(dialogo);
     if (dialogo.exec() != QDialog::Accepted) return;
     // A file is for this run only; a printer stays chosen for the next ones.
     const bool aFichero = impresora.outputFormat() == QPrinter::PdfFormat && !impresora.outputFileName().isEmpty();

@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -13,12 +14,15 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
+#include <functional>
 #include <map>
 #include <utility>
 
@@ -320,8 +324,8 @@ TEST_F(DesdeDeclaraciones, ElDialogoDeImpresoraNoOfreceLoQueNoSeUsa) {
 }
 
 // Printing to a file from the printer dialog puts the whole run in that file,
-// one page per job in the order printed; the work folder gets no PDF of it
-// and no notice is needed. The file served that run only.
+// one page per job in the order printed; the work folder gets no PDF of it.
+// The file served that run only.
 class ImprimirAFichero : public DesdeDeclaraciones {
 protected:
     void SetUp() override {
@@ -333,12 +337,15 @@ protected:
     }
     void TearDown() override {
         QDesktopServices::unsetUrlHandler("file");
+        quelvo::EstablecerImpresora(QString());
         DesdeDeclaraciones::TearDown();
+        quelvo::lngIdioma = 0;
     }
-    // Runs from the printer dialog, printing to `ruta`; answers the
-    // question Qt asks before replacing a file as told (after a no, the
-    // dialog is cancelled).
-    void imprimirA(const QString& ruta, bool sustituir = true) {
+    // Runs from the printer dialog, printing to `ruta` after `antes` acts on
+    // the dialog; answers the question Qt asks before replacing a file as
+    // told (after a no, the dialog is cancelled).
+    void imprimirA(const QString& ruta, bool sustituir = true,
+                   const std::function<void(QPrintDialog*)>& antes = {}) {
         bool aceptado = false;
         prueba::ConModal([&] { pulsar("cmdOpcImp"); },
                          [&](QWidget* w) {
@@ -352,6 +359,7 @@ protected:
                                      ADD_FAILURE() << "the dialog has no output file";
                                      return;
                                  }
+                                 if (antes) antes(d);
                                  fichero->setText(ruta);
                                  // Its print button, which checks the file.
                                  QPushButton* imprimir = d->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
@@ -379,7 +387,7 @@ TEST_F(ImprimirAFichero, TodaLaEjecucionVaAlFicheroElegidoEnSuOrden) {
         EXPECT_TRUE(prueba::TextoPagina(elegido(), i + 1).contains(paginas[i])) << paginas[i];
     EXPECT_TRUE(pdfsEnTrabajo().isEmpty()) << pdfsEnTrabajo().join(' ').toStdString();
     EXPECT_TRUE(QDir(entorno_.carpeta() + "/salida").entryList({"*.tmp*"}, QDir::Files).isEmpty());
-    EXPECT_TRUE(pantalla_.avisos.empty());
+    EXPECT_EQ(pantalla_.avisos.size(), 1u);
     EXPECT_TRUE(principal_.isEnabled());
 
     // Aceptar prints where it always does; the chosen file stays as it was.
@@ -406,6 +414,47 @@ TEST_F(ImprimirAFichero, UnFicheroQueYaExisteSeSustituyeSoloSiSeAcepta) {
     EXPECT_EQ(prueba::Paginas(elegido()), 1);
     EXPECT_TRUE(prueba::TextoPagina(elegido(), 1).contains("EJEMPLAR PARA EL INTERESADO"));
     EXPECT_TRUE(pdfsEnTrabajo().isEmpty());
+}
+
+// A file honours none of a printer's choices: they are off while the file is
+// chosen, one copy shown, and back as kept for a printer. The run then says
+// where it wrote, in the user's language only.
+TEST_F(ImprimirAFichero, LoQueElFicheroNoRespetaSeApagaYLoEscritoSeDice) {
+    QPrinter guardada;
+    guardada.setCopyCount(2);
+    quelvo::EstablecerImpresora(guardada);
+    // The choices on, then the copies shown.
+    const auto opciones = [](QPrintDialog* d) {
+        QString vistas;
+        for (const char* o : {"copies", "collate", "reverse", "colorMode", "duplex"})
+            if (d->findChild<QWidget*>(o)->isEnabled()) vistas += QString(o) + " ";
+        return (vistas + d->findChild<QSpinBox*>("copies")->text()).toStdString();
+    };
+    const auto cambiarDeDestino = [&](QPrintDialog* d) {
+        EXPECT_EQ(opciones(d), "1");
+        auto impresoras = d->findChild<QComboBox*>("printers");
+        impresoras->insertItem(0, "otra impresora");
+        impresoras->setCurrentIndex(0);
+        EXPECT_EQ(opciones(d), "copies collate reverse colorMode duplex 2");
+        impresoras->setCurrentIndex(1);
+        EXPECT_EQ(opciones(d), "1");
+    };
+    abrir();
+    pulsar("chkImprimir");
+    for (const auto& [idioma, dicho] : {std::pair{0, "La impresión se ha guardado en el fichero %1."},
+                                        std::pair{quelvo::kOffsetEuskera, "Inprimaketa %1 fitxategian gorde da."}}) {
+        quelvo::lngIdioma = idioma;
+        pantalla_.avisos.clear();
+        // Ticked in the language, with its date.
+        pulsar("chkInteresado");
+        imprimirA(elegido(), true, cambiarDeDestino);
+        pulsar("chkInteresado");
+        EXPECT_EQ(prueba::Paginas(elegido()), 1);
+        ASSERT_EQ(pantalla_.avisos.size(), 1u);
+        EXPECT_EQ(prueba::TextoAviso(pantalla_.avisos[0]).toStdString(),
+                  QString(dicho).arg(QDir::toNativeSeparators(elegido())).toStdString());
+        EXPECT_EQ(prueba::TituloAviso(pantalla_.avisos[0]), quelvo::Cat(208));
+    }
 }
 
 TEST_F(DesdeDeclaraciones, ElMenuConElDialogoDeUnaDeclaracionAbiertoLoSustituye) {

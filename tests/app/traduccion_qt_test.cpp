@@ -21,13 +21,16 @@
 #include <QRegularExpression>
 #include <QTabWidget>
 #include <QTreeView>
+#include <QTest>
 #include <algorithm>
+#include <functional>
 #include <map>
 
 #include "dialogos.h"
 #include "entorno.h"
 #include "printing/cselfichero.h"
 #include "printing/ctrSelFichero_794.h"
+#include "printing/dialogo_impresora.h"
 #include "program/traduccion_qt.h"
 #include "services/catalogo.h"
 #include "services/cgeneral.h"
@@ -162,6 +165,37 @@ std::map<QString, Fila> Listado(QFileDialog* d, const QStringList& nombres) {
     return filas;
 }
 
+// A small file of the kind its name says, last changed on 9/12/2011 at 21:34.
+void EscribirEnDiciembre(const QString& ruta) {
+    QFile f(ruta);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(ruta.endsWith(".pdf") ? "%PDF-1.4\n%%EOF\n" : "17942011\r\n");
+    // Written out first, or closing would date it now.
+    ASSERT_TRUE(f.flush());
+    ASSERT_TRUE(f.setFileTime(QDateTime(QDate(2011, 12, 9), QTime(21, 34)), QFileDevice::FileModificationTime));
+}
+
+// The print dialog as the program sets it up, printing to `salida`: `dentro`
+// acts on the chooser its output file's browse button opens and closes it.
+// Returns the output box's text then.
+QString ConSelectorDeImpresion(const QString& salida, const std::function<void(QFileDialog*)>& dentro) {
+    QPrinter impresora;
+    impresora.setOutputFileName(salida);
+    QPrintDialog dialogo(&impresora);
+    PrepararDialogoImpresora(dialogo);
+    bool examinado = false;
+    prueba::ConModal([&] { dialogo.exec(); },
+                     [&](QWidget* w) {
+                         if (auto d = qobject_cast<QFileDialog*>(w)) dentro(d);
+                         else if (w != &dialogo) return;
+                         else if (std::exchange(examinado, true)) dialogo.reject();
+                         else QMetaObject::invokeMethod(dialogo.findChild<QAbstractButton*>("fileBrowser"),
+                                                        &QAbstractButton::click, Qt::QueuedConnection);
+                     },
+                     8000);
+    return dialogo.findChild<QLineEdit*>("filename")->text();
+}
+
 // Every text of the chooser's listing reads whole in its column.
 void TodoSeLee(QFileDialog* d) {
     auto vista = d->findChild<QTreeView*>("treeView");
@@ -184,15 +218,8 @@ void TodoSeLee(QFileDialog* d) {
 TEST_F(TraduccionQt, FileChooserWritesKindsAndDatesInTheUsersLanguage) {
     const QDir carpeta(entorno_.carpeta());
     ASSERT_TRUE(carpeta.mkdir("anteriores"));
-    const QDateTime diciembre(QDate(2011, 12, 9), QTime(21, 34));
-    for (const char* nombre : {"resumen.pdf", "794_CE11.txt", "794_Administracion_Colectiva_B01234567_2011_4T.pdf"}) {
-        QFile f(carpeta.filePath(nombre));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(QByteArray(nombre).endsWith(".pdf") ? "%PDF-1.4\n%%EOF\n" : "17942011\r\n");
-        // Written out first, or closing would date it now.
-        ASSERT_TRUE(f.flush());
-        ASSERT_TRUE(f.setFileTime(diciembre, QFileDevice::FileModificationTime));
-    }
+    for (const char* nombre : {"resumen.pdf", "794_CE11.txt", "794_Administracion_Colectiva_B01234567_2011_4T.pdf"})
+        EscribirEnDiciembre(carpeta.filePath(nombre));
     const struct {
         const char* idioma;
         const char* pdf;
@@ -232,6 +259,45 @@ TEST_F(TraduccionQt, FileChooserWritesKindsAndDatesInTheUsersLanguage) {
             EXPECT_EQ(filas[nombre].fecha.toStdString(), c.fecha);
     }
     quelvo::objGeneral().IDI("C");
+}
+
+// The print dialog's output file is chosen as the box's: a PDF to save, listed
+// whole in the user's language; a name typed is a PDF's, taken without asking
+// (the print dialog asks before replacing a file) into the output box.
+TEST_F(TraduccionQt, PrintDialogsFileChooserIsTheProgramsOwn) {
+    const QString pdf = QDir(entorno_.carpeta()).filePath("resumen.pdf");
+    EscribirEnDiciembre(pdf);
+    for (const auto& [idioma, visto] : {std::pair{"C", "Documentos PDF (*.pdf) 09/12/2011 21:34"},
+                                        std::pair{"E", "PDF dokumentuak (*.pdf) 2011/12/09 21:34"}}) {
+        quelvo::objGeneral().IDI(idioma);
+        QString filtroYFecha;
+        const QString salida = ConSelectorDeImpresion(entorno_.carpeta() + "/otro.pdf", [&](QFileDialog* d) {
+            const QString fecha = Listado(d, {"resumen.pdf"})["resumen.pdf"].fecha;
+            TodoSeLee(d);
+            if (d->acceptMode() == QFileDialog::AcceptSave) filtroYFecha = d->nameFilters().value(0) + " " + fecha;
+            auto nombre = d->findChild<QLineEdit*>("fileNameEdit");
+            nombre->setText("resumen");
+            QTest::keyClick(nombre, Qt::Key_Return);
+        });
+        EXPECT_EQ(filtroYFecha.toStdString(), visto);
+        EXPECT_EQ(salida, pdf) << idioma;
+    }
+    quelvo::objGeneral().IDI("C");
+}
+
+// Both choosers are Qt's own with the program's listing on every desktop: a
+// desktop's own would speak the machine's language.
+TEST_F(TraduccionQt, FileChoosersAreQtsOwnOnEveryDesktop) {
+    int propios = 0;
+    const auto contar = [&](QFileDialog* d) {
+        propios += d->testOption(QFileDialog::DontUseNativeDialog) && d->proxyModel();
+        d->reject();
+    };
+    ctrSelFichero_794 caja;
+    prueba::ConModal([&] { caja.cmdExplorar->click(); },
+                     [&](QWidget* w) { if (auto d = qobject_cast<QFileDialog*>(w)) contar(d); });
+    ConSelectorDeImpresion(QString(), contar);
+    EXPECT_EQ(propios, 2);
 }
 
 // What Qt's print dialog shows: its own translation completed where it
