@@ -15,12 +15,15 @@ inline constexpr qint64 kTamanoMaximoDescarga = 1024 * 1024;
 bool EsDireccionWeb(const QString& direccion);
 
 // GETs an http or https address and puts the whole reply body at `destino`,
-// writing it aside as it arrives. Blocks the caller until the transfer ends;
-// only network events run meanwhile, no user input. Answers true only when
-// the server replied with a 2xx status within `limiteMs`, the body was no
-// larger than kTamanoMaximoDescarga and the file was written whole; a larger
-// body is given up as soon as it is announced or arrives. Otherwise
-// `destino` is left as it was and nothing is left beside it.
+// writing it aside as it arrives. Follows a few redirects, never from https
+// to http, and uses no proxy. Blocks the caller, with events other than user
+// input running meanwhile, and returns within `limiteMs` whatever the server
+// sends: a reply head far longer than any real one, or a body larger than
+// kTamanoMaximoDescarga, is given up as soon as it is announced or arrives.
+// Once it returns nothing of the transfer goes on: no thread, no connection
+// left open. Answers true only when the server replied with a 2xx status in
+// time and the file was written whole; otherwise `destino` is left as it was
+// and nothing is left beside it.
 bool DescargarArchivo(const QString& direccion, const QString& destino,
                       int limiteMs = kLimiteDescargaMs);
 

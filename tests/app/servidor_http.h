@@ -8,6 +8,7 @@
 #include <QString>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
 #include <memory>
 #include <optional>
 
@@ -19,17 +20,28 @@ public:
     enum class Despues {
         Cerrar,    // closes the connection
         Callar,    // keeps it open and silent
-        Repetir,   // goes on sending blocks of body, as a reply without end would
+        Repetir,   // goes on sending its filler, as a reply without end would
     };
 
     // `respuesta` empty: the server keeps every connection open and silent.
     explicit ServidorHttp(QByteArray respuesta)
         : ServidorHttp(respuesta, respuesta.isEmpty() ? Despues::Callar : Despues::Cerrar) {}
 
-    ServidorHttp(QByteArray respuesta, Despues despues) : respuesta_(std::move(respuesta)) {
+    ServidorHttp(QByteArray respuesta, Despues despues)
+        : ServidorHttp(std::move(respuesta), despues, QByteArray(64 * 1024, 'x'), 0) {}
+
+    // After `respuesta`, `relleno` again and again: every `cadaMs`, or as
+    // fast as the client takes it when 0.
+    ServidorHttp(QByteArray respuesta, QByteArray relleno, int cadaMs)
+        : ServidorHttp(std::move(respuesta), Despues::Repetir, std::move(relleno), cadaMs) {}
+
+    ServidorHttp(QByteArray respuesta, Despues despues, QByteArray relleno, int cadaMs)
+        : respuesta_(std::move(respuesta)), relleno_(std::move(relleno)), cadaMs_(cadaMs) {
         servidor_.listen(QHostAddress::LocalHost, 0);
         QObject::connect(&servidor_, &QTcpServer::newConnection, [this, despues] {
             while (QTcpSocket* s = servidor_.nextPendingConnection()) {
+                ++abiertas;
+                QObject::connect(s, &QTcpSocket::disconnected, s, [this] { --abiertas; });
                 auto recibido = std::make_shared<QByteArray>();
                 QObject::connect(s, &QTcpSocket::readyRead, s, [this, s, recibido, despues] {
                     *recibido += s->readAll();
@@ -75,21 +87,30 @@ public:
     QList<QByteArray> peticiones;
     // Bytes handed to the connections.
     qint64 enviados = 0;
+    // Connections the client has not closed yet.
+    int abiertas = 0;
 
     // A reply without end stops here all the same, so that a client that
     // never stops reading cannot take the machine's memory.
     static constexpr qint64 kTopeRepetir = 64 * 1024 * 1024;
 
 private:
-    // One more block each time the last has left, until the client goes.
+    // The filler once more each time the last has left or the interval has
+    // passed, until the client goes.
     void Seguir(QTcpSocket* s) {
-        static const QByteArray bloque(64 * 1024, 'x');
-        QObject::connect(s, &QTcpSocket::bytesWritten, s, [this, s] {
+        auto otroMas = [this, s] {
             if (s->state() == QAbstractSocket::ConnectedState && s->bytesToWrite() == 0 &&
                 enviados < kTopeRepetir)
-                Escribir(s, bloque);
-        });
-        Escribir(s, bloque);
+                Escribir(s, relleno_);
+        };
+        if (cadaMs_ > 0) {
+            auto* reloj = new QTimer(s);
+            QObject::connect(reloj, &QTimer::timeout, s, otroMas);
+            reloj->start(cadaMs_);
+        } else {
+            QObject::connect(s, &QTcpSocket::bytesWritten, s, otroMas);
+        }
+        Escribir(s, relleno_);
     }
 
     void Escribir(QTcpSocket* s, const QByteArray& bytes) {
@@ -97,6 +118,8 @@ private:
     }
 
     QByteArray respuesta_;
+    QByteArray relleno_;
+    int cadaMs_;
     QTcpServer servidor_;
 };
 
