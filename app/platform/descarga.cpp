@@ -76,6 +76,9 @@ bool Preparar(CURL* facil, const QUrl& url, int limiteMs, Recepcion& recepcion) 
         curl_easy_setopt(facil, CURLOPT_USERAGENT, "Mozilla/5.0"),
         curl_easy_setopt(facil, CURLOPT_ACCEPT_ENCODING, ""),
         curl_easy_setopt(facil, CURLOPT_NOSIGNAL, 1L),
+        // A name lookup that hangs is left to end on its own rather than
+        // waited for past the limit.
+        curl_easy_setopt(facil, CURLOPT_QUICK_EXIT, 1L),
         curl_easy_setopt(facil, CURLOPT_TIMEOUT_MS, long(limiteMs)),
         curl_easy_setopt(facil, CURLOPT_MAXFILESIZE_LARGE, curl_off_t(kTamanoMaximoDescarga)),
         curl_easy_setopt(facil, CURLOPT_HEADERFUNCTION, RecibirCabecera),

@@ -20,8 +20,9 @@ bool EsDireccionWeb(const QString& direccion);
 // input running meanwhile, and returns within `limiteMs` whatever the server
 // sends: a reply head far longer than any real one, or a body larger than
 // kTamanoMaximoDescarga, is given up as soon as it is announced or arrives.
-// Once it returns nothing of the transfer goes on: no thread, no connection
-// left open. Answers true only when the server replied with a 2xx status in
+// Once it returns nothing of the transfer goes on: no connection left open,
+// nothing reading; only a name lookup the system has not answered is left to
+// end on its own, idle. Answers true only when the server replied with a 2xx status in
 // time and the file was written whole; otherwise `destino` is left as it was
 // and nothing is left beside it.
 bool DescargarArchivo(const QString& direccion, const QString& destino,
