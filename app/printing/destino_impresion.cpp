@@ -60,11 +60,18 @@ QString TextoSinAbrir(const QStringList& rutas) {
     return texto.arg(QDir::toNativeSeparators(carpeta), ficheros.join(QStringLiteral(", ")));
 }
 
-// The file chosen for the run, whole, in the interface language.
-QString TextoElegido(const QString& ruta) {
-    return (lngIdioma == 0 ? QStringLiteral("La impresión se ha guardado en el fichero %1.")
-                           : QStringLiteral("Inprimaketa %1 fitxategian gorde da."))
-        .arg(QDir::toNativeSeparators(QFileInfo(ruta).absoluteFilePath()));
+// The file chosen for the run, whole, in the interface language; a run the
+// user stopped left in it only what was printed until then.
+QString TextoElegido(const QString& ruta, bool completo) {
+    const bool es = lngIdioma == 0;
+    const QString texto =
+        completo ? (es ? QStringLiteral("La impresión se ha guardado en el fichero %1.")
+                       : QStringLiteral("Inprimaketa %1 fitxategian gorde da."))
+                 : (es ? QStringLiteral("La impresión se ha detenido: el fichero %1 tiene solo lo impreso hasta "
+                                        "entonces.")
+                       : QStringLiteral("Inprimaketa eten egin da: %1 fitxategian ordura arte inprimatutakoa "
+                                        "baino ez dago."));
+    return texto.arg(QDir::toNativeSeparators(QFileInfo(ruta).absoluteFilePath()));
 }
 
 void AplicarAjustes(QPrinter& impresora) {
@@ -118,7 +125,7 @@ DocumentosSinAbrir::~DocumentosSinAbrir() {
 
 void DocumentosSinAbrir::Avisar() {
     QStringList textos;
-    if (!elegido_.isEmpty()) textos << TextoElegido(std::exchange(elegido_, {}));
+    if (!elegido_.isEmpty()) textos << TextoElegido(std::exchange(elegido_, {}), elegidoCompleto_);
     if (!rutas_.isEmpty()) textos << TextoSinAbrir(std::exchange(rutas_, {}));
     if (!textos.isEmpty()) interaccion().Avisar(textos.join(QLatin1Char(' ')), Cat(208));
 }
@@ -139,11 +146,12 @@ FicheroElegido::~FicheroElegido() {
     }
 }
 
-void FicheroElegido::Terminar() {
+void FicheroElegido::Terminar(bool completo) {
     if (!pdf_ || !pdf_->Terminar()) return;
     // Told now unless a run tells it with the rest.
     DocumentosSinAbrir propio;
     sinAbrir->elegido_ = pdf_->Ruta();
+    sinAbrir->elegidoCompleto_ = completo;
     propio.Avisar();
 }
 

@@ -52,6 +52,7 @@ private:
     friend class FicheroElegido;
     QStringList rutas_;
     QString elegido_;
+    bool elegidoCompleto_ = true;
 };
 
 // While it lives, every document printed goes into the one PDF file the
@@ -68,9 +69,10 @@ public:
     FicheroElegido& operator=(const FicheroElegido&) = delete;
 
     // Puts the file in place and has it told (nothing when no page was
-    // drawn); raises when it cannot be written. A run ended by an error
-    // writes its pages but tells nothing.
-    void Terminar();
+    // drawn), as holding only part of the run unless `completo`; raises when
+    // it cannot be written. A run ended by an error writes its pages but
+    // tells nothing.
+    void Terminar(bool completo = true);
 
 private:
     friend class DocumentoImpreso;

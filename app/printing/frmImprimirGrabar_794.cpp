@@ -528,7 +528,7 @@ void frmImprimirGrabar_794::Ejecutar(const QString& fichero) {
             Titulo(kImprimiendo);
             FicheroElegido elegido(fichero);
             seguir = ImprimirCopias();
-            elegido.Terminar();
+            elegido.Terminar(seguir);
             imprimiendo = false;
             // The file gets a progress of its own.
             if (seguir && chkGrabar->isChecked()) InicializarBarraDeProgreso(true);

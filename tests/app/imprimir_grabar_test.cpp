@@ -457,6 +457,31 @@ TEST_F(ImprimirAFichero, LoQueElFicheroNoRespetaSeApagaYLoEscritoSeDice) {
     }
 }
 
+// A run the user stops keeps in the file what was printed until then, and
+// says so rather than that the printing was saved.
+TEST_F(ImprimirAFichero, UnaEjecucionDetenidaDiceQueElFicheroTieneSoloLoImpreso) {
+    abrir();
+    pulsar("chkImprimir");
+    pulsar("chkBorrador");
+    pulsar("chkInteresado");
+    // Cancel in the progress window as soon as the run shows it.
+    QTimer detener;
+    QObject::connect(&detener, &QTimer::timeout, [&] {
+        if (!quelvo::BarraDeProgreso().isVisible()) return;
+        quelvo::BarraDeProgreso().cmdCancelar_Click();
+        detener.stop();
+    });
+    detener.start(0);
+    imprimirA(elegido());
+    EXPECT_EQ(prueba::Paginas(elegido()), 1);
+    EXPECT_TRUE(prueba::TextoPagina(elegido(), 1).contains("BORRADOR"));
+    ASSERT_EQ(pantalla_.avisos.size(), 1u);
+    EXPECT_EQ(prueba::TextoAviso(pantalla_.avisos[0]).toStdString(),
+              QString("La impresión se ha detenido: el fichero %1 tiene solo lo impreso hasta entonces.")
+                  .arg(QDir::toNativeSeparators(elegido()))
+                  .toStdString());
+}
+
 TEST_F(DesdeDeclaraciones, ElMenuConElDialogoDeUnaDeclaracionAbiertoLoSustituye) {
     abrir();
     QPointer<frmImprimirGrabar_794> anterior = dialogo_;
