@@ -148,6 +148,7 @@ protected:
 
 TEST_F(LoteImportacion, ARunCommitsAtADeclarationOnceItsLinesHaveWaitedAndAtItsEnd) {
     Ejecucion(true);
+    const auto inicio = std::chrono::steady_clock::now();
     for (size_t i = 0; i < lineas_.size(); ++i) {
         Linea(lineas_[i]);
         if (i > 0) {
@@ -158,10 +159,12 @@ TEST_F(LoteImportacion, ARunCommitsAtADeclarationOnceItsLinesHaveWaitedAndAtItsE
     EXPECT_TRUE(Pendiente());
     EXPECT_EQ(Cuenta("tOperadores"), 0);
     // A record 1 right after them leaves them waiting: small declarations
-    // would spend their time committing.
+    // would spend their time committing. A machine so loaded that they had
+    // aged by then has them committed, as it should.
     Linea(Registro1("00000001R"));
+    const bool jovenes = std::chrono::steady_clock::now() - inicio < kEdadMinimaLote;
     EXPECT_EQ(resultado_, 0);
-    EXPECT_EQ(Cuenta("tOperadores"), 0);
+    if (jovenes) EXPECT_EQ(Cuenta("tOperadores"), 0);
     Linea(ConNif(lineas_[2], "00000001R"));
     EXPECT_EQ(resultado_, 0);
     // Once they have waited a little, the next record 1 commits what came
